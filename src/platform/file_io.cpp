@@ -1,0 +1,83 @@
+// Whole-file reading and atomic whole-file writing over POSIX calls.
+#include "platform/file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace vyr {
+
+namespace {
+std::string Reason(const char* what, const std::string& path) {
+  return std::string(what) + " '" + path + "': " + std::strerror(errno);
+}
+}  // namespace
+
+bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out, std::string& error) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    error = Reason("cannot open", path);
+    return false;
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    error = S_ISDIR(st.st_mode) ? "'" + path + "' is a folder" : Reason("cannot read", path);
+    ::close(fd);
+    return false;
+  }
+  std::vector<uint8_t> bytes(size_t(st.st_size));
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      error = n == 0 ? "'" + path + "' became shorter while it was read" : Reason("cannot read", path);
+      ::close(fd);
+      return false;
+    }
+    done += size_t(n);
+  }
+  ::close(fd);
+  out = std::move(bytes);
+  return true;
+}
+
+bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, std::string& error) {
+  std::string temp = path + ".XXXXXX";
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) {
+    error = Reason("cannot create a file beside", path);
+    return false;
+  }
+  // mkstemp makes the file private; give it the usual mode, or the target's own.
+  struct stat st {};
+  ::fchmod(fd, ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644);
+  size_t done = 0;
+  bool ok = true;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      ok = false;
+      break;
+    }
+    done += size_t(n);
+  }
+  if (ok && ::fsync(fd) != 0) ok = false;
+  if (!ok) error = Reason("cannot write", path);
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    error = Reason("cannot write", path);
+  }
+  if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
+    ok = false;
+    error = Reason("cannot replace", path);
+  }
+  if (!ok) ::unlink(temp.c_str());
+  return ok;
+}
+
+}  // namespace vyr

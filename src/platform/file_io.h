@@ -1,0 +1,19 @@
+// Whole-file reading and atomic whole-file writing.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace vyr {
+
+// Reads the whole file with one read. On failure returns false and sets `error`.
+bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out, std::string& error);
+
+// Writes `bytes` to a temporary file beside `path`, flushes it and renames it over
+// `path`, so a failed write never destroys the previous file. On failure returns
+// false, sets `error` and leaves `path` as it was.
+bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, std::string& error);
+
+}  // namespace vyr

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds everything with warnings as errors under ASan+UBSan, runs every test,
+# then smoke-runs each fuzz harness on its seed corpus.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/ensure-packages.sh
+
+build=build/test
+export CC=clang CXX=clang++
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DVYR_WERROR=ON -DVYR_SANITIZE=ON -DVYR_FUZZ=ON >/dev/null
+cmake --build "$build" -j2
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export QT_QPA_PLATFORM=offscreen
+(cd "$build" && ctest --output-on-failure -j2)
+
+fuzz_seconds=${VYR_FUZZ_SECONDS:-20}
+for harness in "$build"/fuzz/fuzz_*; do
+  [ -x "$harness" ] || continue
+  name=$(basename "$harness")
+  work="$build/fuzz-work/$name"
+  mkdir -p "$work"
+  echo "fuzz: $name for ${fuzz_seconds}s"
+  "$harness" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
+    "$work" "fuzz/corpus/$name" >"$work.log" 2>&1 || { tail -n 40 "$work.log"; echo "fuzz: $name failed"; exit 1; }
+done
+echo "All tests passed."
