@@ -1,0 +1,133 @@
+// The map snapshot's surface, palette and their owner, and the 8-bit BMP writer.
+#include "resources/snapshot_surface.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/bytes.h"
+#include "platform/file_io.h"
+#include "resources/dib.h"
+
+namespace vyr {
+
+namespace {
+constexpr uint32_t kBmpPixelOffset = 1078;  // 14 + 40 + 1024
+}
+
+CSnapshotPalette::CSnapshotPalette(const PaletteEntries& entries, uint32_t flags, const DisplayPalette& display)
+    : m_entries(entries), m_flags(flags) {
+  for (PaletteEntry& e : m_entries) e.flags = 0;
+  if (!(flags & 1)) ApplyIdentityAdjustment(m_entries, display);
+}
+
+CSnapshotDib::CSnapshotDib(int32_t width, int32_t height, int32_t bitsPerPixel)
+    : m_width(width), m_height(height), m_bitsPerPixel(bitsPerPixel), m_pitch(width * (bitsPerPixel / 8)) {
+  m_pixels.assign(size_t(m_pitch) * size_t(height), 0);
+}
+
+std::unique_ptr<CSnapshotDib> CSnapshotDib::Make(int32_t width, int32_t height, int32_t bitsPerPixel, uint32_t,
+                                                 std::string* reason) {
+  auto refuse = [&](std::string text) {
+    if (reason) *reason = std::move(text);
+    return std::unique_ptr<CSnapshotDib>();
+  };
+  if (width <= 0 || height <= 0 || width > kMaxSurfaceSide || height > kMaxSurfaceSide)
+    return refuse("snapshot size " + std::to_string(width) + " x " + std::to_string(height) + " is not usable");
+  if (width % 4 != 0) return refuse("snapshot width " + std::to_string(width) + " is not a multiple of 4");
+  if (bitsPerPixel != 8 && bitsPerPixel != 16 && bitsPerPixel != 24 && bitsPerPixel != 32)
+    return refuse("snapshot of " + std::to_string(bitsPerPixel) + " bits per pixel");
+  if (uint64_t(width) * uint64_t(height) * uint64_t(bitsPerPixel / 8) > kMaxSurfaceBytes)
+    return refuse("snapshot too large");
+  return std::unique_ptr<CSnapshotDib>(new CSnapshotDib(width, height, bitsPerPixel));
+}
+
+void CSnapshotDib::Fill(uint8_t colour) {
+  if (m_bitsPerPixel == 8) std::fill(m_pixels.begin(), m_pixels.end(), colour);
+}
+
+void CSnapshotDib::FillRect(const CRect& rect, uint8_t colour) { FillRectAt(rect.left, rect.top, rect, colour); }
+
+void CSnapshotDib::FillRectAt(int32_t x, int32_t y, const CRect& rect, uint8_t colour) {
+  if (m_bitsPerPixel != 8) return;
+  // A filled cell covers exactly its own columns and rows: the bottom edge is exclusive.
+  const int64_t left = std::max<int64_t>(x, 0);
+  const int64_t top = std::max<int64_t>(y, 0);
+  const int64_t right = std::min<int64_t>(int64_t(x) + rect.Width(), m_width);
+  const int64_t bottom = std::min<int64_t>(int64_t(y) + rect.Height(), m_height);
+  if (right <= left || bottom <= top) return;
+  for (int64_t row = top; row < bottom; ++row)
+    std::memset(RowPtr(int32_t(row)) + left, colour, size_t(right - left));
+}
+
+bool CSnapshotDib::BmpBytes(const CSnapshotPalette* palette, std::vector<uint8_t>& out, std::string* reason) const {
+  if (m_bitsPerPixel != 8) {
+    if (reason) *reason = "only 8-bit snapshots are written";
+    return false;
+  }
+  if (!palette) {
+    if (reason) *reason = "no palette for the bitmap";
+    return false;
+  }
+  const size_t imageBytes = size_t(m_height) * size_t(m_pitch);
+  ByteWriter w(kBmpPixelOffset + imageBytes);
+  w.U8('B');
+  w.U8('M');
+  w.U32(uint32_t(imageBytes + kBmpPixelOffset));
+  w.U32(0);
+  w.U32(kBmpPixelOffset);
+  w.U32(40);
+  w.I32(m_width);
+  w.I32(m_height);
+  w.U16(1);
+  w.U16(8);
+  w.Zeros(24);
+  for (const PaletteEntry& e : palette->Entries()) {
+    w.U8(e.blue);
+    w.U8(e.green);
+    w.U8(e.red);
+    w.U8(0);
+  }
+  for (int32_t y = m_height - 1; y >= 0; --y) w.Raw(RowPtr(y), size_t(m_pitch));
+  out = std::move(w.Bytes());
+  return true;
+}
+
+bool CSnapshotDib::WriteBmp(const std::string& path, const CSnapshotPalette* palette, std::string* reason) const {
+  std::vector<uint8_t> bytes;
+  if (!BmpBytes(palette, bytes, reason)) return false;
+  std::string error;
+  if (!WriteFileAtomically(path, bytes, error)) {
+    if (reason) *reason = error;
+    return false;
+  }
+  return true;
+}
+
+void CSnapshotDib::Release() {
+  m_pixels = {};
+  m_width = m_height = m_pitch = 0;
+}
+
+CSnapshotContext::CSnapshotContext() : m_display(&DisplayPalette::TrueColour()) {}
+CSnapshotContext::CSnapshotContext(const DisplayPalette& display) : m_display(&display) {}
+CSnapshotContext::~CSnapshotContext() = default;
+
+CSnapshotDib* CSnapshotContext::MakeSurface(int32_t width, int32_t height, int32_t bitsPerPixel, uint32_t flags,
+                                            std::string* reason) {
+  auto surface = CSnapshotDib::Make(width, height, bitsPerPixel, flags, reason);
+  if (!surface) return nullptr;
+  m_surfaces.push_back(std::move(surface));
+  return m_surfaces.back().get();
+}
+
+CSnapshotPalette* CSnapshotContext::MakePalette(const PaletteEntries& entries, uint32_t flags) {
+  m_palettes.push_back(std::make_unique<CSnapshotPalette>(entries, flags, *m_display));
+  return m_palettes.back().get();
+}
+
+void CSnapshotContext::Clear() {
+  m_surfaces.clear();
+  m_palettes.clear();
+}
+
+}  // namespace vyr
