@@ -62,28 +62,28 @@ int32_t ClampIndex(int32_t value, int32_t count) {
 
 }  // namespace
 
-CWorldViewModel::CWorldViewModel(CProfile* profile) : m_profile(profile) {
+CWorldViewModel::CWorldViewModel(Profile* profile) : m_profile(profile) {
   if (!m_profile) return;
-  m_warpX = m_profile->GetInt(kOptions, "WarpX", -1);
-  m_warpY = m_profile->GetInt(kOptions, "WarpY", -1);
-  m_gridOn = m_profile->GetInt(kOptions, "Grid", 0) != 0;
-  m_moves.up = m_profile->GetInt(kCustom, "Move Up", m_moves.up);
-  m_moves.down = m_profile->GetInt(kCustom, "Move Down", m_moves.down);
-  m_moves.left = m_profile->GetInt(kCustom, "Move Left", m_moves.left);
-  m_moves.right = m_profile->GetInt(kCustom, "Move Right", m_moves.right);
+  m_warpX = m_profile->GetProfileInt(kOptions, "WarpX", -1);
+  m_warpY = m_profile->GetProfileInt(kOptions, "WarpY", -1);
+  m_gridOn = m_profile->GetProfileInt(kOptions, "Grid", 0) != 0;
+  m_moves.up = m_profile->GetProfileInt(kCustom, "Move Up", m_moves.up);
+  m_moves.down = m_profile->GetProfileInt(kCustom, "Move Down", m_moves.down);
+  m_moves.left = m_profile->GetProfileInt(kCustom, "Move Left", m_moves.left);
+  m_moves.right = m_profile->GetProfileInt(kCustom, "Move Right", m_moves.right);
 }
 
 CWorldViewModel::~CWorldViewModel() {
   m_surface.reset();
   if (!m_profile) return;
-  m_profile->WriteInt(kOptions, "WarpX", m_warpX);
-  m_profile->WriteInt(kOptions, "WarpY", m_warpY);
-  m_profile->WriteInt(kOptions, "Grid", m_gridOn ? 1 : 0);
-  if (m_tileDialogHidden) m_profile->WriteInt(kOptions, "TileDialog", *m_tileDialogHidden ? 1 : 0);
-  m_profile->WriteInt(kCustom, "Move Up", m_moves.up);
-  m_profile->WriteInt(kCustom, "Move Down", m_moves.down);
-  m_profile->WriteInt(kCustom, "Move Left", m_moves.left);
-  m_profile->WriteInt(kCustom, "Move Right", m_moves.right);
+  m_profile->WriteProfileInt(kOptions, "WarpX", m_warpX);
+  m_profile->WriteProfileInt(kOptions, "WarpY", m_warpY);
+  m_profile->WriteProfileInt(kOptions, "Grid", m_gridOn ? 1 : 0);
+  if (m_tileDialogHidden) m_profile->WriteProfileInt(kOptions, "TileDialog", *m_tileDialogHidden ? 1 : 0);
+  m_profile->WriteProfileInt(kCustom, "Move Up", m_moves.up);
+  m_profile->WriteProfileInt(kCustom, "Move Down", m_moves.down);
+  m_profile->WriteProfileInt(kCustom, "Move Left", m_moves.left);
+  m_profile->WriteProfileInt(kCustom, "Move Right", m_moves.right);
 }
 
 std::optional<ViewPlane> CWorldViewModel::Plane() const {

@@ -14,7 +14,7 @@ namespace vyr {
 
 class CDibG;
 class CPalId;
-class CProfile;
+class Profile;
 
 // The current plane's geometry as the view needs it.
 struct ViewPlane {
@@ -134,7 +134,7 @@ class CWorldViewModel final : public IViewPort {
  public:
   // Reads Grid, WarpX, WarpY and the custom moves from the profile (when given) and writes
   // them back, with TileDialog, on destruction.
-  explicit CWorldViewModel(CProfile* profile = nullptr);
+  explicit CWorldViewModel(Profile* profile = nullptr);
   ~CWorldViewModel() override;
   CWorldViewModel(const CWorldViewModel&) = delete;
   CWorldViewModel& operator=(const CWorldViewModel&) = delete;
@@ -231,7 +231,7 @@ class CWorldViewModel final : public IViewPort {
 
   IViewDocument* m_document = nullptr;
   IViewWindow* m_window = nullptr;
-  CProfile* m_profile = nullptr;
+  Profile* m_profile = nullptr;
 
   int32_t m_scrollX = 0;
   int32_t m_scrollY = 0;

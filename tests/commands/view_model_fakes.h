@@ -23,6 +23,7 @@ inline ViewPlane MakeViewPlane(int32_t columns, int32_t rows, int32_t tileWidth,
 
 class FakeViewDocument : public IViewDocument {
  public:
+  FakeViewDocument() { ownPalette.BuildDefault(); }
   bool WorldLoaded() const override { return loaded; }
   std::optional<ViewPlane> CurrentPlane() const override { return plane; }
   void SetPlaneOrigin(int32_t x, int32_t y) override { origin = {x, y}; }
