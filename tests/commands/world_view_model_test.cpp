@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "commands/view_model_fakes.h"
+#include "platform/profile.h"
 #include "resources/dib.h"
 
 namespace vyr {
@@ -444,6 +445,45 @@ TEST(WorldViewModelTest, OnScrollByNeedsSurfaceWorldAndPlane) {
   view.document.loaded = false;
   EXPECT_EQ(view.model.OnScrollBy(10, 10), 0);
   EXPECT_EQ(view.model.ScrollY(), 40);
+}
+
+}  // namespace
+}  // namespace vyr
+
+namespace vyr {
+namespace {
+
+TEST(WorldViewModelTest, SettingsComeFromTheProfileAndGoBack) {
+  Profile profile;
+  profile.WriteProfileInt("Options", "Grid", 1);
+  profile.WriteProfileInt("options", "warpx", 120);  // names compare without case
+  profile.WriteProfileInt("Custom", "Move Left", 7);
+  {
+    CWorldViewModel model(&profile);
+    EXPECT_TRUE(model.GridOn());
+    EXPECT_EQ(model.WarpX(), 120);
+    EXPECT_EQ(model.WarpY(), -1);
+    EXPECT_EQ(model.Moves().left, 7);
+    EXPECT_EQ(model.Moves().up, 20);
+    model.OnToggleGrid();
+    model.SetWarp(5, 6);
+    model.Moves().down = -3;
+    model.SetTileDialogHidden(false);
+  }
+  EXPECT_EQ(profile.GetProfileInt("Options", "Grid", -9), 0);
+  EXPECT_EQ(profile.GetProfileInt("Options", "WarpX", -9), 5);
+  EXPECT_EQ(profile.GetProfileInt("Options", "WarpY", -9), 6);
+  EXPECT_EQ(profile.GetProfileInt("Options", "TileDialog", -9), 0);
+  EXPECT_EQ(profile.GetProfileInt("Custom", "Move Down", -9), -3);
+  EXPECT_EQ(profile.GetProfileInt("Custom", "Move Up", -9), 20);
+  EXPECT_EQ(profile.GetProfileInt("Custom", "Move Left", -9), 7);
+}
+
+TEST(WorldViewModelTest, TileDialogIsLeftToItsOwnerUntilHandedOver) {
+  Profile profile;
+  { CWorldViewModel model(&profile); }
+  EXPECT_FALSE(profile.HasKey("Options", "TileDialog"));
+  EXPECT_TRUE(profile.HasKey("Options", "Grid"));
 }
 
 }  // namespace
