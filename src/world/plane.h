@@ -12,6 +12,7 @@
 
 namespace vyr {
 
+class CDibG;
 class CImage;
 class CImageSet;
 class CImageSetTable;
@@ -111,6 +112,9 @@ class CPlane {
   void SetViewRect(const CRect& rect);
   // Visible rectangle from the view origin and the view size.
   void UpdateVisible();
+  // Draws the visible rectangle of the grid into `surface` at the screen rectangle's
+  // top-left corner (plane_draw.cpp). 0 without a grid or a surface.
+  int Draw(CDibG& surface) const;
 
   // --- name
   const std::string& Name() const { return m_name; }

@@ -1,0 +1,365 @@
+// The world view's state and logic: sizing, scrolling, grid, tile cursor, blink and refresh policy.
+#include "commands/world_view_model.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "platform/profile.h"
+#include "resources/dib.h"
+
+namespace vyr {
+
+namespace {
+
+constexpr const char* kOptions = "Options";
+constexpr const char* kCustom = "Custom";
+
+// Nested focus frames: `count` rectangles, each one pixel smaller on every side; the ones
+// that have shrunk to nothing are left out.
+std::vector<CRect> NestedFrames(CRect outer, int32_t count) {
+  std::vector<CRect> frames;
+  for (int32_t i = 0; i < count; ++i) {
+    if (outer.IsEmpty()) break;
+    frames.push_back(outer);
+    outer = {outer.left + 1, outer.top + 1, outer.right - 1, outer.bottom - 1};
+  }
+  return frames;
+}
+
+// Positions of grid lines along one axis: the first tile boundary at or after the scroll
+// position, then every tile, while short of the client's last pixel.
+std::vector<int32_t> GridLines(int32_t scroll, int32_t tile, int32_t client) {
+  std::vector<int32_t> lines;
+  if (tile <= 0) return lines;
+  int32_t first = scroll % tile == 0 ? 0 : tile * (scroll / tile + 1) - scroll;
+  for (int64_t at = first; at < int64_t(client) - 1; at += tile) lines.push_back(int32_t(at));
+  return lines;
+}
+
+int32_t ClampAxis(int32_t scroll, int32_t planeExtent, int32_t clientExtent) {
+  int32_t limit = std::max<int32_t>(0, planeExtent - clientExtent);
+  return std::clamp(scroll, 0, limit);
+}
+
+// Scroll arithmetic on user-typed positions must not overflow.
+int32_t Saturate(int64_t value) {
+  return int32_t(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+// Pixel to cell: the floor of the division, which is the right shift for tiles of a power
+// of two and keeps other tile sizes consistent with where their cells are drawn.
+int32_t CellOf(int32_t pixel, int32_t tile) {
+  if (tile <= 0) return 0;
+  int32_t cell = pixel / tile;
+  return (pixel % tile != 0 && pixel < 0) ? cell - 1 : cell;
+}
+
+int32_t ClampIndex(int32_t value, int32_t count) {
+  if (value < 0) value = 0;
+  if (value >= count) value = count - 1;
+  return value;
+}
+
+}  // namespace
+
+CWorldViewModel::CWorldViewModel(Profile* profile) : m_profile(profile) {
+  if (!m_profile) return;
+  m_warpX = m_profile->GetProfileInt(kOptions, "WarpX", -1);
+  m_warpY = m_profile->GetProfileInt(kOptions, "WarpY", -1);
+  m_gridOn = m_profile->GetProfileInt(kOptions, "Grid", 0) != 0;
+  m_moves.up = m_profile->GetProfileInt(kCustom, "Move Up", m_moves.up);
+  m_moves.down = m_profile->GetProfileInt(kCustom, "Move Down", m_moves.down);
+  m_moves.left = m_profile->GetProfileInt(kCustom, "Move Left", m_moves.left);
+  m_moves.right = m_profile->GetProfileInt(kCustom, "Move Right", m_moves.right);
+}
+
+CWorldViewModel::~CWorldViewModel() {
+  m_surface.reset();
+  if (!m_profile) return;
+  m_profile->WriteProfileInt(kOptions, "WarpX", m_warpX);
+  m_profile->WriteProfileInt(kOptions, "WarpY", m_warpY);
+  m_profile->WriteProfileInt(kOptions, "Grid", m_gridOn ? 1 : 0);
+  if (m_tileDialogHidden) m_profile->WriteProfileInt(kOptions, "TileDialog", *m_tileDialogHidden ? 1 : 0);
+  m_profile->WriteProfileInt(kCustom, "Move Up", m_moves.up);
+  m_profile->WriteProfileInt(kCustom, "Move Down", m_moves.down);
+  m_profile->WriteProfileInt(kCustom, "Move Left", m_moves.left);
+  m_profile->WriteProfileInt(kCustom, "Move Right", m_moves.right);
+}
+
+std::optional<ViewPlane> CWorldViewModel::Plane() const {
+  if (!m_document) return std::nullopt;
+  return m_document->CurrentPlane();
+}
+
+void CWorldViewModel::InitialUpdate() {
+  if (m_window) m_window->SetScrollSizes({4096, 4096, 32, 0, 8, 0});
+  Resize();
+}
+
+void CWorldViewModel::DestroySurface() { m_surface.reset(); }
+
+void CWorldViewModel::Resize() {
+  if (m_window) {
+    m_clientWidth = m_window->ClientWidth();
+    m_clientHeight = m_window->ClientHeight();
+  }
+  if (!m_document) return;
+  std::optional<ViewPlane> plane = m_document->CurrentPlane();
+  if (plane && m_window) {
+    m_window->SetScrollSizes({plane->pixelWidth, plane->pixelHeight, m_clientWidth - plane->tileWidth,
+                              m_clientHeight - plane->tileHeight, plane->tileWidth, plane->tileHeight});
+  }
+  if (const CPalId* palette = m_document->Palette()) {
+    m_surface.reset();
+    if (m_clientWidth > kMinSurfaceExtent && m_clientHeight > kMinSurfaceExtent) {
+      auto surface = std::make_unique<CDibG>();
+      if (surface->Create(m_clientWidth, m_clientHeight, palette)) m_surface = std::move(surface);
+    }
+  }
+  m_document->SetAllViewRects({0, 0, m_clientWidth - 1, m_clientHeight - 1});
+  // Clamping here too keeps a window that grew from showing the space past the plane's end.
+  if (plane) {
+    RefreshView();
+  } else {
+    m_document->RenderWorld(1);
+  }
+}
+
+void CWorldViewModel::ClampScroll(const ViewPlane& plane) {
+  m_scrollX = ClampAxis(m_scrollX, plane.pixelWidth, m_clientWidth);
+  m_scrollY = ClampAxis(m_scrollY, plane.pixelHeight, m_clientHeight);
+}
+
+void CWorldViewModel::RefreshView() {
+  std::optional<ViewPlane> plane = Plane();
+  if (!plane) return;
+  ClampScroll(*plane);
+  m_document->SetPlaneOrigin(m_scrollX, m_scrollY);
+  m_document->RenderWorld(1);
+  if (m_window) m_window->SetScrollPositions(m_scrollX, m_scrollY);
+}
+
+void CWorldViewModel::CurrentPlaneChanged() {
+  HideCursor();
+  m_cursorColumn = 0;
+  m_cursorRow = 0;
+  Resize();
+}
+
+void CWorldViewModel::SetScroll(int32_t x, int32_t y) {
+  m_scrollX = x;
+  m_scrollY = y;
+}
+
+int CWorldViewModel::OnScrollBy(int32_t dx, int32_t dy) {
+  if (!m_surface || !m_document || !m_document->WorldLoaded() || !m_document->CurrentPlane()) return 0;
+  m_scrollX = std::max<int32_t>(0, Saturate(int64_t(m_scrollX) + dx));
+  m_scrollY = std::max<int32_t>(0, Saturate(int64_t(m_scrollY) + dy));
+  RefreshView();
+  return 1;
+}
+
+void CWorldViewModel::CenterOn(int32_t x, int32_t y) {
+  m_scrollX = Saturate(int64_t(x) - m_clientWidth / 2);
+  m_scrollY = Saturate(int64_t(y) - m_clientHeight / 2);
+  RefreshView();
+}
+
+PixelPoint CWorldViewModel::MousePixel(int32_t clientX, int32_t clientY) const {
+  return {clientX + m_scrollX, clientY + m_scrollY};
+}
+
+CellPoint CWorldViewModel::MouseCell(int32_t clientX, int32_t clientY) const {
+  std::optional<ViewPlane> plane = Plane();
+  if (!plane) return {};
+  PixelPoint pixel = MousePixel(clientX, clientY);
+  return {CellOf(pixel.x, plane->tileWidth), CellOf(pixel.y, plane->tileHeight)};
+}
+
+void CWorldViewModel::Invalidate(bool erase) {
+  if (m_window) m_window->InvalidateAll(erase);
+}
+
+void CWorldViewModel::InvalidateRect(const CRect& clientRect, bool erase) {
+  if (m_window) m_window->InvalidateRect(clientRect, erase);
+}
+
+void CWorldViewModel::UpdateNow() {
+  if (m_window) m_window->UpdateNow();
+}
+
+bool CWorldViewModel::ShowsSurface() const {
+  return m_surface && m_document && m_document->Palette();
+}
+
+bool CWorldViewModel::GridVisible() const {
+  return m_gridOn && !m_noImages && ShowsSurface() && m_document->WorldLoaded() && m_document->CurrentPlane();
+}
+
+std::vector<int32_t> CWorldViewModel::GridColumns() const {
+  if (!GridVisible()) return {};
+  return GridLines(m_scrollX, m_document->CurrentPlane()->tileWidth, m_clientWidth);
+}
+
+std::vector<int32_t> CWorldViewModel::GridRows() const {
+  if (!GridVisible()) return {};
+  return GridLines(m_scrollY, m_document->CurrentPlane()->tileHeight, m_clientHeight);
+}
+
+bool CWorldViewModel::CursorDrawable() const {
+  if (m_noImages || !m_document || !m_document->WorldLoaded() || !m_document->CurrentPlane()) return false;
+  return m_editMode != kObjectMode || m_document->SelectedObject().has_value();
+}
+
+std::vector<CRect> CWorldViewModel::CursorFrames() const {
+  if (!CursorDrawable()) return {};
+  if (m_editMode == kObjectMode) {
+    ViewObjectBox box = *m_document->SelectedObject();
+    int32_t a = box.x - m_scrollX - (box.width >> 1) + box.offsetX;
+    int32_t b = box.y - m_scrollY - (box.height >> 1) + box.offsetY;
+    CRect outer = m_gridOn ? CRect{a + 1, b + 1, a + box.width, b + box.height}
+                           : CRect{a, b, a + box.width + 1, b + box.height + 1};
+    return NestedFrames(outer, std::min(box.width / 8, 16));
+  }
+  ViewPlane plane = *m_document->CurrentPlane();
+  if (plane.tileWidth <= 7) return {};
+  int32_t left = m_cursorColumn * plane.tileWidth - m_scrollX;
+  int32_t top = m_cursorRow * plane.tileHeight - m_scrollY;
+  CRect outer = m_gridOn ? CRect{left + 1, top + 1, left + plane.tileWidth, top + plane.tileHeight}
+                         : CRect{left, top, left + plane.tileWidth + 1, top + plane.tileHeight + 1};
+  return NestedFrames(outer, plane.tileWidth / 8);
+}
+
+void CWorldViewModel::RequestOverlay() {
+  if (!m_window) return;
+  std::vector<CRect> frames = CursorFrames();
+  if (!frames.empty()) m_window->OverlayChanged(frames.front());
+}
+
+void CWorldViewModel::DrawCursor() {
+  if (!CursorDrawable()) return;
+  RequestOverlay();
+  m_cursorShown = !m_cursorShown;
+}
+
+void CWorldViewModel::HideCursor() {
+  if (m_cursorShown) RequestOverlay();
+  m_cursorShown = false;
+}
+
+void CWorldViewModel::OnBlink(bool editorActive) {
+  if (editorActive) DrawCursor();
+}
+
+void CWorldViewModel::OnRefreshCommand() {
+  m_cursorShown = false;
+  Invalidate(false);
+  m_selection.Reset();
+}
+
+void CWorldViewModel::OnToggleGrid() {
+  m_gridOn = !m_gridOn;
+  m_cursorShown = false;
+  Invalidate(false);
+}
+
+bool CWorldViewModel::GridCommandEnabled() const {
+  return m_document && m_document->WorldLoaded() && m_document->CurrentPlane();
+}
+
+void CWorldViewModel::OnToggleNoImages() {
+  m_noImages = !m_noImages;
+  RefreshView();
+}
+
+void CWorldViewModel::ClampCursor() {
+  std::optional<ViewPlane> plane = Plane();
+  if (!plane) return;
+  m_cursorColumn = ClampIndex(m_cursorColumn, plane->columns);
+  m_cursorRow = ClampIndex(m_cursorRow, plane->rows);
+}
+
+void CWorldViewModel::MoveCursorTo(int32_t column, int32_t row) {
+  if (!Plane()) return;
+  HideCursor();
+  m_cursorColumn = column;
+  m_cursorRow = row;
+  ClampCursor();
+}
+
+bool CWorldViewModel::CursorCellVisible() const {
+  std::optional<ViewPlane> plane = Plane();
+  if (!plane) return true;
+  int64_t left = int64_t(m_cursorColumn) * plane->tileWidth;
+  int64_t top = int64_t(m_cursorRow) * plane->tileHeight;
+  int64_t right = left + plane->tileWidth - 1;
+  int64_t bottom = top + plane->tileHeight - 1;
+  return left >= m_scrollX && right < int64_t(m_scrollX) + m_clientWidth && top >= m_scrollY &&
+         bottom < int64_t(m_scrollY) + m_clientHeight;
+}
+
+void CWorldViewModel::StepCursor(CursorStep step) {
+  std::optional<ViewPlane> plane = Plane();
+  if (!plane) return;
+  HideCursor();
+  int32_t dx = 0;
+  int32_t dy = 0;
+  switch (step) {
+    case CursorStep::Left: --m_cursorColumn; dx = -plane->tileWidth; break;
+    case CursorStep::Right: ++m_cursorColumn; dx = plane->tileWidth; break;
+    case CursorStep::Up: --m_cursorRow; dy = -plane->tileHeight; break;
+    case CursorStep::Down: ++m_cursorRow; dy = plane->tileHeight; break;
+  }
+  ClampCursor();
+  if (CursorCellVisible()) return;
+  m_scrollX = Saturate(int64_t(m_scrollX) + dx);
+  m_scrollY = Saturate(int64_t(m_scrollY) + dy);
+  RefreshView();
+}
+
+void CWorldViewModel::JumpCursor(CursorJump jump) {
+  std::optional<ViewPlane> plane = Plane();
+  if (!plane) return;
+  HideCursor();
+  const int32_t lastColumn = plane->columns - 1;
+  const int32_t lastRow = plane->rows - 1;
+  switch (jump) {
+    case CursorJump::TopLeft:
+      m_cursorColumn = 0, m_cursorRow = 0, m_scrollX = 0, m_scrollY = 0;
+      break;
+    case CursorJump::TopRight:
+      m_cursorColumn = lastColumn, m_cursorRow = 0, m_scrollX = plane->pixelWidth, m_scrollY = 0;
+      break;
+    case CursorJump::BottomRight:
+      m_cursorColumn = lastColumn, m_cursorRow = lastRow;
+      m_scrollX = plane->pixelWidth, m_scrollY = plane->pixelHeight;
+      break;
+    case CursorJump::BottomLeft:
+      m_cursorColumn = 0, m_cursorRow = lastRow, m_scrollX = 0, m_scrollY = plane->pixelHeight;
+      break;
+    case CursorJump::RowStart:
+      m_cursorColumn = 0, m_scrollX = 0;
+      break;
+    case CursorJump::RowEnd:
+      m_cursorColumn = lastColumn, m_scrollX = plane->pixelWidth;
+      break;
+    case CursorJump::ColumnStart:
+      m_cursorRow = 0, m_scrollY = 0;
+      break;
+    case CursorJump::ColumnEnd:
+      m_cursorRow = lastRow, m_scrollY = plane->pixelHeight;
+      break;
+  }
+  RefreshView();
+}
+
+void CWorldViewModel::AdvanceAutoCursor() {
+  if (m_autoCursor) StepCursor(CursorStep::Right);
+}
+
+void CWorldViewModel::SetWarp(int32_t x, int32_t y) {
+  m_warpX = x;
+  m_warpY = y;
+}
+
+}  // namespace vyr

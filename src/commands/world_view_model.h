@@ -1,0 +1,256 @@
+// The world view's state and logic (sizing, scrolling, grid, tile cursor, blink, refresh), free of any window system.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/rect.h"
+#include "world/view_port.h"
+
+namespace vyr {
+
+class CDibG;
+class CPalId;
+class Profile;
+
+// The current plane's geometry as the view needs it.
+struct ViewPlane {
+  int32_t columns = 0;
+  int32_t rows = 0;
+  int32_t tileWidth = 0;
+  int32_t tileHeight = 0;
+  int32_t columnShift = 0;
+  int32_t rowShift = 0;
+  int32_t pixelWidth = 0;
+  int32_t pixelHeight = 0;
+};
+
+// The selected object as the object-mode selection frame needs it: centre, drawn size and
+// the resolved image's hot-spot offsets (0, 0 without an image).
+struct ViewObjectBox {
+  int32_t x = 0;
+  int32_t y = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+  int32_t offsetX = 0;
+  int32_t offsetY = 0;
+};
+
+// What the view needs of the document. The editor adapts the real document to it; tests fake it.
+class IViewDocument {
+ public:
+  virtual ~IViewDocument() = default;
+  // A world that reports itself valid, with its resources open.
+  virtual bool WorldLoaded() const = 0;
+  // The current plane, or nothing.
+  virtual std::optional<ViewPlane> CurrentPlane() const = 0;
+  // Hands the scroll position to the current plane as its view origin and recomputes
+  // its visible rectangle.
+  virtual void SetPlaneOrigin(int32_t x, int32_t y) = 0;
+  virtual void SetAllViewRects(const CRect& screenRect) = 0;
+  // The document's palette when it exists and is valid, else null.
+  virtual const CPalId* Palette() const = 0;
+  virtual void RenderWorld(int invalidate) = 0;
+  // The selected object of the current plane (object mode), or nothing.
+  virtual std::optional<ViewObjectBox> SelectedObject() const { return std::nullopt; }
+};
+
+struct ViewScrollSizes {
+  int32_t totalWidth = 0;
+  int32_t totalHeight = 0;
+  int32_t pageWidth = 0;
+  int32_t pageHeight = 0;
+  int32_t lineWidth = 0;
+  int32_t lineHeight = 0;
+};
+
+// What the view needs of its window. The Qt widget implements it; tests record the calls.
+class IViewWindow {
+ public:
+  virtual ~IViewWindow() = default;
+  virtual int32_t ClientWidth() const = 0;
+  virtual int32_t ClientHeight() const = 0;
+  virtual void InvalidateAll(bool erase) = 0;
+  virtual void InvalidateRect(const CRect& clientRect, bool erase) = 0;
+  virtual void UpdateNow() = 0;
+  // The scroll bars' extent: they reach from 0 to total − client on each axis.
+  virtual void SetScrollSizes(const ViewScrollSizes& sizes) = 0;
+  // Moves each bar whose position differs from the given one.
+  virtual void SetScrollPositions(int32_t x, int32_t y) = 0;
+  // The cursor frames inside `area` were shown or hidden: repaint that area.
+  virtual void OverlayChanged(const CRect& area) = 0;
+};
+
+// Shift-click range of object mode, −1 meaning unset.
+struct SelectionRange {
+  int32_t xMin = -1;
+  int32_t xMax = -1;
+  int32_t yMin = -1;
+  int32_t yMax = -1;
+  void Reset() { *this = SelectionRange{}; }
+};
+
+// Pixel amounts of the custom moves, in the order Up, Down, Left, Right.
+struct CustomMoves {
+  int32_t up = 20;
+  int32_t down = 20;
+  int32_t left = 20;
+  int32_t right = 20;
+};
+
+struct CellPoint {
+  int32_t column = -1;
+  int32_t row = -1;
+  friend bool operator==(const CellPoint&, const CellPoint&) = default;
+};
+
+struct PixelPoint {
+  int32_t x = 0;
+  int32_t y = 0;
+  friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
+};
+
+enum class CursorStep { Left, Right, Up, Down };
+
+enum class CursorJump {
+  TopLeft,
+  TopRight,
+  BottomRight,
+  BottomLeft,
+  RowStart,
+  RowEnd,
+  ColumnStart,
+  ColumnEnd,
+};
+
+// Surfaces of this size or less in either direction are not made.
+inline constexpr int32_t kMinSurfaceExtent = 32;
+inline constexpr int kBlinkMilliseconds = 200;
+
+class CWorldViewModel final : public IViewPort {
+ public:
+  // Reads Grid, WarpX, WarpY and the custom moves from the profile (when given) and writes
+  // them back, with TileDialog, on destruction.
+  explicit CWorldViewModel(Profile* profile = nullptr);
+  ~CWorldViewModel() override;
+  CWorldViewModel(const CWorldViewModel&) = delete;
+  CWorldViewModel& operator=(const CWorldViewModel&) = delete;
+
+  void SetDocument(IViewDocument* document) { m_document = document; }
+  IViewDocument* Document() const { return m_document; }
+  void SetWindow(IViewWindow* window) { m_window = window; }
+
+  // The first sizing of a new window: provisional scroll sizes, then Resize.
+  void InitialUpdate();
+
+  // IViewPort
+  CDibG* Surface() override { return m_surface.get(); }
+  void DestroySurface() override;
+  void Resize() override;
+  int32_t ScrollX() const override { return m_scrollX; }
+  int32_t ScrollY() const override { return m_scrollY; }
+  int32_t ClientWidth() const override { return m_clientWidth; }
+  int32_t ClientHeight() const override { return m_clientHeight; }
+  int EditMode() const override { return m_editMode; }
+  bool NoImages() const override { return m_noImages; }
+  void RefreshView() override;
+  void CurrentPlaneChanged() override;
+  void HideCursor() override;
+  void MarkCursorHidden() override { m_cursorShown = false; }
+  void Invalidate(bool erase) override;
+  void InvalidateRect(const CRect& clientRect, bool erase) override;
+  void UpdateNow() override;
+
+  const CDibG* Surface() const { return m_surface.get(); }
+  void SetEditMode(int mode) { m_editMode = mode; }
+  // Sets the scroll position without refreshing (callers follow with RefreshView).
+  void SetScroll(int32_t x, int32_t y);
+
+  // Scroll-bar movement by (dx, dy) pixels; 0 when nothing can scroll.
+  int OnScrollBy(int32_t dx, int32_t dy);
+  void CenterOn(int32_t x, int32_t y);
+  PixelPoint MousePixel(int32_t clientX, int32_t clientY) const;
+  // (−1, −1) without a document or a current plane.
+  CellPoint MouseCell(int32_t clientX, int32_t clientY) const;
+
+  // What a paint shows: the surface when there is one and a palette; the grid and the
+  // cursor frames as computed below.
+  bool ShowsSurface() const;
+  bool GridVisible() const;
+  // Client x of each vertical grid line, client y of each horizontal one.
+  std::vector<int32_t> GridColumns() const;
+  std::vector<int32_t> GridRows() const;
+  // Nested frames of the tile cursor (tile mode) or the selection frame (object mode),
+  // outermost first; empty when nothing would be drawn.
+  std::vector<CRect> CursorFrames() const;
+  bool CursorShown() const { return m_cursorShown; }
+  // The 200 ms blink: with the editor active, shows or hides the frames once.
+  void OnBlink(bool editorActive);
+  // Draws the frames once (they invert), toggling the shown flag.
+  void DrawCursor();
+
+  // Refresh policy.
+  void OnRefreshCommand();    // F5
+  void OnToggleGrid();        // Ctrl+G
+  void OnToggleNoImages();    // "Bez Obrazów"
+  bool GridCommandEnabled() const;
+  bool GridOn() const { return m_gridOn; }
+  void SetGridOn(bool on) { m_gridOn = on; }
+
+  // Tile cursor.
+  int32_t CursorColumn() const { return m_cursorColumn; }
+  int32_t CursorRow() const { return m_cursorRow; }
+  void MoveCursorTo(int32_t column, int32_t row);
+  void ClampCursor();
+  bool CursorCellVisible() const;
+  void AdvanceAutoCursor();
+  void StepCursor(CursorStep step);
+  void JumpCursor(CursorJump jump);
+  bool AutoCursor() const { return m_autoCursor; }
+  void SetAutoCursor(bool on) { m_autoCursor = on; }
+  void OnToggleAutoCursor() { m_autoCursor = !m_autoCursor; }
+
+  // Process-wide values kept beside the view.
+  int32_t WarpX() const { return m_warpX; }
+  int32_t WarpY() const { return m_warpY; }
+  void SetWarp(int32_t x, int32_t y);
+  CustomMoves& Moves() { return m_moves; }
+  SelectionRange& Selection() { return m_selection; }
+  // The tile picker's hidden flag, written to the profile with the view's settings once
+  // its owner has handed it over.
+  void SetTileDialogHidden(bool hidden) { m_tileDialogHidden = hidden; }
+
+ private:
+  std::optional<ViewPlane> Plane() const;
+  void ClampScroll(const ViewPlane& plane);
+  bool CursorDrawable() const;
+  void RequestOverlay();
+
+  IViewDocument* m_document = nullptr;
+  IViewWindow* m_window = nullptr;
+  Profile* m_profile = nullptr;
+
+  int32_t m_scrollX = 0;
+  int32_t m_scrollY = 0;
+  std::unique_ptr<CDibG> m_surface;
+  int32_t m_clientWidth = 0;
+  int32_t m_clientHeight = 0;
+  bool m_gridOn = false;
+  int32_t m_cursorRow = 0;
+  int32_t m_cursorColumn = 0;
+  bool m_cursorShown = false;
+  bool m_autoCursor = true;
+  bool m_noImages = false;
+  int m_editMode = kTileMode;
+
+  int32_t m_warpX = -1;
+  int32_t m_warpY = -1;
+  CustomMoves m_moves;
+  SelectionRange m_selection;
+  std::optional<bool> m_tileDialogHidden;
+};
+
+}  // namespace vyr

@@ -1,0 +1,222 @@
+// CWorldView: one blit of the 8-bit surface through the palette, then grid and inverted cursor frames.
+#include "editor/world_view.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QImage>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPen>
+#include <QPolygon>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTimerEvent>
+#include <algorithm>
+
+#include "resources/dib.h"
+#include "resources/palette.h"
+
+namespace vyr {
+
+namespace {
+
+// The Windows cosmetic dashed pen: 18 pixels drawn, 6 left out.
+const QList<qreal> kDashPattern = {18, 6};
+
+QRect ToQRect(const CRect& rect) { return QRect(rect.left, rect.top, rect.Width(), rect.Height()); }
+
+// A focus rectangle inverts every other pixel of its border, the dots aligned to the
+// window's pixel grid; its four edges are the four strips of the Windows routine.
+void AddFocusRectDots(const CRect& rect, QPolygon& dots) {
+  auto strip = [&dots](int32_t left, int32_t top, int32_t width, int32_t height) {
+    for (int32_t y = top; y < top + height; ++y)
+      for (int32_t x = left; x < left + width; ++x)
+        if (((x + y) & 1) == 0) dots << QPoint(x, y);
+  };
+  const int32_t width = rect.Width();
+  const int32_t height = rect.Height();
+  strip(rect.left, rect.top, width, 1);
+  strip(rect.left, rect.bottom - 1, width, 1);
+  strip(rect.left, rect.top + 1, 1, height - 2);
+  strip(rect.right - 1, rect.top + 1, 1, height - 2);
+}
+
+}  // namespace
+
+CWorldView::CWorldView(Profile* profile, QWidget* parent) : QAbstractScrollArea(parent), m_model(profile) {
+  m_model.SetWindow(this);
+  // The surface covers the whole client area, so Qt need not erase before painting.
+  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+  viewport()->setAutoFillBackground(false);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+CWorldView::~CWorldView() {
+  if (m_blinkTimer) killTimer(m_blinkTimer);
+  m_model.SetWindow(nullptr);
+}
+
+void CWorldView::SetDocument(IViewDocument* document) {
+  m_model.SetDocument(document);
+  m_model.InitialUpdate();
+  if (!m_blinkTimer) m_blinkTimer = startTimer(kBlinkMilliseconds);
+}
+
+int32_t CWorldView::ClientWidth() const { return viewport()->width(); }
+int32_t CWorldView::ClientHeight() const { return viewport()->height(); }
+
+void CWorldView::InvalidateAll(bool) {
+  m_pending = QRegion(viewport()->rect());
+  viewport()->update();
+}
+
+void CWorldView::InvalidateRect(const CRect& clientRect, bool) {
+  QRect rect = ToQRect(clientRect);
+  m_pending += rect;
+  viewport()->update(rect);
+}
+
+void CWorldView::UpdateNow() {
+  if (m_pending.isEmpty()) return;
+  QRegion region = m_pending;
+  m_pending = QRegion();
+  viewport()->repaint(region);
+}
+
+void CWorldView::SetScrollSizes(const ViewScrollSizes& sizes) {
+  m_scrollSizes = sizes;
+  ApplyScrollRanges();
+}
+
+// The bars run from 0 to total − client: the whole plane, however large, is reachable.
+void CWorldView::ApplyScrollRanges() {
+  auto apply = [](QScrollBar* bar, int32_t total, int32_t client, int32_t page, int32_t line) {
+    QSignalBlocker block(bar);
+    bar->setRange(0, std::max(0, total - client));
+    bar->setPageStep(std::max(1, page));
+    bar->setSingleStep(std::max(1, line));
+  };
+  apply(horizontalScrollBar(), m_scrollSizes.totalWidth, ClientWidth(), m_scrollSizes.pageWidth,
+        m_scrollSizes.lineWidth);
+  apply(verticalScrollBar(), m_scrollSizes.totalHeight, ClientHeight(), m_scrollSizes.pageHeight,
+        m_scrollSizes.lineHeight);
+}
+
+void CWorldView::SetScrollPositions(int32_t x, int32_t y) {
+  if (horizontalScrollBar()->value() != x) {
+    QSignalBlocker block(horizontalScrollBar());
+    horizontalScrollBar()->setValue(x);
+  }
+  if (verticalScrollBar()->value() != y) {
+    QSignalBlocker block(verticalScrollBar());
+    verticalScrollBar()->setValue(y);
+  }
+}
+
+void CWorldView::OverlayChanged(const CRect& area) { viewport()->update(ToQRect(area)); }
+
+void CWorldView::scrollContentsBy(int, int) {
+  const int32_t dx = horizontalScrollBar()->value() - m_model.ScrollX();
+  const int32_t dy = verticalScrollBar()->value() - m_model.ScrollY();
+  // A bar that could not move the view goes back to where the view is.
+  if (!m_model.OnScrollBy(dx, dy)) SetScrollPositions(m_model.ScrollX(), m_model.ScrollY());
+}
+
+void CWorldView::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  m_model.Resize();
+  ApplyScrollRanges();
+  SetScrollPositions(m_model.ScrollX(), m_model.ScrollY());
+}
+
+bool CWorldView::EditorActive() const {
+  const QWidget* active = QApplication::activeWindow();
+  return active && (active == window() || (m_picker && active == m_picker.data()));
+}
+
+void CWorldView::timerEvent(QTimerEvent* event) {
+  if (event->timerId() != m_blinkTimer) {
+    QAbstractScrollArea::timerEvent(event);
+    return;
+  }
+  m_model.OnBlink(EditorActive());
+}
+
+QPoint CWorldView::MouseClientPosition() const { return viewport()->mapFromGlobal(QCursor::pos()); }
+
+PixelPoint CWorldView::MousePixel() const {
+  QPoint client = MouseClientPosition();
+  return m_model.MousePixel(client.x(), client.y());
+}
+
+CellPoint CWorldView::MouseCell() const {
+  QPoint client = MouseClientPosition();
+  return m_model.MouseCell(client.x(), client.y());
+}
+
+void CWorldView::DrawContents(QPainter& painter) const {
+  if (!m_model.ShowsSurface()) return;
+  const CDibG& surface = *m_model.Surface();
+  const CPalId& palette = *m_model.Document()->Palette();
+  m_colours.resize(int(kPaletteEntryCount));
+  for (size_t i = 0; i < kPaletteEntryCount; ++i) {
+    const PaletteEntry& entry = palette.Entry(i);
+    m_colours[int(i)] = qRgb(entry.red, entry.green, entry.blue);
+  }
+  // The surface's rows are top-down and 4-byte aligned: the image sits on them as they are,
+  // without a copy (setting the colour table leaves the pixels shared).
+  QImage image(surface.Bits(), surface.Width(), surface.Height(), surface.Pitch(), QImage::Format_Indexed8);
+  image.setColorTable(m_colours);
+  painter.drawImage(QPoint(0, 0), image);
+
+  const std::vector<int32_t> columns = m_model.GridColumns();
+  const std::vector<int32_t> rows = m_model.GridRows();
+  if (columns.empty() && rows.empty()) return;
+  QPen pen(Qt::black);
+  pen.setWidth(0);
+  pen.setCosmetic(true);
+  pen.setCapStyle(Qt::FlatCap);
+  pen.setDashPattern(kDashPattern);
+  painter.save();
+  painter.setPen(pen);
+  // The Windows line leaves out its end point: lines stop one pixel short of the client's edge.
+  const int32_t lastY = m_model.ClientHeight() - 2;
+  const int32_t lastX = m_model.ClientWidth() - 2;
+  for (int32_t x : columns)
+    if (lastY >= 0) painter.drawLine(x, 0, x, lastY);
+  for (int32_t y : rows)
+    if (lastX >= 0) painter.drawLine(0, y, lastX, y);
+  painter.restore();
+}
+
+// Qt has no focus-rectangle call. The frames are dotted borders XORed with white, which is
+// what the Windows routine does with its pattern: the same dots twice restore the pixels, and
+// the frames stay visible on any colour (a fixed pen colour would vanish on its own colour).
+void CWorldView::DrawCursorFrames(QPainter& painter) const {
+  if (!m_model.CursorShown()) return;
+  QPolygon dots;
+  for (const CRect& frame : m_model.CursorFrames()) AddFocusRectDots(frame, dots);
+  if (dots.isEmpty()) return;
+  painter.save();
+  painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  painter.setPen(QPen(Qt::white, 0));
+  painter.drawPoints(dots);
+  painter.restore();
+}
+
+void CWorldView::paintEvent(QPaintEvent* event) {
+  QPainter painter(viewport());
+  if (m_model.ShowsSurface()) {
+    const CDibG& surface = *m_model.Surface();
+    QRegion outside = event->region() - QRect(0, 0, surface.Width(), surface.Height());
+    for (const QRect& rect : outside) painter.fillRect(rect, Qt::white);
+    DrawContents(painter);
+  } else {
+    // Nothing of the world: the bare window.
+    painter.fillRect(event->rect(), Qt::white);
+  }
+  DrawCursorFrames(painter);
+}
+
+}  // namespace vyr

@@ -1,0 +1,74 @@
+// CWorldView: the scrolling Qt view that shows the document's surface, the grid and the blinking tile cursor.
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QList>
+#include <QPointer>
+#include <QRegion>
+#include <QRgb>
+
+#include "commands/world_view_model.h"
+
+class QPainter;
+
+namespace vyr {
+
+class Profile;
+
+class CWorldView : public QAbstractScrollArea, private IViewWindow {
+  Q_OBJECT
+
+ public:
+  // The profile (may be null) gives and keeps the view's settings (grid, warp, custom moves).
+  explicit CWorldView(Profile* profile = nullptr, QWidget* parent = nullptr);
+  ~CWorldView() override;
+
+  CWorldViewModel& Model() { return m_model; }
+  const CWorldViewModel& Model() const { return m_model; }
+  // What the document renders into.
+  IViewPort& Port() { return m_model; }
+
+  // Attaches the document and runs the first sizing; starts the blink.
+  void SetDocument(IViewDocument* document);
+  // The cursor also blinks while this window (the tile picker) is the active one.
+  void SetTilePickerWindow(QWidget* picker) { m_picker = picker; }
+
+  // The mouse position in client pixels, in world pixels, and its cell.
+  QPoint MouseClientPosition() const;
+  PixelPoint MousePixel() const;
+  CellPoint MouseCell() const;
+
+  // The surface through the palette, then the grid: what a paint (or a print) shows
+  // beneath the cursor frames. Nothing when there is no surface or no palette.
+  void DrawContents(QPainter& painter) const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void timerEvent(QTimerEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+
+ private:
+  // IViewWindow
+  int32_t ClientWidth() const override;
+  int32_t ClientHeight() const override;
+  void InvalidateAll(bool erase) override;
+  void InvalidateRect(const CRect& clientRect, bool erase) override;
+  void UpdateNow() override;
+  void SetScrollSizes(const ViewScrollSizes& sizes) override;
+  void SetScrollPositions(int32_t x, int32_t y) override;
+  void OverlayChanged(const CRect& area) override;
+
+  void ApplyScrollRanges();
+  void DrawCursorFrames(QPainter& painter) const;
+  bool EditorActive() const;
+
+  CWorldViewModel m_model;
+  ViewScrollSizes m_scrollSizes;
+  QRegion m_pending;
+  QPointer<QWidget> m_picker;
+  int m_blinkTimer = 0;
+  mutable QList<QRgb> m_colours;
+};
+
+}  // namespace vyr

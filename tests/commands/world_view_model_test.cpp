@@ -1,0 +1,490 @@
+// Tests of the world view model: sizing, scroll clamping, grid, cursor frames, blink, refresh policy and the tile cursor.
+#include "commands/world_view_model.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
+
+#include "commands/view_model_fakes.h"
+#include "platform/profile.h"
+#include "resources/dib.h"
+
+namespace vyr {
+namespace {
+
+using viewtest::FakeViewDocument;
+using viewtest::MakeViewPlane;
+using viewtest::FakeViewWindow;
+
+struct ViewFixture {
+  FakeViewDocument document;
+  FakeViewWindow window;
+  CWorldViewModel model;
+
+  ViewFixture(int32_t columns, int32_t rows, int32_t tile, int32_t clientWidth, int32_t clientHeight) {
+    document.plane = MakeViewPlane(columns, rows, tile, tile);
+    window.width = clientWidth;
+    window.height = clientHeight;
+    model.SetDocument(&document);
+    model.SetWindow(&window);
+    model.InitialUpdate();
+    document.renders.clear();
+    window.Clear();
+  }
+};
+
+TEST(WorldViewModelTest, ScrollIsClampedToThePlane) {
+  struct Row {
+    int32_t columns, rows, tile, clientWidth, clientHeight;
+    int32_t askX, askY;
+    int32_t wantX, wantY;
+  };
+  const Row rows[] = {
+      // plane smaller than the window on both axes: always from its origin
+      {4, 3, 64, 640, 480, 100, 100, 0, 0},
+      {4, 3, 64, 640, 480, -50, -7, 0, 0},
+      // narrower but taller than the window
+      {4, 100, 64, 640, 480, 300, 300, 0, 300},
+      // larger: up to plane extent − client extent
+      {100, 100, 64, 640, 480, 100000, 100000, 6400 - 640, 6400 - 480},
+      {100, 100, 64, 640, 480, 1000, 2000, 1000, 2000},
+      {100, 100, 64, 640, 480, -1, -1, 0, 0},
+      // exactly the window's size
+      {10, 5, 64, 640, 320, 5, 5, 0, 0},
+  };
+  for (const Row& row : rows) {
+    ViewFixture view(row.columns, row.rows, row.tile, row.clientWidth, row.clientHeight);
+    view.model.SetScroll(row.askX, row.askY);
+    view.model.RefreshView();
+    EXPECT_EQ(view.model.ScrollX(), row.wantX) << row.columns << "x" << row.rows << " ask " << row.askX;
+    EXPECT_EQ(view.model.ScrollY(), row.wantY) << row.columns << "x" << row.rows << " ask " << row.askY;
+    // the plane gets the clamped origin, the world is rendered and the bars follow
+    EXPECT_EQ(view.document.origin, (PixelPoint{row.wantX, row.wantY}));
+    EXPECT_EQ(view.document.renders, std::vector<int>{1});
+    EXPECT_EQ(view.window.positions.back(), (PixelPoint{row.wantX, row.wantY}));
+  }
+}
+
+TEST(WorldViewModelTest, ScrollBarsCoverTheWholePlane) {
+  // 2000 × 1500 tiles of 64 pixels: far beyond the old 32760 cap
+  ViewFixture view(2000, 1500, 64, 800, 600);
+  view.model.Resize();
+  ASSERT_FALSE(view.window.sizes.empty());
+  const ViewScrollSizes& sizes = view.window.sizes.back();
+  EXPECT_EQ(sizes.totalWidth, 128000);
+  EXPECT_EQ(sizes.totalHeight, 96000);
+  EXPECT_EQ(sizes.pageWidth, 800 - 64);
+  EXPECT_EQ(sizes.pageHeight, 600 - 64);
+  EXPECT_EQ(sizes.lineWidth, 64);
+  EXPECT_EQ(sizes.lineHeight, 64);
+  EXPECT_EQ(view.model.OnScrollBy(1000000, 1000000), 1);
+  EXPECT_EQ(view.model.ScrollX(), 128000 - 800);
+  EXPECT_EQ(view.model.ScrollY(), 96000 - 600);
+}
+
+TEST(WorldViewModelTest, SizingMakesASurfaceOnlyAboveThirtyTwoPixels) {
+  struct Row {
+    int32_t width, height;
+    bool surface;
+  };
+  const Row rows[] = {{32, 200, false}, {200, 32, false}, {33, 33, true}, {640, 480, true}, {0, 0, false}};
+  for (const Row& row : rows) {
+    ViewFixture view(100, 100, 16, row.width, row.height);
+    EXPECT_EQ(view.model.Surface() != nullptr, row.surface) << row.width << "x" << row.height;
+    if (row.surface) {
+      EXPECT_EQ(view.model.Surface()->Width(), row.width);
+      EXPECT_EQ(view.model.Surface()->Height(), row.height);
+    }
+    EXPECT_EQ(view.model.ShowsSurface(), row.surface);
+    EXPECT_EQ(view.document.viewRect, (CRect{0, 0, row.width - 1, row.height - 1}));
+  }
+}
+
+TEST(WorldViewModelTest, TinyWindowShowsNothingButTheBlinkStillInverts) {
+  ViewFixture view(100, 100, 16, 32, 200);
+  view.model.SetGridOn(true);
+  EXPECT_FALSE(view.model.ShowsSurface());
+  EXPECT_FALSE(view.model.GridVisible());
+  EXPECT_TRUE(view.model.GridColumns().empty());
+  EXPECT_EQ(view.model.OnScrollBy(16, 0), 0);  // no surface: nothing scrolls
+  EXPECT_EQ(view.model.ScrollX(), 0);
+  view.model.OnBlink(true);
+  EXPECT_TRUE(view.model.CursorShown());
+  EXPECT_EQ(view.model.CursorFrames().size(), 2u);
+  EXPECT_EQ(view.window.overlays.size(), 1u);
+}
+
+TEST(WorldViewModelTest, SizingWithoutAPaletteKeepsTheOldSurface) {
+  ViewFixture view(100, 100, 16, 300, 200);
+  const CDibG* before = view.model.Surface();
+  view.document.palette = nullptr;
+  view.window.width = 500;
+  view.model.Resize();
+  EXPECT_EQ(view.model.Surface(), before);
+  EXPECT_FALSE(view.model.ShowsSurface());
+}
+
+TEST(WorldViewModelTest, GridLinesFallOnTileBoundaries) {
+  struct Row {
+    int32_t scroll, tile, client;
+    std::vector<int32_t> lines;
+  };
+  const std::vector<Row> rows = {
+      {100, 64, 300, {28, 92, 156, 220, 284}},
+      {128, 64, 300, {0, 64, 128, 192, 256}},
+      {0, 16, 50, {0, 16, 32, 48}},
+      {0, 16, 49, {0, 16, 32}},  // no line on the client's last pixel
+      {5, 32, 40, {27}},
+  };
+  for (const Row& row : rows) {
+    ViewFixture view(1000, 1000, row.tile, row.client, row.client);
+    view.model.SetGridOn(true);
+    view.model.SetScroll(row.scroll, row.scroll);
+    view.model.RefreshView();
+    EXPECT_EQ(view.model.GridColumns(), row.lines) << "scroll " << row.scroll << " tile " << row.tile;
+    EXPECT_EQ(view.model.GridRows(), row.lines) << "scroll " << row.scroll << " tile " << row.tile;
+  }
+}
+
+TEST(WorldViewModelTest, GridNeedsAWorldAPlaneAndImages) {
+  ViewFixture view(100, 100, 64, 300, 300);
+  EXPECT_TRUE(view.model.GridColumns().empty());  // grid off
+  view.model.SetGridOn(true);
+  EXPECT_FALSE(view.model.GridColumns().empty());
+  view.model.OnToggleNoImages();
+  EXPECT_TRUE(view.model.GridColumns().empty());
+  view.model.OnToggleNoImages();
+  view.document.loaded = false;
+  EXPECT_TRUE(view.model.GridColumns().empty());
+  EXPECT_FALSE(view.model.GridCommandEnabled());
+  view.document.loaded = true;
+  EXPECT_TRUE(view.model.GridCommandEnabled());
+  view.document.plane.reset();
+  EXPECT_FALSE(view.model.GridCommandEnabled());
+}
+
+TEST(WorldViewModelTest, CursorFramesAreNestedByTileWidth) {
+  struct Row {
+    int32_t tile;
+    size_t frames;
+  };
+  const Row rows[] = {{16, 2}, {64, 8}, {4, 0}, {7, 0}, {8, 1}, {32, 4}};
+  for (const Row& row : rows) {
+    ViewFixture view(100, 100, row.tile, 640, 480);
+    std::vector<CRect> frames = view.model.CursorFrames();
+    ASSERT_EQ(frames.size(), row.frames) << "tile " << row.tile;
+    for (size_t i = 1; i < frames.size(); ++i) {
+      EXPECT_EQ(frames[i], (CRect{frames[i - 1].left + 1, frames[i - 1].top + 1, frames[i - 1].right - 1,
+                                  frames[i - 1].bottom - 1}));
+    }
+  }
+}
+
+TEST(WorldViewModelTest, CursorFrameDependsOnGridAndScroll) {
+  ViewFixture view(100, 100, 16, 640, 480);
+  view.model.MoveCursorTo(10, 20);
+  view.model.SetScroll(100, 200);
+  view.model.RefreshView();
+  // left = 10·16 − 100 = 60, top = 20·16 − 200 = 120
+  EXPECT_EQ(view.model.CursorFrames().front(), (CRect{60, 120, 77, 137}));
+  view.model.SetGridOn(true);
+  EXPECT_EQ(view.model.CursorFrames().front(), (CRect{61, 121, 76, 136}));
+  view.model.OnToggleNoImages();
+  EXPECT_TRUE(view.model.CursorFrames().empty());
+}
+
+TEST(WorldViewModelTest, SelectionFrameInObjectMode) {
+  struct Row {
+    int32_t width;
+    size_t frames;
+  };
+  const Row rows[] = {{200, 16}, {20, 2}, {7, 0}};
+  for (const Row& row : rows) {
+    ViewFixture view(100, 100, 16, 640, 480);
+    view.model.SetEditMode(kObjectMode);
+    EXPECT_TRUE(view.model.CursorFrames().empty());  // nothing selected
+    view.model.DrawCursor();
+    EXPECT_FALSE(view.model.CursorShown());
+    view.document.selected = ViewObjectBox{300, 200, row.width, 40, 3, -2};
+    std::vector<CRect> frames = view.model.CursorFrames();
+    ASSERT_EQ(frames.size(), row.frames) << row.width;
+    if (!frames.empty()) {
+      int32_t a = 300 - row.width / 2 + 3;
+      int32_t b = 200 - 20 - 2;
+      EXPECT_EQ(frames.front(), (CRect{a, b, a + row.width + 1, b + 41}));
+    }
+  }
+}
+
+TEST(WorldViewModelTest, BlinkTogglesOnlyWhileTheEditorIsActive) {
+  ViewFixture view(100, 100, 16, 640, 480);
+  view.model.OnBlink(false);
+  EXPECT_FALSE(view.model.CursorShown());
+  EXPECT_TRUE(view.window.overlays.empty());
+  view.model.OnBlink(true);
+  EXPECT_TRUE(view.model.CursorShown());
+  view.model.OnBlink(true);
+  EXPECT_FALSE(view.model.CursorShown());
+  ASSERT_EQ(view.window.overlays.size(), 2u);
+  EXPECT_EQ(view.window.overlays[0], (CRect{0, 0, 17, 17}));
+  // painting never re-renders
+  EXPECT_TRUE(view.document.renders.empty());
+}
+
+TEST(WorldViewModelTest, HideCursorRepaintsWhereTheCursorWas) {
+  ViewFixture view(100, 100, 16, 640, 480);
+  view.model.OnBlink(true);
+  view.window.Clear();
+  view.model.MoveCursorTo(3, 4);
+  EXPECT_FALSE(view.model.CursorShown());
+  ASSERT_EQ(view.window.overlays.size(), 1u);
+  EXPECT_EQ(view.window.overlays[0], (CRect{0, 0, 17, 17}));  // the old cell
+  view.model.HideCursor();  // already hidden: nothing to repaint
+  EXPECT_EQ(view.window.overlays.size(), 1u);
+}
+
+TEST(WorldViewModelTest, RefreshPolicy) {
+  ViewFixture view(100, 100, 16, 640, 480);
+  view.model.Selection() = {1, 2, 3, 4};
+  view.model.OnBlink(true);
+  view.window.Clear();
+
+  view.model.OnRefreshCommand();  // F5: repaint only
+  EXPECT_FALSE(view.model.CursorShown());
+  EXPECT_EQ(view.window.invalidations, std::vector<bool>{false});
+  EXPECT_TRUE(view.document.renders.empty());
+  EXPECT_EQ(view.model.Selection().xMin, -1);
+  EXPECT_EQ(view.model.Selection().yMax, -1);
+
+  view.window.Clear();
+  view.model.OnBlink(true);
+  view.model.OnToggleGrid();  // Ctrl+G: repaint only
+  EXPECT_TRUE(view.model.GridOn());
+  EXPECT_FALSE(view.model.CursorShown());
+  EXPECT_EQ(view.window.invalidations, std::vector<bool>{false});
+  EXPECT_TRUE(view.document.renders.empty());
+
+  view.model.OnToggleNoImages();  // re-renders
+  EXPECT_TRUE(view.model.NoImages());
+  EXPECT_EQ(view.document.renders, std::vector<int>{1});
+}
+
+TEST(WorldViewModelTest, MousePixelAndCell) {
+  ViewFixture view(100, 100, 64, 640, 480);
+  view.model.SetScroll(100, 40);
+  view.model.RefreshView();
+  EXPECT_EQ(view.model.MousePixel(10, 20), (PixelPoint{110, 60}));
+  EXPECT_EQ(view.model.MouseCell(10, 20), (CellPoint{1, 0}));
+  EXPECT_EQ(view.model.MouseCell(27, 24), (CellPoint{1, 1}));
+  EXPECT_EQ(view.model.MouseCell(-200, 0), (CellPoint{-2, 0}));  // left of the plane: as a right shift would
+  view.document.plane.reset();
+  EXPECT_EQ(view.model.MouseCell(10, 20), (CellPoint{-1, -1}));
+}
+
+TEST(WorldViewModelTest, MouseCellOfTilesThatAreNoPowerOfTwo) {
+  // 48-pixel tiles: cells by division, consistent with where the cells are drawn
+  FakeViewDocument document;
+  document.plane = MakeViewPlane(20, 20, 48, 24);
+  FakeViewWindow window;
+  CWorldViewModel model;
+  model.SetDocument(&document);
+  model.SetWindow(&window);
+  model.InitialUpdate();
+  EXPECT_EQ(model.MouseCell(47, 23), (CellPoint{0, 0}));
+  EXPECT_EQ(model.MouseCell(48, 24), (CellPoint{1, 1}));
+  EXPECT_EQ(model.MouseCell(100, 50), (CellPoint{2, 2}));
+}
+
+TEST(WorldViewModelTest, CenterOn) {
+  ViewFixture view(100, 100, 64, 640, 480);
+  view.model.CenterOn(1000, 900);
+  EXPECT_EQ(view.model.ScrollX(), 1000 - 320);
+  EXPECT_EQ(view.model.ScrollY(), 900 - 240);
+  view.model.CenterOn(0, 0);  // clamped to the origin
+  EXPECT_EQ(view.model.ScrollX(), 0);
+  EXPECT_EQ(view.model.ScrollY(), 0);
+  view.model.CenterOn(INT32_MIN, INT32_MAX);  // no overflow
+  EXPECT_EQ(view.model.ScrollX(), 0);
+  EXPECT_EQ(view.model.ScrollY(), 6400 - 480);
+}
+
+TEST(WorldViewModelTest, CursorStepsScrollOnlyWhenTheCellLeavesTheView) {
+  struct Row {
+    const char* name;
+    int32_t column, row, scrollX, scrollY;
+    CursorStep step;
+    int32_t wantColumn, wantRow, wantScrollX, wantScrollY;
+    bool refreshed;
+  };
+  // 100 × 100 cells of 64 pixels in a 640 × 480 window: 10 columns, 7.5 rows visible
+  const Row rows[] = {
+      {"right inside", 3, 3, 0, 0, CursorStep::Right, 4, 3, 0, 0, false},
+      {"right off the edge", 9, 3, 0, 0, CursorStep::Right, 10, 3, 64, 0, true},
+      {"left off the edge", 5, 3, 384, 0, CursorStep::Left, 4, 3, 320, 0, true},
+      {"left at column 0", 0, 3, 0, 0, CursorStep::Left, 0, 3, 0, 0, false},
+      {"down into a half row", 6, 6, 0, 0, CursorStep::Down, 6, 7, 0, 64, true},
+      {"up off the top", 2, 2, 0, 192, CursorStep::Up, 2, 1, 0, 128, true},
+      {"right on the last column, visible", 99, 0, 5760, 0, CursorStep::Right, 99, 0, 5760, 0, false},
+      {"right on the last column, hidden", 99, 0, 0, 0, CursorStep::Right, 99, 0, 64, 0, true},
+      {"down on the last row, far off", 0, 99, 0, 0, CursorStep::Down, 0, 99, 0, 64, true},
+  };
+  for (const Row& row : rows) {
+    ViewFixture view(100, 100, 64, 640, 480);
+    view.model.SetScroll(row.scrollX, row.scrollY);
+    view.model.RefreshView();
+    view.model.MoveCursorTo(row.column, row.row);
+    view.document.renders.clear();
+    view.model.StepCursor(row.step);
+    EXPECT_EQ(view.model.CursorColumn(), row.wantColumn) << row.name;
+    EXPECT_EQ(view.model.CursorRow(), row.wantRow) << row.name;
+    EXPECT_EQ(view.model.ScrollX(), row.wantScrollX) << row.name;
+    EXPECT_EQ(view.model.ScrollY(), row.wantScrollY) << row.name;
+    EXPECT_EQ(!view.document.renders.empty(), row.refreshed) << row.name;
+  }
+}
+
+TEST(WorldViewModelTest, CursorJumps) {
+  struct Row {
+    CursorJump jump;
+    int32_t wantColumn, wantRow, wantScrollX, wantScrollY;
+  };
+  // from cell (50, 40) at scroll (1000, 1000) on 100 × 80 cells of 32 pixels, window 640 × 480
+  const int32_t maxX = 3200 - 640;
+  const int32_t maxY = 2560 - 480;
+  const Row rows[] = {
+      {CursorJump::TopLeft, 0, 0, 0, 0},
+      {CursorJump::TopRight, 99, 0, maxX, 0},
+      {CursorJump::BottomRight, 99, 79, maxX, maxY},
+      {CursorJump::BottomLeft, 0, 79, 0, maxY},
+      {CursorJump::RowStart, 0, 40, 0, 1000},
+      {CursorJump::RowEnd, 99, 40, maxX, 1000},
+      {CursorJump::ColumnStart, 50, 0, 1000, 0},
+      {CursorJump::ColumnEnd, 50, 79, 1000, maxY},
+  };
+  for (const Row& row : rows) {
+    ViewFixture view(100, 80, 32, 640, 480);
+    view.model.SetScroll(1000, 1000);
+    view.model.MoveCursorTo(50, 40);
+    view.document.renders.clear();
+    view.model.JumpCursor(row.jump);
+    EXPECT_EQ(view.model.CursorColumn(), row.wantColumn) << int(row.jump);
+    EXPECT_EQ(view.model.CursorRow(), row.wantRow) << int(row.jump);
+    EXPECT_EQ(view.model.ScrollX(), row.wantScrollX) << int(row.jump);
+    EXPECT_EQ(view.model.ScrollY(), row.wantScrollY) << int(row.jump);
+    EXPECT_EQ(view.document.renders, std::vector<int>{1}) << int(row.jump);
+  }
+}
+
+TEST(WorldViewModelTest, JumpOnAPlaneSmallerThanTheWindow) {
+  ViewFixture view(5, 4, 32, 640, 480);
+  view.model.JumpCursor(CursorJump::BottomRight);
+  EXPECT_EQ(view.model.CursorColumn(), 4);
+  EXPECT_EQ(view.model.CursorRow(), 3);
+  EXPECT_EQ(view.model.ScrollX(), 0);
+  EXPECT_EQ(view.model.ScrollY(), 0);
+}
+
+TEST(WorldViewModelTest, CursorRoutinesNeedACurrentPlane) {
+  ViewFixture view(100, 100, 32, 640, 480);
+  view.model.MoveCursorTo(7, 8);
+  view.document.plane.reset();
+  view.model.MoveCursorTo(1, 1);
+  view.model.StepCursor(CursorStep::Right);
+  view.model.JumpCursor(CursorJump::TopLeft);
+  EXPECT_EQ(view.model.CursorColumn(), 7);
+  EXPECT_EQ(view.model.CursorRow(), 8);
+  EXPECT_TRUE(view.model.CursorCellVisible());
+  EXPECT_TRUE(view.document.renders.empty());
+}
+
+TEST(WorldViewModelTest, MoveCursorToClampsIntoThePlane) {
+  struct Row {
+    int32_t column, row, wantColumn, wantRow;
+  };
+  const Row rows[] = {{-5, -1, 0, 0}, {10, 3, 9, 3}, {4, 100, 4, 5}, {9, 5, 9, 5}};
+  for (const Row& row : rows) {
+    ViewFixture view(10, 6, 32, 640, 480);
+    view.model.MoveCursorTo(row.column, row.row);
+    EXPECT_EQ(view.model.CursorColumn(), row.wantColumn);
+    EXPECT_EQ(view.model.CursorRow(), row.wantRow);
+    EXPECT_TRUE(view.document.renders.empty());  // no scroll, no refresh
+  }
+}
+
+TEST(WorldViewModelTest, AutoCursorAdvancesOnlyWhenOn) {
+  ViewFixture view(100, 100, 32, 640, 480);
+  view.model.MoveCursorTo(3, 3);
+  view.model.AdvanceAutoCursor();
+  EXPECT_EQ(view.model.CursorColumn(), 4);
+  view.model.OnToggleAutoCursor();
+  EXPECT_FALSE(view.model.AutoCursor());
+  view.model.AdvanceAutoCursor();
+  EXPECT_EQ(view.model.CursorColumn(), 4);
+}
+
+TEST(WorldViewModelTest, PlaneChangePutsTheCursorHomeAndKeepsTheScroll) {
+  ViewFixture view(100, 100, 32, 640, 480);
+  view.model.SetScroll(320, 320);
+  view.model.MoveCursorTo(20, 20);
+  view.document.plane = MakeViewPlane(200, 200, 16, 16);
+  view.model.CurrentPlaneChanged();
+  EXPECT_EQ(view.model.CursorColumn(), 0);
+  EXPECT_EQ(view.model.CursorRow(), 0);
+  EXPECT_EQ(view.model.ScrollX(), 320);
+  EXPECT_EQ(view.model.ScrollY(), 320);
+  EXPECT_EQ(view.window.sizes.back().totalWidth, 3200);
+  EXPECT_EQ(view.document.renders, std::vector<int>{1});
+}
+
+TEST(WorldViewModelTest, OnScrollByNeedsSurfaceWorldAndPlane) {
+  ViewFixture view(100, 100, 32, 640, 480);
+  EXPECT_EQ(view.model.OnScrollBy(-50, 40), 1);
+  EXPECT_EQ(view.model.ScrollX(), 0);
+  EXPECT_EQ(view.model.ScrollY(), 40);
+  view.document.loaded = false;
+  EXPECT_EQ(view.model.OnScrollBy(10, 10), 0);
+  EXPECT_EQ(view.model.ScrollY(), 40);
+}
+
+}  // namespace
+}  // namespace vyr
+
+namespace vyr {
+namespace {
+
+TEST(WorldViewModelTest, SettingsComeFromTheProfileAndGoBack) {
+  Profile profile;
+  profile.WriteProfileInt("Options", "Grid", 1);
+  profile.WriteProfileInt("options", "warpx", 120);  // names compare without case
+  profile.WriteProfileInt("Custom", "Move Left", 7);
+  {
+    CWorldViewModel model(&profile);
+    EXPECT_TRUE(model.GridOn());
+    EXPECT_EQ(model.WarpX(), 120);
+    EXPECT_EQ(model.WarpY(), -1);
+    EXPECT_EQ(model.Moves().left, 7);
+    EXPECT_EQ(model.Moves().up, 20);
+    model.OnToggleGrid();
+    model.SetWarp(5, 6);
+    model.Moves().down = -3;
+    model.SetTileDialogHidden(false);
+  }
+  EXPECT_EQ(profile.GetProfileInt("Options", "Grid", -9), 0);
+  EXPECT_EQ(profile.GetProfileInt("Options", "WarpX", -9), 5);
+  EXPECT_EQ(profile.GetProfileInt("Options", "WarpY", -9), 6);
+  EXPECT_EQ(profile.GetProfileInt("Options", "TileDialog", -9), 0);
+  EXPECT_EQ(profile.GetProfileInt("Custom", "Move Down", -9), -3);
+  EXPECT_EQ(profile.GetProfileInt("Custom", "Move Up", -9), 20);
+  EXPECT_EQ(profile.GetProfileInt("Custom", "Move Left", -9), 7);
+}
+
+TEST(WorldViewModelTest, TileDialogIsLeftToItsOwnerUntilHandedOver) {
+  Profile profile;
+  { CWorldViewModel model(&profile); }
+  EXPECT_FALSE(profile.HasKey("Options", "TileDialog"));
+  EXPECT_TRUE(profile.HasKey("Options", "Grid"));
+}
+
+}  // namespace
+}  // namespace vyr

@@ -1,0 +1,204 @@
+// GUI tests of CWorldView (offscreen): the paint shows the surface through the palette, grid and cursor frames, scroll bars.
+#include "editor/world_view.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QScrollBar>
+#include <QTest>
+#include <array>
+#include <set>
+#include <utility>
+
+#include "commands/view_model_fakes.h"
+#include "resources/dib.h"
+#include "resources/palette.h"
+
+namespace vyr {
+namespace {
+
+using viewtest::FakeViewDocument;
+using viewtest::MakeViewPlane;
+
+QApplication& App() {
+  static int argc = 1;
+  static char name[] = "world_view_test";
+  static char* argv[] = {name, nullptr};
+  if (!QApplication::instance()) new QApplication(argc, argv);
+  return *static_cast<QApplication*>(QApplication::instance());
+}
+
+// Renders a pattern that depends on the scroll position, as the document would render the plane.
+class PatternDocument : public FakeViewDocument {
+ public:
+  PatternDocument() {
+    std::array<uint8_t, kPaletteRgbSize> rgb{};
+    for (size_t i = 0; i < kPaletteEntryCount; ++i) {
+      rgb[3 * i] = uint8_t(i);
+      rgb[3 * i + 1] = uint8_t(i * 3);
+      rgb[3 * i + 2] = uint8_t(255 - i);
+    }
+    ownPalette.BuildFromRgb(rgb);
+  }
+
+  static uint8_t Pattern(int32_t worldX, int32_t worldY) { return uint8_t(worldX * 7 + worldY * 13); }
+
+  QRgb Colour(uint8_t index) const {
+    const PaletteEntry& entry = ownPalette.Entry(index);
+    return qRgb(entry.red, entry.green, entry.blue);
+  }
+
+  void RenderWorld(int invalidate) override {
+    FakeViewDocument::RenderWorld(invalidate);
+    if (!port) return;
+    if (CDibG* surface = port->Surface()) {
+      for (int32_t y = 0; y < surface->Height(); ++y)
+        for (int32_t x = 0; x < surface->Width(); ++x)
+          surface->SetPixel(x, y, Pattern(x + port->ScrollX(), y + port->ScrollY()));
+    }
+    if (invalidate) {
+      port->MarkCursorHidden();
+      port->Invalidate(false);
+      port->UpdateNow();
+    }
+  }
+
+  IViewPort* port = nullptr;
+};
+
+struct ShownView {
+  bool appReady = (App(), true);  // before any widget
+  PatternDocument document;
+  CWorldView view;
+
+  ShownView(ViewPlane plane, int width, int height) {
+    document.plane = plane;
+    document.port = &view.Port();
+    view.resize(width + 2 * view.frameWidth(), height + 2 * view.frameWidth());
+    view.SetDocument(&document);
+    view.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&view));
+  }
+
+  QImage Grab() { return view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+  QRgb SurfaceColour(int x, int y) const {
+    return document.Colour(PatternDocument::Pattern(x + view.Model().ScrollX(), y + view.Model().ScrollY()));
+  }
+};
+
+TEST(WorldViewTest, PaintShowsExactlyTheSurfaceThroughThePalette) {
+  ShownView shown(MakeViewPlane(4, 3, 64, 64), 300, 200);  // a plane smaller than the window: no bars
+  ASSERT_EQ(shown.view.viewport()->size(), QSize(300, 200));
+  ASSERT_NE(shown.view.Model().Surface(), nullptr);
+  const size_t rendersBefore = shown.document.renders.size();
+  QImage image = shown.Grab();
+  ASSERT_EQ(image.size(), QSize(300, 200));
+  int wrong = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if ((image.pixel(x, y) & 0xFFFFFF) != (shown.SurfaceColour(x, y) & 0xFFFFFF)) ++wrong;
+  EXPECT_EQ(wrong, 0);
+  // painting shows the surface as it is: it never re-renders
+  EXPECT_EQ(shown.document.renders.size(), rendersBefore);
+}
+
+TEST(WorldViewTest, GridIsDashedBlackOnTileBoundaries) {
+  ShownView shown(MakeViewPlane(100, 100, 64, 64), 300, 200);
+  shown.view.Model().SetGridOn(true);
+  shown.view.Model().SetScroll(100, 0);
+  shown.view.Model().RefreshView();
+  QImage image = shown.Grab();
+  const QRgb black = qRgb(0, 0, 0);
+  for (int x : {28, 92, 156, 220, 284}) {
+    for (int y = 0; y < 18; ++y) EXPECT_EQ(image.pixel(x, y), black) << x << "," << y;  // a dash
+    for (int y = 18; y < 24; ++y) EXPECT_EQ(image.pixel(x, y), shown.SurfaceColour(x, y)) << x << "," << y;  // a gap
+    EXPECT_EQ(image.pixel(x - 1, 5), shown.SurfaceColour(x - 1, 5)) << x;
+    EXPECT_EQ(image.pixel(x + 1, 5), shown.SurfaceColour(x + 1, 5)) << x;
+  }
+  // horizontal lines at 0, 64, 128 (scroll y 0 is a tile boundary)
+  for (int y : {0, 64, 128}) EXPECT_EQ(image.pixel(40, y), black) << y;
+  EXPECT_EQ(image.pixel(40, 1), shown.SurfaceColour(40, 1));
+}
+
+TEST(WorldViewTest, CursorFramesInvertTheirDots) {
+  ShownView shown(MakeViewPlane(100, 100, 16, 16), 200, 150);
+  shown.view.Model().MoveCursorTo(2, 1);
+  shown.view.Model().OnBlink(true);
+  ASSERT_TRUE(shown.view.Model().CursorShown());
+  QImage image = shown.Grab();
+  // 16-pixel tiles: two nested frames from (32, 16, 49, 33), grid off
+  std::set<std::pair<int, int>> dots;
+  for (int k = 0; k < 2; ++k) {
+    const int left = 32 + k, top = 16 + k, right = 49 - k, bottom = 33 - k;
+    for (int y = top; y < bottom; ++y)
+      for (int x = left; x < right; ++x) {
+        const bool border = x == left || x == right - 1 || y == top || y == bottom - 1;
+        if (border && (x + y) % 2 == 0) dots.insert({x, y});
+      }
+  }
+  int wrong = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      QRgb want = shown.SurfaceColour(x, y) & 0xFFFFFF;
+      if (dots.count({x, y})) want ^= 0xFFFFFF;
+      if ((image.pixel(x, y) & 0xFFFFFF) != want) ++wrong;
+    }
+  EXPECT_EQ(wrong, 0);
+  // the next blink takes the frames away again
+  shown.view.Model().OnBlink(true);
+  QImage hidden = shown.Grab();
+  EXPECT_EQ(hidden.pixel(32, 16) & 0xFFFFFF, shown.SurfaceColour(32, 16) & 0xFFFFFF);
+}
+
+TEST(WorldViewTest, TinyWindowShowsNothing) {
+  ShownView shown(MakeViewPlane(4, 4, 16, 16), 32, 200);
+  shown.view.Model().SetGridOn(true);
+  EXPECT_EQ(shown.view.Model().Surface(), nullptr);
+  QImage image = shown.Grab();
+  ASSERT_EQ(image.size(), QSize(32, 200));
+  int notWhite = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) ++notWhite;
+  EXPECT_EQ(notWhite, 0);
+}
+
+TEST(WorldViewTest, ScrollBarsReachTheFarEdgeOfALargePlane) {
+  ShownView shown(MakeViewPlane(2000, 1500, 64, 64), 400, 300);
+  QScrollBar* horizontal = shown.view.horizontalScrollBar();
+  QScrollBar* vertical = shown.view.verticalScrollBar();
+  const int clientWidth = shown.view.viewport()->width();
+  const int clientHeight = shown.view.viewport()->height();
+  EXPECT_EQ(horizontal->maximum(), 128000 - clientWidth);
+  EXPECT_EQ(vertical->maximum(), 96000 - clientHeight);
+  EXPECT_EQ(horizontal->singleStep(), 64);
+  horizontal->setValue(horizontal->maximum());
+  vertical->setValue(vertical->maximum());
+  EXPECT_EQ(shown.view.Model().ScrollX(), 128000 - clientWidth);
+  EXPECT_EQ(shown.view.Model().ScrollY(), 96000 - clientHeight);
+  EXPECT_EQ(shown.document.origin, (PixelPoint{128000 - clientWidth, 96000 - clientHeight}));
+  // the view shows the plane's far corner
+  QImage image = shown.Grab();
+  EXPECT_EQ(image.pixel(clientWidth - 1, clientHeight - 1) & 0xFFFFFF,
+            shown.document.Colour(PatternDocument::Pattern(127999, 95999)) & 0xFFFFFF);
+  // and the model's moves move the bars
+  shown.view.Model().JumpCursor(CursorJump::TopLeft);
+  EXPECT_EQ(horizontal->value(), 0);
+  EXPECT_EQ(vertical->value(), 0);
+}
+
+TEST(WorldViewTest, ResizeRemakesTheSurface) {
+  ShownView shown(MakeViewPlane(100, 100, 16, 16), 300, 200);
+  shown.view.resize(400 + 2 * shown.view.frameWidth(), 250 + 2 * shown.view.frameWidth());
+  QApplication::processEvents();
+  const QSize client = shown.view.viewport()->size();
+  ASSERT_NE(shown.view.Model().Surface(), nullptr);
+  EXPECT_EQ(shown.view.Model().Surface()->Width(), client.width());
+  EXPECT_EQ(shown.view.Model().Surface()->Height(), client.height());
+  EXPECT_EQ(shown.document.viewRect, (CRect{0, 0, client.width() - 1, client.height() - 1}));
+}
+
+}  // namespace
+}  // namespace vyr
