@@ -97,15 +97,18 @@ inline void WriteArchive(const std::string& path, const std::vector<ArchiveEntry
 }
 
 // The standard test archive: palette PALETTES/MAIN.PAL, image directory IMAGES with set
-// TILES (images 0..3 of 16 x 16, image 3 of 8 x 8) and set BACK (images 2 and 5), and
-// object directories OBJECTS/COIN and OBJECTS/GEM.
+// TILES (images 0..3 of 16 x 16), set BACK (images 2 and 5) and set MIXED (16 x 16 but
+// image 3 of 8 x 8), and object directories OBJECTS/COIN, OBJECTS/GEM, OBJECTS/GEM/BIG.
 inline std::vector<ArchiveEntry> StandardArchive() {
   return {
       {"PALETTES", "MAIN", "PAL", RampPalette()},
       {"IMAGES/TILES", "000", "PID", SolidPid(16, 16, 10)},
       {"IMAGES/TILES", "001", "PID", SolidPid(16, 16, 11)},
       {"IMAGES/TILES", "002", "PID", SolidPid(16, 16, 12)},
-      {"IMAGES/TILES", "003", "PID", SolidPid(8, 8, 13)},
+      {"IMAGES/TILES", "003", "PID", SolidPid(16, 16, 13)},
+      {"IMAGES/MIXED", "0", "PID", SolidPid(16, 16, 40)},
+      {"IMAGES/MIXED", "1", "PID", SolidPid(16, 16, 41)},
+      {"IMAGES/MIXED", "3", "PID", SolidPid(8, 8, 43)},
       {"IMAGES/BACK", "2", "PID", SolidPid(16, 16, 20)},
       {"IMAGES/BACK", "5", "PID", SolidPid(16, 16, 21)},
       {"OBJECTS/COIN", "1", "PID", SolidPid(4, 4, 30)},

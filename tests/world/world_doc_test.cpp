@@ -198,16 +198,15 @@ TEST(CWorldDoc, SavingWithoutAWorldOrWithoutPlanesIsRefused) {
 }
 
 TEST_F(OpenFixture, SelectingAPlaneWarnsAboutTilesOfAnotherSizeAndValidatesTheCurrentTile) {
-  const std::string path = World({{"Tiles", 0, {"TILES"}}, {"Back", 0, {"NOSUCH", "BACK"}, 4, 3, 8}, {"Odd", 1, {"TILES"}, 2, 2, 8}});
+  const std::string path = World({{"Mixed", 0, {"MIXED"}}, {"Back", 0, {"NOSUCH", "BACK"}, 4, 3, 8}, {"Odd", 1, {"MIXED"}, 2, 2, 8}});
   DocumentRig rig;
   CWorldDoc& doc = rig.doc;
   ASSERT_TRUE(doc.OnOpenDocument(path));
-  // Plane 2 (8-pixel tiles) is current: every 16-pixel image of TILES is reported, image 3 is not.
+  // Plane 2 (8-pixel tiles) is current: every 16-pixel image of MIXED is reported, image 3 is not.
   std::vector<std::string> warnings;
   for (const std::string& line : rig.user.Log())
     if (line.rfind("message: WARNING!", 0) == 0) warnings.push_back(line);
-  EXPECT_EQ(warnings, (std::vector<std::string>{"message: WARNING!  Tile 0 is 16x16", "message: WARNING!  Tile 1 is 16x16",
-                                                "message: WARNING!  Tile 2 is 16x16"}));
+  EXPECT_EQ(warnings, (std::vector<std::string>{"message: WARNING!  Tile 0 is 16x16", "message: WARNING!  Tile 1 is 16x16"}));
 
   rig.user.ClearLog();
   doc.SelectPlane(doc.World()->Plane(0));
