@@ -1,0 +1,378 @@
+// A plane: grid operations, image-set table, tile validation and the z-ordered object list.
+#include "world/plane.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "resources/image_set.h"
+
+namespace vyr {
+namespace {
+
+// Rectangles and view origins come from files and views unchecked: wrap like the
+// 32-bit original instead of overflowing.
+int32_t Wrap(int64_t value) { return int32_t(uint32_t(uint64_t(value))); }
+
+// Number of times the size can be halved before it is ≤ 1 (⌊log2 size⌋, 0 for 1).
+int32_t ShiftFor(int32_t size) {
+  int32_t shift = 0;
+  while (size > 1) {
+    size >>= 1;
+    ++shift;
+  }
+  return shift;
+}
+
+bool SizesAcceptable(int32_t width, int32_t height, int32_t tileWidth, int32_t tileHeight) {
+  if (width <= 0 || height <= 0 || tileWidth <= 0 || tileHeight <= 0) return false;
+  const int64_t limit = std::numeric_limits<int32_t>::max();
+  return int64_t(width) * height <= kMaxPlaneCells && int64_t(width) * tileWidth <= limit &&
+         int64_t(height) * tileHeight <= limit;
+}
+
+const std::string kNoName;
+
+}  // namespace
+
+CPlane::CPlane() = default;
+CPlane::~CPlane() = default;
+
+int CPlane::Create(int32_t width, int32_t height, int32_t tileWidth, int32_t tileHeight, const CRect& screenRect) {
+  if (!SizesAcceptable(width, height, tileWidth, tileHeight)) return 0;
+  m_width = width;
+  m_height = height;
+  SetTileSizeFields(tileWidth, tileHeight);
+  m_screenRect = screenRect;
+  m_viewWidth = Wrap(int64_t(screenRect.right) - screenRect.left + 1);
+  m_viewHeight = Wrap(int64_t(screenRect.bottom) - screenRect.top + 1);
+  m_tiles.assign(size_t(int64_t(width) * height), kEmptyTile);
+  m_hasGrid = true;
+  m_viewOriginX = 0;
+  m_viewOriginY = 0;
+  UpdateVisible();
+  return 1;
+}
+
+void CPlane::Free() {
+  RemoveAllObjects();
+  std::vector<int32_t>().swap(m_tiles);
+  m_hasGrid = false;
+}
+
+void CPlane::SetTileSizeFields(int32_t tileWidth, int32_t tileHeight) {
+  m_tileWidth = tileWidth;
+  m_tileHeight = tileHeight;
+  m_pixelWidth = m_width * tileWidth;
+  m_pixelHeight = m_height * tileHeight;
+  m_wholeTileRect = CRect{0, 0, tileWidth, tileHeight};
+  m_columnShift = ShiftFor(tileWidth);
+  m_rowShift = ShiftFor(tileHeight);
+}
+
+int CPlane::ChangeTileSize(int32_t tileWidth, int32_t tileHeight) {
+  if (tileWidth <= 0 || tileHeight <= 0) return 0;
+  if (m_hasGrid && !SizesAcceptable(m_width, m_height, tileWidth, tileHeight)) return 0;
+  SetTileSizeFields(tileWidth, tileHeight);
+  return 1;
+}
+
+int CPlane::Resize(int32_t width, int32_t height) {
+  if (!m_hasGrid || !SizesAcceptable(width, height, m_tileWidth, m_tileHeight)) return 0;
+  std::vector<int32_t> grid(size_t(int64_t(width) * height), kEmptyTile);
+  const int32_t rows = std::min(m_height, height);
+  const int32_t columns = std::min(m_width, width);
+  for (int32_t r = 0; r < rows; ++r) {
+    const int32_t* from = m_tiles.data() + RowStart(r);
+    std::copy(from, from + columns, grid.data() + int64_t(r) * width);
+  }
+  m_tiles.swap(grid);
+  m_width = width;
+  m_height = height;
+  m_pixelWidth = width * m_tileWidth;
+  m_pixelHeight = height * m_tileHeight;
+  return 1;
+}
+
+int32_t CPlane::GetTile(int32_t column, int32_t row) const {
+  return InGrid(column, row) ? m_tiles[size_t(RowStart(row) + column)] : kEmptyTile;
+}
+
+int CPlane::SetTile(int32_t column, int32_t row, int32_t value) {
+  if (!InGrid(column, row)) return 0;
+  m_tiles[size_t(RowStart(row) + column)] = value;
+  return 1;
+}
+
+int CPlane::ReplaceTiles(int32_t oldValue, int32_t newValue) {
+  std::replace(m_tiles.begin(), m_tiles.end(), oldValue, newValue);
+  return 1;
+}
+
+// Positions are linear indices (row × width + column). Row by row, each source index
+// s of the run is copied to d when both lie in the grid, and d then advances; a source
+// or destination outside the grid skips the cell and d stays. After a row d advances by
+// width − columns. The copy reads the live grid, so a destination below or right of
+// an overlapping source sees cells already copied. Rows that cannot copy anything are
+// skipped arithmetically so that huge typed sizes cost nothing.
+int CPlane::BlockCopy(int32_t sourceColumn, int32_t sourceRow, int32_t destColumn, int32_t destRow, int32_t columns,
+                      int32_t rows) {
+  if (columns <= 0 || rows <= 0 || !m_hasGrid) return 0;
+  using Wide = __int128;
+  const int64_t width = m_width;
+  const int64_t cells = int64_t(m_tiles.size());
+  const int64_t step = width - columns;
+  int32_t* grid = m_tiles.data();
+
+  // Rows whose source run meets the grid: r·W + sc + columns > 0 and r·W + sc < cells.
+  auto floorDiv = [](int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); };
+  const int64_t firstRow = std::max<int64_t>(sourceRow, floorDiv(-int64_t(sourceColumn) - columns, width) + 1);
+  const int64_t lastRow = std::min<int64_t>(int64_t(sourceRow) + rows - 1,
+                                            -floorDiv(-(cells - sourceColumn), width) - 1);
+  Wide d = Wide(destRow) * width + destColumn + Wide(firstRow - sourceRow) * step;
+
+  for (int64_t r = firstRow; r <= lastRow;) {
+    if (d >= cells || d < 0) {
+      // Out of the grid d moves only by `step`; skip to the row where it comes back.
+      if ((d >= cells && step >= 0) || (d < 0 && step <= 0)) break;
+      const Wide distance = d >= cells ? d - cells + 1 : -d;
+      const Wide magnitude = step < 0 ? -Wide(step) : Wide(step);
+      const Wide skip = (distance + magnitude - 1) / magnitude;
+      if (skip > Wide(lastRow - r)) break;
+      r += int64_t(skip);
+      d += skip * step;
+      continue;
+    }
+    const int64_t start = r * width + sourceColumn;
+    const int64_t from = std::max<int64_t>(start, 0);
+    const int64_t to = std::min<int64_t>(start + columns, cells);
+    const int64_t dest = int64_t(d);
+    const int64_t count = std::min<int64_t>(to - from, cells - dest);
+    for (int64_t i = 0; i < count; ++i) grid[dest + i] = grid[from + i];
+    d += count + step;
+    ++r;
+  }
+  return 1;
+}
+
+void CPlane::SetViewRect(const CRect& rect) {
+  m_screenRect = rect;
+  m_viewWidth = Wrap(int64_t(rect.right) - rect.left + 1);
+  m_viewHeight = Wrap(int64_t(rect.bottom) - rect.top + 1);
+  UpdateVisible();
+}
+
+void CPlane::UpdateVisible() {
+  m_visibleRect.left = std::max(m_viewOriginX, 0);
+  m_visibleRect.top = std::max(m_viewOriginY, 0);
+  m_visibleRect.right = Wrap(int64_t(m_visibleRect.left) + m_viewWidth - 1);
+  m_visibleRect.bottom = Wrap(int64_t(m_visibleRect.top) + m_viewHeight - 1);
+}
+
+void CPlane::SetName(const std::string& name) { m_name = name.substr(0, kPlaneNameMax); }
+
+CImageSet* CPlane::AddImageSet(const CImageSetTable* imageSets, int32_t slot, const std::string& name) {
+  if (name.empty() || slot < 0 || slot >= kMaxImageSetSlots) return nullptr;
+  if (size_t(slot) >= m_imageSets.size()) m_imageSets.resize(size_t(slot) + 1);
+  ImageSetSlot& entry = m_imageSets[size_t(slot)];
+  entry.name = name;
+  entry.set = imageSets ? imageSets->Find(name) : nullptr;
+  return entry.set;
+}
+
+void CPlane::ResolveImageSets(const CImageSetTable* imageSets) {
+  for (ImageSetSlot& entry : m_imageSets)
+    entry.set = (imageSets && !entry.name.empty()) ? imageSets->Find(entry.name) : nullptr;
+}
+
+int CPlane::SetImageSetCount(int32_t count) {
+  if (count < 0 || count > kMaxImageSetSlots) return 0;
+  m_imageSets.resize(size_t(count));
+  return 1;
+}
+
+const std::string& CPlane::ImageSetName(int32_t slot) const {
+  if (slot < 0 || slot >= ImageSetCount()) return kNoName;
+  return m_imageSets[size_t(slot)].name;
+}
+
+CImageSet* CPlane::ImageSetAt(int32_t slot) const {
+  if (slot < 0 || slot >= ImageSetCount()) return nullptr;
+  return m_imageSets[size_t(slot)].set;
+}
+
+TileCheck CPlane::CheckTile(int32_t value) const {
+  if (value == kEmptyTile) return TileCheck::kEmpty;
+  if (value == kColourTile) return TileCheck::kColour;
+  const CImageSet* set = ImageSetAt(int32_t(TileSetNumber(value)));
+  if (!set) return TileCheck::kBadSet;
+  const int32_t image = int32_t(TileImageNumber(value));
+  if (image >= set->ImageCount() || !set->GetImage(image)) return TileCheck::kBadImage;
+  return TileCheck::kImage;
+}
+
+CImage* CPlane::LookupTileImage(int32_t value) const {
+  if (CheckTile(value) != TileCheck::kImage) return nullptr;
+  return ImageSetAt(int32_t(TileSetNumber(value)))->GetImage(int32_t(TileImageNumber(value)));
+}
+
+int CPlane::ValidateTiles(std::string* report) const {
+  if (!IsValid()) return 0;
+  int valid = 1;
+  for (int32_t r = 0; r < m_height; ++r) {
+    const int32_t* row = m_tiles.data() + RowStart(r);
+    for (int32_t c = 0; c < m_width; ++c) {
+      const int32_t value = row[c];
+      const TileCheck check = CheckTile(value);
+      if (check != TileCheck::kBadSet && check != TileCheck::kBadImage) continue;
+      valid = 0;
+      if (!report) continue;
+      const bool badSet = check == TileCheck::kBadSet;
+      const uint32_t number = badSet ? TileSetNumber(value) : TileImageNumber(value);
+      *report += "Plane " + m_name + (badSet ? ": Bad map image set value (" : ": Bad map tile value (") +
+                 std::to_string(number) + ") at " + std::to_string(c) + "," + std::to_string(r) + "\n";
+    }
+  }
+  return valid;
+}
+
+void CPlane::Link(ObjectList::iterator node) {
+  (*node)->m_listPosition.m_plane = this;
+  (*node)->m_listPosition.m_node = node;
+}
+
+CGameObject* CPlane::NewObject(int resort) {
+  auto object = std::make_unique<CGameObject>();
+  object->Init();
+  const int32_t z = object->m_z;
+  auto before = std::find_if(m_objects.begin(), m_objects.end(), [z](const auto& o) { return o->m_z > z; });
+  auto node = m_objects.insert(before, std::move(object));
+  Link(node);
+  CGameObject* created = node->get();
+  if (resort) SortObjects();
+  return created;
+}
+
+int CPlane::RemoveObject(CGameObject* object) {
+  if (!object || object->m_listPosition.m_plane != this) return 0;
+  m_objects.erase(object->m_listPosition.m_node);
+  return 1;
+}
+
+void CPlane::RemoveAllObjects() { m_objects.clear(); }
+
+void CPlane::RemoveInvalidObjects() {
+  m_objects.remove_if([](const auto& o) { return !o->IsValid(); });
+}
+
+// The exchange re-sort: for each position from the head, every later object of strictly
+// smaller z is exchanged into it. Equal z values end in the order this exchange gives,
+// so it is carried out exactly, on a compact copy of the z values; an already ordered
+// list (no exchange) and a list of distinct z values (one possible result) are
+// recognised first so that the common cases cost no quadratic pass.
+void CPlane::SortObjects() {
+  const size_t n = m_objects.size();
+  if (n < 2) return;
+  std::vector<int32_t> z;
+  std::vector<uint32_t> order;
+  z.reserve(n);
+  order.reserve(n);
+  for (const auto& o : m_objects) {
+    order.push_back(uint32_t(z.size()));
+    z.push_back(o->m_z);
+  }
+  if (std::is_sorted(z.begin(), z.end())) return;
+
+  std::vector<int32_t> sorted = z;
+  std::sort(sorted.begin(), sorted.end());
+  if (std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end()) {
+    std::sort(order.begin(), order.end(), [&z](uint32_t a, uint32_t b) { return z[a] < z[b]; });
+  } else {
+    for (size_t i = 0; i + 1 < n; ++i) {
+      for (size_t j = i + 1; j < n; ++j) {
+        if (z[j] < z[i]) {
+          std::swap(z[i], z[j]);
+          std::swap(order[i], order[j]);
+        }
+      }
+    }
+  }
+
+  std::vector<std::unique_ptr<CGameObject>> owned;
+  owned.reserve(n);
+  for (auto& o : m_objects) owned.push_back(std::move(o));
+  size_t k = 0;
+  for (auto node = m_objects.begin(); node != m_objects.end(); ++node, ++k) {
+    *node = std::move(owned[order[k]]);
+    Link(node);
+  }
+}
+
+CGameObject* CPlane::FirstObject() const { return m_objects.empty() ? nullptr : m_objects.front().get(); }
+
+CGameObject* CPlane::LastObject() const { return m_objects.empty() ? nullptr : m_objects.back().get(); }
+
+CGameObject* CPlane::NextObject(const CGameObject* object, bool wrap) const {
+  if (!object || object->m_listPosition.m_plane != this) return nullptr;
+  auto next = std::next(object->m_listPosition.m_node);
+  if (next != m_objects.end()) return next->get();
+  return wrap ? FirstObject() : nullptr;
+}
+
+CGameObject* CPlane::PrevObject(const CGameObject* object, bool wrap) const {
+  if (!object || object->m_listPosition.m_plane != this) return nullptr;
+  auto node = object->m_listPosition.m_node;
+  if (node != m_objects.begin()) return std::prev(node)->get();
+  return wrap ? LastObject() : nullptr;
+}
+
+CGameObject* CPlane::HitTest(int32_t px, int32_t py) const {
+  CGameObject* best = nullptr;
+  // Distances are taken in 64 bits: squares of 32-bit differences overflow int32.
+  uint64_t bestDistance = 9999999;
+  for (const auto& o : m_objects) {
+    if (!o->m_bounds.Contains(px, py)) continue;
+    const int64_t dx = int64_t(px) - o->m_x;
+    const int64_t dy = int64_t(py) - o->m_y;
+    const uint64_t ddx = uint64_t(dx * dx), ddy = uint64_t(dy * dy);
+    const uint64_t d = ddx > std::numeric_limits<uint64_t>::max() - ddy ? std::numeric_limits<uint64_t>::max()
+                                                                         : ddx + ddy;
+    if (d < bestDistance) {
+      bestDistance = d;
+      best = o.get();
+    }
+  }
+  return best;
+}
+
+int CPlane::WriteObjects(ByteWriter& out, std::string* reason) {
+  for (auto& o : m_objects)
+    if (!o->WriteRecord(out, reason)) return 0;
+  return 1;
+}
+
+// The objects are appended in file order and then re-sorted, so a file written in
+// ascending z reads back in its own order even where z values repeat (inserting each
+// new object at z = 0 first would reverse repeated positive z values on every load).
+int CPlane::ReadObjects(uint32_t count, ByteSpan bytes, const CImageSetTable* imageSets, std::string* reason,
+                        uint64_t* consumed) {
+  RemoveAllObjects();
+  uint64_t at = 0;
+  int result = 1;
+  for (uint32_t i = 0; i < count; ++i) {
+    auto object = std::make_unique<CGameObject>();
+    object->Init();
+    std::string why;
+    if (!object->ReadRecord(bytes.subspan(size_t(at)), imageSets, &why)) {
+      if (reason) *reason = "object " + std::to_string(i) + " of " + std::to_string(count) + ": " + why;
+      result = 0;
+      break;
+    }
+    at += uint64_t(object->m_recordLength);
+    Link(m_objects.insert(m_objects.end(), std::move(object)));
+  }
+  if (consumed) *consumed = at;
+  SortObjects();
+  return result;
+}
+
+}  // namespace vyr

@@ -1,0 +1,208 @@
+// A plane: one tile layer with its grid, tile size, image-set table, view window and object list.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/bytes.h"
+#include "platform/rect.h"
+#include "world/game_object.h"
+
+namespace vyr {
+
+class CImage;
+class CImageSet;
+class CImageSetTable;
+
+// Tile values: −1 empty, 0xEEEEEEEE the plane's fill colour, otherwise (set << 16) | image.
+inline constexpr int32_t kEmptyTile = -1;
+inline constexpr int32_t kColourTile = int32_t(0xEEEEEEEEu);
+
+inline constexpr bool IsImageTile(int32_t value) { return value != kEmptyTile && value != kColourTile; }
+inline constexpr uint32_t TileSetNumber(int32_t value) { return uint32_t(value) >> 16; }
+inline constexpr uint32_t TileImageNumber(int32_t value) { return uint32_t(value) & 0xFFFFu; }
+inline constexpr int32_t MakeTile(uint32_t setNumber, uint32_t imageNumber) {
+  return int32_t((setNumber << 16) | (imageNumber & 0xFFFFu));
+}
+
+// Plane flags.
+inline constexpr int32_t kPlaneFlagObjects = 1;
+inline constexpr int32_t kPlaneFlagNoImages = 2;
+inline constexpr int32_t kPlaneFlagEndlessX = 4;
+inline constexpr int32_t kPlaneFlagEndlessY = 8;
+inline constexpr int32_t kPlaneFlagAutoSize = 16;
+
+// Longest plane name kept (the stored field is 64 bytes with its NUL).
+inline constexpr size_t kPlaneNameMax = 63;
+// Tile values address set numbers 0 … 0xFFFF only, so the table never needs more slots.
+inline constexpr int32_t kMaxImageSetSlots = 0x10000;
+// Largest grid a plane accepts (1 GiB of tile values); beyond it Create and Resize refuse.
+inline constexpr int64_t kMaxPlaneCells = int64_t(1) << 28;
+
+// One slot of a plane's image-set table: the name as stored in the world, and the loaded
+// set of that name (null when none is loaded). An empty name is a slot never filled.
+struct ImageSetSlot {
+  std::string name;
+  CImageSet* set = nullptr;
+};
+
+// What validation and drawing find for a tile value.
+enum class TileCheck { kEmpty, kColour, kImage, kBadSet, kBadImage };
+
+class CPlane {
+ public:
+  CPlane();
+  ~CPlane();
+  CPlane(const CPlane&) = delete;
+  CPlane& operator=(const CPlane&) = delete;
+
+  // 1 when the grid exists.
+  int IsValid() const { return m_hasGrid ? 1 : 0; }
+  // Makes an all-empty grid of width × height cells. Returns 0, changing nothing, for a
+  // size or tile size ≤ 0, a grid above kMaxPlaneCells or pixel sizes beyond int32.
+  int Create(int32_t width, int32_t height, int32_t tileWidth, int32_t tileHeight, const CRect& screenRect);
+  // Destroys every object and releases the grid.
+  void Free();
+
+  // --- sizes
+  int32_t Width() const { return m_width; }
+  int32_t Height() const { return m_height; }
+  int32_t PixelWidth() const { return m_pixelWidth; }
+  int32_t PixelHeight() const { return m_pixelHeight; }
+  int32_t TileWidth() const { return m_tileWidth; }
+  int32_t TileHeight() const { return m_tileHeight; }
+  int32_t ColumnShift() const { return m_columnShift; }
+  int32_t RowShift() const { return m_rowShift; }
+  const CRect& WholeTileRect() const { return m_wholeTileRect; }
+
+  // Returns 0 and changes nothing for a size ≤ 0 (or pixel sizes beyond int32);
+  // grid and image-set table stay as they are.
+  int ChangeTileSize(int32_t tileWidth, int32_t tileHeight);
+  // A new grid of the new size, all empty, with the old cells copied at their positions.
+  // Returns 0 and changes nothing for a size ≤ 0 or one Create would refuse.
+  int Resize(int32_t width, int32_t height);
+
+  // --- grid
+  std::span<int32_t> Tiles() { return m_tiles; }
+  std::span<const int32_t> Tiles() const { return m_tiles; }
+  // Index of row r's first cell (row starts are derived, never stored).
+  int64_t RowStart(int32_t row) const { return int64_t(row) * m_width; }
+  bool InGrid(int32_t column, int32_t row) const {
+    return column >= 0 && row >= 0 && column < m_width && row < m_height;
+  }
+  // The value at a cell, or kEmptyTile outside the grid.
+  int32_t GetTile(int32_t column, int32_t row) const;
+  // Writes a cell; returns 0 outside the grid.
+  int SetTile(int32_t column, int32_t row, int32_t value);
+  // Every cell equal to oldValue gets newValue; returns 1.
+  int ReplaceTiles(int32_t oldValue, int32_t newValue);
+  // The in-place linear block copy of the block-copy command (see plane.cpp). Returns 1.
+  int BlockCopy(int32_t sourceColumn, int32_t sourceRow, int32_t destColumn, int32_t destRow, int32_t columns,
+                int32_t rows);
+
+  // --- view window
+  const CRect& ScreenRect() const { return m_screenRect; }
+  const CRect& VisibleRect() const { return m_visibleRect; }
+  int32_t ViewWidth() const { return m_viewWidth; }
+  int32_t ViewHeight() const { return m_viewHeight; }
+  // Stores the screen rectangle, sets view width and height, then UpdateVisible.
+  void SetViewRect(const CRect& rect);
+  // Visible rectangle from the view origin and the view size.
+  void UpdateVisible();
+
+  // --- name
+  const std::string& Name() const { return m_name; }
+  // Keeps at most kPlaneNameMax bytes.
+  void SetName(const std::string& name);
+
+  // --- image-set table
+  // Stores `name` in `slot` (growing the table) and resolves it among `imageSets`
+  // (may be null). The name is kept even when no loaded set has it, so it is saved
+  // again. Returns the loaded set or null; an empty name or a slot outside
+  // 0 … kMaxImageSetSlots − 1 changes nothing.
+  CImageSet* AddImageSet(const CImageSetTable* imageSets, int32_t slot, const std::string& name);
+  // Re-resolves every slot's set after the document reloaded its image sets.
+  void ResolveImageSets(const CImageSetTable* imageSets);
+  // Sets the table's slot count (new slots empty, slots beyond it dropped); 0 for a
+  // count outside 0 … kMaxImageSetSlots.
+  int SetImageSetCount(int32_t count);
+  int32_t ImageSetCount() const { return int32_t(m_imageSets.size()); }
+  const std::vector<ImageSetSlot>& ImageSetSlots() const { return m_imageSets; }
+  // The slot's name ("" for an empty slot or one outside the table).
+  const std::string& ImageSetName(int32_t slot) const;
+  // The loaded set of a slot, or null.
+  CImageSet* ImageSetAt(int32_t slot) const;
+
+  // Classifies a tile value against this plane's table.
+  TileCheck CheckTile(int32_t value) const;
+  // The image a tile value shows, or null (empty, colour or bad value).
+  CImage* LookupTileImage(int32_t value) const;
+  // Appends one line per bad image tile to `report` (when given). 0 when any cell was bad
+  // or the plane is not valid (then without a report).
+  int ValidateTiles(std::string* report) const;
+
+  // --- objects
+  // A new, initialised object inserted before the first object of greater z; with
+  // resort non-zero the whole list is re-sorted afterwards.
+  CGameObject* NewObject(int resort);
+  // Unlinks and destroys the object; 0 when it is not linked in this plane.
+  int RemoveObject(CGameObject* object);
+  void RemoveAllObjects();
+  // Destroys every object whose logic is empty, keeping the order of the rest.
+  void RemoveInvalidObjects();
+  // Ascending z by the exchange re-sort (equal z may change their order).
+  void SortObjects();
+  CGameObject* FirstObject() const;
+  CGameObject* LastObject() const;
+  // Neighbours in list order; null for an object not linked in this plane, and at the
+  // ends unless wrap is set.
+  CGameObject* NextObject(const CGameObject* object, bool wrap) const;
+  CGameObject* PrevObject(const CGameObject* object, bool wrap) const;
+  // The object whose bounds contain the point and whose centre is nearest; earliest wins ties.
+  CGameObject* HitTest(int32_t px, int32_t py) const;
+  size_t ObjectCount() const { return m_objects.size(); }
+  const ObjectList& Objects() const { return m_objects; }
+  // Appends every object's record in list order. 0 (with a reason) when a record cannot be written.
+  int WriteObjects(ByteWriter& out, std::string* reason = nullptr);
+  // Replaces the objects by `count` records read one after another from the start of
+  // `bytes`; then re-sorts. 0 with a reason when a record does not fit in `bytes`
+  // (the objects read before it stay). `consumed` (when given) gets the bytes read.
+  int ReadObjects(uint32_t count, ByteSpan bytes, const CImageSetTable* imageSets, std::string* reason = nullptr,
+                  uint64_t* consumed = nullptr);
+
+  // --- plain values
+  int32_t m_viewOriginX = 0;  // scroll position asked by the view; may be negative
+  int32_t m_viewOriginY = 0;
+  int32_t m_z = 0;
+  int32_t m_movementX = 0;  // percent
+  int32_t m_movementY = 0;
+  int32_t m_fillColour = 0;  // low byte used
+  int32_t m_flags = 0;
+
+ private:
+  void SetTileSizeFields(int32_t tileWidth, int32_t tileHeight);
+  void Link(ObjectList::iterator node);
+
+  std::vector<int32_t> m_tiles;
+  bool m_hasGrid = false;
+  int32_t m_width = 0;
+  int32_t m_height = 0;
+  int32_t m_pixelWidth = 0;
+  int32_t m_pixelHeight = 0;
+  int32_t m_tileWidth = 0;
+  int32_t m_tileHeight = 0;
+  CRect m_visibleRect;
+  CRect m_screenRect;
+  CRect m_wholeTileRect;
+  int32_t m_viewWidth = 0;
+  int32_t m_viewHeight = 0;
+  int32_t m_columnShift = 0;
+  int32_t m_rowShift = 0;
+  std::vector<ImageSetSlot> m_imageSets;
+  std::string m_name;
+  ObjectList m_objects;
+};
+
+}  // namespace vyr
