@@ -71,6 +71,14 @@ class ByteRunDecoder {
     uint8_t pattern[16];
     std::memset(pattern, value, sizeof pattern);
     for (; count >= 16; count -= 16, to += 16) std::memcpy(to, pattern, 16);
+    if (count >= 8) {
+      std::memcpy(to, pattern, 8);
+      to += 8, count -= 8;
+    }
+    if (count >= 4) {
+      std::memcpy(to, pattern, 4);
+      to += 4, count -= 4;
+    }
     for (; count > 0; --count) *to++ = value;
   }
 
