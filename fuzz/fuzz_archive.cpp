@@ -28,7 +28,8 @@ void Walk(CRezMgr& mgr, bool read, std::vector<std::string>& lines) {
     CRezDir* dir = stack.back();
     stack.pop_back();
     const std::string path = dir->GetPath();
-    lines.push_back("D" + path + "/" + std::to_string(dir->GetTime()));
+    // The root's time is kept in the header as read at open, so it is not compared.
+    lines.push_back("D" + path + "/" + (dir->GetParent() ? std::to_string(dir->GetTime()) : ""));
     for (CRezType* type = dir->FirstType(); type; type = dir->NextType(type)) {
       for (CRezItem* item = type->FirstItem(); item; item = type->NextItem(item)) {
         lines.push_back("I" + path + "/" + item->GetName() + "/" + std::to_string(item->GetId()) + "/" +
