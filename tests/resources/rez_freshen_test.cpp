@@ -19,7 +19,6 @@ namespace fs = std::filesystem;
 using test::MemoryFiles;
 using test::Snapshot;
 
-constexpr uint32_t kPid = 0x00504944;
 
 class FreshenTest : public ::testing::Test {
  protected:
