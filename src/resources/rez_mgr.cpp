@@ -417,6 +417,8 @@ bool CRezMgr::WriteTreeAndHeader() {
   if (!WriteAt(base, image.Bytes().data(), image.Position())) return false;
   // The new blocks must be on disk before the header that points at them.
   if (!FlushFile()) return false;
+  // The old directory blocks now lie among the item data as dead space.
+  if (m_claimedBlocks.size() > 1) m_header.compact = 0;
   m_header.rootOffset = m_root->m_blockOffset;
   m_header.rootSize = m_root->m_blockSize;
   m_header.dataEnd = uint32_t(base);
