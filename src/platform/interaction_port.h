@@ -1,0 +1,89 @@
+// How code below the Qt layer talks to the user: questions, messages, beeps, wait
+// cursor, progress, file names and modal dialogs. The editor implements it with Qt;
+// tests use ScriptedInteraction.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vyr {
+
+enum class MessageIcon { None, Information, Warning, Error, Question };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// The numbers are the Windows IDOK ... IDNO values.
+enum class Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+enum class DialogResult { Ok = 1, Cancel = 2 };
+
+class IInteractionPort;
+
+// The model of a modal dialog: fields as plain data, filled by OnInitDialog and checked
+// by OnOK. The Qt layer copies fields into its controls after OnInitDialog and back
+// before OnOK; OnOK returning false keeps the dialog open with FocusControl focused.
+class CDialogModel {
+ public:
+  virtual ~CDialogModel() = default;
+  // The dialog template number the Qt layer builds its dialog for (0 when none).
+  virtual int TemplateId() const = 0;
+  virtual void OnInitDialog() {}
+  virtual bool OnOK(IInteractionPort& /*port*/) { return true; }
+  virtual void OnCancel() {}
+  int FocusControl() const { return m_focusControl; }
+
+ protected:
+  void SetFocusControl(int control) { m_focusControl = control; }
+
+ private:
+  int m_focusControl = 0;
+};
+
+class IInteractionPort {
+ public:
+  virtual ~IInteractionPort() = default;
+
+  // A message box; the caption is the application title.
+  virtual Answer ShowMessage(std::string_view text, MessageIcon icon, MessageButtons buttons) = 0;
+  virtual void Beep() = 0;
+
+  // Nested begin/end pairs; the cursor returns when the outermost pair ends.
+  virtual void BeginWaitCursor() = 0;
+  virtual void EndWaitCursor() = 0;
+
+  // A progress window for a long task; `maximum` 0 shows a busy indicator.
+  virtual void BeginProgress(std::string_view text, int maximum) = 0;
+  virtual void SetProgress(int value) = 0;
+  virtual void EndProgress() = 0;
+
+  // `filter` uses the framework's form: "Name (*.a)|*.a;*.b|All (*.*)|*.*||".
+  virtual std::optional<std::string> AskOpenFileName(std::string_view title, std::string_view filter,
+                                                     std::string_view initialPath) = 0;
+  virtual std::optional<std::string> AskSaveFileName(std::string_view title, std::string_view filter,
+                                                     std::string_view initialPath) = 0;
+
+  virtual DialogResult RunDialog(CDialogModel& model) = 0;
+
+  // Convenience forms.
+  void Message(std::string_view text, MessageIcon icon = MessageIcon::Information) {
+    ShowMessage(text, icon, MessageButtons::Ok);
+  }
+  bool AskYesNo(std::string_view text, MessageIcon icon = MessageIcon::Question) {
+    return ShowMessage(text, icon, MessageButtons::YesNo) == Answer::Yes;
+  }
+  Answer AskYesNoCancel(std::string_view text, MessageIcon icon = MessageIcon::Warning) {
+    return ShowMessage(text, icon, MessageButtons::YesNoCancel);
+  }
+};
+
+// Shows the wait cursor for its lifetime.
+class WaitCursor {
+ public:
+  explicit WaitCursor(IInteractionPort& port) : m_port(port) { m_port.BeginWaitCursor(); }
+  ~WaitCursor() { m_port.EndWaitCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  IInteractionPort& m_port;
+};
+
+}  // namespace vyr

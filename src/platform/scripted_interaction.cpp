@@ -1,0 +1,114 @@
+// Scripted user for tests: queued answers and a log of every call.
+#include "platform/scripted_interaction.h"
+
+namespace vyr {
+namespace {
+
+const char* AnswerName(Answer answer) {
+  switch (answer) {
+    case Answer::Ok: return "ok";
+    case Answer::Cancel: return "cancel";
+    case Answer::Yes: return "yes";
+    case Answer::No: return "no";
+  }
+  return "?";
+}
+
+}  // namespace
+
+void ScriptedInteraction::QueueDialogOk(std::function<void(CDialogModel&, int)> edit, int attempts) {
+  QueueDialog([this, edit = std::move(edit), attempts](CDialogModel& model) {
+    model.OnInitDialog();
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+      if (edit) edit(model, attempt);
+      if (model.OnOK(*this)) return DialogResult::Ok;
+    }
+    model.OnCancel();
+    return DialogResult::Cancel;
+  });
+}
+
+void ScriptedInteraction::QueueDialogCancel() {
+  QueueDialog([](CDialogModel& model) {
+    model.OnInitDialog();
+    model.OnCancel();
+    return DialogResult::Cancel;
+  });
+}
+
+Answer ScriptedInteraction::ShowMessage(std::string_view text, MessageIcon, MessageButtons buttons) {
+  if (buttons == MessageButtons::Ok) {
+    m_log.push_back("message: " + std::string(text));
+    return Answer::Ok;
+  }
+  Answer answer = buttons == MessageButtons::YesNo ? Answer::No : Answer::Cancel;
+  if (m_answers.empty()) {
+    m_unexpected.push_back("question: " + std::string(text));
+  } else {
+    answer = m_answers.front();
+    m_answers.pop_front();
+  }
+  m_log.push_back("question: " + std::string(text) + " -> " + AnswerName(answer));
+  return answer;
+}
+
+void ScriptedInteraction::Beep() {
+  ++m_beeps;
+  m_log.push_back("beep");
+}
+
+void ScriptedInteraction::BeginWaitCursor() { ++m_waitDepth; }
+
+void ScriptedInteraction::EndWaitCursor() {
+  if (m_waitDepth == 0) {
+    m_unexpected.push_back("wait cursor ended without a start");
+    return;
+  }
+  --m_waitDepth;
+}
+
+void ScriptedInteraction::BeginProgress(std::string_view text, int maximum) {
+  m_log.push_back("progress: " + std::string(text) + " / " + std::to_string(maximum));
+}
+
+void ScriptedInteraction::SetProgress(int) {}
+
+void ScriptedInteraction::EndProgress() { m_log.push_back("progress end"); }
+
+std::optional<std::string> ScriptedInteraction::NextFileName(const char* kind, std::string_view title) {
+  std::optional<std::string> name;
+  if (m_fileNames.empty()) {
+    m_unexpected.push_back(std::string(kind) + ": " + std::string(title));
+  } else {
+    name = m_fileNames.front();
+    m_fileNames.pop_front();
+  }
+  m_log.push_back(std::string(kind) + ": " + std::string(title) + " -> " + name.value_or("(cancel)"));
+  return name;
+}
+
+std::optional<std::string> ScriptedInteraction::AskOpenFileName(std::string_view title, std::string_view,
+                                                                std::string_view) {
+  return NextFileName("open file", title);
+}
+
+std::optional<std::string> ScriptedInteraction::AskSaveFileName(std::string_view title, std::string_view,
+                                                                std::string_view) {
+  return NextFileName("save file", title);
+}
+
+DialogResult ScriptedInteraction::RunDialog(CDialogModel& model) {
+  const std::string name = "dialog " + std::to_string(model.TemplateId());
+  if (m_dialogs.empty()) {
+    m_unexpected.push_back(name);
+    m_log.push_back(name + ": cancel");
+    return DialogResult::Cancel;
+  }
+  DialogScript script = std::move(m_dialogs.front());
+  m_dialogs.pop_front();
+  DialogResult result = script(model);
+  m_log.push_back(name + (result == DialogResult::Ok ? ": ok" : ": cancel"));
+  return result;
+}
+
+}  // namespace vyr

@@ -1,0 +1,58 @@
+// The program's own English message-box and run-time texts (printf forms where they
+// take values), so every caller uses the same words.
+#pragma once
+
+#include <string_view>
+
+namespace vyr::res::text {
+
+inline constexpr std::string_view kDeleteObject = "Delete object, are you sure?";
+inline constexpr std::string_view kRemovePlane = "Remove %s plane, are you sure?";
+inline constexpr std::string_view kChangeTileDimensions = "Change tile dimensions, are you sure?";
+inline constexpr std::string_view kChangePlaneDimensions = "Change plane dimensions, are you sure?";
+inline constexpr std::string_view kNoRezFile =
+    "Unable to locate rez file: %s\n\nWould you like to specify a new location?";
+inline constexpr std::string_view kNoPaletteRez =
+    "Unable to find palette rez: %s\n\nWould you like to specify a new location?";
+inline constexpr std::string_view kNoImageRezDir =
+    "Unable to find image rez dir: %s\n\nWould you like to specify a new location?";
+inline constexpr std::string_view kTileSizeWarning = "WARNING!  Tile %i is %ix%i";
+inline constexpr std::string_view kAllTilesValid = "Level contains all valid tiles!";
+inline constexpr std::string_view kInvalidTiles = "Level contains invalid tiles!";
+inline constexpr std::string_view kBadImageSetLine = "Plane %s: Bad map image set value (%i) at %i,%i\n";
+inline constexpr std::string_view kBadTileLine = "Plane %s: Bad map tile value (%i) at %i,%i\n";
+inline constexpr std::string_view kInOutAttribSame = "In Attrib must be different from Out Attrib!";
+inline constexpr std::string_view kDeleteAllObjects = "Delete all objects, are you sure?";
+inline constexpr std::string_view kDeleteInvalidObjects = "Delete all invalid objects, are you sure?";
+inline constexpr std::string_view kMapshotNoFileName = "Please specify a filename for the bitmap.";
+inline constexpr std::string_view kCannotCreateDib = "ERROR - Unable to create dib!";
+
+// Run-time menu texts of the shortcut commands.
+inline constexpr std::string_view kSetZValueMenu = "Set Z Value %i\tCtrl+%i";
+inline constexpr std::string_view kAddLogicMenu = "Add: %s\tAlt+%i";
+inline constexpr std::string_view kAddLogicDisabled = "Add Logic";
+
+// Other run-time texts.
+inline constexpr std::string_view kEditObjectCaption = "Edit Object";
+inline constexpr std::string_view kEditObjectsCaption = "Edit Objects (%i Total)";
+inline constexpr std::string_view kFillCurrent = "Current (Set = %i, Image = %i)";
+inline constexpr std::string_view kOpenMaskFileTitle = "Open Mask File";
+
+// Status pane texts.
+inline constexpr std::string_view kPaneMouse = "Mouse = %i, %i";
+inline constexpr std::string_view kPaneTile = "Tile = %i, %i";
+inline constexpr std::string_view kPaneSet = "Set = %i";
+inline constexpr std::string_view kPaneSetEmpty = "Set = ";
+inline constexpr std::string_view kPaneSetInvisible = "Set = (Invis)";
+inline constexpr std::string_view kPaneSetFill = "Set = (Fill)";
+inline constexpr std::string_view kPaneImage = "Image = %i";
+inline constexpr std::string_view kPaneImageEmpty = "Image = ";
+inline constexpr std::string_view kPaneImageInvisible = "Image = (Invis)";
+inline constexpr std::string_view kPaneImageFill = "Image = (Fill)";
+inline constexpr std::string_view kPaneObjectPosition = "%i, %i, %i";
+
+// About box (dialog template 100).
+inline constexpr std::string_view kAboutCaption = "O VyrWorldzie";
+inline constexpr std::string_view kAboutProduct = "VyrWorld Edytor";
+
+}  // namespace vyr::res::text
