@@ -528,17 +528,21 @@ DemoCanvas Panorama() {
   };
   const Peak peaks[] = {{60, 230}, {170, 170}, {280, 260}, {400, 190}, {470, 140}};
   constexpr int32_t kBase = 600;
+  auto height = [&](int32_t x) {
+    int32_t best = 0;
+    for (const Peak& p : peaks) best = std::max(best, p.height - PeriodicDistance(x, p.x) * 5 / 4);
+    return best;
+  };
   for (int32_t x = 0; x < kPanoramaWidth; ++x) {
-    int32_t best = 0, bestPeak = 0;
-    for (const Peak& p : peaks) {
-      const int32_t h = p.height - PeriodicDistance(x, p.x) * 5 / 4;
-      if (h > best) best = h, bestPeak = p.x;
-    }
-    const bool lit = ((x - bestPeak + kPanoramaWidth) % kPanoramaWidth) > kPanoramaWidth / 2;
+    const int32_t best = height(x);
+    // Light comes from the left: rising flanks are lit.
+    const bool lit = best >= height((x + kPanoramaWidth - 1) % kPanoramaWidth);
     for (int32_t y = kBase - best; y < kPanoramaHeight; ++y) {
       const int32_t depth = y - (kBase - best);
       int step = lit ? 10 : 6;
-      if (depth > 60) step -= 1;
+      // The flanks fade into one haze towards the foot, dithered.
+      const int32_t haze = std::clamp((y - (kBase - 140)) * 16 / 70, 0, 16);
+      if (kBayer[y % 4][x % 4] < haze) step = 8;
       if (best > 150 && y < kBase - 150 && depth < 26) c.Set(x, y, lit ? kWhite : Shade(kGrey, 12));
       else c.Set(x, y, Shade(kMountain, step));
     }
