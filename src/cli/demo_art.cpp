@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 
 #include "cli/demo_shapes.h"
 
@@ -568,20 +567,22 @@ DemoCanvas Panorama() {
 DemoImageDir BackgroundSet(DemoArt& art) {
   DemoImageDir dir{"IMAGES/TILES/BACK", {}};
   const DemoCanvas panorama = Panorama();
-  std::map<std::vector<uint8_t>, int32_t> seen;
   art.backdropColumns = kPanoramaColumns;
   art.backdropRows = kPanoramaRows;
   for (int32_t row = 0; row < kPanoramaRows; ++row) {
     for (int32_t column = 0; column < kPanoramaColumns; ++column) {
       DemoCanvas tile = panorama.Crop(column * kTile, row * kTile, kTile, kTile);
-      auto [it, added] = seen.emplace(tile.Pixels(), int32_t(seen.size()) + 1);
-      if (added) {
+      int32_t number = 0;
+      for (size_t i = 0; i < dir.images.size() && number == 0; ++i)
+        if (dir.images[i].canvas.Pixels() == tile.Pixels()) number = int32_t(i) + 1;
+      if (number == 0) {
         DemoImage image;
-        image.name = "SKY" + std::to_string(it->second);
+        number = int32_t(dir.images.size()) + 1;
+        image.name = "SKY" + std::to_string(number);
         image.canvas = std::move(tile);
         dir.images.push_back(std::move(image));
       }
-      art.backdrop.push_back(it->second);
+      art.backdrop.push_back(number);
     }
   }
   return dir;
