@@ -506,6 +506,16 @@ int CWorld::LoadFromBuffer(IWorldHost& host, ByteSpan bytes, std::string* reason
   file.U32(kAttribOffset, attribOffset);
   WorldImageReader reader(*this, host, image, attribOffset, reason);
   if (!reader.ReadPlanes(planeCount, firstPlane)) return 0;
+  // The file names its recorded object plane at 728; keeping that record (rather than the
+  // first plane read) lets a resave write the same index and attribute defaults again.
+  int32_t recorded = 0;
+  file.I32(kObjectPlaneIndex, recorded);
+  if (recorded == -1) {
+    m_objectPlane = nullptr;
+    m_objectPlaneIndex = -1;
+  } else if (recorded >= 0 && recorded < PlaneCount()) {
+    SetObjectPlane(recorded);
+  }
   if (attribOffset != 0 && !reader.ReadAttributes(attribOffset)) return 0;
   return 1;
 }

@@ -286,7 +286,7 @@ TEST(WorldFileTest, RoundTripKeepsEveryField) {
     ASSERT_EQ(back.LoadFromBuffer(host, image, &reason), 1) << reason;
     EXPECT_EQ(host.m_properties, p);
     ASSERT_EQ(back.PlaneCount(), 2);
-    EXPECT_EQ(back.ObjectPlaneIndex(), 0);  // the first plane read is recorded
+    EXPECT_EQ(back.ObjectPlaneIndex(), 1);  // as offset 728 recorded it
     const CPlane& b0 = *back.Plane(0);
     const CPlane& b1 = *back.Plane(1);
     const CPlane& w0 = *world.Plane(0);
@@ -331,7 +331,6 @@ TEST(WorldFileTest, RoundTripKeepsEveryField) {
     expected.Plane(0)->AddImageSet(nullptr, 0, "BACK_SKY");
     expected.Plane(0)->AddImageSet(nullptr, 1, "BACK_HILLS");
     expected.SetAttribute(2, std::make_unique<CSingleAttrib>(32, 32, 0));
-    expected.SetObjectPlane(0);
     EXPECT_EQ(Image(back, host.m_properties), Image(expected, p));
   }
 }
@@ -359,8 +358,20 @@ TEST(WorldFileTest, ObjectsOfAnUnflaggedPlaneAreNotStored) {
   EXPECT_EQ(back.Plane(0)->ObjectCount(), 0u);
   EXPECT_EQ(back.Plane(1)->ObjectCount(), 1u);
   EXPECT_EQ(back.Plane(1)->m_flags & kPlaneFlagObjects, kPlaneFlagObjects);
-  // Plane 0 is recorded on reading, so the next save writes 0 at 728.
-  EXPECT_EQ(I32At(Image(back, host.m_properties), kObjectPlaneIndex), 0);
+  // The recorded object plane comes back from offset 728, so a resave writes it again;
+  // -1 comes back as no record; an index outside the stack leaves the first plane read.
+  EXPECT_EQ(back.ObjectPlaneIndex(), 1);
+  EXPECT_EQ(I32At(Image(back, host.m_properties), kObjectPlaneIndex), 1);
+  for (auto [stored, recorded] : {std::pair{-1, -1}, {0, 0}, {2, 0}, {-7, 0}}) {
+    std::vector<uint8_t> patched = image;
+    StoreI32(patched.data() + kObjectPlaneIndex, stored);
+    CWorld again;
+    again.SetViewRect(kView);
+    ASSERT_EQ(again.LoadFromBuffer(host, patched), 1);
+    EXPECT_EQ(again.ObjectPlaneIndex(), recorded) << "stored " << stored;
+    EXPECT_EQ(again.ObjectPlane(), again.Plane(recorded));
+    EXPECT_EQ(again.Plane(1)->m_flags & kPlaneFlagObjects, kPlaneFlagObjects);
+  }
 }
 
 TEST(WorldFileTest, NameListScanStopsAtItsOwnEnd) {
