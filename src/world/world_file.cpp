@@ -3,6 +3,10 @@
 
 #include <zlib.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -116,11 +120,30 @@ std::string CurrentSaveDate() {
   return FormatSaveDate(local);
 }
 
+namespace {
+
+// Sum of the bytes; the save runs it over the whole stored block, so it must keep up with memcpy.
+uint64_t SumBytes(const uint8_t* p, size_t n) {
+  uint64_t total = 0;
+  size_t i = 0;
+#if defined(__SSE2__)
+  const __m128i zero = _mm_setzero_si128();
+  __m128i acc = zero;
+  for (; i + 16 <= n; i += 16) {
+    acc = _mm_add_epi64(acc, _mm_sad_epu8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)), zero));
+  }
+  total = uint64_t(_mm_cvtsi128_si64(acc)) + uint64_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(acc, acc)));
+#endif
+  for (; i < n; ++i) total += p[i];
+  return total;
+}
+
+}  // namespace
+
 int32_t WorldFileChecksum(ByteSpan block) {
   // Σ (byte k − k) for k = 1 … n, byte n = 0: the byte sum from 1 to n − 1 less n (n + 1) / 2.
   const uint64_t n = block.size();
-  uint64_t bytes = 0;
-  for (size_t k = 1; k < block.size(); ++k) bytes += block[k];
+  const uint64_t bytes = n > 1 ? SumBytes(block.data() + 1, block.size() - 1) : 0;
   const uint64_t positions = n % 2 == 0 ? (n / 2) * (n + 1) : n * ((n + 1) / 2);
   return int32_t(uint32_t(bytes - positions));
 }
