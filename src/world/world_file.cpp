@@ -308,6 +308,9 @@ class WorldImageReader {
   // Where the name list starting at `start` of plane `index` ends: the nearest start of
   // another block at or after it, or the end of the image.
   uint64_t NameListEnd(uint32_t index, uint64_t start) const;
+  // Refuses plane headers whose blocks together claim more than the image holds, and
+  // collects the block starts that end the name lists.
+  int CheckTotals();
   uint64_t PlaneHeader(uint32_t i) const { return m_firstPlane + uint64_t(i) * kPlaneHeaderSize; }
   uint32_t PlaneU32(uint32_t i, size_t field) const { return LoadU32(m_image.Bytes().data() + PlaneHeader(i) + field); }
   int32_t PlaneI32(uint32_t i, size_t field) const { return LoadI32(m_image.Bytes().data() + PlaneHeader(i) + field); }
@@ -319,27 +322,60 @@ class WorldImageReader {
   uint32_t m_planeCount = 0;
   uint64_t m_firstPlane = 0;
   uint64_t m_attribOffset = 0;
+  std::vector<uint64_t> m_blockStarts;                   // grids, object blocks, headers, attributes
+  std::vector<std::pair<uint64_t, uint32_t>> m_listStarts;  // (name list offset, plane)
 };
 
 uint64_t WorldImageReader::NameListEnd(uint32_t index, uint64_t start) const {
   uint64_t end = m_image.Size();
-  auto consider = [&](uint64_t blockStart) {
-    if (blockStart >= start && blockStart < end) end = blockStart;
-  };
-  if (m_attribOffset != 0) consider(m_attribOffset);
-  consider(m_firstPlane);
+  const auto block = std::lower_bound(m_blockStarts.begin(), m_blockStarts.end(), start);
+  if (block != m_blockStarts.end()) end = std::min(end, *block);
+  // Lists are written in stack order: a later plane's list at the same place means this
+  // one is empty; an earlier plane's list at the same place is the empty one.
+  const auto list = std::upper_bound(m_listStarts.begin(), m_listStarts.end(), std::pair{start, index});
+  if (list != m_listStarts.end()) end = std::min(end, list->first);
+  return end;
+}
+
+int WorldImageReader::CheckTotals() {
+  uint64_t gridBytes = 0;
+  uint64_t objectBytes = 0;
+  uint64_t slots = 0;
+  m_blockStarts.clear();
+  m_listStarts.clear();
+  m_blockStarts.push_back(m_firstPlane);
+  if (m_attribOffset != 0) m_blockStarts.push_back(m_attribOffset);
   for (uint32_t j = 0; j < m_planeCount; ++j) {
     const int64_t cells = int64_t(PlaneI32(j, kPlaneWidth)) * int64_t(PlaneI32(j, kPlaneHeight));
-    if (cells > 0) consider(PlaneU32(j, kPlaneGridOffset));
+    if (cells > 0) {
+      gridBytes += uint64_t(cells) * 4;
+      m_blockStarts.push_back(PlaneU32(j, kPlaneGridOffset));
+    }
     const uint32_t objects = PlaneU32(j, kPlaneObjectsOffset);
-    if (objects != 0 && PlaneU32(j, kPlaneObjectCount) != 0) consider(objects);
-    if (j == index) continue;
-    // Lists are written in stack order: a later plane's list at the same place means
-    // this one is empty; an earlier plane's list at the same place is the empty one.
-    const uint64_t other = PlaneU32(j, kPlaneNamesOffset);
-    if (other > start || (other == start && j > index)) consider(other);
+    if (objects != 0) {
+      objectBytes += uint64_t(PlaneU32(j, kPlaneObjectCount)) * kObjectRecordFixedSize;
+      if (PlaneU32(j, kPlaneObjectCount) != 0) m_blockStarts.push_back(objects);
+    }
+    slots += PlaneU32(j, kPlaneSetCount);
+    m_listStarts.emplace_back(PlaneU32(j, kPlaneNamesOffset), j);
   }
-  return end;
+  // Blocks of a written file never overlap, so their sizes add up to at most the file's;
+  // planes sharing one block could otherwise make the model far larger than the file.
+  const uint64_t size = m_image.Size();
+  if (gridBytes > size) {
+    return Fail("the planes' tile grids need " + Num(gridBytes) + " bytes, more than the file's " + Num(size));
+  }
+  if (objectBytes > size) {
+    return Fail("the planes' object records need at least " + Num(objectBytes) + " bytes, more than the file's " +
+                Num(size));
+  }
+  if (slots > uint64_t(kMaxImageSetSlots) + size / 8) {
+    return Fail("the planes' image-set tables hold " + Num(slots) + " slots, more than a file of " + Num(size) +
+                " bytes can describe");
+  }
+  std::sort(m_blockStarts.begin(), m_blockStarts.end());
+  std::sort(m_listStarts.begin(), m_listStarts.end());
+  return 1;
 }
 
 int WorldImageReader::ReadPlanes(uint32_t planeCount, uint32_t firstPlane) {
@@ -348,6 +384,7 @@ int WorldImageReader::ReadPlanes(uint32_t planeCount, uint32_t firstPlane) {
   if (!m_image.Has(firstPlane, uint64_t(planeCount) * kPlaneHeaderSize)) {
     return Fail(Past(Num(planeCount) + " plane headers", firstPlane));
   }
+  if (!CheckTotals()) return 0;
   const CImageSetTable* sets = m_host.ImageSets();
   const uint8_t* data = m_image.Bytes().data();
   for (uint32_t i = 0; i < planeCount; ++i) {

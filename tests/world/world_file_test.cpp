@@ -571,6 +571,56 @@ TEST(WorldFileTest, Rejections) {
   EXPECT_FALSE(reason.empty());
 }
 
+// Planes that share one block could make the model far larger than the file: refused.
+TEST(WorldFileTest, SharedBlocksCannotMultiplyTheFile) {
+  CWorld gridWorld;
+  gridWorld.SetViewRect(kView);
+  gridWorld.AddPlane("Big", 80, 80, 8, 8);
+  gridWorld.AddPlane("Small", 1, 1, 8, 8);
+  const std::vector<uint8_t> grids = Image(gridWorld, WorldProperties{});
+  CWorld objectWorld;
+  objectWorld.SetViewRect(kView);
+  for (int i = 0; i < 3; ++i) objectWorld.AddPlane("Small", 1, 1, 8, 8);
+  CPlane* objects = objectWorld.Plane(2);
+  objects->m_flags = kPlaneFlagObjects;
+  for (int i = 0; i < 100; ++i) AddObject(*objects, 1);
+  const std::vector<uint8_t> records = Image(objectWorld, WorldProperties{});
+  const size_t p0 = 1524;
+  const size_t p1 = 1524 + 160;
+  const uint32_t objectBlock = U32At(records, 1524 + 320 + kPlaneObjectsOffset);
+  using Edit = std::vector<std::pair<size_t, uint32_t>>;
+  struct Row {
+    const char* what;
+    const std::vector<uint8_t>* image;
+    Edit edits;
+    const char* reasonPart;
+  } rows[] = {
+      {"two planes on one grid", &grids,
+       {{p1 + kPlaneWidth, 80}, {p1 + kPlaneHeight, 80}, {p1 + kPlaneGridOffset, U32At(grids, p0 + kPlaneGridOffset)}},
+       "tile grids need"},
+      {"three planes on one object block", &records,
+       {{p0 + kPlaneObjectsOffset, objectBlock}, {p0 + kPlaneObjectCount, 100}, {p1 + kPlaneObjectsOffset, objectBlock},
+        {p1 + kPlaneObjectCount, 100}},
+       "object records need"},
+      {"full tables everywhere", &grids, {{p0 + kPlaneSetCount, 0x10000}, {p1 + kPlaneSetCount, 0x10000}},
+       "image-set tables hold"},
+  };
+  for (const Row& row : rows) {
+    std::vector<uint8_t> bytes = *row.image;
+    StandaloneWorldHost host;
+    CWorld intact;
+    intact.SetViewRect(kView);
+    EXPECT_EQ(intact.LoadFromBuffer(host, bytes), 1) << row.what;
+    for (auto [offset, value] : row.edits) StoreU32(bytes.data() + offset, value);
+    CWorld back;
+    back.SetViewRect(kView);
+    std::string reason;
+    EXPECT_EQ(back.LoadFromBuffer(host, bytes, &reason), 0) << row.what;
+    EXPECT_NE(reason.find(row.reasonPart), std::string::npos) << row.what << ": " << reason;
+    EXPECT_EQ(back.PlaneCount(), 0) << row.what;
+  }
+}
+
 TEST(WorldFileTest, EveryTruncationIsRefused) {
   CWorld world;
   BuildRichWorld(world);
