@@ -1,0 +1,47 @@
+// What the document needs from the view it renders into. The editor's view widget
+// implements it; headless tests use a recording fake.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/rect.h"
+
+namespace vyr {
+
+class CDibG;
+
+inline constexpr int kTileMode = 1;
+inline constexpr int kObjectMode = 2;
+
+class IViewPort {
+ public:
+  virtual ~IViewPort() = default;
+
+  // The 8-bit back buffer the size of the client area, or null (window of 32 pixels
+  // or less, or not built yet).
+  virtual CDibG* Surface() = 0;
+  // Drops the back buffer; the view rebuilds it when it is next sized.
+  virtual void DestroySurface() = 0;
+  // Re-reads the client size, rebuilds scroll sizes and the back buffer, hands the
+  // view rectangle to the world and renders (the view's sizing step).
+  virtual void Resize() = 0;
+
+  virtual int32_t ScrollX() const = 0;
+  virtual int32_t ScrollY() const = 0;
+  virtual int32_t ClientWidth() const = 0;
+  virtual int32_t ClientHeight() const = 0;
+  virtual int EditMode() const = 0;  // kTileMode or kObjectMode
+  virtual bool NoImages() const = 0;
+
+  // Clamp scroll, hand the origin to the current plane, render, sync scroll bars.
+  virtual void RefreshView() = 0;
+  // The current plane changed: re-size, cursor to cell (0, 0), render.
+  virtual void CurrentPlaneChanged() = 0;
+  virtual void HideCursor() = 0;
+  virtual void MarkCursorHidden() = 0;
+  virtual void Invalidate(bool erase) = 0;
+  virtual void InvalidateRect(const CRect& clientRect, bool erase) = 0;
+  virtual void UpdateNow() = 0;
+};
+
+}  // namespace vyr
