@@ -61,12 +61,8 @@ class DemoHost : public IWorldHost {
     m_sets.SetLoadContext({&m_palette, fromImages});
     CRezDir* images = m_archive.FindDir(m_properties.imageDir);
     if (!images || m_sets.LoadImageSets(*images, "", "_") == 0) return 0;
-    for (size_t i = 0; i < 4; ++i) {
-      if (m_properties.imageSets[i].empty()) continue;
-      if (CRezDir* dir = m_archive.FindDir(m_properties.imageSets[i]))
-        m_objectSetCount += m_sets.LoadImageSets(*dir, m_properties.prefixes[i], "_",
-                                                 [&](const std::string& name) { m_added.insert(name); });
-    }
+    m_objectSetCount = m_sets.LoadObjectImageSets(*m_archive.GetRootDir(), m_properties.imageSets, m_properties.prefixes,
+                                                  [&](const std::string& name) { m_added.insert(name); });
     return 1;
   }
 
