@@ -1,10 +1,69 @@
-// Image sets: named, sparse arrays of images.
+// Image sets: loading images from archive items and sets from archive directories.
 #include "resources/image_set.h"
+
+#include <climits>
+
+#include "resources/image_formats.h"
+#include "resources/palette.h"
+#include "resources/rez_dir.h"
+#include "resources/rez_item.h"
+#include "resources/rez_type.h"
 
 namespace vyr {
 
 CImage::CImage() = default;
 CImage::~CImage() = default;
+
+bool CImage::Load(CRezItem& item, const ImageLoadContext& context, bool defaultTransparent,
+                  std::string* reason) {
+  if (ImageKindOfTypeCode(item.GetType()) == 0) {
+    if (reason) *reason = "item " + item.GetName() + " is not an image";
+    return false;
+  }
+  const std::span<uint8_t> data = item.GetData();
+  if (data.empty()) {
+    if (reason) *reason = "item " + item.GetName() + " has no readable data";
+    return false;
+  }
+  const bool ok = LoadFromData(ByteSpan(data.data(), data.size()), item.GetType(), context,
+                               defaultTransparent, reason);
+  item.ReleaseData();
+  return ok;
+}
+
+bool CImage::LoadFromData(ByteSpan data, uint32_t typeCode, const ImageLoadContext& context,
+                          bool defaultTransparent, std::string* reason) {
+  const int kind = ImageKindOfTypeCode(typeCode);
+  if (kind == 0) {
+    if (reason) *reason = "not an image type";
+    return false;
+  }
+  ImageInfo info;
+  if (!ReadImageInfo(data, kind, defaultTransparent, info, reason)) return false;
+  m_surface.Destroy();
+  if (!m_surface.LoadFromMemory(data, kind, context.palette, reason)) return false;
+  if (context.paletteFromImages) {
+    // Images with their own palette are brought into the document's colour cube;
+    // the others keep their pixel values.
+    CPalId own;
+    if (own.BuildFromImageData(data, kind)) m_surface.ReindexToColourCube(&own);
+  }
+  m_offsetX = info.offsetX;
+  m_offsetY = info.offsetY;
+  m_transparent = info.transparent;
+  m_width = m_surface.Width();
+  m_height = m_surface.Height();
+  return true;
+}
+
+bool CImage::Draw(CDibG& target, int32_t x, int32_t y, int32_t flags) const {
+  if (!m_surface.IsCreated()) return false;
+  if (flags & kImageDrawMirrored)
+    return target.DrawMirrored(x - m_offsetX, y + m_offsetY, m_surface, m_transparent);
+  return target.Draw(x + m_offsetX, y + m_offsetY, m_surface, m_transparent);
+}
+
+void CImage::Release() { m_surface.Destroy(); }
 
 CImageSet::CImageSet(std::string name) : m_name(std::move(name)) {}
 CImageSet::~CImageSet() = default;
@@ -15,14 +74,44 @@ CImage* CImageSet::GetImage(int32_t number) const {
 }
 
 CImage* CImageSet::PutImage(int32_t number, std::unique_ptr<CImage> image) {
-  if (number < 0 || !image) return nullptr;
+  if (number < 0 || number > kMaxImageNumber || !image) return nullptr;
   if (size_t(number) >= m_images.size()) m_images.resize(size_t(number) + 1);
   auto& slot = m_images[size_t(number)];
   if (slot) return nullptr;
   slot = std::move(image);
+  ++m_present;
   if (number < m_lowest) m_lowest = number;
   if (number > m_highest) m_highest = number;
   return slot.get();
+}
+
+int32_t CImageSet::ImageNumberFromName(std::string_view name) {
+  size_t i = 0;
+  while (i < name.size() && !(name[i] >= '0' && name[i] <= '9')) ++i;
+  int64_t value = 0;
+  for (; i < name.size() && name[i] >= '0' && name[i] <= '9'; ++i) {
+    value = value * 10 + (name[i] - '0');
+    if (value > INT32_MAX) return INT32_MAX;
+  }
+  return int32_t(value);
+}
+
+CImage* CImageSet::AddImage(CRezItem& item, int32_t number, const ImageLoadContext& context) {
+  if (number < 0 || number > kMaxImageNumber || GetImage(number) != nullptr) return nullptr;
+  auto image = std::make_unique<CImage>();
+  if (!image->Load(item, context, true)) return nullptr;
+  return PutImage(number, std::move(image));
+}
+
+int CImageSet::LoadSetImages(CRezDir& directory, const ImageLoadContext& context) {
+  int added = 0;
+  for (CRezType* type = directory.FirstType(); type; type = directory.NextType(type)) {
+    if (ImageKindOfTypeCode(type->GetCode()) == 0) continue;  // text and other items
+    for (CRezItem* item = type->FirstItem(); item; item = type->NextItem(item)) {
+      if (AddImage(*item, ImageNumberFromName(item->GetName()), context)) ++added;
+    }
+  }
+  return added;
 }
 
 CImageSet* CImageSetTable::Find(const std::string& name) const {
@@ -39,5 +128,43 @@ CImageSet* CImageSetTable::FindOrCreate(const std::string& name) {
 bool CImageSetTable::Remove(const std::string& name) { return m_sets.erase(name) != 0; }
 
 void CImageSetTable::Clear() { m_sets.clear(); }
+
+int CImageSetTable::LoadImageSets(CRezDir& directory, const std::string& prefix, const std::string& separator,
+                                  const ImageSetAddedFn& onAdded) {
+  int count = 0;
+  for (CRezDir* sub = directory.FirstSubDir(); sub; sub = directory.NextSubDir(sub)) {
+    const std::string name = prefix.empty() ? sub->GetName() : prefix + separator + sub->GetName();
+    count += LoadImageSets(*sub, name, separator, onAdded);
+  }
+  if (!prefix.empty()) {
+    CImageSet* set = FindOrCreate(prefix);
+    set->LoadSetImages(directory, m_context);
+    if (set->PresentCount() > 0) {
+      ++count;
+      if (onAdded) onAdded(prefix);
+    } else {
+      Remove(prefix);
+    }
+  }
+  return count;
+}
+
+int CImageSetTable::LoadObjectImageSets(CRezDir& root, const std::array<std::string, 4>& paths,
+                                        const std::array<std::string, 4>& prefixes, const ImageSetAddedFn& onAdded) {
+  int count = 0;
+  for (size_t i = 0; i < paths.size(); ++i) {
+    if (paths[i].empty()) continue;
+    if (CRezDir* dir = root.FindDir(paths[i])) count += LoadImageSets(*dir, prefixes[i], "_", onAdded);
+  }
+  return count;
+}
+
+CImage* CImageSetTable::AddImage(const std::string& setName, CRezItem& item, int32_t number) {
+  const bool existed = Find(setName) != nullptr;
+  CImageSet* set = FindOrCreate(setName);
+  CImage* image = set->AddImage(item, number, m_context);
+  if (!existed && set->PresentCount() == 0) Remove(setName);
+  return image;
+}
 
 }  // namespace vyr
