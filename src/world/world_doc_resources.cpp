@@ -6,8 +6,8 @@
 #include <system_error>
 
 #include "platform/interaction_port.h"
-#include "res/messages.h"
 #include "platform/profile.h"
+#include "res/messages.h"
 #include "resources/image_set.h"
 #include "resources/palette.h"
 #include "resources/rez_freshen.h"
