@@ -14,6 +14,7 @@
 #include <QTimerEvent>
 #include <algorithm>
 
+#include "commands/view_commands.h"
 #include "resources/dib.h"
 #include "resources/palette.h"
 
@@ -46,6 +47,7 @@ void AddFocusRectDots(const CRect& rect, QPolygon& dots) {
 
 CWorldView::CWorldView(Profile* profile, QWidget* parent) : QAbstractScrollArea(parent), m_model(profile) {
   m_model.SetWindow(this);
+  RegisterViewCommands(Commands(), m_model);
   // The surface covers the whole client area, so Qt need not erase before painting.
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   viewport()->setAutoFillBackground(false);

@@ -8,6 +8,7 @@
 #include <QRgb>
 
 #include "commands/world_view_model.h"
+#include "platform/command_table.h"
 
 class QPainter;
 
@@ -15,7 +16,8 @@ namespace vyr {
 
 class Profile;
 
-class CWorldView : public QAbstractScrollArea, private IViewWindow {
+// Its command table (the view's slot of the router) holds the view's commands.
+class CWorldView : public QAbstractScrollArea, public CommandTarget, private IViewWindow {
   Q_OBJECT
 
  public:

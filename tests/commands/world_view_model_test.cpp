@@ -6,7 +6,9 @@
 #include <optional>
 #include <vector>
 
+#include "commands/view_commands.h"
 #include "commands/view_model_fakes.h"
+#include "platform/command_ids.h"
 #include "platform/profile.h"
 #include "resources/dib.h"
 
@@ -484,6 +486,85 @@ TEST(WorldViewModelTest, TileDialogIsLeftToItsOwnerUntilHandedOver) {
   { CWorldViewModel model(&profile); }
   EXPECT_FALSE(profile.HasKey("Options", "TileDialog"));
   EXPECT_TRUE(profile.HasKey("Options", "Grid"));
+}
+
+}  // namespace
+}  // namespace vyr
+
+namespace vyr {
+namespace {
+
+struct RoutedView {
+  FakeViewDocument document;
+  FakeViewWindow window;
+  CWorldViewModel model;
+  CommandTarget target;
+  CommandRouter router;
+
+  RoutedView() {
+    document.plane = MakeViewPlane(100, 80, 32, 32);
+    model.SetDocument(&document);
+    model.SetWindow(&window);
+    model.InitialUpdate();
+    RegisterViewCommands(target.Commands(), model);
+    router.SetTarget(CommandRouter::Slot::View, &target);
+  }
+};
+
+TEST(ViewCommandsTest, GridNoImagesAndAutoCursorStates) {
+  RoutedView view;
+  CommandState grid = view.router.QueryState(cmd::kGrid);
+  EXPECT_TRUE(grid.enabled);
+  EXPECT_FALSE(grid.checked);
+  EXPECT_TRUE(view.router.Execute(cmd::kGrid));
+  EXPECT_TRUE(view.router.QueryState(cmd::kGrid).checked);
+
+  EXPECT_TRUE(view.router.Execute(cmd::kNoImages));
+  EXPECT_TRUE(view.router.QueryState(cmd::kNoImages).checked);
+  EXPECT_TRUE(view.router.QueryState(cmd::kAutoCursor).checked);
+  EXPECT_TRUE(view.router.Execute(cmd::kAutoCursor));
+  EXPECT_FALSE(view.router.QueryState(cmd::kAutoCursor).checked);
+
+  view.document.plane.reset();  // no current plane: grid disabled, the others stay enabled
+  EXPECT_FALSE(view.router.QueryState(cmd::kGrid).enabled);
+  EXPECT_FALSE(view.router.Execute(cmd::kGrid));
+  EXPECT_TRUE(view.model.GridOn());
+  EXPECT_TRUE(view.router.QueryState(cmd::kNoImages).enabled);
+  EXPECT_TRUE(view.router.QueryState(cmd::kAutoCursor).enabled);
+  EXPECT_TRUE(view.router.QueryState(cmd::kCursorRight).enabled);
+  EXPECT_TRUE(view.router.QueryState(cmd::kWorldView).enabled);
+  view.document.loaded = false;
+  EXPECT_FALSE(view.router.QueryState(cmd::kWorldView).enabled);
+}
+
+TEST(ViewCommandsTest, RefreshCommandRepaintsWithoutRendering) {
+  RoutedView view;
+  view.document.renders.clear();
+  view.window.Clear();
+  EXPECT_TRUE(view.router.Execute(cmd::kRefreshView));
+  EXPECT_EQ(view.window.invalidations, std::vector<bool>{false});
+  EXPECT_TRUE(view.document.renders.empty());
+}
+
+TEST(ViewCommandsTest, CursorEntriesMoveTheCursor) {
+  struct Row {
+    CommandId id;
+    int32_t column, row;
+  };
+  // from cell (10, 10)
+  const Row rows[] = {
+      {cmd::kCursorLeft, 9, 10},         {cmd::kCursorRight, 11, 10},     {cmd::kCursorUp, 10, 9},
+      {cmd::kCursorDown, 10, 11},        {cmd::kCursorTopLeft, 0, 0},     {cmd::kCursorTopRight, 99, 0},
+      {cmd::kCursorBottomRight, 99, 79}, {cmd::kCursorBottomLeft, 0, 79}, {cmd::kCursorRowStart, 0, 10},
+      {cmd::kCursorRowEnd, 99, 10},      {cmd::kCursorColumnStart, 10, 0}, {cmd::kCursorColumnEnd, 10, 79},
+  };
+  for (const Row& row : rows) {
+    RoutedView view;
+    view.model.MoveCursorTo(10, 10);
+    EXPECT_TRUE(view.router.Execute(row.id)) << row.id;
+    EXPECT_EQ(view.model.CursorColumn(), row.column) << row.id;
+    EXPECT_EQ(view.model.CursorRow(), row.row) << row.id;
+  }
 }
 
 }  // namespace
