@@ -1,0 +1,187 @@
+// vyrworld-tool rez: list, extract from, freshen and create resource archives.
+#include <cstdio>
+#include <ctime>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/subcommand.h"
+#include "platform/file_io.h"
+#include "resources/rez_freshen.h"
+#include "resources/rez_mgr.h"
+#include "resources/rez_names.h"
+
+namespace vyr::cli {
+
+namespace {
+
+std::string TimeText(uint32_t seconds) {
+  const std::time_t t = std::time_t(seconds);
+  std::tm parts {};
+  gmtime_r(&t, &parts);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &parts);
+  return text;
+}
+
+// File strings are bytes: each byte above 0x7F stands for the Latin-1 character of that code.
+std::string JsonString(std::string_view bytes) {
+  std::string out = "\"";
+  for (unsigned char c : bytes) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += char(c);
+    } else if (c < 0x20 || c >= 0x7F) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04X", c);
+      out += escape;
+    } else {
+      out += char(c);
+    }
+  }
+  return out + "\"";
+}
+
+bool Printable(std::string_view text) {
+  for (unsigned char c : text) {
+    if (c < 0x20 || c >= 0x7F) return false;
+  }
+  return true;
+}
+
+std::string TypeText(uint32_t code) {
+  const std::string extension = ExtensionFromTypeCode(code);
+  if (Printable(extension)) return extension;
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%08X", code);
+  return text;
+}
+
+std::string ItemFileName(const CRezItem& item) {
+  return item.GetType() == 0 ? item.GetName() : item.GetName() + "." + TypeText(item.GetType());
+}
+
+void ListText(const CRezDir& dir, int depth, std::ostream& out) {
+  const std::string indent(size_t(depth) * 2, ' ');
+  for (CRezDir* sub : dir.SubDirs()) {
+    out << indent << sub->GetName() << "/  time=" << TimeText(sub->GetTime()) << '\n';
+    ListText(*sub, depth + 1, out);
+  }
+  for (CRezType* type : dir.Types()) {
+    for (CRezItem* item : type->Items()) {
+      out << indent << ItemFileName(*item) << "  id=" << item->GetId() << " type=" << TypeText(type->GetCode())
+          << " size=" << item->GetSize() << " time=" << TimeText(item->GetTime()) << '\n';
+    }
+  }
+}
+
+void ListJson(const CRezDir& dir, std::ostream& out) {
+  out << "{\"name\":" << JsonString(dir.GetName()) << ",\"path\":" << JsonString(dir.GetPath())
+      << ",\"time\":" << dir.GetTime() << ",\"blockOffset\":" << dir.GetBlockOffset()
+      << ",\"blockSize\":" << dir.GetBlockSize() << ",\"dirs\":[";
+  bool first = true;
+  for (CRezDir* sub : dir.SubDirs()) {
+    if (!first) out << ',';
+    first = false;
+    ListJson(*sub, out);
+  }
+  out << "],\"items\":[";
+  first = true;
+  for (CRezType* type : dir.Types()) {
+    for (CRezItem* item : type->Items()) {
+      if (!first) out << ',';
+      first = false;
+      out << "{\"name\":" << JsonString(item->GetName()) << ",\"type\":" << JsonString(ExtensionFromTypeCode(type->GetCode()))
+          << ",\"typeCode\":" << type->GetCode() << ",\"id\":" << item->GetId() << ",\"size\":" << item->GetSize()
+          << ",\"offset\":" << item->GetDataOffset() << ",\"time\":" << item->GetTime()
+          << ",\"description\":" << JsonString(item->GetDescription()) << ",\"keys\":[";
+      for (size_t k = 0; k < item->GetKeys().size(); ++k) out << (k ? "," : "") << item->GetKeys()[k];
+      out << "]}";
+    }
+  }
+  out << "]}";
+}
+
+int RunList(const std::vector<std::string>& args) {
+  bool json = false;
+  std::vector<std::string> words;
+  for (const std::string& a : args) {
+    if (a == "--json") {
+      json = true;
+    } else {
+      words.push_back(a);
+    }
+  }
+  if (words.empty() || words.size() > 2) return UsageError("rez");
+  CRezMgr mgr;
+  std::string why;
+  if (!mgr.OpenArchive(words[0], true, &why)) return Fail(why);
+  const CRezDir* dir = mgr.GetRootDir();
+  if (words.size() == 2) {
+    dir = mgr.FindDir(words[1]);
+    if (dir == nullptr) return Fail("no directory '" + words[1] + "' in '" + words[0] + "'");
+  }
+  for (const std::string& problem : mgr.Problems()) std::cerr << "vyrworld-tool: warning: " << problem << '\n';
+  std::ostringstream out;
+  if (json) {
+    const RezHeader& h = mgr.Header();
+    out << "{\"archive\":" << JsonString(words[0]) << ",\"header\":{\"version\":" << h.version
+        << ",\"rootOffset\":" << h.rootOffset << ",\"rootSize\":" << h.rootSize << ",\"rootTime\":" << h.rootTime
+        << ",\"dataEnd\":" << h.dataEnd << ",\"changeTime\":" << h.changeTime
+        << ",\"largestKeyCount\":" << h.largestKeyCount << ",\"longestDirName\":" << h.longestDirName
+        << ",\"longestItemName\":" << h.longestItemName << ",\"longestDescription\":" << h.longestDescription
+        << ",\"compact\":" << (h.compact ? "true" : "false") << "},\"problems\":[";
+    for (size_t i = 0; i < mgr.Problems().size(); ++i) out << (i ? "," : "") << JsonString(mgr.Problems()[i]);
+    out << "],\"dir\":";
+    ListJson(*dir, out);
+    out << "}\n";
+  } else {
+    out << dir->GetPath() << "  time=" << TimeText(dir->GetTime()) << '\n';
+    ListText(*dir, 1, out);
+  }
+  std::cout << out.str();
+  return kExitOk;
+}
+
+int RunExtract(const std::vector<std::string>& args) {
+  if (args.size() != 3) return UsageError("rez");
+  CRezMgr mgr;
+  std::string why;
+  if (!mgr.OpenArchive(args[0], true, &why)) return Fail(why);
+  CRezItem* item = mgr.FindItem(args[1]);
+  if (item == nullptr) return Fail("no item '" + args[1] + "' in '" + args[0] + "'");
+  const std::span<uint8_t> data = item->GetData();
+  if (data.empty() && item->GetSize() != 0) return Fail("cannot read item '" + args[1] + "': " + mgr.LastError());
+  if (!WriteFileAtomically(args[2], data, why)) return Fail(why);
+  return kExitOk;
+}
+
+int Report(const FreshenResult& result) {
+  for (const std::string& warning : result.warnings) std::cerr << "vyrworld-tool: warning: " << warning << '\n';
+  if (!result.ok) return Fail(result.reason);
+  std::cout << result.stored << '\n';
+  return kExitOk;
+}
+
+int RunRez(const std::vector<std::string>& args) {
+  if (args.empty()) return UsageError("rez");
+  const std::string& verb = args[0];
+  const std::vector<std::string> rest(args.begin() + 1, args.end());
+  if (verb == "list") return RunList(rest);
+  if (verb == "extract") return RunExtract(rest);
+  if (verb == "freshen" && rest.size() == 2) return Report(FreshenArchive(rest[0], rest[1]));
+  if (verb == "create" && rest.size() == 2) return Report(CreateArchiveFromFolder(rest[0], rest[1]));
+  return UsageError("rez");
+}
+
+}  // namespace
+
+VYR_REGISTER_SUBCOMMAND(rez, "rez",
+                        "rez list ARCHIVE [DIR] [--json]\n"
+                        "  vyrworld-tool rez extract ARCHIVE ITEMPATH OUT\n"
+                        "  vyrworld-tool rez freshen ARCHIVE FOLDER\n"
+                        "  vyrworld-tool rez create ARCHIVE FOLDER",
+                        RunRez);
+
+}  // namespace vyr::cli

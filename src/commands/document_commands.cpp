@@ -1,0 +1,48 @@
+// The document's own commands and their update handlers.
+#include "commands/document_commands.h"
+
+#include "commands/add_image_sets_dialog.h"
+#include "commands/new_world_dialog.h"
+#include "commands/world_info_dialog.h"
+#include "platform/command_ids.h"
+#include "world/view_port.h"
+#include "world/world_doc.h"
+
+namespace vyr {
+
+bool OnFileNew(CWorldDoc& doc) {
+  if (!doc.SaveModified()) return false;
+  if (!doc.OnNewDocument()) return false;
+  if (IViewPort* view = doc.ViewPort()) {
+    view->Invalidate(true);
+    view->UpdateNow();
+  }
+  CNewWorldDialog dialog(doc);
+  if (doc.Interaction().RunDialog(dialog) == DialogResult::Ok && doc.ResolveNewWorldResources()) {
+    doc.SetModifiedFlag(true);
+    return true;
+  }
+  // Cancel, or resources not found: no half-made world stays behind.
+  doc.FreeContents();
+  return false;
+}
+
+void RegisterDocumentCommands(CWorldDoc& doc) {
+  CommandTable& commands = doc.Commands();
+  doc.Hooks().runWorldInfoDialog = [&doc] { return RunWorldInfoDialog(doc); };
+
+  commands.On(cmd::kFileNew, [&doc] { OnFileNew(doc); });
+  commands.OnUpdate(cmd::kFileSave, [&doc](CommandState& state) { state.Enable(doc.CanSave()); });
+
+  commands.On(cmd::kWorldInfo, [&doc] {
+    if (doc.HasLoadedWorld() && RunWorldInfoDialog(doc)) doc.SetModifiedFlag(true);
+  });
+  commands.OnUpdate(cmd::kWorldInfo, [&doc](CommandState& state) { state.Enable(doc.HasLoadedWorld()); });
+
+  commands.On(cmd::kAddImageSets, [&doc] { RunAddImageSetsDialog(doc); });
+
+  commands.On(cmd::kRefreshRez, [&doc] { doc.RefreshArchive(); });
+  commands.OnUpdate(cmd::kRefreshRez, [&doc](CommandState& state) { state.Enable(doc.CanRefreshArchive()); });
+}
+
+}  // namespace vyr

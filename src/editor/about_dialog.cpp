@@ -1,0 +1,38 @@
+// The About box: application icon, product name, one more line and OK.
+#include "editor/about_dialog.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "res/messages.h"
+
+namespace vyr {
+
+void ShowAboutBox(QWidget* parent) {
+  QDialog dialog(parent);
+  dialog.setObjectName(QStringLiteral("aboutBox"));
+  dialog.setWindowTitle(QString::fromUtf8(res::text::kAboutCaption.data(), qsizetype(res::text::kAboutCaption.size())));
+  auto* icon = new QLabel(&dialog);
+  icon->setPixmap(QIcon(QStringLiteral(":/icons/vyrworld.png")).pixmap(32, 32));
+  auto* product = new QLabel(QString::fromUtf8(res::text::kAboutProduct.data(), qsizetype(res::text::kAboutProduct.size())), &dialog);
+  auto* version = new QLabel(QStringLiteral("Wersja 0.1"), &dialog);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  auto* texts = new QVBoxLayout;
+  texts->addWidget(product);
+  texts->addWidget(version);
+  auto* row = new QHBoxLayout;
+  row->addWidget(icon, 0, Qt::AlignTop);
+  row->addLayout(texts, 1);
+  row->addWidget(buttons, 0, Qt::AlignTop);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addLayout(row);
+  dialog.setFixedSize(dialog.sizeHint());
+  dialog.exec();
+}
+
+}  // namespace vyr

@@ -1,0 +1,87 @@
+// Application start-up and shutdown.
+#include "editor/app.h"
+
+#include <QWidget>
+
+#include "editor/about_dialog.h"
+#include "editor/main_frame.h"
+#include "editor/qt_interaction_port.h"
+#include "platform/document.h"
+#include "res/resources.h"
+
+namespace vyr {
+
+CVyrWorldApp::CVyrWorldApp(Parts parts, IInteractionPort* port, std::string profilePath)
+    : m_parts(std::move(parts)) {
+  const std::string_view title = res::LoadString(res::kAppTitleString);
+  if (port) {
+    m_port = port;
+  } else {
+    m_qtPort = std::make_unique<QtInteractionPort>(QString::fromUtf8(title.data(), qsizetype(title.size())));
+    m_port = m_qtPort.get();
+  }
+  m_profile.SetPath(profilePath.empty() ? Profile::DefaultPath() : std::move(profilePath));
+}
+
+CVyrWorldApp::~CVyrWorldApp() { ExitInstance(); }
+
+bool CVyrWorldApp::InitInstance(const std::string& rawCommandLine) {
+  // 1. The profile with its recent-file list (a broken profile is told, then ignored).
+  std::string error;
+  if (!m_profile.Load(m_profile.Path(), error)) {
+    m_port->Message("The settings file could not be read; defaults are used.\n\n" + error,
+                    MessageIcon::Warning);
+  }
+  m_core = std::make_unique<CApplicationCore>(m_profile, *m_port,
+                                              std::string(res::LoadString(res::kDocTemplateString)));
+  m_core->Commands().On(cmd::kAppAbout, [this] { ShowAboutBox(m_frame); });
+
+  // 2. The single document, frame and view.
+  if (m_parts.makeDocument) m_document = m_parts.makeDocument(*this);
+  if (!m_document) return false;
+  m_core->SetDocument(m_document.get());
+  m_frame = new CMainFrame(m_router, *m_core);
+  m_frame->setAttribute(Qt::WA_DeleteOnClose, false);
+  if (m_qtPort) m_qtPort->SetParentWindow(m_frame);
+  ViewParts view;
+  if (m_parts.makeView) view = m_parts.makeView(*this, *m_frame);
+  if (view.widget) m_frame->SetView(view.widget);
+  m_router.SetTarget(CommandRouter::Slot::View, view.target);
+  m_router.SetTarget(CommandRouter::Slot::Document, m_document.get());
+  m_router.SetTarget(CommandRouter::Slot::Frame, m_frame);
+  m_router.SetTarget(CommandRouter::Slot::Application, m_core.get());
+
+  // 3. Shell registration is the .desktop file and MIME type installed with the program.
+  // 4. Whether the user hid the tile picker.
+  m_tileDialogHidden = m_profile.GetProfileInt("Options", "TileDialog", 1);
+
+  // 5-6. The empty new document the framework always starts with.
+  if (!m_document->OnNewDocument()) return false;
+  m_frame->show();
+
+  // 7. Dropped files are accepted by the frame itself.
+  // 9. The world named on the command line.
+  if (!rawCommandLine.empty()) m_core->OpenStartupPath(rawCommandLine);
+  m_frame->UpdateCommandUI(true);
+  return true;
+}
+
+void CVyrWorldApp::ExitInstance() {
+  if (m_exited) return;
+  m_exited = true;
+  m_router = CommandRouter();
+  // The frame owns the view; both go before the document, as the framework destroys them.
+  delete m_frame;
+  m_frame = nullptr;
+  if (m_qtPort) m_qtPort->SetParentWindow(nullptr);
+  if (m_core) m_core->SetDocument(nullptr);
+  m_document.reset();
+  if (!m_core) return;
+  m_profile.WriteProfileInt("Options", "TileDialog", m_tileDialogHidden);
+  std::string error;
+  if (!m_core->SaveSettings(error)) {
+    m_port->Message("The settings could not be saved.\n\n" + error, MessageIcon::Warning);
+  }
+}
+
+}  // namespace vyr

@@ -1,0 +1,151 @@
+// Qt implementation of the interaction port.
+#include "editor/qt_interaction_port.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProgressDialog>
+
+#include "platform/file_filter.h"
+
+namespace vyr {
+namespace {
+
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+QMessageBox::Icon IconFor(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Error: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+QtInteractionPort::QtInteractionPort(QString caption) : m_caption(std::move(caption)) {}
+
+QtInteractionPort::~QtInteractionPort() {
+  while (m_waitDepth > 0) EndWaitCursor();
+  EndProgress();
+}
+
+std::map<int, QtInteractionPort::DialogRunner>& QtInteractionPort::Registry() {
+  static std::map<int, DialogRunner> registry;
+  return registry;
+}
+
+void QtInteractionPort::RegisterDialog(int templateId, DialogRunner runner) {
+  Registry()[templateId] = std::move(runner);
+}
+
+bool QtInteractionPort::HasDialog(int templateId) { return Registry().count(templateId) > 0; }
+
+QStringList QtInteractionPort::NameFilters(std::string_view filter) {
+  QStringList filters;
+  for (const FileFilter& entry : ParseFileFilter(filter)) {
+    QString label = FromUtf8(entry.label).trimmed();
+    // Qt reads the patterns from the parentheses, so they must be blank-separated there.
+    if (label.endsWith(QLatin1Char(')'))) {
+      const qsizetype open = label.lastIndexOf(QLatin1Char('('));
+      if (open >= 0) label = label.left(open).trimmed();
+    }
+    QStringList patterns;
+    for (const std::string& pattern : entry.patterns) patterns << QString::fromStdString(pattern);
+    filters << QStringLiteral("%1 (%2)").arg(label, patterns.join(QLatin1Char(' ')));
+  }
+  return filters;
+}
+
+Answer QtInteractionPort::ShowMessage(std::string_view text, MessageIcon icon, MessageButtons buttons) {
+  QMessageBox box(IconFor(icon), m_caption, FromUtf8(text), QMessageBox::NoButton, m_parent);
+  switch (buttons) {
+    case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case MessageButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MessageButtons::YesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
+  }
+  // A wait cursor must not hide the arrow while the user answers.
+  const bool waiting = m_waitDepth > 0;
+  if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  const int result = box.exec();
+  if (waiting) QApplication::restoreOverrideCursor();
+  switch (result) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Ok: return Answer::Ok;
+    default: return Answer::Cancel;
+  }
+}
+
+void QtInteractionPort::Beep() { QApplication::beep(); }
+
+void QtInteractionPort::BeginWaitCursor() {
+  ++m_waitDepth;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void QtInteractionPort::EndWaitCursor() {
+  if (m_waitDepth == 0) return;
+  --m_waitDepth;
+  QApplication::restoreOverrideCursor();
+}
+
+void QtInteractionPort::BeginProgress(std::string_view text, int maximum) {
+  EndProgress();
+  m_progress = new QProgressDialog(FromUtf8(text), QString(), 0, maximum, m_parent);
+  m_progress->setWindowTitle(m_caption);
+  m_progress->setWindowModality(Qt::WindowModal);
+  m_progress->setMinimumDuration(0);
+  m_progress->setValue(0);
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtInteractionPort::SetProgress(int value) {
+  if (!m_progress) return;
+  m_progress->setValue(value);
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtInteractionPort::EndProgress() {
+  if (!m_progress) return;
+  m_progress->close();
+  delete m_progress;
+}
+
+std::optional<std::string> QtInteractionPort::AskOpenFileName(std::string_view title, std::string_view filter,
+                                                              std::string_view initialPath) {
+  QFileDialog dialog(m_parent, FromUtf8(title), FromUtf8(initialPath));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters(NameFilters(filter));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front().toStdString();
+}
+
+std::optional<std::string> QtInteractionPort::AskSaveFileName(std::string_view title, std::string_view filter,
+                                                              std::string_view initialPath) {
+  QFileDialog dialog(m_parent, FromUtf8(title), FromUtf8(initialPath));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(NameFilters(filter));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front().toStdString();
+}
+
+DialogResult QtInteractionPort::RunDialog(CDialogModel& model) {
+  auto found = Registry().find(model.TemplateId());
+  if (found == Registry().end()) {
+    ShowMessage("This dialog is not available yet (template " + std::to_string(model.TemplateId()) + ").",
+                MessageIcon::Error, MessageButtons::Ok);
+    return DialogResult::Cancel;
+  }
+  return found->second(model, *this, m_parent);
+}
+
+}  // namespace vyr

@@ -1,0 +1,59 @@
+// The interaction port on Qt: message boxes, beeps, the wait cursor, a progress window,
+// file dialogs and the thin Qt dialogs registered for each dialog model.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <map>
+
+#include "platform/interaction_port.h"
+
+class QProgressDialog;
+class QWidget;
+
+namespace vyr {
+
+class QtInteractionPort final : public IInteractionPort {
+ public:
+  // Builds and runs the Qt dialog for a model (copying fields in and out) and returns
+  // how it ended.
+  using DialogRunner = std::function<DialogResult(CDialogModel&, IInteractionPort&, QWidget* parent)>;
+
+  explicit QtInteractionPort(QString caption);
+  ~QtInteractionPort() override;
+
+  // Message boxes and dialogs are centred on this window.
+  void SetParentWindow(QWidget* parent) { m_parent = parent; }
+  QWidget* ParentWindow() const { return m_parent; }
+
+  // Registers the Qt dialog for a dialog template number.
+  static void RegisterDialog(int templateId, DialogRunner runner);
+  static bool HasDialog(int templateId);
+
+  // Qt name filters from the framework's "Name|*.a;*.b|...||" form.
+  static QStringList NameFilters(std::string_view filter);
+
+  Answer ShowMessage(std::string_view text, MessageIcon icon, MessageButtons buttons) override;
+  void Beep() override;
+  void BeginWaitCursor() override;
+  void EndWaitCursor() override;
+  void BeginProgress(std::string_view text, int maximum) override;
+  void SetProgress(int value) override;
+  void EndProgress() override;
+  std::optional<std::string> AskOpenFileName(std::string_view title, std::string_view filter,
+                                             std::string_view initialPath) override;
+  std::optional<std::string> AskSaveFileName(std::string_view title, std::string_view filter,
+                                             std::string_view initialPath) override;
+  DialogResult RunDialog(CDialogModel& model) override;
+
+ private:
+  static std::map<int, DialogRunner>& Registry();
+
+  QString m_caption;
+  QPointer<QWidget> m_parent;
+  QPointer<QProgressDialog> m_progress;
+  int m_waitDepth = 0;
+};
+
+}  // namespace vyr

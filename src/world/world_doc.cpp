@@ -1,0 +1,227 @@
+// CWorldDoc: construction, contents, the new/open/save steps, plane selection and rendering.
+#include "world/world_doc.h"
+
+#include <cstdio>
+
+#include "platform/interaction_port.h"
+#include "platform/profile.h"
+#include "res/messages.h"
+#include "res/resources.h"
+#include "resources/dib.h"
+#include "resources/image_set.h"
+#include "resources/palette.h"
+#include "resources/rez_mgr.h"
+#include "world/plane.h"
+#include "world/undo_stack.h"
+#include "world/view_port.h"
+#include "world/world.h"
+
+namespace vyr {
+
+namespace {
+
+constexpr const char* kOptions = "Options";
+
+std::string FolderOf(const std::string& path) {
+  const size_t cut = path.find_last_of("/\\");
+  if (cut == std::string::npos) return ".";
+  return cut == 0 ? path.substr(0, 1) : path.substr(0, cut);
+}
+
+}  // namespace
+
+CWorldDoc::CWorldDoc(Profile* profile, IInteractionPort& interaction)
+    : m_profile(profile), m_interaction(interaction) {
+  AttachFramework(&interaction, {}, std::string(res::LoadString(res::kDocTemplateString)));
+  if (m_profile) {
+    m_autoZ = m_profile->GetProfileInt(kOptions, "AutoZ", 1);
+    m_autoImageSet = m_profile->GetProfileInt(kOptions, "AutoImage", 1);
+  }
+}
+
+CWorldDoc::~CWorldDoc() {
+  if (m_profile) {
+    m_profile->WriteProfileInt(kOptions, "AutoZ", m_autoZ);
+    m_profile->WriteProfileInt(kOptions, "AutoImage", m_autoImageSet);
+  }
+  FreeContents();
+}
+
+bool CWorldDoc::HasLoadedWorld() const { return m_world && m_imageSets && m_world->IsValid(); }
+
+void CWorldDoc::FreeContents() {
+  m_objectImageSetsPending = true;
+  m_currentPlane = nullptr;
+  m_selectedObject = nullptr;
+  // The world's planes refer to the image sets, so the world goes first.
+  m_world.reset();
+  m_palette.reset();
+  m_imageSets.reset();
+  m_undo.reset();
+  m_archive.reset();
+}
+
+void CWorldDoc::ResetContents() {
+  FreeContents();
+  if (m_view) m_view->DestroySurface();
+  m_world = std::make_unique<CWorld>();
+  m_imageSets = std::make_unique<CImageSetTable>();
+  m_undo = std::make_unique<CUndoStack>();
+  m_archive = std::make_unique<CRezMgr>();
+  m_palette = std::make_unique<CPalId>();
+}
+
+bool CWorldDoc::OnNewDocument() {
+  if (!CDocument::OnNewDocument()) return false;
+  if (m_hooks.closeTilePicker) m_hooks.closeTilePicker();
+  ResetContents();
+  return true;
+}
+
+CRect CWorldDoc::InitialViewRect() const {
+  if (!m_view) return CRect{0, 0, 640, 480};
+  return CRect{0, 0, m_view->ClientWidth() - 1, m_view->ClientHeight() - 1};
+}
+
+bool CWorldDoc::OnOpenDocument(const std::string& path) {
+  if (m_hooks.closeTilePicker) m_hooks.closeTilePicker();
+  ResetContents();
+  m_failureReason.clear();
+  m_resourceFailure.clear();
+  m_openingFolder = FolderOf(path);
+
+  std::string reason;
+  int ok = m_world->SetViewRect(InitialViewRect());
+  if (ok) ok = m_world->LoadFromFile(*this, path, &reason);
+  m_openingFolder.clear();
+
+  if (ok) {
+    SetModifiedFlag(false);
+    // The highest plane carrying the objects flag, else the bottom plane.
+    CPlane* current = m_world->PlaneCount() > 0 ? m_world->Plane(0) : nullptr;
+    for (int32_t i = m_world->PlaneCount() - 1; i >= 0; --i) {
+      if (m_world->Plane(i)->m_flags & kPlaneFlagObjects) {
+        current = m_world->Plane(i);
+        break;
+      }
+    }
+    SelectPlane(current);
+    if (m_view) {
+      m_view->RefreshView();
+      m_view->Invalidate(false);
+      m_view->UpdateNow();
+    }
+    return true;
+  }
+
+  FreeContents();
+  if (m_view) {
+    m_view->DestroySurface();
+    m_view->Invalidate(true);
+    m_view->UpdateNow();
+  }
+  m_failureReason = m_resourceFailure.empty() ? reason : m_resourceFailure;
+  if (m_failureReason.empty()) m_failureReason = "The world file could not be read.";
+  return false;
+}
+
+bool CWorldDoc::OnSaveDocument(const std::string& path) {
+  m_failureReason.clear();
+  if (!HasLoadedWorld()) {
+    m_failureReason = "There is no world to save.";
+    return false;
+  }
+  // The reader refuses a world without planes: such a file could never be opened again.
+  if (m_world->PlaneCount() == 0) {
+    m_failureReason = "The world has no planes. Add a plane before saving it.";
+    return false;
+  }
+  std::string reason;
+  if (!m_world->Save(*this, path, &reason)) {
+    m_failureReason = reason.empty() ? "The world file could not be written." : reason;
+    return false;
+  }
+  SetModifiedFlag(false);
+  return true;
+}
+
+void CWorldDoc::SelectImage(int32_t image) {
+  m_currentImage = image;
+  if (m_hooks.tilePickerImageChanged) m_hooks.tilePickerImageChanged(image);
+}
+
+void CWorldDoc::ValidateCurrentTile() {
+  if (!m_currentPlane) return;
+  if (!m_currentPlane->ImageSetAt(m_currentSet)) {
+    int32_t first = 0;
+    for (int32_t slot = 0; slot < m_currentPlane->ImageSetCount(); ++slot) {
+      if (m_currentPlane->ImageSetAt(slot)) {
+        first = slot;
+        break;
+      }
+    }
+    m_currentSet = first;
+  }
+  const CImageSet* set = m_currentPlane->ImageSetAt(m_currentSet);
+  if (!set || set->GetImage(m_currentImage)) return;
+  for (int32_t number = 0; number < set->ImageCount(); ++number) {
+    if (set->GetImage(number)) {
+      SelectImage(number);
+      return;
+    }
+  }
+}
+
+void CWorldDoc::CheckTileSizes() {
+  if (!m_currentPlane) return;
+  const CImageSet* set = m_currentPlane->ImageSetAt(0);
+  if (!set) return;
+  const std::string pattern(res::text::kTileSizeWarning);
+  for (int32_t number = set->Lowest(); number <= set->Highest(); ++number) {
+    const CImage* image = set->GetImage(number);
+    if (!image) continue;
+    if (image->m_width == m_currentPlane->TileWidth() && image->m_height == m_currentPlane->TileHeight()) continue;
+    char text[96];
+    std::snprintf(text, sizeof text, pattern.c_str(), int(number), int(image->m_width), int(image->m_height));
+    m_interaction.Message(text, MessageIcon::Warning);
+  }
+}
+
+void CWorldDoc::SelectPlane(CPlane* plane) {
+  if (plane == m_currentPlane) return;
+  if (m_undo) m_undo->Clear();
+  m_currentPlane = plane;
+  m_currentSet = 0;
+  SelectImage(0);
+  ValidateCurrentTile();
+  CheckTileSizes();
+  if (m_view) m_view->CurrentPlaneChanged();
+  RenderWorld(1);
+  if (m_hooks.reopenTilePicker) m_hooks.reopenTilePicker();
+}
+
+void CWorldDoc::RenderWorld(int invalidate) {
+  if (!HasLoadedWorld() || !m_view) return;
+  if (!m_currentPlane) {
+    if (invalidate) {
+      m_view->Invalidate(true);
+      m_view->UpdateNow();
+    }
+    return;
+  }
+  CDibG* surface = m_view->Surface();
+  if (!surface) return;
+  surface->Fill(255);
+  if (!m_view->NoImages()) {
+    m_currentPlane->Draw(*surface);
+    if (m_view->EditMode() == kObjectMode && m_hooks.drawObjects)
+      m_hooks.drawObjects(*surface, m_view->ScrollX(), m_view->ScrollY());
+  }
+  if (invalidate) {
+    m_view->MarkCursorHidden();
+    m_view->Invalidate(false);
+    m_view->UpdateNow();
+  }
+}
+
+}  // namespace vyr

@@ -1,0 +1,172 @@
+// CWorldDoc: the single document that owns the open world, its resources and the editing state.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/document.h"
+#include "platform/rect.h"
+#include "world/world_host.h"
+
+namespace vyr {
+
+class CDibG;
+class CGameObject;
+class CImageSetTable;
+class CPalId;
+class CPlane;
+class CRezDir;
+class CRezMgr;
+class CUndoStack;
+class CWorld;
+class IInteractionPort;
+class IViewPort;
+class Profile;
+
+// What the document asks of the application and of the dialogs layered above it. Unset
+// hooks do nothing (or answer "not confirmed").
+struct DocumentHooks {
+  // The tile picker: closed before resources are re-read or a new world starts, reopened
+  // (unless the user hid it) when the current plane changed, told the current image.
+  std::function<void()> closeTilePicker;
+  std::function<void()> reopenTilePicker;
+  std::function<void(int32_t image)> tilePickerImageChanged;
+  // Runs the world information dialog modally; true when it ended with OK.
+  std::function<bool()> runWorldInfoDialog;
+  // Object mode draws the current plane's objects over its tiles (surface, scroll x, y).
+  std::function<void(CDibG& surface, int32_t scrollX, int32_t scrollY)> drawObjects;
+};
+
+class CWorldDoc : public CDocument, public IWorldHost {
+ public:
+  static constexpr int32_t kUndoLimit = 1000;
+
+  // Reads the Auto Z and Auto ImageSet options from the profile (when given).
+  CWorldDoc(Profile* profile, IInteractionPort& interaction);
+  // Writes the two options back to the profile, then frees the contents.
+  ~CWorldDoc() override;
+  CWorldDoc(const CWorldDoc&) = delete;
+  CWorldDoc& operator=(const CWorldDoc&) = delete;
+
+  void SetViewPort(IViewPort* view) { m_view = view; }
+  IViewPort* ViewPort() const { return m_view; }
+  DocumentHooks& Hooks() { return m_hooks; }
+  IInteractionPort& Interaction() { return m_interaction; }
+  Profile* GetProfile() const { return m_profile; }
+
+  // --- IWorldHost
+  WorldProperties& Properties() override { return m_properties; }
+  const WorldProperties& Properties() const { return m_properties; }
+  int ResolveResources() override;
+  const CImageSetTable* ImageSets() const override { return m_imageSets.get(); }
+  CImageSetTable* ImageSets() { return m_imageSets.get(); }
+
+  // --- contents
+  // Destroys the world, palette, image sets, undo stack and archive; the properties stay.
+  void FreeContents();
+  // FreeContents, then fresh empty members.
+  void ResetContents();
+
+  // --- framework steps
+  // Path and modified flag cleared, picker closed, contents reset.
+  bool OnNewDocument() override;
+  // Reads a world file. False leaves the document without a world; FailureReason says why.
+  bool OnOpenDocument(const std::string& path) override;
+  // Writes the world file. False leaves the modified flag as it was; FailureReason says why.
+  bool OnSaveDocument(const std::string& path) override;
+  std::string FailureReason() const override { return m_failureReason; }
+  // "Zapi&sz" is enabled only while the document is modified.
+  bool CanSave() const { return IsModified(); }
+
+  // --- resources (world_doc_resources.cpp)
+  // The resources of a world just described in "Nowy Świat"; silent on failure.
+  int ResolveNewWorldResources();
+  // Image sets 1 … 4 of the world header, loaded under their prefixes.
+  void LoadObjectImageSets();
+  // LoadImageSets in adding mode: the new sets' names are offered to the object dialogs.
+  int AddImageSets(CRezDir& directory, const std::string& prefix);
+  // "&Odśwież Plik 'Rez'" is enabled only while the world names an archive.
+  bool CanRefreshArchive() const { return !m_properties.archivePath.empty(); }
+  // Freshens the world's archive from the folder REZ beside it, then reopens it.
+  void RefreshArchive();
+  bool ObjectImageSetsPending() const { return m_objectImageSetsPending; }
+  void ClearObjectImageSetsPending() { m_objectImageSetsPending = false; }
+  bool PaletteFromImages() const { return m_paletteFromImages; }
+
+  // --- owned members (null when absent)
+  CWorld* World() const { return m_world.get(); }
+  CRezMgr* Archive() const { return m_archive.get(); }
+  CPalId* Palette() const { return m_palette.get(); }
+  CUndoStack* UndoStack() const { return m_undo.get(); }
+  // A world that reports itself valid, with its image-set registry.
+  bool HasLoadedWorld() const;
+
+  // --- editing state
+  CPlane* CurrentPlane() const { return m_currentPlane; }
+  // Makes a plane current (null: none): undo cleared, current tile reset and validated,
+  // tile-size warnings, view re-sized and rendered, tile picker reopened.
+  void SelectPlane(CPlane* plane);
+  // Moves the current set and image onto an existing image of the current plane.
+  void ValidateCurrentTile();
+  // One "WARNING!  Tile %i is %ix%i" box per image of the first set whose size differs
+  // from the current plane's tile size.
+  void CheckTileSizes();
+  int32_t CurrentSet() const { return m_currentSet; }
+  int32_t CurrentImage() const { return m_currentImage; }
+  void SelectSet(int32_t set) { m_currentSet = set; }
+  void SelectImage(int32_t image);
+  CGameObject* SelectedObject() const { return m_selectedObject; }
+  void SetSelectedObject(CGameObject* object) { m_selectedObject = object; }
+
+  bool AutoZ() const { return m_autoZ != 0; }
+  void SetAutoZ(bool on) { m_autoZ = on ? 1 : 0; }
+  bool AutoImageSet() const { return m_autoImageSet != 0; }
+  void SetAutoImageSet(bool on) { m_autoImageSet = on ? 1 : 0; }
+
+  // Composes the current plane into the view's surface; with invalidate, repaints the view.
+  void RenderWorld(int invalidate);
+
+ private:
+  // The archive a world names, as it can be opened here: the path itself, or a file of
+  // the same name (any case) beside the world file being opened.
+  std::string LocateWorldArchive(const std::string& worldFolder) const;
+  bool OpenArchiveAt(const std::string& path);
+  // Asks the Yes/No question; Yes and a confirmed world information dialog: retry.
+  // Otherwise records `failure` as the reason and returns false.
+  bool AskForNewLocation(const std::string& question, const std::string& failure);
+  bool LoadPaletteItem(const std::string& path);
+  void UseDefaultPalette();
+  // Number of sets loaded from the image directory, or -1 when it is not in the archive.
+  int LoadImageDirectory();
+  CRect InitialViewRect() const;
+
+  Profile* m_profile;
+  IInteractionPort& m_interaction;
+  IViewPort* m_view = nullptr;
+  DocumentHooks m_hooks;
+
+  std::unique_ptr<CRezMgr> m_archive;
+  std::unique_ptr<CWorld> m_world;
+  std::unique_ptr<CImageSetTable> m_imageSets;
+  std::unique_ptr<CUndoStack> m_undo;
+  std::unique_ptr<CPalId> m_palette;
+  CPlane* m_currentPlane = nullptr;
+  CGameObject* m_selectedObject = nullptr;
+  WorldProperties m_properties;
+  int32_t m_currentImage = 0;
+  int32_t m_currentSet = 0;
+  int32_t m_autoZ = 1;
+  int32_t m_autoImageSet = 1;
+
+  std::string m_failureReason;
+  bool m_objectImageSetsPending = true;
+  bool m_paletteFromImages = false;
+  // Folder of the world file being opened, for the archive beside it.
+  std::string m_openingFolder;
+  // Why the last resource location failed.
+  std::string m_resourceFailure;
+};
+
+}  // namespace vyr

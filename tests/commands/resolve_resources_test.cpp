@@ -1,0 +1,235 @@
+// Resource location when a world is opened: every answer path, RezFile, the archive beside
+// the world, palettes, object image sets; and the archive refresh.
+#include <gtest/gtest.h>
+
+#include "commands/document_commands.h"
+#include "commands/world_info_dialog.h"
+#include "platform/file_io.h"
+#include "resources/image_set.h"
+#include "resources/palette.h"
+#include "resources/rez_freshen.h"
+#include "world/document_fixture.h"
+#include "world/known_name_lists.h"
+
+namespace vyr {
+namespace {
+
+using test::DocumentRig;
+
+const std::string kNoRez = "Unable to locate rez file: %s\n\nWould you like to specify a new location?";
+
+std::string Question(std::string pattern, const std::string& value, const char* answer) {
+  pattern.replace(pattern.find("%s"), 2, value);
+  return "question: " + pattern + " -> " + answer;
+}
+
+struct ResolveFixture : ::testing::Test {
+  void SetUp() override {
+    test::WriteArchive(folder / "data.rez", test::StandardArchive());
+    RegisterDocumentCommands(rig.doc);
+  }
+  std::string World(WorldProperties properties) {
+    const std::string path = folder / "w.vwd";
+    test::WriteWorld(path, properties, {{"Ground", 1}});
+    return path;
+  }
+  WorldProperties Standard() const { return test::StandardProperties(folder / "data.rez"); }
+
+  test::TempFolder folder;
+  DocumentRig rig;
+};
+
+TEST_F(ResolveFixture, ArchivePaletteAndImagesFoundAskNothing) {
+  ASSERT_TRUE(rig.doc.OnOpenDocument(World(Standard()))) << rig.doc.FailureReason();
+  EXPECT_TRUE(rig.user.Log().empty());
+  EXPECT_EQ(rig.doc.Archive()->GetPath(), folder / "data.rez");
+  EXPECT_TRUE(rig.doc.Archive()->IsReadOnly());
+  EXPECT_FALSE(rig.doc.PaletteFromImages());
+  EXPECT_EQ(rig.doc.Palette()->Entry(3), (PaletteEntry{3, 252, 7, 0}));
+  ASSERT_NE(rig.doc.ImageSets()->Find("TILES"), nullptr);
+  EXPECT_NE(rig.doc.ImageSets()->Find("BACK"), nullptr);
+  EXPECT_EQ(rig.doc.ImageSets()->Find("COIN"), nullptr) << "object image sets wait for object mode";
+  EXPECT_TRUE(rig.doc.ObjectImageSetsPending());
+  EXPECT_EQ(rig.doc.CurrentPlane()->ImageSetAt(0), rig.doc.ImageSets()->Find("TILES"));
+}
+
+TEST_F(ResolveFixture, RezFileFromTheProfileIsTriedFirst) {
+  test::WriteArchive(folder / "preferred.rez", test::StandardArchive());
+  struct Row {
+    std::string rezFile;
+    std::string worldArchive;
+    std::string opened;
+  } rows[] = {
+      {folder / "preferred.rez", folder / "nowhere.rez", folder / "preferred.rez"},
+      {folder / "preferred.rez", folder / "data.rez", folder / "preferred.rez"},
+      {folder / "broken.rez", folder / "data.rez", folder / "data.rez"},
+  };
+  for (const Row& row : rows) {
+    DocumentRig local;
+    RegisterDocumentCommands(local.doc);
+    local.profile.WriteProfileString("Options", "RezFile", row.rezFile);
+    WorldProperties p = Standard();
+    p.archivePath = row.worldArchive;
+    ASSERT_TRUE(local.doc.OnOpenDocument(World(p))) << local.doc.FailureReason();
+    EXPECT_EQ(local.doc.Archive()->GetPath(), row.opened);
+    EXPECT_TRUE(local.user.Log().empty());
+  }
+}
+
+TEST_F(ResolveFixture, NotFoundAndNoLeavesNoWorld) {
+  WorldProperties p = Standard();
+  p.archivePath = folder / "nowhere.rez";
+  rig.user.QueueAnswer(Answer::No);
+  EXPECT_FALSE(rig.doc.OnOpenDocument(World(p)));
+  EXPECT_EQ(rig.user.Log(), (std::vector<std::string>{Question(kNoRez, p.archivePath, "no")}));
+  EXPECT_EQ(rig.doc.World(), nullptr);
+  EXPECT_NE(rig.doc.FailureReason().find("nowhere.rez"), std::string::npos);
+}
+
+TEST_F(ResolveFixture, NotFoundYesAndTheDialogRetryWithTheNewLocation) {
+  WorldProperties p = Standard();
+  p.archivePath = folder / "nowhere.rez";
+  rig.user.QueueAnswer(Answer::Yes);
+  rig.user.QueueDialogOk([&](CDialogModel& model, int) {
+    auto& info = dynamic_cast<CWorldInfoDialog&>(model);
+    EXPECT_EQ(info.m_archivePath, p.archivePath) << "the dialog shows the header being read";
+    EXPECT_EQ(info.m_planeCount, "0");
+    info.m_archivePath = folder / "data.rez";
+  });
+  ASSERT_TRUE(rig.doc.OnOpenDocument(World(p))) << rig.doc.FailureReason();
+  EXPECT_EQ(rig.user.Log(), (std::vector<std::string>{Question(kNoRez, p.archivePath, "yes"), "dialog 132: ok"}));
+  EXPECT_EQ(rig.doc.Properties().archivePath, folder / "data.rez");
+  EXPECT_EQ(rig.doc.World()->PlaneCount(), 1);
+  EXPECT_TRUE(rig.user.AllScriptUsed());
+}
+
+TEST_F(ResolveFixture, YesThenCancelInTheDialogFails) {
+  WorldProperties p = Standard();
+  p.archivePath = folder / "nowhere.rez";
+  rig.user.QueueAnswer(Answer::Yes);
+  rig.user.QueueDialogCancel();
+  EXPECT_FALSE(rig.doc.OnOpenDocument(World(p)));
+  EXPECT_EQ(rig.doc.World(), nullptr);
+}
+
+TEST_F(ResolveFixture, PaletteAndImageDirectoryQuestionsRetryToo) {
+  struct Row {
+    std::string palette;
+    std::string imageDir;
+    std::string question;
+    std::string fixPalette;
+    std::string fixImageDir;
+  } rows[] = {
+      {"PALETTES/OTHER.PAL", "IMAGES",
+       "Unable to find palette rez: PALETTES/OTHER.PAL\n\nWould you like to specify a new location?",
+       "PALETTES/MAIN.PAL", "IMAGES"},
+      {"PALETTES/MAIN.PAL", "PICTURES",
+       "Unable to find image rez dir: PICTURES\n\nWould you like to specify a new location?", "PALETTES/MAIN.PAL",
+       "IMAGES"},
+  };
+  for (const Row& row : rows) {
+    DocumentRig local;
+    RegisterDocumentCommands(local.doc);
+    WorldProperties p = Standard();
+    p.palette = row.palette;
+    p.imageDir = row.imageDir;
+    const std::string path = World(p);
+
+    local.user.QueueAnswer(Answer::No);
+    EXPECT_FALSE(local.doc.OnOpenDocument(path));
+    EXPECT_EQ(local.user.Log().front(), "question: " + row.question + " -> no");
+
+    local.user.ClearLog();
+    local.user.QueueAnswer(Answer::Yes);
+    local.user.QueueDialogOk([&](CDialogModel& model, int) {
+      auto& info = dynamic_cast<CWorldInfoDialog&>(model);
+      info.m_palette = row.fixPalette;
+      info.m_imageDir = row.fixImageDir;
+    });
+    EXPECT_TRUE(local.doc.OnOpenDocument(path)) << local.doc.FailureReason();
+    EXPECT_TRUE(local.user.AllScriptUsed());
+  }
+}
+
+TEST_F(ResolveFixture, NoPaletteUsesTheColourCubeAndNoImagesFailsWithoutAQuestion) {
+  for (const char* none : {"", "NONE", "none", "NoNe"}) {
+    DocumentRig local;
+    WorldProperties p = Standard();
+    p.palette = none;
+    ASSERT_TRUE(local.doc.OnOpenDocument(World(p))) << none;
+    EXPECT_TRUE(local.doc.PaletteFromImages());
+    EXPECT_EQ(local.doc.Palette()->Entries(), DefaultPaletteEntries());
+  }
+  WorldProperties p = Standard();
+  p.imageDir = "PALETTES";
+  EXPECT_FALSE(rig.doc.OnOpenDocument(World(p)));
+  EXPECT_TRUE(rig.user.Log().empty());
+  EXPECT_NE(rig.doc.FailureReason().find("holds no images"), std::string::npos);
+}
+
+TEST_F(ResolveFixture, AWindowsOrForeignArchivePathFindsTheArchiveBesideTheWorld) {
+  std::filesystem::rename(folder / "data.rez", folder / "Data.Rez");
+  for (const char* stored : {"C:\\GAME\\DATA.REZ", "../elsewhere/data.rez", "DATA.REZ"}) {
+    DocumentRig local;
+    WorldProperties p = Standard();
+    p.archivePath = stored;
+    ASSERT_TRUE(local.doc.OnOpenDocument(World(p))) << stored << ": " << local.doc.FailureReason();
+    EXPECT_TRUE(local.user.Log().empty());
+    EXPECT_EQ(local.doc.Archive()->GetPath(), folder / "Data.Rez");
+    EXPECT_EQ(local.doc.Properties().archivePath, stored) << "the stored path is kept";
+  }
+}
+
+TEST_F(ResolveFixture, InObjectModeTheObjectImageSetsLoadAtOnce) {
+  KnownNameLists::ClearAllForTests();
+  rig.view.m_editMode = kObjectMode;
+  ASSERT_TRUE(rig.doc.OnOpenDocument(World(Standard())));
+  EXPECT_FALSE(rig.doc.ObjectImageSetsPending());
+  EXPECT_NE(rig.doc.ImageSets()->Find("COIN"), nullptr);
+  EXPECT_NE(rig.doc.ImageSets()->Find("GEM"), nullptr);
+  EXPECT_NE(rig.doc.ImageSets()->Find("GEM_BIG"), nullptr);
+  EXPECT_TRUE(KnownNameLists::ImageSets().Contains("GEM_BIG"));
+  EXPECT_FALSE(KnownNameLists::ImageSets().Contains("TILES")) << "only sets added by adding mode";
+  EXPECT_EQ(rig.user.WaitDepth(), 0);
+}
+
+TEST_F(ResolveFixture, RefreshStoresTheLooseFilesOfTheRezFolderAndReopens) {
+  std::filesystem::create_directories(folder.Path() / "REZ/IMAGES/TILES");
+  std::string error;
+  ASSERT_TRUE(WriteFileAtomically(folder / "REZ/IMAGES/TILES/004.PID", test::SolidPid(16, 16, 14), error));
+
+  for (const std::string& stored : std::vector<std::string>{folder / "data.rez", "C:\\GAME\\DATA.REZ"}) {
+    test::WriteArchive(folder / "data.rez", test::StandardArchive());
+    DocumentRig local;
+    RegisterDocumentCommands(local.doc);
+    WorldProperties p = Standard();
+    p.archivePath = stored;
+    const std::string path = World(p);
+    ASSERT_TRUE(local.doc.OnOpenDocument(path));
+    local.doc.SetPathName(path, false);
+    EXPECT_TRUE(local.doc.Commands().FindHandler(cmd::kRefreshRez));
+    (*local.doc.Commands().FindHandler(cmd::kRefreshRez))(cmd::kRefreshRez);
+    ASSERT_NE(local.doc.Archive(), nullptr);
+    EXPECT_TRUE(local.doc.Archive()->IsOpen());
+    EXPECT_TRUE(local.doc.Archive()->IsReadOnly());
+    EXPECT_NE(local.doc.Archive()->FindItem("IMAGES/TILES/004.PID"), nullptr) << stored;
+    EXPECT_EQ(local.doc.ImageSets()->Find("TILES")->GetImage(4), nullptr) << "loaded sets are not reloaded";
+    EXPECT_EQ(local.user.WaitDepth(), 0);
+    EXPECT_NE(std::find(local.user.Log().begin(), local.user.Log().end(), "progress end"), local.user.Log().end());
+  }
+}
+
+TEST_F(ResolveFixture, RefreshIsEnabledOnlyWithAnArchivePath) {
+  CommandState state;
+  (*rig.doc.Commands().FindUpdate(cmd::kRefreshRez))(cmd::kRefreshRez, state);
+  EXPECT_FALSE(state.enabled);
+  rig.doc.Properties().archivePath = "x.rez";
+  (*rig.doc.Commands().FindUpdate(cmd::kRefreshRez))(cmd::kRefreshRez, state);
+  EXPECT_TRUE(state.enabled);
+  // A path without a folder part names no REZ folder: nothing happens, nothing is closed.
+  rig.doc.RefreshArchive();
+  EXPECT_TRUE(rig.user.Log().empty());
+}
+
+}  // namespace
+}  // namespace vyr
