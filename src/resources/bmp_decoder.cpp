@@ -7,7 +7,7 @@
 namespace vyr {
 
 bool CDibG::LoadBitmap(ByteSpan item, CPalId* palette, std::string* reason) {
-  Destroy();
+  Reset();
   const ByteReader reader(item);
   uint32_t pixelOffset = 0, infoSize = 0, compression = 0, coloursUsed = 0;
   int32_t width = 0, height = 0;
@@ -45,7 +45,7 @@ bool CDibG::LoadBitmap(ByteSpan item, CPalId* palette, std::string* reason) {
 }
 
 bool CDibG::LoadBitmapFile(const std::string& path, CPalId* palette, std::string* reason) {
-  Destroy();
+  Reset();
   std::vector<uint8_t> bytes;
   std::string error;
   if (!ReadWholeFile(path, bytes, error)) return Fail(reason, error);

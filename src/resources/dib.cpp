@@ -52,8 +52,12 @@ bool CDibG::Create(int32_t width, int32_t height, const CPalId* palette) {
 }
 
 void CDibG::Destroy() {
+  Reset();
   m_pixels = {};
   m_rowTable = {};
+}
+
+void CDibG::Reset() {
   m_header = BitmapInfoHeader{};
   m_height = 0;
   m_pitch = 0;

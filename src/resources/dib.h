@@ -119,6 +119,8 @@ class CDibG {
 
  private:
   bool Allocate(int32_t width, int32_t height, const CPalId* palette);
+  // Forgets the surface but keeps its memory for the next load of a same-sized image.
+  void Reset();
   bool Fail(std::string* reason, std::string text);
 
   RowOrder m_order;

@@ -55,7 +55,7 @@ bool ReadPcxHeader(ByteSpan item, PcxHeader& out, std::string& reason) {
 }  // namespace
 
 bool CDibG::LoadPcx(ByteSpan item, const CPalId* palette, std::string* reason) {
-  Destroy();
+  Reset();
   PcxHeader header;
   std::string error;
   if (!ReadPcxHeader(item, header, error)) return Fail(reason, error);
@@ -87,7 +87,7 @@ bool CDibG::LoadPcx(ByteSpan item, const CPalId* palette, std::string* reason) {
 }
 
 bool CDibG::LoadPcxFile(const std::string& path, CPalId* palette, std::string* reason) {
-  Destroy();
+  Reset();
   std::vector<uint8_t> bytes;
   std::string error;
   if (!ReadWholeFile(path, bytes, error)) return Fail(reason, error);

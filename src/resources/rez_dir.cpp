@@ -51,6 +51,17 @@ void CRezDir::NoteItemData(uint32_t offset, uint32_t size) {
   if (offset != 0 && offset < m_lowestOffset) m_lowestOffset = offset;
 }
 
+void CRezDir::ClearContents() {
+  m_subDirs.Clear();
+  m_types.Clear();
+  m_ownedDirs.clear();
+  m_ownedTypes.clear();
+  m_dirIndex.clear();
+  m_indexed = false;
+  m_totalSize = 0;
+  m_lowestOffset = 0xFFFFFFFF;
+}
+
 void CRezDir::BuildIndex() const {
   if (m_indexed) return;
   for (const auto& dir : m_ownedDirs) m_dirIndex[RezUpper(dir->m_name)] = dir.get();

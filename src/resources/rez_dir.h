@@ -77,6 +77,8 @@ class CRezDir {
   CRezDir* AddSubDir(std::string name);
   CRezType* GetOrAddType(uint32_t code);
   void NoteItemData(uint32_t offset, uint32_t size);
+  // Drops every sub-directory, type and item (a damaged block read in part).
+  void ClearContents();
   void BuildIndex() const;
 
   CRezMgr* m_mgr;

@@ -26,6 +26,15 @@ struct FreshenState {
   bool failed = false;
 };
 
+// Built by appending: g++ 12 warns falsely on "literal" + temporary string.
+std::string PassedOver(const fs::path& file, const std::string& why) {
+  std::string text = "'";
+  text += file.string();
+  text += "' passed over: ";
+  text += why;
+  return text;
+}
+
 bool LastWriteTime(const fs::path& file, uint32_t& time) {
   struct stat st {};
   if (::stat(file.c_str(), &st) != 0) return false;
@@ -54,7 +63,7 @@ void StoreFile(FreshenState& s, const fs::path& file, const std::string& name, C
   const std::string extension = dot == std::string::npos ? std::string() : RezUpper(name.substr(dot + 1));
   uint32_t code = 0;
   if (!TypeCodeFromExtension(extension, code)) {
-    s.result.warnings.push_back("'" + file.string() + "' passed over: its extension is longer than four characters");
+    s.result.warnings.push_back(PassedOver(file, "its extension is longer than four characters"));
     return;
   }
   uint32_t id = 0;
@@ -64,7 +73,7 @@ void StoreFile(FreshenState& s, const fs::path& file, const std::string& name, C
   }
   uint32_t fileTime = 0;
   if (!LastWriteTime(file, fileTime)) {
-    s.result.warnings.push_back("'" + file.string() + "' passed over: it cannot be examined");
+    s.result.warnings.push_back(PassedOver(file, "it cannot be examined"));
     return;
   }
   CRezItem* item = dir->FindItemByName(base, code);
@@ -74,11 +83,11 @@ void StoreFile(FreshenState& s, const fs::path& file, const std::string& name, C
   std::vector<uint8_t> bytes;
   std::string why;
   if (!ReadWholeFile(file.string(), bytes, why)) {
-    s.result.warnings.push_back("'" + file.string() + "' passed over: " + why);
+    s.result.warnings.push_back(PassedOver(file, why));
     return;
   }
   if (bytes.size() > 0xFFFFFFFFull) {
-    s.result.warnings.push_back("'" + file.string() + "' passed over: larger than 4 GiB");
+    s.result.warnings.push_back(PassedOver(file, "larger than 4 GiB"));
     return;
   }
   if (item == nullptr) {
@@ -113,7 +122,7 @@ void ProcessFolder(FreshenState& s, const fs::path& folder, CRezDir* dir) {
     CRezDir* sub = dir->FindSubDir(upper);
     if (sub == nullptr) sub = dir->CreateDir(upper);
     if (sub == nullptr) {
-      s.result.warnings.push_back("'" + (folder / entry.name).string() + "' passed over: folders nest too deep");
+      s.result.warnings.push_back(PassedOver(folder / entry.name, "folders nest too deep"));
       continue;
     }
     ProcessFolder(s, folder / entry.name, sub);

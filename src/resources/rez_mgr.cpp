@@ -26,12 +26,15 @@ uint32_t SystemNow() {
 }
 
 // Length of the NUL-terminated text at `pos` inside `block`, or false without a NUL.
+// Names are short: a plain loop beats a library call here.
 bool TerminatedLength(ByteSpan block, size_t pos, size_t& length) {
-  if (pos >= block.size()) return false;
-  const void* nul = std::memchr(block.data() + pos, 0, block.size() - pos);
-  if (nul == nullptr) return false;
-  length = size_t(static_cast<const uint8_t*>(nul) - (block.data() + pos));
-  return true;
+  for (size_t i = pos; i < block.size(); ++i) {
+    if (block[i] == 0) {
+      length = i - pos;
+      return true;
+    }
+  }
+  return false;
 }
 
 std::string Hex(uint64_t value) {
@@ -245,50 +248,43 @@ void CRezMgr::ReadBlock(CRezDir* dir) {
   }
   const ByteSpan block(buffer.data(), buffer.size());
 
-  // First pass checks every entry against the block; the second builds. A block with
-  // any bad entry leaves its directory empty.
+  // Entries are built as they are checked; a block with any bad entry leaves its
+  // directory empty, so what was built from it is dropped again.
+  const uint64_t fileSize = FileSize();
+  const uint64_t maxItemEndBefore = m_maxItemEnd;
+  const uint8_t* const data = block.data();
+  const size_t blockSize = block.size();
+  CRezType* type = nullptr;
   size_t pos = 0;
-  while (pos < block.size()) {
-    if (!RangeFits(pos, 4, block.size())) {
-      m_problems.push_back(where + ": entry at " + std::to_string(pos) + " runs past the block");
-      return;
-    }
-    const bool isDir = LoadU32(block.data() + pos) == kDirEntryKind;
+  while (pos < blockSize) {
+    const bool isDir = RangeFits(pos, 4, blockSize) && LoadU32(data + pos) == kDirEntryKind;
     const size_t fixed = isDir ? kDirEntryFixed : kItemEntryFixed;
     size_t nameLength = 0;
-    if (!RangeFits(pos, fixed, block.size()) || !TerminatedLength(block, pos + fixed, nameLength)) {
+    if (!RangeFits(pos, fixed, blockSize) || !TerminatedLength(block, pos + fixed, nameLength)) {
+      dir->ClearContents();
+      m_maxItemEnd = maxItemEndBefore;
       m_problems.push_back(where + ": entry at " + std::to_string(pos) + " runs past the block");
       return;
     }
+    const uint8_t* entry = data + pos;
+    const char* name = reinterpret_cast<const char*>(entry + fixed);
     if (isDir) {
-      pos += fixed + nameLength + 1;
-      continue;
-    }
-    size_t descriptionLength = 0;
-    const size_t descriptionAt = pos + fixed + nameLength + 1;
-    const uint64_t keyCount = LoadU32(block.data() + pos + 24);
-    if (!TerminatedLength(block, descriptionAt, descriptionLength) ||
-        !RangeFits(descriptionAt + descriptionLength + 1, keyCount * 4, block.size())) {
-      m_problems.push_back(where + ": item entry at " + std::to_string(pos) + " runs past the block");
-      return;
-    }
-    pos = descriptionAt + descriptionLength + 1 + size_t(keyCount) * 4;
-  }
-
-  const uint64_t fileSize = FileSize();
-  CRezType* type = nullptr;
-  pos = 0;
-  while (pos < block.size()) {
-    const uint8_t* entry = block.data() + pos;
-    const char* name = reinterpret_cast<const char*>(entry) + (LoadU32(entry) == kDirEntryKind ? kDirEntryFixed : kItemEntryFixed);
-    const size_t nameLength = std::strlen(name);
-    if (LoadU32(entry) == kDirEntryKind) {
       CRezDir* sub = dir->AddSubDir(std::string(name, nameLength));
       sub->m_blockOffset = LoadU32(entry + 4);
       sub->m_blockSize = LoadU32(entry + 8);
       sub->m_time = LoadU32(entry + 12);
-      pos += kDirEntryFixed + nameLength + 1;
+      pos += fixed + nameLength + 1;
       continue;
+    }
+    const size_t descriptionAt = pos + fixed + nameLength + 1;
+    const uint64_t keyCount = LoadU32(entry + 24);
+    size_t descriptionLength = 0;
+    if (!TerminatedLength(block, descriptionAt, descriptionLength) ||
+        !RangeFits(descriptionAt + descriptionLength + 1, keyCount * 4, blockSize)) {
+      dir->ClearContents();
+      m_maxItemEnd = maxItemEndBefore;
+      m_problems.push_back(where + ": item entry at " + std::to_string(pos) + " runs past the block");
+      return;
     }
     const uint32_t code = LoadU32(entry + 20);
     if (type == nullptr || type->m_code != code) type = dir->GetOrAddType(code);
@@ -296,20 +292,17 @@ void CRezMgr::ReadBlock(CRezDir* dir) {
     item->m_offset = LoadU32(entry + 4);
     item->m_size = LoadU32(entry + 8);
     item->m_time = LoadU32(entry + 12);
-    const uint32_t keyCount = LoadU32(entry + 24);
-    const char* description = name + nameLength + 1;
-    const size_t descriptionLength = std::strlen(description);
-    item->m_description.assign(description, descriptionLength);
-    const uint8_t* keys = reinterpret_cast<const uint8_t*>(description + descriptionLength + 1);
+    if (descriptionLength > 0) item->m_description.assign(reinterpret_cast<const char*>(data + descriptionAt), descriptionLength);
+    const uint8_t* keys = data + descriptionAt + descriptionLength + 1;
     if (keyCount > 0) {
-      item->m_keys.resize(keyCount);
-      for (uint32_t k = 0; k < keyCount; ++k) item->m_keys[k] = LoadU32(keys + 4 * k);
+      item->m_keys.resize(size_t(keyCount));
+      for (size_t k = 0; k < keyCount; ++k) item->m_keys[k] = LoadU32(keys + 4 * k);
     }
     dir->NoteItemData(item->m_offset, item->m_size);
     if (item->m_offset >= RezHeader::kSize && RangeFits(item->m_offset, item->m_size, fileSize)) {
       m_maxItemEnd = std::max<uint64_t>(m_maxItemEnd, uint64_t(item->m_offset) + item->m_size);
     }
-    pos = size_t(keys - block.data()) + size_t(keyCount) * 4;
+    pos = descriptionAt + descriptionLength + 1 + size_t(keyCount) * 4;
   }
 }
 
@@ -424,6 +417,8 @@ bool CRezMgr::WriteTreeAndHeader() {
   if (!WriteAt(base, image.Bytes().data(), image.Position())) return false;
   // The new blocks must be on disk before the header that points at them.
   if (!FlushFile()) return false;
+  // The old directory blocks now lie among the item data as dead space.
+  if (m_claimedBlocks.size() > 1) m_header.compact = 0;
   m_header.rootOffset = m_root->m_blockOffset;
   m_header.rootSize = m_root->m_blockSize;
   m_header.dataEnd = uint32_t(base);

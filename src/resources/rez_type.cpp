@@ -1,14 +1,31 @@
 // CRezType: the id table and the lookups of one type code's items.
 #include "resources/rez_type.h"
 
+#include <algorithm>
+
 #include "resources/rez_names.h"
 
 namespace vyr {
 
 std::string CRezType::GetExtension() const { return ExtensionFromTypeCode(m_code); }
 
+CRezType::~CRezType() {
+  for (Chunk& chunk : m_chunks) {
+    for (size_t i = 0; i < chunk.used; ++i) chunk.At(i)->~CRezItem();
+  }
+}
+
 CRezItem* CRezType::AddItem(uint32_t id, std::string name) {
-  CRezItem& item = m_items.emplace_back(CRezItem::Key{}, this, m_dir, id, std::move(name));
+  if (m_chunks.empty() || m_chunks.back().used == m_chunks.back().capacity) {
+    const size_t capacity = m_chunks.empty() ? 8 : std::min<size_t>(m_chunks.back().capacity * 2, 4096);
+    // operator new[] of bytes is aligned for any fundamental type, so for CRezItem too.
+    static_assert(alignof(CRezItem) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__);
+    m_chunks.push_back(Chunk{std::make_unique_for_overwrite<std::byte[]>(capacity * sizeof(CRezItem)), capacity, 0});
+  }
+  Chunk& chunk = m_chunks.back();
+  CRezItem& item = *new (chunk.storage.get() + chunk.used * sizeof(CRezItem))
+      CRezItem(CRezItem::Key{}, this, m_dir, id, std::move(name));
+  ++chunk.used;
   m_byId.PushFront(id % kIdBuckets, &item);
   if (m_indexed) {
     m_idIndex[id] = &item;
@@ -19,13 +36,15 @@ CRezItem* CRezType::AddItem(uint32_t id, std::string name) {
 
 void CRezType::BuildIndex() const {
   if (m_indexed) return;
-  m_idIndex.reserve(m_items.size());
-  m_nameIndex.reserve(m_items.size());
+  m_idIndex.reserve(ItemCount());
+  m_nameIndex.reserve(ItemCount());
   // Insertion order with overwriting: the newest duplicate wins, as at a bucket's front.
-  for (const CRezItem& item : m_items) {
-    CRezItem* p = const_cast<CRezItem*>(&item);
-    m_idIndex[item.m_id] = p;
-    m_nameIndex[RezUpper(item.m_name)] = p;
+  for (const Chunk& chunk : m_chunks) {
+    for (size_t i = 0; i < chunk.used; ++i) {
+      CRezItem* item = chunk.At(i);
+      m_idIndex[item->m_id] = item;
+      m_nameIndex[RezUpper(item->m_name)] = item;
+    }
   }
   m_indexed = true;
 }

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
+#include <cstddef>
+#include <memory>
+#include <new>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -20,13 +22,14 @@ class CRezType {
   static constexpr size_t kIdBuckets = 19;
 
   CRezType(CRezDir* dir, uint32_t code) : m_dir(dir), m_code(code) {}
+  ~CRezType();
   CRezType(const CRezType&) = delete;
   CRezType& operator=(const CRezType&) = delete;
 
   uint32_t GetCode() const { return m_code; }
   std::string GetExtension() const;  // "PID" for the code of PID
   CRezDir* GetDir() const { return m_dir; }
-  size_t ItemCount() const { return m_items.size(); }
+  size_t ItemCount() const { return m_byId.Count(); }
 
   // Items in the order of the id table (id modulo 19, newest first in each bucket):
   // the order callers see and the order items are written.
@@ -54,7 +57,14 @@ class CRezType {
 
   CRezDir* m_dir;
   uint32_t m_code;
-  std::deque<CRezItem> m_items;  // stable addresses, insertion order
+  // Items in chunks of raw storage: stable addresses, insertion order, few allocations.
+  struct Chunk {
+    std::unique_ptr<std::byte[]> storage;
+    size_t capacity = 0;
+    size_t used = 0;
+    CRezItem* At(size_t i) const { return std::launder(reinterpret_cast<CRezItem*>(storage.get()) + i); }
+  };
+  std::vector<Chunk> m_chunks;
   RezBucketTable<CRezItem, kIdBuckets> m_byId;
   // Hash indexes stand in for the 19 name buckets: same answers, constant time. Built on
   // first lookup so that opening a large archive does not pay for them.

@@ -7,7 +7,7 @@
 namespace vyr {
 
 bool CDibG::LoadRid(ByteSpan item, const CPalId* palette, std::string* reason) {
-  Destroy();
+  Reset();
   PidHeader header;
   if (!ReadPidHeader(item, header, reason)) return false;
   if (header.width == 0 || header.height == 0 || header.width > uint32_t(kMaxSurfaceSide) ||

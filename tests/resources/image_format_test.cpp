@@ -158,6 +158,25 @@ TEST(PidEncoder, HeaderFlagsAndPalette) {
   EXPECT_TRUE(EncodePid(pixels, 0, 1, 4, options).empty());
 }
 
+TEST(PidDecoder, EmbeddedPaletteReindexKeepsTransparency) {
+  // The loader's palette-from-images step: decode, build the image's palette, re-index.
+  const uint8_t pixels[4] = {0, 1, 2, 1};
+  PidEncodeOptions options;
+  options.paletteRgb.assign(768, 0);
+  const uint8_t colours[3][3] = {{255, 0, 132}, {255, 255, 255}, {0, 0, 51}};
+  for (int i = 0; i < 3; ++i)
+    for (int c = 0; c < 3; ++c) options.paletteRgb[size_t(i * 3 + c)] = colours[i][c];
+  const auto item = EncodePid(pixels, 4, 1, 4, options);
+  CPalId document;
+  document.BuildDefault();
+  CDibG dib;
+  ASSERT_TRUE(dib.LoadFromMemory(item, kImageKindPid, &document));
+  CPalId own;
+  ASSERT_TRUE(own.BuildFromImageData(item, kImageKindPid));
+  ASSERT_TRUE(dib.ReindexToColourCube(&own));
+  EXPECT_EQ(Rows(dib), (std::vector<uint8_t>{0, 252, 2, 252}));
+}
+
 TEST(PidDecoder, EveryTruncationIsRefused) {
   std::mt19937 random(5);
   for (PidCoding coding : {PidCoding::TransparentRuns, PidCoding::ByteRuns}) {

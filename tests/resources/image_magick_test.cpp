@@ -35,7 +35,9 @@ class ImageMagickTest : public testing::Test {
   void SetUp() override {
     m_convert = ConvertProgram();
     if (m_convert.empty()) GTEST_SKIP() << "ImageMagick's convert is not installed";
-    m_dir = fs::path(testing::TempDir()) / "vyr_imagemagick";
+    // ctest runs tests in parallel processes: each test keeps its own folder.
+    m_dir = fs::path(testing::TempDir()) /
+            (std::string("vyr_imagemagick_") + testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(m_dir);
   }
 
