@@ -17,6 +17,7 @@
 #include "commands/view_commands.h"
 #include "resources/dib.h"
 #include "resources/palette.h"
+#include "world/world_doc.h"
 
 namespace vyr {
 
@@ -56,7 +57,16 @@ CWorldView::CWorldView(Profile* profile, QWidget* parent) : QAbstractScrollArea(
 
 CWorldView::~CWorldView() {
   if (m_blinkTimer) killTimer(m_blinkTimer);
+  if (m_worldDoc && m_worldDoc->ViewPort() == &m_model) m_worldDoc->SetViewPort(nullptr);
+  m_model.SetDocument(nullptr);
   m_model.SetWindow(nullptr);
+}
+
+void CWorldView::AttachDocument(CWorldDoc& document) {
+  m_worldDoc = &document;
+  m_worldDocSource = std::make_unique<WorldDocViewSource>(document);
+  document.SetViewPort(&m_model);
+  SetDocument(m_worldDocSource.get());
 }
 
 void CWorldView::SetDocument(IViewDocument* document) {

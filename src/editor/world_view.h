@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QRegion>
 #include <QRgb>
+#include <memory>
 
 #include "commands/world_view_model.h"
 #include "platform/command_table.h"
@@ -14,6 +15,7 @@ class QPainter;
 
 namespace vyr {
 
+class CWorldDoc;
 class Profile;
 
 // Its command table (the view's slot of the router) holds the view's commands.
@@ -32,6 +34,9 @@ class CWorldView : public QAbstractScrollArea, public CommandTarget, private IVi
 
   // Attaches the document and runs the first sizing; starts the blink.
   void SetDocument(IViewDocument* document);
+  // The same for the real document, which from now on renders into this view (until the
+  // view is destroyed).
+  void AttachDocument(CWorldDoc& document);
   // The cursor also blinks while this window (the tile picker) is the active one.
   void SetTilePickerWindow(QWidget* picker) { m_picker = picker; }
 
@@ -66,6 +71,8 @@ class CWorldView : public QAbstractScrollArea, public CommandTarget, private IVi
   bool EditorActive() const;
 
   CWorldViewModel m_model;
+  CWorldDoc* m_worldDoc = nullptr;
+  std::unique_ptr<WorldDocViewSource> m_worldDocSource;
   ViewScrollSizes m_scrollSizes;
   QRegion m_pending;
   QPointer<QWidget> m_picker;

@@ -10,6 +10,9 @@
 #include "commands/view_model_fakes.h"
 #include "platform/command_ids.h"
 #include "platform/profile.h"
+#include "platform/scripted_interaction.h"
+#include "world/document_fixture.h"
+#include "world/world_doc.h"
 #include "resources/dib.h"
 
 namespace vyr {
@@ -565,6 +568,58 @@ TEST(ViewCommandsTest, CursorEntriesMoveTheCursor) {
     EXPECT_EQ(view.model.CursorColumn(), row.column) << row.id;
     EXPECT_EQ(view.model.CursorRow(), row.row) << row.id;
   }
+}
+
+}  // namespace
+}  // namespace vyr
+
+namespace vyr {
+namespace {
+
+// The model over a real document that opened a world from disk.
+TEST(WorldViewModelTest, RendersTheDocumentsCurrentPlane) {
+  test::TempFolder folder;
+  const std::string archive = folder / "GAME.REZ";
+  test::WriteArchive(archive, test::StandardArchive());
+  const std::string path = folder / "W.VWD";
+  test::WriteWorld(path, test::StandardProperties(archive), {test::PlaneSpec{"Main", 0, {"TILES"}, 40, 30, 16}});
+
+  Profile profile;
+  ScriptedInteraction user;
+  CWorldDoc doc(&profile, user);
+  WorldDocViewSource source(doc);
+  FakeViewWindow window;
+  window.width = 320;
+  window.height = 240;
+  CWorldViewModel model;
+  model.SetWindow(&window);
+  model.SetDocument(&source);
+  doc.SetViewPort(&model);
+  model.InitialUpdate();
+  ASSERT_TRUE(doc.OnOpenDocument(path)) << doc.FailureReason();
+  ASSERT_NE(doc.CurrentPlane(), nullptr);
+  ASSERT_NE(model.Surface(), nullptr);
+  EXPECT_EQ(window.sizes.back().totalWidth, 640);
+
+  // cell (c, r) holds image c % 3 of TILES, a 16 × 16 block of colour 10 + image
+  const CDibG& surface = *model.Surface();
+  EXPECT_EQ(surface.GetPixel(0, 0), 10);
+  EXPECT_EQ(surface.GetPixel(16, 5), 11);
+  EXPECT_EQ(surface.GetPixel(47, 239), 12);
+  EXPECT_EQ(surface.GetPixel(48, 0), 10);
+
+  EXPECT_EQ(model.OnScrollBy(8, 1000), 1);
+  EXPECT_EQ(model.ScrollY(), 480 - 240);  // clamped to the plane
+  EXPECT_EQ(doc.CurrentPlane()->m_viewOriginX, 8);
+  EXPECT_EQ(surface.GetPixel(7, 0), 10);
+  EXPECT_EQ(surface.GetPixel(8, 0), 11);
+
+  model.OnToggleNoImages();
+  int notBackground = 0;
+  for (int32_t y = 0; y < surface.Height(); ++y)
+    for (int32_t x = 0; x < surface.Width(); ++x) notBackground += surface.GetPixel(x, y) != 255;
+  EXPECT_EQ(notBackground, 0);
+  doc.SetViewPort(nullptr);
 }
 
 }  // namespace

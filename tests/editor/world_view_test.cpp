@@ -12,6 +12,10 @@
 #include <utility>
 
 #include "commands/view_model_fakes.h"
+#include "platform/profile.h"
+#include "platform/scripted_interaction.h"
+#include "world/document_fixture.h"
+#include "world/world_doc.h"
 #include "resources/dib.h"
 #include "resources/palette.h"
 
@@ -198,6 +202,48 @@ TEST(WorldViewTest, ResizeRemakesTheSurface) {
   EXPECT_EQ(shown.view.Model().Surface()->Width(), client.width());
   EXPECT_EQ(shown.view.Model().Surface()->Height(), client.height());
   EXPECT_EQ(shown.document.viewRect, (CRect{0, 0, client.width() - 1, client.height() - 1}));
+}
+
+}  // namespace
+}  // namespace vyr
+
+namespace vyr {
+namespace {
+
+TEST(WorldViewTest, ShowsAWorldOpenedByTheDocument) {
+  App();
+  test::TempFolder folder;
+  const std::string archive = folder / "GAME.REZ";
+  test::WriteArchive(archive, test::StandardArchive());
+  const std::string path = folder / "W.VWD";
+  test::WriteWorld(path, test::StandardProperties(archive), {test::PlaneSpec{"Main", 0, {"TILES"}, 40, 30, 16}});
+
+  Profile profile;
+  ScriptedInteraction user;
+  CWorldDoc doc(&profile, user);
+  {
+    CWorldView view(&profile);
+    view.resize(200 + 2 * view.frameWidth(), 100 + 2 * view.frameWidth());
+    view.AttachDocument(doc);
+    EXPECT_EQ(doc.ViewPort(), &view.Port());
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    ASSERT_TRUE(doc.OnOpenDocument(path)) << doc.FailureReason();
+    QApplication::processEvents();
+    QImage image = view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // the archive's palette: entry i is (i, 255 − i, 7); cell (c, r) shows colour 10 + c % 3
+    const int clientWidth = view.viewport()->width();
+    const int clientHeight = view.viewport()->height();
+    int wrong = 0;
+    for (int y = 0; y < clientHeight; ++y)
+      for (int x = 0; x < clientWidth; ++x) {
+        const int index = 10 + (x / 16) % 3;
+        if ((image.pixel(x, y) & 0xFFFFFF) != (qRgb(index, 255 - index, 7) & 0xFFFFFF)) ++wrong;
+      }
+    EXPECT_EQ(wrong, 0);
+  }
+  EXPECT_EQ(doc.ViewPort(), nullptr);  // the view let go of the document
+  EXPECT_TRUE(profile.HasKey("Options", "Grid"));
 }
 
 }  // namespace
