@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
@@ -134,6 +135,10 @@ void CWorldView::scrollContentsBy(int, int) {
   // A bar that could not move the view goes back to where the view is.
   if (!m_model.OnScrollBy(dx, dy)) SetScrollPositions(m_model.ScrollX(), m_model.ScrollY());
 }
+
+// Keys move the view only through the accelerator commands, never by the scroll area's own
+// key scrolling; unhandled keys go on to the frame.
+void CWorldView::keyPressEvent(QKeyEvent* event) { event->ignore(); }
 
 void CWorldView::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);

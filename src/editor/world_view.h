@@ -54,6 +54,7 @@ class CWorldView : public QAbstractScrollArea, public CommandTarget, private IVi
   void resizeEvent(QResizeEvent* event) override;
   void timerEvent(QTimerEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // IViewWindow

@@ -193,6 +193,15 @@ TEST(WorldViewTest, ScrollBarsReachTheFarEdgeOfALargePlane) {
   EXPECT_EQ(vertical->value(), 0);
 }
 
+TEST(WorldViewTest, KeysDoNotScrollTheViewByThemselves) {
+  ShownView shown(MakeViewPlane(100, 100, 16, 16), 300, 200);
+  shown.view.setFocus();
+  for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_Down, Qt::Key_Right, Qt::Key_End}) QTest::keyClick(&shown.view, key);
+  EXPECT_EQ(shown.view.Model().ScrollX(), 0);
+  EXPECT_EQ(shown.view.Model().ScrollY(), 0);
+  EXPECT_EQ(shown.view.verticalScrollBar()->value(), 0);
+}
+
 TEST(WorldViewTest, ResizeRemakesTheSurface) {
   ShownView shown(MakeViewPlane(100, 100, 16, 16), 300, 200);
   shown.view.resize(400 + 2 * shown.view.frameWidth(), 250 + 2 * shown.view.frameWidth());
