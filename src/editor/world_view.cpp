@@ -11,9 +11,9 @@
 #include <QPolygon>
 #include <QResizeEvent>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QTimerEvent>
 #include <algorithm>
+#include <utility>
 
 #include "commands/view_commands.h"
 #include "resources/dib.h"
@@ -102,10 +102,12 @@ void CWorldView::SetScrollSizes(const ViewScrollSizes& sizes) {
   ApplyScrollRanges();
 }
 
-// The bars run from 0 to total − client: the whole plane, however large, is reachable.
+// The bars run from 0 to total − client: the whole plane, however large, is reachable. Their
+// signals stay on, so that the scroll area shows or hides them; the guard keeps the moves
+// made here from scrolling the view again.
 void CWorldView::ApplyScrollRanges() {
+  const bool wasSyncing = std::exchange(m_syncingBars, true);
   auto apply = [](QScrollBar* bar, int32_t total, int32_t client, int32_t page, int32_t line) {
-    QSignalBlocker block(bar);
     bar->setRange(0, std::max(0, total - client));
     bar->setPageStep(std::max(1, page));
     bar->setSingleStep(std::max(1, line));
@@ -114,22 +116,20 @@ void CWorldView::ApplyScrollRanges() {
         m_scrollSizes.lineWidth);
   apply(verticalScrollBar(), m_scrollSizes.totalHeight, ClientHeight(), m_scrollSizes.pageHeight,
         m_scrollSizes.lineHeight);
+  m_syncingBars = wasSyncing;
 }
 
 void CWorldView::SetScrollPositions(int32_t x, int32_t y) {
-  if (horizontalScrollBar()->value() != x) {
-    QSignalBlocker block(horizontalScrollBar());
-    horizontalScrollBar()->setValue(x);
-  }
-  if (verticalScrollBar()->value() != y) {
-    QSignalBlocker block(verticalScrollBar());
-    verticalScrollBar()->setValue(y);
-  }
+  const bool wasSyncing = std::exchange(m_syncingBars, true);
+  if (horizontalScrollBar()->value() != x) horizontalScrollBar()->setValue(x);
+  if (verticalScrollBar()->value() != y) verticalScrollBar()->setValue(y);
+  m_syncingBars = wasSyncing;
 }
 
 void CWorldView::OverlayChanged(const CRect& area) { viewport()->update(ToQRect(area)); }
 
 void CWorldView::scrollContentsBy(int, int) {
+  if (m_syncingBars) return;
   const int32_t dx = horizontalScrollBar()->value() - m_model.ScrollX();
   const int32_t dy = verticalScrollBar()->value() - m_model.ScrollY();
   // A bar that could not move the view goes back to where the view is.

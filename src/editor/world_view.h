@@ -78,6 +78,7 @@ class CWorldView : public QAbstractScrollArea, public CommandTarget, private IVi
   QRegion m_pending;
   QPointer<QWidget> m_picker;
   int m_blinkTimer = 0;
+  bool m_syncingBars = false;
   mutable QList<QRgb> m_colours;
 };
 

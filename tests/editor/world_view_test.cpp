@@ -157,7 +157,7 @@ TEST(WorldViewTest, CursorFramesInvertTheirDots) {
 }
 
 TEST(WorldViewTest, TinyWindowShowsNothing) {
-  ShownView shown(MakeViewPlane(4, 4, 16, 16), 32, 200);
+  ShownView shown(MakeViewPlane(2, 12, 16, 16), 32, 200);  // fits: no scroll bars
   shown.view.Model().SetGridOn(true);
   EXPECT_EQ(shown.view.Model().Surface(), nullptr);
   QImage image = shown.Grab();
@@ -191,6 +191,25 @@ TEST(WorldViewTest, ScrollBarsReachTheFarEdgeOfALargePlane) {
   shown.view.Model().JumpCursor(CursorJump::TopLeft);
   EXPECT_EQ(horizontal->value(), 0);
   EXPECT_EQ(vertical->value(), 0);
+}
+
+TEST(WorldViewTest, ScrollBarsAppearWhenALargerPlaneBecomesCurrent) {
+  ShownView shown(MakeViewPlane(4, 4, 16, 16), 300, 200);
+  EXPECT_FALSE(shown.view.horizontalScrollBar()->isVisible());
+  shown.document.plane = MakeViewPlane(100, 100, 16, 16);
+  shown.view.Model().CurrentPlaneChanged();
+  QApplication::processEvents();
+  EXPECT_TRUE(shown.view.horizontalScrollBar()->isVisible());
+  EXPECT_TRUE(shown.view.verticalScrollBar()->isVisible());
+  const QSize client = shown.view.viewport()->size();
+  EXPECT_EQ(shown.view.horizontalScrollBar()->maximum(), 1600 - client.width());
+  ASSERT_NE(shown.view.Model().Surface(), nullptr);
+  EXPECT_EQ(shown.view.Model().Surface()->Width(), client.width());  // sized again for the bars
+  EXPECT_EQ(shown.view.Model().Surface()->Height(), client.height());
+  shown.document.plane = MakeViewPlane(4, 4, 16, 16);
+  shown.view.Model().CurrentPlaneChanged();
+  QApplication::processEvents();
+  EXPECT_FALSE(shown.view.horizontalScrollBar()->isVisible());
 }
 
 TEST(WorldViewTest, KeysDoNotScrollTheViewByThemselves) {
