@@ -212,6 +212,28 @@ TEST(WorldViewTest, ScrollBarsAppearWhenALargerPlaneBecomesCurrent) {
   EXPECT_FALSE(shown.view.horizontalScrollBar()->isVisible());
 }
 
+TEST(WorldViewTest, CursorBlinksOnlyWhileTheEditorIsActive) {
+  ShownView shown(MakeViewPlane(100, 100, 16, 16), 300, 200);
+  shown.view.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&shown.view));
+  // on within a blink or two, then off again
+  EXPECT_TRUE(QTest::qWaitFor([&] { return shown.view.Model().CursorShown(); }, 1000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !shown.view.Model().CursorShown(); }, 1000));
+
+  QWidget other;
+  other.resize(50, 50);
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  const bool state = shown.view.Model().CursorShown();
+  QTest::qWait(3 * kBlinkMilliseconds);
+  EXPECT_EQ(shown.view.Model().CursorShown(), state);
+
+  // the tile picker counts as the editor
+  shown.view.SetTilePickerWindow(&other);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return shown.view.Model().CursorShown() != state; }, 1000));
+}
+
 TEST(WorldViewTest, KeysDoNotScrollTheViewByThemselves) {
   ShownView shown(MakeViewPlane(100, 100, 16, 16), 300, 200);
   shown.view.setFocus();
