@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 
 #include "cli/demo_shapes.h"
 
@@ -528,17 +527,21 @@ DemoCanvas Panorama() {
   };
   const Peak peaks[] = {{60, 230}, {170, 170}, {280, 260}, {400, 190}, {470, 140}};
   constexpr int32_t kBase = 600;
+  auto height = [&](int32_t x) {
+    int32_t best = 0;
+    for (const Peak& p : peaks) best = std::max(best, p.height - PeriodicDistance(x, p.x) * 5 / 4);
+    return best;
+  };
   for (int32_t x = 0; x < kPanoramaWidth; ++x) {
-    int32_t best = 0, bestPeak = 0;
-    for (const Peak& p : peaks) {
-      const int32_t h = p.height - PeriodicDistance(x, p.x) * 5 / 4;
-      if (h > best) best = h, bestPeak = p.x;
-    }
-    const bool lit = ((x - bestPeak + kPanoramaWidth) % kPanoramaWidth) > kPanoramaWidth / 2;
+    const int32_t best = height(x);
+    // Light comes from the left: rising flanks are lit.
+    const bool lit = best >= height((x + kPanoramaWidth - 1) % kPanoramaWidth);
     for (int32_t y = kBase - best; y < kPanoramaHeight; ++y) {
       const int32_t depth = y - (kBase - best);
       int step = lit ? 10 : 6;
-      if (depth > 60) step -= 1;
+      // The flanks fade into one haze towards the foot, dithered.
+      const int32_t haze = std::clamp((y - (kBase - 140)) * 16 / 70, 0, 16);
+      if (kBayer[y % 4][x % 4] < haze) step = 8;
       if (best > 150 && y < kBase - 150 && depth < 26) c.Set(x, y, lit ? kWhite : Shade(kGrey, 12));
       else c.Set(x, y, Shade(kMountain, step));
     }
@@ -564,20 +567,22 @@ DemoCanvas Panorama() {
 DemoImageDir BackgroundSet(DemoArt& art) {
   DemoImageDir dir{"IMAGES/TILES/BACK", {}};
   const DemoCanvas panorama = Panorama();
-  std::map<std::vector<uint8_t>, int32_t> seen;
   art.backdropColumns = kPanoramaColumns;
   art.backdropRows = kPanoramaRows;
   for (int32_t row = 0; row < kPanoramaRows; ++row) {
     for (int32_t column = 0; column < kPanoramaColumns; ++column) {
       DemoCanvas tile = panorama.Crop(column * kTile, row * kTile, kTile, kTile);
-      auto [it, added] = seen.emplace(tile.Pixels(), int32_t(seen.size()) + 1);
-      if (added) {
+      int32_t number = 0;
+      for (size_t i = 0; i < dir.images.size() && number == 0; ++i)
+        if (dir.images[i].canvas.Pixels() == tile.Pixels()) number = int32_t(i) + 1;
+      if (number == 0) {
         DemoImage image;
-        image.name = "SKY" + std::to_string(it->second);
+        number = int32_t(dir.images.size()) + 1;
+        image.name = "SKY" + std::to_string(number);
         image.canvas = std::move(tile);
         dir.images.push_back(std::move(image));
       }
-      art.backdrop.push_back(it->second);
+      art.backdrop.push_back(number);
     }
   }
   return dir;

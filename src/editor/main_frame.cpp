@@ -134,6 +134,10 @@ bool CMainFrame::SendCommand(CommandId id) {
   return ran;
 }
 
+void CMainFrame::PostCommand(CommandId id) {
+  QTimer::singleShot(0, this, [this, id] { SendCommand(id); });
+}
+
 QAction* CMainFrame::MakeCommandAction(CommandId id, const QString& text, QObject* parent) {
   auto* action = new QAction(text, parent);
   action->setProperty(kIdProperty, uint(id));

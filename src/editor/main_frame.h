@@ -57,6 +57,8 @@ class CMainFrame : public QMainWindow, public CommandTarget {
 
   // Runs a command as if chosen from a menu (disabled commands do nothing).
   bool SendCommand(CommandId id);
+  // Runs it once the current event has been handled (the framework's posted command).
+  void PostCommand(CommandId id);
 
   // Lookups, for the view and for tests. `occurrence` picks among entries of one id.
   QAction* MenuAction(CommandId id, int occurrence = 0) const;

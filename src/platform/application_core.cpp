@@ -103,15 +103,15 @@ bool CApplicationCore::OpenStartupPath(const std::string& rawCommandLine) {
   if (!m_document) return false;
   StartupOpenResult result = vyr::OpenStartupPath(
       rawCommandLine, IsRegularFile,
-      [this](const std::string& path) { return m_document->OnOpenDocument(path); });
+      [this](const std::string& path) { return m_document->OnOpenDocument(AbsolutePath(path)); });
   if (!result.attempted) return false;
-  m_startupPath = result.pathName;
+  m_startupPath = AbsolutePath(result.pathName);
   if (!result.opened) {
     std::string text = "Failed to open document.";
     if (std::string reason = m_document->FailureReason(); !reason.empty()) text += "\n\n" + reason;
     m_port.Message(text, MessageIcon::Error);
   }
-  m_document->SetPathName(AbsolutePath(result.pathName));
+  m_document->SetPathName(m_startupPath);
   return result.opened;
 }
 

@@ -149,6 +149,16 @@ int CImageSetTable::LoadImageSets(CRezDir& directory, const std::string& prefix,
   return count;
 }
 
+int CImageSetTable::LoadObjectImageSets(CRezDir& root, const std::array<std::string, 4>& paths,
+                                        const std::array<std::string, 4>& prefixes, const ImageSetAddedFn& onAdded) {
+  int count = 0;
+  for (size_t i = 0; i < paths.size(); ++i) {
+    if (paths[i].empty()) continue;
+    if (CRezDir* dir = root.FindDir(paths[i])) count += LoadImageSets(*dir, prefixes[i], "_", onAdded);
+  }
+  return count;
+}
+
 CImage* CImageSetTable::AddImage(const std::string& setName, CRezItem& item, int32_t number) {
   const bool existed = Find(setName) != nullptr;
   CImageSet* set = FindOrCreate(setName);

@@ -1,6 +1,7 @@
 // Image sets: named, sparse arrays of images built from archive directories.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -123,6 +124,11 @@ class CImageSetTable {
   // that hold images. In adding mode (`onAdded` set) it is told each such set's name.
   int LoadImageSets(CRezDir& directory, const std::string& prefix, const std::string& separator,
                     const ImageSetAddedFn& onAdded = {});
+  // The world's object image sets: each non-empty directory path, found from `root`, is
+  // loaded with its prefix and "_" (adding mode when `onAdded` is set); paths that name
+  // no directory are passed over. Returns the number of sets that hold images.
+  int LoadObjectImageSets(CRezDir& root, const std::array<std::string, 4>& paths,
+                          const std::array<std::string, 4>& prefixes, const ImageSetAddedFn& onAdded = {});
   // Adds the item as image `number` of the named set, creating the set when missing;
   // a set made here that ends up without images is removed again.
   CImage* AddImage(const std::string& setName, CRezItem& item, int32_t number);

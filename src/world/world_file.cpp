@@ -3,6 +3,10 @@
 
 #include <zlib.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -116,11 +120,30 @@ std::string CurrentSaveDate() {
   return FormatSaveDate(local);
 }
 
+namespace {
+
+// Sum of the bytes; the save runs it over the whole stored block, so it must keep up with memcpy.
+uint64_t SumBytes(const uint8_t* p, size_t n) {
+  uint64_t total = 0;
+  size_t i = 0;
+#if defined(__SSE2__)
+  const __m128i zero = _mm_setzero_si128();
+  __m128i acc = zero;
+  for (; i + 16 <= n; i += 16) {
+    acc = _mm_add_epi64(acc, _mm_sad_epu8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)), zero));
+  }
+  total = uint64_t(_mm_cvtsi128_si64(acc)) + uint64_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(acc, acc)));
+#endif
+  for (; i < n; ++i) total += p[i];
+  return total;
+}
+
+}  // namespace
+
 int32_t WorldFileChecksum(ByteSpan block) {
   // Σ (byte k − k) for k = 1 … n, byte n = 0: the byte sum from 1 to n − 1 less n (n + 1) / 2.
   const uint64_t n = block.size();
-  uint64_t bytes = 0;
-  for (size_t k = 1; k < block.size(); ++k) bytes += block[k];
+  const uint64_t bytes = n > 1 ? SumBytes(block.data() + 1, block.size() - 1) : 0;
   const uint64_t positions = n % 2 == 0 ? (n / 2) * (n + 1) : n * ((n + 1) / 2);
   return int32_t(uint32_t(bytes - positions));
 }
@@ -285,6 +308,9 @@ class WorldImageReader {
   // Where the name list starting at `start` of plane `index` ends: the nearest start of
   // another block at or after it, or the end of the image.
   uint64_t NameListEnd(uint32_t index, uint64_t start) const;
+  // Refuses plane headers whose blocks together claim more than the image holds, and
+  // collects the block starts that end the name lists.
+  int CheckTotals();
   uint64_t PlaneHeader(uint32_t i) const { return m_firstPlane + uint64_t(i) * kPlaneHeaderSize; }
   uint32_t PlaneU32(uint32_t i, size_t field) const { return LoadU32(m_image.Bytes().data() + PlaneHeader(i) + field); }
   int32_t PlaneI32(uint32_t i, size_t field) const { return LoadI32(m_image.Bytes().data() + PlaneHeader(i) + field); }
@@ -296,27 +322,60 @@ class WorldImageReader {
   uint32_t m_planeCount = 0;
   uint64_t m_firstPlane = 0;
   uint64_t m_attribOffset = 0;
+  std::vector<uint64_t> m_blockStarts;                   // grids, object blocks, headers, attributes
+  std::vector<std::pair<uint64_t, uint32_t>> m_listStarts;  // (name list offset, plane)
 };
 
 uint64_t WorldImageReader::NameListEnd(uint32_t index, uint64_t start) const {
   uint64_t end = m_image.Size();
-  auto consider = [&](uint64_t blockStart) {
-    if (blockStart >= start && blockStart < end) end = blockStart;
-  };
-  if (m_attribOffset != 0) consider(m_attribOffset);
-  consider(m_firstPlane);
+  const auto block = std::lower_bound(m_blockStarts.begin(), m_blockStarts.end(), start);
+  if (block != m_blockStarts.end()) end = std::min(end, *block);
+  // Lists are written in stack order: a later plane's list at the same place means this
+  // one is empty; an earlier plane's list at the same place is the empty one.
+  const auto list = std::upper_bound(m_listStarts.begin(), m_listStarts.end(), std::pair{start, index});
+  if (list != m_listStarts.end()) end = std::min(end, list->first);
+  return end;
+}
+
+int WorldImageReader::CheckTotals() {
+  uint64_t gridBytes = 0;
+  uint64_t objectBytes = 0;
+  uint64_t slots = 0;
+  m_blockStarts.clear();
+  m_listStarts.clear();
+  m_blockStarts.push_back(m_firstPlane);
+  if (m_attribOffset != 0) m_blockStarts.push_back(m_attribOffset);
   for (uint32_t j = 0; j < m_planeCount; ++j) {
     const int64_t cells = int64_t(PlaneI32(j, kPlaneWidth)) * int64_t(PlaneI32(j, kPlaneHeight));
-    if (cells > 0) consider(PlaneU32(j, kPlaneGridOffset));
+    if (cells > 0) {
+      gridBytes += uint64_t(cells) * 4;
+      m_blockStarts.push_back(PlaneU32(j, kPlaneGridOffset));
+    }
     const uint32_t objects = PlaneU32(j, kPlaneObjectsOffset);
-    if (objects != 0 && PlaneU32(j, kPlaneObjectCount) != 0) consider(objects);
-    if (j == index) continue;
-    // Lists are written in stack order: a later plane's list at the same place means
-    // this one is empty; an earlier plane's list at the same place is the empty one.
-    const uint64_t other = PlaneU32(j, kPlaneNamesOffset);
-    if (other > start || (other == start && j > index)) consider(other);
+    if (objects != 0) {
+      objectBytes += uint64_t(PlaneU32(j, kPlaneObjectCount)) * kObjectRecordFixedSize;
+      if (PlaneU32(j, kPlaneObjectCount) != 0) m_blockStarts.push_back(objects);
+    }
+    slots += PlaneU32(j, kPlaneSetCount);
+    m_listStarts.emplace_back(PlaneU32(j, kPlaneNamesOffset), j);
   }
-  return end;
+  // Blocks of a written file never overlap, so their sizes add up to at most the file's;
+  // planes sharing one block could otherwise make the model far larger than the file.
+  const uint64_t size = m_image.Size();
+  if (gridBytes > size) {
+    return Fail("the planes' tile grids need " + Num(gridBytes) + " bytes, more than the file's " + Num(size));
+  }
+  if (objectBytes > size) {
+    return Fail("the planes' object records need at least " + Num(objectBytes) + " bytes, more than the file's " +
+                Num(size));
+  }
+  if (slots > uint64_t(kMaxImageSetSlots) + size / 8) {
+    return Fail("the planes' image-set tables hold " + Num(slots) + " slots, more than a file of " + Num(size) +
+                " bytes can describe");
+  }
+  std::sort(m_blockStarts.begin(), m_blockStarts.end());
+  std::sort(m_listStarts.begin(), m_listStarts.end());
+  return 1;
 }
 
 int WorldImageReader::ReadPlanes(uint32_t planeCount, uint32_t firstPlane) {
@@ -325,6 +384,7 @@ int WorldImageReader::ReadPlanes(uint32_t planeCount, uint32_t firstPlane) {
   if (!m_image.Has(firstPlane, uint64_t(planeCount) * kPlaneHeaderSize)) {
     return Fail(Past(Num(planeCount) + " plane headers", firstPlane));
   }
+  if (!CheckTotals()) return 0;
   const CImageSetTable* sets = m_host.ImageSets();
   const uint8_t* data = m_image.Bytes().data();
   for (uint32_t i = 0; i < planeCount; ++i) {
@@ -506,6 +566,16 @@ int CWorld::LoadFromBuffer(IWorldHost& host, ByteSpan bytes, std::string* reason
   file.U32(kAttribOffset, attribOffset);
   WorldImageReader reader(*this, host, image, attribOffset, reason);
   if (!reader.ReadPlanes(planeCount, firstPlane)) return 0;
+  // The file names its recorded object plane at 728; keeping that record (rather than the
+  // first plane read) lets a resave write the same index and attribute defaults again.
+  int32_t recorded = 0;
+  file.I32(kObjectPlaneIndex, recorded);
+  if (recorded == -1) {
+    m_objectPlane = nullptr;
+    m_objectPlaneIndex = -1;
+  } else if (recorded >= 0 && recorded < PlaneCount()) {
+    SetObjectPlane(recorded);
+  }
   if (attribOffset != 0 && !reader.ReadAttributes(attribOffset)) return 0;
   return 1;
 }

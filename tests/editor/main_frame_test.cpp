@@ -222,6 +222,14 @@ TEST_F(MainFrameTest, AcceleratorsRouteThroughTheCommandTable) {
   EXPECT_EQ(view.ran[view.ran.size() - 2], cmd::kScrollLeft);
 }
 
+TEST_F(MainFrameTest, PostedCommandsRunAfterTheCurrentEvent) {
+  view.Handle(cmd::kObjectEdit);
+  frame->PostCommand(cmd::kObjectEdit);
+  EXPECT_TRUE(view.ran.empty());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(view.ran, std::vector<CommandId>{cmd::kObjectEdit});
+}
+
 TEST_F(MainFrameTest, StatusPanesShowTheirUpdateTexts) {
   int x = 5;
   view.Commands().OnUpdate(cmd::kPaneMouse, [&](CommandState& s) { s.SetText("Mouse = " + std::to_string(x) + ", 6"); });

@@ -201,6 +201,24 @@ TEST(LoadImageSets, PrefixMakesTheDirectoryItsOwnSetAndAddsOnlyFreeNumbers) {
   EXPECT_NE(plain.Find("COIN_BIG"), nullptr);
 }
 
+TEST(LoadImageSets, ObjectImageSetsByPathAndPrefixPassOverMissingPaths) {
+  OpenArchive archive(BuildArchive({{"OBJ/PLAYER", "WALK1", "PID", Pid(2, 2, 1)},
+                                    {"OBJ/ITEMS/COIN", "SPIN01", "PID", Pid(2, 2, 2)},
+                                    {"OBJ/ITEMS/GEM", "GEM1", "PID", Pid(2, 2, 3)}}));
+  CImageSetTable table;
+  std::vector<std::string> added;
+  const int count = table.LoadObjectImageSets(*archive.mgr.GetRootDir(), {"\\OBJ\\PLAYER", "", "MISSING", "obj/items"},
+                                              {"HERO", "UNUSED", "NONE", "ITEM"},
+                                              [&](const std::string& name) { added.push_back(name); });
+  EXPECT_EQ(count, 3);
+  EXPECT_NE(table.Find("HERO"), nullptr);
+  EXPECT_NE(table.Find("ITEM_COIN"), nullptr);
+  EXPECT_NE(table.Find("ITEM_GEM"), nullptr);
+  EXPECT_EQ(table.Count(), 3u);
+  std::sort(added.begin(), added.end());
+  EXPECT_EQ(added, (std::vector<std::string>{"HERO", "ITEM_COIN", "ITEM_GEM"}));
+}
+
 TEST(LoadImageSets, BadItemsAndWildNumbersArePassedOver) {
   std::vector<uint8_t> truncated = Pid(8, 8, 5);
   truncated.resize(40);

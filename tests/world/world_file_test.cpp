@@ -286,7 +286,7 @@ TEST(WorldFileTest, RoundTripKeepsEveryField) {
     ASSERT_EQ(back.LoadFromBuffer(host, image, &reason), 1) << reason;
     EXPECT_EQ(host.m_properties, p);
     ASSERT_EQ(back.PlaneCount(), 2);
-    EXPECT_EQ(back.ObjectPlaneIndex(), 0);  // the first plane read is recorded
+    EXPECT_EQ(back.ObjectPlaneIndex(), 1);  // as offset 728 recorded it
     const CPlane& b0 = *back.Plane(0);
     const CPlane& b1 = *back.Plane(1);
     const CPlane& w0 = *world.Plane(0);
@@ -331,7 +331,6 @@ TEST(WorldFileTest, RoundTripKeepsEveryField) {
     expected.Plane(0)->AddImageSet(nullptr, 0, "BACK_SKY");
     expected.Plane(0)->AddImageSet(nullptr, 1, "BACK_HILLS");
     expected.SetAttribute(2, std::make_unique<CSingleAttrib>(32, 32, 0));
-    expected.SetObjectPlane(0);
     EXPECT_EQ(Image(back, host.m_properties), Image(expected, p));
   }
 }
@@ -359,8 +358,20 @@ TEST(WorldFileTest, ObjectsOfAnUnflaggedPlaneAreNotStored) {
   EXPECT_EQ(back.Plane(0)->ObjectCount(), 0u);
   EXPECT_EQ(back.Plane(1)->ObjectCount(), 1u);
   EXPECT_EQ(back.Plane(1)->m_flags & kPlaneFlagObjects, kPlaneFlagObjects);
-  // Plane 0 is recorded on reading, so the next save writes 0 at 728.
-  EXPECT_EQ(I32At(Image(back, host.m_properties), kObjectPlaneIndex), 0);
+  // The recorded object plane comes back from offset 728, so a resave writes it again;
+  // -1 comes back as no record; an index outside the stack leaves the first plane read.
+  EXPECT_EQ(back.ObjectPlaneIndex(), 1);
+  EXPECT_EQ(I32At(Image(back, host.m_properties), kObjectPlaneIndex), 1);
+  for (auto [stored, recorded] : {std::pair{-1, -1}, {0, 0}, {2, 0}, {-7, 0}}) {
+    std::vector<uint8_t> patched = image;
+    StoreI32(patched.data() + kObjectPlaneIndex, stored);
+    CWorld again;
+    again.SetViewRect(kView);
+    ASSERT_EQ(again.LoadFromBuffer(host, patched), 1);
+    EXPECT_EQ(again.ObjectPlaneIndex(), recorded) << "stored " << stored;
+    EXPECT_EQ(again.ObjectPlane(), again.Plane(recorded));
+    EXPECT_EQ(again.Plane(1)->m_flags & kPlaneFlagObjects, kPlaneFlagObjects);
+  }
 }
 
 TEST(WorldFileTest, NameListScanStopsAtItsOwnEnd) {
@@ -558,6 +569,56 @@ TEST(WorldFileTest, Rejections) {
   EXPECT_EQ(failing.m_properties.name, "Level one");
   EXPECT_EQ(back.PlaneCount(), 0);
   EXPECT_FALSE(reason.empty());
+}
+
+// Planes that share one block could make the model far larger than the file: refused.
+TEST(WorldFileTest, SharedBlocksCannotMultiplyTheFile) {
+  CWorld gridWorld;
+  gridWorld.SetViewRect(kView);
+  gridWorld.AddPlane("Big", 80, 80, 8, 8);
+  gridWorld.AddPlane("Small", 1, 1, 8, 8);
+  const std::vector<uint8_t> grids = Image(gridWorld, WorldProperties{});
+  CWorld objectWorld;
+  objectWorld.SetViewRect(kView);
+  for (int i = 0; i < 3; ++i) objectWorld.AddPlane("Small", 1, 1, 8, 8);
+  CPlane* objects = objectWorld.Plane(2);
+  objects->m_flags = kPlaneFlagObjects;
+  for (int i = 0; i < 100; ++i) AddObject(*objects, 1);
+  const std::vector<uint8_t> records = Image(objectWorld, WorldProperties{});
+  const size_t p0 = 1524;
+  const size_t p1 = 1524 + 160;
+  const uint32_t objectBlock = U32At(records, 1524 + 320 + kPlaneObjectsOffset);
+  using Edit = std::vector<std::pair<size_t, uint32_t>>;
+  struct Row {
+    const char* what;
+    const std::vector<uint8_t>* image;
+    Edit edits;
+    const char* reasonPart;
+  } rows[] = {
+      {"two planes on one grid", &grids,
+       {{p1 + kPlaneWidth, 80}, {p1 + kPlaneHeight, 80}, {p1 + kPlaneGridOffset, U32At(grids, p0 + kPlaneGridOffset)}},
+       "tile grids need"},
+      {"three planes on one object block", &records,
+       {{p0 + kPlaneObjectsOffset, objectBlock}, {p0 + kPlaneObjectCount, 100}, {p1 + kPlaneObjectsOffset, objectBlock},
+        {p1 + kPlaneObjectCount, 100}},
+       "object records need"},
+      {"full tables everywhere", &grids, {{p0 + kPlaneSetCount, 0x10000}, {p1 + kPlaneSetCount, 0x10000}},
+       "image-set tables hold"},
+  };
+  for (const Row& row : rows) {
+    std::vector<uint8_t> bytes = *row.image;
+    StandaloneWorldHost host;
+    CWorld intact;
+    intact.SetViewRect(kView);
+    EXPECT_EQ(intact.LoadFromBuffer(host, bytes), 1) << row.what;
+    for (auto [offset, value] : row.edits) StoreU32(bytes.data() + offset, value);
+    CWorld back;
+    back.SetViewRect(kView);
+    std::string reason;
+    EXPECT_EQ(back.LoadFromBuffer(host, bytes, &reason), 0) << row.what;
+    EXPECT_NE(reason.find(row.reasonPart), std::string::npos) << row.what << ": " << reason;
+    EXPECT_EQ(back.PlaneCount(), 0) << row.what;
+  }
 }
 
 TEST(WorldFileTest, EveryTruncationIsRefused) {

@@ -1,0 +1,183 @@
+// World file load and save of three 1000 x 1000 planes with 10,000 objects, beside zlib alone and memcpy.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+#include <zlib.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/file_io.h"
+#include "world/double_attrib.h"
+#include "world/single_attrib.h"
+#include "world/standalone_world_host.h"
+#include "world/world.h"
+#include "world/world_file.h"
+
+namespace {
+
+using namespace vyr;
+
+const CRect kView{0, 0, 1279, 719};
+
+struct Fixture {
+  CWorld world;
+  WorldProperties properties;
+  std::vector<uint8_t> plain;   // uncompressed file image
+  std::vector<uint8_t> packed;  // compressed file image
+};
+
+// Tiles drawn from a few sets in a pattern with runs, like a real level (zlib neither
+// finds it trivial nor incompressible); objects spread over the object plane.
+Fixture& World() {
+  static Fixture* fixture = [] {
+    auto* f = new Fixture;
+    f->world.SetViewRect(kView);
+    uint32_t seed = 12345;
+    auto next = [&] { return seed = seed * 1103515245u + 12345u; };
+    for (int p = 0; p < 3; ++p) {
+      CPlane* plane = f->world.AddPlane("Plane" + std::to_string(p), 1000, 1000, 64, 64);
+      for (int s = 0; s < 4; ++s) plane->AddImageSet(nullptr, s, "SET_" + std::to_string(p) + "_" + std::to_string(s));
+      auto tiles = plane->Tiles();
+      for (size_t i = 0; i < tiles.size(); ++i) {
+        const uint32_t r = next() >> 16;
+        tiles[i] = r % 8 == 0 ? kEmptyTile : (i > 0 && r % 3 == 0 ? tiles[i - 1] : MakeTile(r % 4, (r >> 4) % 300));
+      }
+    }
+    CPlane* objects = f->world.Plane(1);
+    objects->m_flags = kPlaneFlagObjects;
+    f->world.SetObjectPlane(1);
+    for (int i = 0; i < 10000; ++i) {
+      CGameObject* o = objects->NewObject(0);
+      o->m_id = i + 1;
+      o->m_logic = i % 3 ? "Enemy" : "Coin";
+      o->m_imageSet = "OBJ_" + std::to_string(i % 20);
+      o->m_animation = i % 5 ? "" : "Walk";
+      o->m_x = int32_t(next() % 64000);
+      o->m_y = int32_t(next() % 64000);
+      o->m_z = int32_t(i);
+      o->m_hitMask = -1;
+    }
+    objects->SortObjects();
+    for (int i = 0; i < 300; ++i) {
+      if (i % 2) {
+        f->world.SetAttribute(i, std::make_unique<CSingleAttrib>(64, 64, i % 5));
+      } else {
+        auto d = std::make_unique<CDoubleAttrib>();
+        d->SetSize(64, 64);
+        d->m_left = 32;
+        d->m_right = 63;
+        d->m_bottom = 63;
+        f->world.SetAttribute(i, std::move(d));
+      }
+    }
+    f->properties.name = "Benchmark";
+    BuildWorldFileImage(f->world, f->properties, f->plain);
+    f->properties.flags = kWorldFlagCompressed;
+    BuildWorldFileImage(f->world, f->properties, f->packed);
+    f->properties.flags = 0;
+    return f;
+  }();
+  return *fixture;
+}
+
+WorldProperties Props(bool compressed) {
+  WorldProperties p = World().properties;
+  p.flags = compressed ? kWorldFlagCompressed : 0;
+  return p;
+}
+
+// --- save (image building, no disk)
+
+void BM_SaveImage(benchmark::State& state) {
+  Fixture& f = World();
+  const WorldProperties p = Props(state.range(0) != 0);
+  std::vector<uint8_t> image;
+  for (auto _ : state) {
+    BuildWorldFileImage(f.world, p, image);
+    benchmark::DoNotOptimize(image.data());
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(f.plain.size()));
+  state.counters["file_bytes"] = double(image.size());
+}
+BENCHMARK(BM_SaveImage)->ArgName("compressed")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// --- save to disk (image building plus the atomic write and fsync)
+
+void BM_SaveFile(benchmark::State& state) {
+  Fixture& f = World();
+  StandaloneWorldHost host;
+  host.m_properties = Props(state.range(0) != 0);
+  const std::string path = "/tmp/vyr_bench_world_" + std::to_string(::getpid()) + ".vwd";
+  for (auto _ : state) SaveWorldFile(f.world, host, path, "January 1, 2000");
+  ::unlink(path.c_str());
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(f.plain.size()));
+}
+BENCHMARK(BM_SaveFile)->ArgName("compressed")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// --- load from memory
+
+void BM_Load(benchmark::State& state) {
+  Fixture& f = World();
+  const std::vector<uint8_t>& image = state.range(0) ? f.packed : f.plain;
+  for (auto _ : state) {
+    StandaloneWorldHost host;
+    auto world = std::make_unique<CWorld>();
+    world->SetViewRect(kView);
+    if (!world->LoadFromBuffer(host, image)) state.SkipWithError("load failed");
+    state.PauseTiming();
+    world.reset();  // destroying the world is not part of loading
+    state.ResumeTiming();
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(f.plain.size()));
+}
+BENCHMARK(BM_Load)->ArgName("compressed")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// --- limits measured in the same run
+
+// memcpy of the uncompressed file image: the limit of the uncompressed save and load.
+void BM_LimitMemcpyImage(benchmark::State& state) {
+  Fixture& f = World();
+  std::vector<uint8_t> copy(f.plain.size());
+  for (auto _ : state) {
+    std::memcpy(copy.data(), f.plain.data(), f.plain.size());
+    benchmark::DoNotOptimize(copy.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(f.plain.size()));
+}
+BENCHMARK(BM_LimitMemcpyImage)->Unit(benchmark::kMillisecond);
+
+// zlib compress of the same data block: the limit of the compressed save.
+void BM_LimitZlibCompress(benchmark::State& state) {
+  Fixture& f = World();
+  const size_t length = f.plain.size() - world_file::kHeaderSize;
+  std::vector<uint8_t> out(compressBound(uLong(length)));
+  for (auto _ : state) {
+    uLongf outLength = uLongf(out.size());
+    compress(out.data(), &outLength, f.plain.data() + world_file::kHeaderSize, uLong(length));
+    benchmark::DoNotOptimize(out.data());
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(f.plain.size()));
+}
+BENCHMARK(BM_LimitZlibCompress)->Unit(benchmark::kMillisecond);
+
+// zlib uncompress of the same stream: the limit of the compressed load.
+void BM_LimitZlibUncompress(benchmark::State& state) {
+  Fixture& f = World();
+  const size_t length = f.plain.size() - world_file::kHeaderSize;
+  std::vector<uint8_t> out(length);
+  for (auto _ : state) {
+    uLongf outLength = uLongf(length);
+    uncompress(out.data(), &outLength, f.packed.data() + world_file::kHeaderSize,
+               uLong(f.packed.size() - world_file::kHeaderSize));
+    benchmark::DoNotOptimize(out.data());
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(f.plain.size()));
+}
+BENCHMARK(BM_LimitZlibUncompress)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,417 @@
+// vyrworld-tool subcommands on world files: info, dump (JSON) and resave.
+#include <cinttypes>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/subcommand.h"
+#include "platform/file_io.h"
+#include "world/double_attrib.h"
+#include "world/mask_attrib.h"
+#include "world/single_attrib.h"
+#include "world/standalone_world_host.h"
+#include "world/world.h"
+#include "world/world_file.h"
+
+namespace vyr::cli {
+
+namespace {
+
+using namespace world_file;
+
+// A world read without its archive: image-set names stay names.
+struct LoadedWorld {
+  StandaloneWorldHost host;
+  CWorld world;
+  std::vector<uint8_t> bytes;
+};
+
+bool LoadWorld(const std::string& path, LoadedWorld& out, std::string& reason) {
+  if (!ReadWholeFile(path, out.bytes, reason)) return false;
+  out.world.SetViewRect(CRect{0, 0, 639, 479});
+  std::string why;
+  if (!out.world.LoadFromBuffer(out.host, out.bytes, &why)) {
+    reason = "'" + path + "' is not a readable world: " + why;
+    return false;
+  }
+  return true;
+}
+
+uint32_t StoredU32(const std::vector<uint8_t>& bytes, size_t offset) {
+  return offset + 4 <= bytes.size() ? LoadU32(bytes.data() + offset) : 0;
+}
+
+const char* KindName(int kind) {
+  switch (kind) {
+    case kAttribKindSingle: return "single";
+    case kAttribKindDouble: return "double";
+    case kAttribKindMask: return "mask";
+    default: return "unknown";
+  }
+}
+
+// ---- info
+
+int RunInfo(const std::vector<std::string>& args) {
+  if (args.size() != 1) return UsageError("info");
+  LoadedWorld w;
+  std::string reason;
+  if (!LoadWorld(args[0], w, reason)) return Fail(reason);
+  const WorldProperties& p = w.host.m_properties;
+  const bool compressed = (p.flags & kWorldFlagCompressed) != 0;
+  std::string text;
+  auto line = [&](const std::string& s) { text += s + "\n"; };
+  line("Name: " + p.name);
+  line("Author: " + p.author);
+  line("Date: " + p.date);
+  line("Archive: " + p.archivePath);
+  line("Image directory: " + p.imageDir);
+  line("Palette: " + p.palette);
+  line("Game: " + p.gamePath);
+  for (size_t i = 0; i < 4; ++i) {
+    if (!p.imageSets[i].empty() || !p.prefixes[i].empty()) {
+      line("Object image set " + std::to_string(i + 1) + ": " + p.imageSets[i] + " (prefix " + p.prefixes[i] + ")");
+    }
+  }
+  line("Start: " + std::to_string(p.startX) + ", " + std::to_string(p.startY));
+  line("Flags: " + std::to_string(p.flags) + (p.flags & kWorldFlagUseZ ? " (use Z)" : ""));
+  line(std::string("Compressed: ") + (compressed ? "yes" : "no"));
+  line("Planes: " + std::to_string(w.world.PlaneCount()) + ", object plane " +
+       std::to_string(w.world.ObjectPlaneIndex()));
+  size_t objects = 0;
+  for (int32_t i = 0; i < w.world.PlaneCount(); ++i) {
+    const CPlane& plane = *w.world.Plane(i);
+    objects += plane.ObjectCount();
+    int32_t named = 0;
+    for (const ImageSetSlot& slot : plane.ImageSetSlots()) named += slot.name.empty() ? 0 : 1;
+    line("  " + std::to_string(i) + " \"" + plane.Name() + "\": " + std::to_string(plane.Width()) + " x " +
+         std::to_string(plane.Height()) + " tiles of " + std::to_string(plane.TileWidth()) + " x " +
+         std::to_string(plane.TileHeight()) + " pixels, z " + std::to_string(plane.m_z) + ", flags " +
+         std::to_string(plane.m_flags) + (plane.m_flags & kPlaneFlagObjects ? " (objects)" : "") + ", " +
+         std::to_string(named) + " image sets, " + std::to_string(plane.ObjectCount()) + " objects");
+  }
+  line("Objects: " + std::to_string(objects));
+  int counts[4] = {0, 0, 0, 0};
+  for (const auto& record : w.world.Attributes()) {
+    if (record && record->Kind() >= 1 && record->Kind() <= 3) ++counts[record->Kind()];
+  }
+  line("Tile attributes: " + std::to_string(w.world.AttributeCount()) + " (" + std::to_string(counts[1]) +
+       " single, " + std::to_string(counts[2]) + " double, " + std::to_string(counts[3]) + " mask)");
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  return kExitOk;
+}
+
+// ---- dump
+
+// Builds JSON text; strings are bytes, so every byte outside printable ASCII is written
+// as the \u00XX escape of its Latin-1 code point.
+class JsonWriter {
+ public:
+  std::string& Text() { return m_text; }
+
+  void String(const std::string& s) {
+    static const char kHex[] = "0123456789abcdef";
+    m_text += '"';
+    for (unsigned char c : s) {
+      if (c == '"' || c == '\\') {
+        m_text += '\\';
+        m_text += char(c);
+      } else if (c < 0x20 || c >= 0x7F) {
+        m_text += "\\u00";
+        m_text += kHex[c >> 4];
+        m_text += kHex[c & 15];
+      } else {
+        m_text += char(c);
+      }
+    }
+    m_text += '"';
+  }
+  void Int(int64_t v) { m_text += std::to_string(v); }
+  void Key(const char* key) {
+    Comma();
+    m_text += '"';
+    m_text += key;
+    m_text += "\":";
+    m_fresh = true;
+  }
+  void Begin(char bracket) {
+    Comma();
+    m_text += bracket;
+    m_fresh = true;
+  }
+  void End(char bracket) {
+    m_text += bracket;
+    m_fresh = false;
+  }
+  // A value in an array or after a key.
+  void Value(int64_t v) {
+    Comma();
+    Int(v);
+    m_fresh = false;
+  }
+  void Value(const std::string& s) {
+    Comma();
+    String(s);
+    m_fresh = false;
+  }
+  void Bool(bool b) {
+    Comma();
+    m_text += b ? "true" : "false";
+    m_fresh = false;
+  }
+  void Null() {
+    Comma();
+    m_text += "null";
+    m_fresh = false;
+  }
+  void Field(const char* key, int64_t v) {
+    Key(key);
+    Value(v);
+  }
+  void Field(const char* key, const std::string& s) {
+    Key(key);
+    Value(s);
+  }
+  void Rect(const char* key, const CRect& r) {
+    Key(key);
+    Begin('[');
+    for (int32_t v : {r.left, r.top, r.right, r.bottom}) Value(v);
+    End(']');
+  }
+
+ private:
+  void Comma() {
+    if (!m_fresh) m_text += ',';
+    m_fresh = false;
+  }
+
+  std::string m_text;
+  bool m_fresh = true;
+};
+
+void DumpObject(JsonWriter& j, const CGameObject& o) {
+  j.Begin('{');
+  j.Field("id", o.m_id);
+  j.Field("name", o.m_name);
+  j.Field("logic", o.m_logic);
+  j.Field("imageSet", o.m_imageSet);
+  j.Field("animation", o.m_animation);
+  j.Field("x", o.m_x);
+  j.Field("y", o.m_y);
+  j.Field("z", o.m_z);
+  j.Field("imageIndex", o.m_imageIndex);
+  j.Field("addedFlags", o.m_addedFlags);
+  j.Field("dynamicFlags", o.m_dynamicFlags);
+  j.Field("drawFlags", o.m_drawFlags);
+  j.Field("userFlags", o.m_userFlags);
+  j.Field("score", o.m_score);
+  j.Field("points", o.m_points);
+  j.Field("powerup", o.m_powerup);
+  j.Field("damage", o.m_damage);
+  j.Field("time", o.m_time);
+  j.Field("health", o.m_health);
+  j.Rect("moveRect", o.m_moveRect);
+  j.Rect("hitRect", o.m_hitRect);
+  j.Rect("attackRect", o.m_attackRect);
+  j.Rect("clipRect", o.m_clipRect);
+  j.Rect("userRect1", o.m_userRect1);
+  j.Rect("userRect2", o.m_userRect2);
+  j.Key("userValues");
+  j.Begin('[');
+  for (int32_t v : o.m_userValues) j.Value(v);
+  j.End(']');
+  j.Field("minX", o.m_minX);
+  j.Field("minY", o.m_minY);
+  j.Field("maxX", o.m_maxX);
+  j.Field("maxY", o.m_maxY);
+  j.Field("speedX", o.m_speedX);
+  j.Field("speedY", o.m_speedY);
+  j.Field("tweakX", o.m_tweakX);
+  j.Field("tweakY", o.m_tweakY);
+  j.Field("delay", o.m_delay);
+  j.Field("speed", o.m_speed);
+  j.Field("width", o.m_width);
+  j.Field("height", o.m_height);
+  j.Field("direction", o.m_direction);
+  j.Field("faceDirection", o.m_faceDirection);
+  j.Field("optionTime", o.m_optionTime);
+  j.Field("frame", o.m_frame);
+  j.Field("hitType", o.m_hitType);
+  j.Field("hitMask", o.m_hitMask);
+  j.Field("moveX", o.m_moveX);
+  j.Field("moveY", o.m_moveY);
+  j.Field("recordLength", o.m_recordLength);
+  j.End('}');
+}
+
+void DumpPlane(JsonWriter& j, int32_t index, const CPlane& plane) {
+  j.Begin('{');
+  j.Field("index", index);
+  j.Field("name", plane.Name());
+  j.Field("flags", plane.m_flags);
+  j.Field("width", plane.Width());
+  j.Field("height", plane.Height());
+  j.Field("tileWidth", plane.TileWidth());
+  j.Field("tileHeight", plane.TileHeight());
+  j.Field("pixelWidth", plane.PixelWidth());
+  j.Field("pixelHeight", plane.PixelHeight());
+  j.Field("viewOriginX", plane.m_viewOriginX);
+  j.Field("viewOriginY", plane.m_viewOriginY);
+  j.Field("movementX", plane.m_movementX);
+  j.Field("movementY", plane.m_movementY);
+  j.Field("fillColour", plane.m_fillColour);
+  j.Field("z", plane.m_z);
+  j.Key("imageSets");
+  j.Begin('[');
+  for (const ImageSetSlot& slot : plane.ImageSetSlots()) {
+    if (slot.name.empty()) {
+      j.Null();
+    } else {
+      j.Value(slot.name);
+    }
+  }
+  j.End(']');
+  j.Key("tiles");
+  j.Begin('[');
+  const auto tiles = plane.Tiles();
+  for (int32_t row = 0; row < plane.Height(); ++row) {
+    j.Begin('[');
+    for (int32_t column = 0; column < plane.Width(); ++column) j.Value(tiles[size_t(plane.RowStart(row) + column)]);
+    j.End(']');
+  }
+  j.End(']');
+  j.Field("objectCount", int64_t(plane.ObjectCount()));
+  j.Key("objects");
+  j.Begin('[');
+  for (const auto& object : plane.Objects()) DumpObject(j, *object);
+  j.End(']');
+  j.End('}');
+}
+
+void DumpAttribute(JsonWriter& j, int32_t index, const CTileAttrib* record) {
+  if (!record) {
+    j.Null();
+    return;
+  }
+  j.Begin('{');
+  j.Field("index", index);
+  j.Field("kind", std::string(KindName(record->Kind())));
+  j.Field("width", record->m_tileWidth);
+  j.Field("height", record->m_tileHeight);
+  if (const auto* single = dynamic_cast<const CSingleAttrib*>(record)) {
+    j.Field("attribute", single->m_attrib);
+  } else if (const auto* dbl = dynamic_cast<const CDoubleAttrib*>(record)) {
+    j.Field("outside", dbl->m_outside);
+    j.Field("inside", dbl->m_inside);
+    j.Field("left", dbl->m_left);
+    j.Field("top", dbl->m_top);
+    j.Field("right", dbl->m_right);
+    j.Field("bottom", dbl->m_bottom);
+  } else if (const auto* mask = dynamic_cast<const CMaskAttrib*>(record)) {
+    j.Key("pixels");
+    j.Begin('[');
+    for (int32_t y = 0; y < mask->m_tileHeight; ++y) {
+      j.Begin('[');
+      for (int32_t x = 0; x < mask->m_tileWidth; ++x) j.Value(mask->AttributeAt(x, y));
+      j.End(']');
+    }
+    j.End(']');
+  }
+  j.End('}');
+}
+
+int RunDump(const std::vector<std::string>& args) {
+  if (args.size() != 1) return UsageError("dump");
+  LoadedWorld w;
+  std::string reason;
+  if (!LoadWorld(args[0], w, reason)) return Fail(reason);
+  const WorldProperties& p = w.host.m_properties;
+  JsonWriter j;
+  j.Begin('{');
+  j.Key("file");
+  j.Begin('{');
+  j.Field("size", int64_t(w.bytes.size()));
+  j.Field("headerSize", StoredU32(w.bytes, 0));
+  j.Field("storedObjectPlane", int32_t(StoredU32(w.bytes, kObjectPlaneIndex)));
+  j.Field("planeCount", StoredU32(w.bytes, kPlaneCount));
+  j.Field("firstPlaneOffset", StoredU32(w.bytes, kFirstPlaneOffset));
+  j.Field("attributeOffset", StoredU32(w.bytes, kAttribOffset));
+  j.Field("uncompressedLength", StoredU32(w.bytes, kUncompressedLength));
+  j.Field("checksum", int32_t(StoredU32(w.bytes, kChecksum)));
+  j.End('}');
+  j.Key("header");
+  j.Begin('{');
+  j.Field("name", p.name);
+  j.Field("author", p.author);
+  j.Field("date", p.date);
+  j.Field("archivePath", p.archivePath);
+  j.Field("imageDir", p.imageDir);
+  j.Field("palette", p.palette);
+  j.Field("startX", p.startX);
+  j.Field("startY", p.startY);
+  j.Field("flags", p.flags);
+  j.Key("useZ");
+  j.Bool(p.flags & kWorldFlagUseZ);
+  j.Key("compressed");
+  j.Bool(p.flags & kWorldFlagCompressed);
+  j.Field("gamePath", p.gamePath);
+  j.Key("imageSets");
+  j.Begin('[');
+  for (const std::string& s : p.imageSets) j.Value(s);
+  j.End(']');
+  j.Key("prefixes");
+  j.Begin('[');
+  for (const std::string& s : p.prefixes) j.Value(s);
+  j.End(']');
+  j.End('}');
+  j.Field("objectPlane", w.world.ObjectPlaneIndex());
+  j.Key("planes");
+  j.Begin('[');
+  for (int32_t i = 0; i < w.world.PlaneCount(); ++i) DumpPlane(j, i, *w.world.Plane(i));
+  j.End(']');
+  j.Key("tileAttributes");
+  j.Begin('[');
+  for (int32_t i = 0; i < w.world.AttributeCount(); ++i) DumpAttribute(j, i, w.world.Attribute(i));
+  j.End(']');
+  j.End('}');
+  j.Text() += '\n';
+  if (std::fwrite(j.Text().data(), 1, j.Text().size(), stdout) != j.Text().size() || std::fflush(stdout) != 0) {
+    return Fail("cannot write the dump to standard output");
+  }
+  return kExitOk;
+}
+
+// ---- resave
+
+int RunResave(const std::vector<std::string>& args) {
+  std::vector<std::string> paths;
+  int compress = -1;  // -1: keep the world's own flag
+  for (const std::string& arg : args) {
+    if (arg == "--compress" || arg == "--no-compress") {
+      const int wanted = arg == "--compress" ? 1 : 0;
+      if (compress != -1 && compress != wanted) return UsageError("resave");
+      compress = wanted;
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      return UsageError("resave");
+    } else {
+      paths.push_back(arg);
+    }
+  }
+  if (paths.size() != 2) return UsageError("resave");
+  LoadedWorld w;
+  std::string reason;
+  if (!LoadWorld(paths[0], w, reason)) return Fail(reason);
+  int32_t& flags = w.host.m_properties.flags;
+  if (compress == 1) flags |= kWorldFlagCompressed;
+  if (compress == 0) flags &= ~kWorldFlagCompressed;
+  if (!w.world.Save(w.host, paths[1], &reason)) return Fail(reason);
+  return kExitOk;
+}
+
+}  // namespace
+
+VYR_REGISTER_SUBCOMMAND(info, "info", "info WORLD", RunInfo);
+VYR_REGISTER_SUBCOMMAND(dump, "dump", "dump WORLD", RunDump);
+VYR_REGISTER_SUBCOMMAND(resave, "resave", "resave IN OUT [--compress | --no-compress]", RunResave);
+
+}  // namespace vyr::cli

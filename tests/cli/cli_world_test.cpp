@@ -1,0 +1,294 @@
+// vyrworld-tool info, dump and resave, run as a program: outputs, exit statuses and resave identity.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/file_io.h"
+#include "world/double_attrib.h"
+#include "world/mask_attrib.h"
+#include "world/single_attrib.h"
+#include "world/standalone_world_host.h"
+#include "world/world.h"
+#include "world/world_file.h"
+
+namespace vyr {
+namespace {
+
+struct ToolRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+class CliWorldTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    m_dir = testing::TempDir() + "vyr_cli_world_" + std::to_string(::getpid());
+    std::filesystem::create_directories(m_dir);
+  }
+  void TearDown() override { std::filesystem::remove_all(m_dir); }
+
+  std::string Path(const std::string& name) const { return m_dir + "/" + name; }
+
+  ToolRun Tool(const std::string& arguments) const {
+    const std::string out = Path("stdout.txt");
+    const std::string err = Path("stderr.txt");
+    const std::string command = std::string("'") + VYR_TOOL_PATH + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
+    ToolRun run;
+    const int raw = std::system(command.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = ReadText(out);
+    run.err = ReadText(err);
+    return run;
+  }
+
+  static std::string ReadText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+  }
+
+  static std::vector<uint8_t> ReadBytes(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    std::string error;
+    EXPECT_TRUE(ReadWholeFile(path, bytes, error)) << error;
+    return bytes;
+  }
+
+  // A world with bytes that need escaping, names of sets that are not loaded, objects
+  // and every attribute kind, saved under `name` with the given date.
+  std::string WriteWorld(const std::string& name, bool compressed, const std::string& date = "January 2, 1999") {
+    CWorld world;
+    world.SetViewRect(CRect{0, 0, 639, 479});
+    CPlane* back = world.AddPlane("Sky", 2, 2, 64, 64);
+    CPlane* action = world.AddPlane("Action \"main\"\n\xE9", 3, 2, 32, 32);
+    back->AddImageSet(nullptr, 0, "SKY");
+    action->AddImageSet(nullptr, 0, "TILES");
+    action->AddImageSet(nullptr, 1, "NOT_LOADED");
+    action->Tiles()[4] = MakeTile(1, 3);
+    action->Tiles()[5] = int32_t(0xEEEEEEEEu);
+    action->m_flags = kPlaneFlagObjects;
+    world.SetObjectPlane(1);
+    CGameObject* o = action->NewObject(1);
+    o->m_id = 77;
+    o->m_logic = "Player";
+    o->m_name = "caf\xE9\\";
+    o->m_minY = -5;
+    o->m_hitMask = -1;
+    o->m_userValues[7] = 8;
+    auto dbl = std::make_unique<CDoubleAttrib>();
+    dbl->SetSize(32, 32);
+    dbl->m_right = 15;
+    auto mask = std::make_unique<CMaskAttrib>();
+    mask->SetSize(2, 3);
+    mask->SetPixel(1, 2, 4);
+    world.SetAttribute(0, std::make_unique<CSingleAttrib>(32, 32, 2));
+    world.SetAttribute(1, std::move(dbl));
+    world.SetAttribute(3, std::move(mask));
+    StandaloneWorldHost host;
+    host.m_properties.name = "Test level";
+    host.m_properties.author = "tab\there";
+    host.m_properties.flags = compressed ? kWorldFlagCompressed | kWorldFlagUseZ : kWorldFlagUseZ;
+    host.m_properties.imageSets[0] = "OBJ";
+    const std::string path = Path(name);
+    std::string reason;
+    EXPECT_EQ(SaveWorldFile(world, host, path, date, &reason), 1) << reason;
+    return path;
+  }
+
+  std::string m_dir;
+};
+
+// A strict JSON syntax check: the whole text is one value, every string is printable ASCII.
+class JsonChecker {
+ public:
+  explicit JsonChecker(const std::string& text) : m_text(text) {}
+  bool Valid() {
+    SkipSpace();
+    if (!ParseValue()) return false;
+    SkipSpace();
+    return m_at == m_text.size();
+  }
+
+ private:
+  bool ParseValue() {
+    SkipSpace();
+    if (m_at >= m_text.size()) return false;
+    const char c = m_text[m_at];
+    if (c == '{') return ParseContainer('}', true);
+    if (c == '[') return ParseContainer(']', false);
+    if (c == '"') return ParseString();
+    for (const char* word : {"true", "false", "null"}) {
+      if (m_text.compare(m_at, std::strlen(word), word) == 0) {
+        m_at += std::strlen(word);
+        return true;
+      }
+    }
+    return ParseNumber();
+  }
+  bool ParseContainer(char close, bool object) {
+    ++m_at;
+    SkipSpace();
+    if (m_at < m_text.size() && m_text[m_at] == close) return ++m_at, true;
+    while (true) {
+      SkipSpace();
+      if (object) {
+        if (!ParseString()) return false;
+        SkipSpace();
+        if (m_at >= m_text.size() || m_text[m_at++] != ':') return false;
+      }
+      if (!ParseValue()) return false;
+      SkipSpace();
+      if (m_at >= m_text.size()) return false;
+      const char c = m_text[m_at++];
+      if (c == close) return true;
+      if (c != ',') return false;
+    }
+  }
+  bool ParseString() {
+    if (m_at >= m_text.size() || m_text[m_at] != '"') return false;
+    ++m_at;
+    while (m_at < m_text.size()) {
+      const unsigned char c = static_cast<unsigned char>(m_text[m_at++]);
+      if (c == '"') return true;
+      if (c < 0x20 || c >= 0x7F) return false;
+      if (c == '\\') {
+        if (m_at >= m_text.size()) return false;
+        const char e = m_text[m_at++];
+        if (e == 'u') {
+          if (m_at + 4 > m_text.size()) return false;
+          for (int i = 0; i < 4; ++i) {
+            if (!std::isxdigit(static_cast<unsigned char>(m_text[m_at++]))) return false;
+          }
+        } else if (std::string("\"\\/bfnrt").find(e) == std::string::npos) {
+          return false;
+        }
+      }
+    }
+    return false;
+  }
+  bool ParseNumber() {
+    const size_t start = m_at;
+    if (m_at < m_text.size() && m_text[m_at] == '-') ++m_at;
+    while (m_at < m_text.size() && std::isdigit(static_cast<unsigned char>(m_text[m_at]))) ++m_at;
+    return m_at > start && std::isdigit(static_cast<unsigned char>(m_text[m_at - 1]));
+  }
+  void SkipSpace() {
+    while (m_at < m_text.size() && std::isspace(static_cast<unsigned char>(m_text[m_at]))) ++m_at;
+  }
+
+  const std::string& m_text;
+  size_t m_at = 0;
+};
+
+TEST_F(CliWorldTest, InfoSummarisesTheWorld) {
+  const ToolRun run = Tool("info '" + WriteWorld("a.vwd", true) + "'");
+  ASSERT_EQ(run.status, 0) << run.err;
+  for (const char* part : {"Name: Test level", "Date: January 2, 1999", "Compressed: yes", "Planes: 2, object plane 1",
+                           "\"Sky\": 2 x 2 tiles of 64 x 64 pixels", "3 x 2 tiles of 32 x 32 pixels",
+                           "(objects), 2 image sets, 1 objects", "Objects: 1",
+                           "Tile attributes: 4 (2 single, 1 double, 1 mask)"}) {
+    EXPECT_NE(run.out.find(part), std::string::npos) << part << "\n" << run.out;
+  }
+  EXPECT_TRUE(run.err.empty());
+}
+
+TEST_F(CliWorldTest, DumpIsValidJsonWithEveryPart) {
+  const ToolRun run = Tool("dump '" + WriteWorld("d.vwd", false) + "'");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(JsonChecker(run.out).Valid()) << run.out;
+  for (const char* part : {
+           R"("name":"Test level")", R"("author":"tab\u0009here")", R"("date":"January 2, 1999")",
+           R"("name":"Action \"main\"\u000a\u00e9")", R"("imageSets":["TILES","NOT_LOADED"])",
+           R"("tiles":[[-1,-1,-1],[-1,65539,-286331154]])", R"("name":"caf\u00e9\\")", R"("logic":"Player")",
+           R"("minX":0,"minY":-5)", R"("hitMask":-1)", R"("userValues":[0,0,0,0,0,0,0,8])",
+           R"("kind":"single","width":32,"height":32,"attribute":2)",
+           R"("kind":"double","width":32,"height":32,"outside":0,"inside":1,"left":0,"top":0,"right":15,"bottom":0)",
+           R"({"index":2,"kind":"single","width":32,"height":32,"attribute":0})",
+           R"("kind":"mask","width":2,"height":3,"pixels":[[0,0],[0,0],[0,4]])", R"("objectPlane":1)",
+           R"("storedObjectPlane":1)", R"("useZ":true,"compressed":false)"}) {
+    EXPECT_NE(run.out.find(part), std::string::npos) << part;
+  }
+}
+
+TEST_F(CliWorldTest, ResaveIsByteIdenticalApartFromTheDate) {
+  for (bool compressed : {false, true}) {
+    SCOPED_TRACE(compressed ? "compressed" : "uncompressed");
+    const std::string in = WriteWorld(compressed ? "c.vwd" : "u.vwd", compressed);
+    const std::string out = Path("resaved.vwd");
+    const ToolRun run = Tool("resave '" + in + "' '" + out + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<uint8_t> before = ReadBytes(in);
+    std::vector<uint8_t> after = ReadBytes(out);
+    ASSERT_EQ(before.size(), after.size());
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&after[world_file::kDate])), CurrentSaveDate());
+    std::fill(before.begin() + world_file::kDate, before.begin() + world_file::kDate + 64, 0);
+    std::fill(after.begin() + world_file::kDate, after.begin() + world_file::kDate + 64, 0);
+    EXPECT_EQ(before, after);
+  }
+}
+
+TEST_F(CliWorldTest, ResaveSwitchesCompression) {
+  const std::string date = CurrentSaveDate();
+  const std::string plain = WriteWorld("plain.vwd", false, date);
+  const std::string packed = WriteWorld("packed.vwd", true, date);
+  ASSERT_EQ(Tool("resave '" + plain + "' '" + Path("to_packed.vwd") + "' --compress").status, 0);
+  ASSERT_EQ(Tool("resave --no-compress '" + packed + "' '" + Path("to_plain.vwd") + "'").status, 0);
+  // Same day, so the dates agree too (unless the test runs across midnight).
+  if (CurrentSaveDate() == date) {
+    EXPECT_EQ(ReadBytes(Path("to_packed.vwd")), ReadBytes(packed));
+    EXPECT_EQ(ReadBytes(Path("to_plain.vwd")), ReadBytes(plain));
+  }
+  EXPECT_NE(ReadBytes(Path("to_packed.vwd")).size(), ReadBytes(plain).size());
+}
+
+TEST_F(CliWorldTest, ExitStatuses) {
+  const std::string world = WriteWorld("w.vwd", false);
+  std::vector<uint8_t> broken = ReadBytes(world);
+  StoreU32(broken.data(), 1525);
+  {
+    std::ofstream file(Path("broken.vwd"), std::ios::binary);
+    file.write(reinterpret_cast<const char*>(broken.data()), std::streamsize(broken.size()));
+  }
+  struct Row {
+    std::string arguments;
+    int status;
+    const char* errPart;
+  } rows[] = {
+      {"info", 2, "usage: vyrworld-tool info WORLD"},
+      {"info a b", 2, "usage"},
+      {"dump", 2, "usage: vyrworld-tool dump WORLD"},
+      {"resave '" + world + "'", 2, "usage: vyrworld-tool resave IN OUT"},
+      {"resave '" + world + "' x --compress --no-compress", 2, "usage"},
+      {"resave '" + world + "' x --fast", 2, "usage"},
+      {"info '" + Path("absent.vwd") + "'", 1, "absent.vwd"},
+      {"dump '" + m_dir + "'", 1, "folder"},
+      {"info '" + Path("broken.vwd") + "'", 1, "header size 1525"},
+      {"dump '" + Path("broken.vwd") + "'", 1, "not a readable world"},
+      {"resave '" + Path("broken.vwd") + "' '" + Path("out.vwd") + "'", 1, "header size"},
+      {"resave '" + world + "' '" + Path("no/dir/out.vwd") + "'", 1, "out.vwd"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.arguments);
+    const ToolRun run = Tool(row.arguments);
+    EXPECT_EQ(run.status, row.status);
+    EXPECT_NE(run.err.find(row.errPart), std::string::npos) << run.err;
+    if (row.status == 1) {
+      EXPECT_EQ(run.err.rfind("vyrworld-tool: ", 0), 0u) << run.err;
+      EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+      EXPECT_TRUE(run.out.empty());
+    }
+  }
+  EXPECT_FALSE(std::filesystem::exists(Path("out.vwd")));
+}
+
+}  // namespace
+}  // namespace vyr
