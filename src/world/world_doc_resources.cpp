@@ -6,8 +6,8 @@
 #include <system_error>
 
 #include "platform/interaction_port.h"
-#include "res/messages.h"
 #include "platform/profile.h"
+#include "res/messages.h"
 #include "resources/image_set.h"
 #include "resources/palette.h"
 #include "resources/rez_freshen.h"
@@ -186,21 +186,25 @@ int CWorldDoc::ResolveNewWorldResources() {
   return 1;
 }
 
+namespace {
+
+// Adding mode: each set that received images is offered to the object dialogs.
+void OfferToObjectDialogs(const std::string& name) { KnownNameLists::ImageSets().Add(name); }
+
+}  // namespace
+
 int CWorldDoc::AddImageSets(CRezDir& directory, const std::string& prefix) {
   if (!m_imageSets || !m_palette) return 0;
   m_imageSets->SetLoadContext(ImageLoadContext{m_palette.get(), m_paletteFromImages});
-  return m_imageSets->LoadImageSets(directory, prefix, "_",
-                                    [](const std::string& name) { KnownNameLists::ImageSets().Add(name); });
+  return m_imageSets->LoadImageSets(directory, prefix, "_", OfferToObjectDialogs);
 }
 
 void CWorldDoc::LoadObjectImageSets() {
-  if (!m_archive || !m_archive->IsOpen()) return;
+  if (!m_archive || !m_archive->IsOpen() || !m_archive->GetRootDir() || !m_imageSets || !m_palette) return;
   WaitCursor wait(m_interaction);
-  for (size_t i = 0; i < m_properties.imageSets.size(); ++i) {
-    if (m_properties.imageSets[i].empty()) continue;
-    if (CRezDir* directory = m_archive->FindDir(m_properties.imageSets[i]))
-      AddImageSets(*directory, m_properties.prefixes[i]);
-  }
+  m_imageSets->SetLoadContext(ImageLoadContext{m_palette.get(), m_paletteFromImages});
+  m_imageSets->LoadObjectImageSets(*m_archive->GetRootDir(), m_properties.imageSets, m_properties.prefixes,
+                                   OfferToObjectDialogs);
 }
 
 void CWorldDoc::RefreshArchive() {

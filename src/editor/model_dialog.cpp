@@ -1,0 +1,94 @@
+// Binding of Qt dialogs to dialog models.
+#include "editor/model_dialog.h"
+
+#include <QBoxLayout>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+#include "editor/add_image_sets_dlg.h"
+#include "editor/new_world_dlg.h"
+#include "editor/world_info_dlg.h"
+
+namespace vyr {
+
+CModelDlg::CModelDlg(CDialogModel& model, IInteractionPort& port, QWidget* parent)
+    : QDialog(parent), m_model(model), m_port(port) {}
+
+DialogResult CModelDlg::Run() {
+  m_model.OnInitDialog();
+  Load();
+  if (exec() == QDialog::Accepted) return DialogResult::Ok;
+  m_model.OnCancel();
+  return DialogResult::Cancel;
+}
+
+QWidget* CModelDlg::Control(int id) const {
+  auto found = m_controls.find(id);
+  return found == m_controls.end() ? nullptr : found->second;
+}
+
+void CModelDlg::Bind(int id, QWidget* control) {
+  control->setObjectName(QStringLiteral("control%1").arg(id));
+  m_controls[id] = control;
+}
+
+void CModelDlg::AddButtons(QBoxLayout* layout) {
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->addButton(Text("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+  buttons->addButton(Text("Anuluj"), QDialogButtonBox::RejectRole);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(buttons);
+}
+
+void CModelDlg::accept() {
+  Store();
+  if (m_model.OnOK(m_port)) {
+    QDialog::accept();
+    return;
+  }
+  if (QWidget* control = Control(m_model.FocusControl())) {
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
+  }
+}
+
+namespace {
+
+// Re-sends a key press that types lower-case letters as the same key typing capitals.
+class UppercaseFilter : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* target, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    const QString text = key->text();
+    const QString upper = text.toUpper();
+    if (text == upper || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) return false;
+    QKeyEvent capital(QEvent::KeyPress, key->key(), key->modifiers(), upper, key->isAutoRepeat(), key->count());
+    QCoreApplication::sendEvent(target, &capital);
+    return true;
+  }
+};
+
+}  // namespace
+
+void UppercaseTyping(QLineEdit* edit) { edit->installEventFilter(new UppercaseFilter(edit)); }
+
+void SignedDigitsOnly(QLineEdit* edit) {
+  edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*")), edit));
+}
+
+void RegisterDocumentDialogs() {
+  CNewWorldDlg::Register();
+  CWorldInfoDlg::Register();
+  CAddImageSetsDlg::Register();
+}
+
+}  // namespace vyr

@@ -1,0 +1,143 @@
+// The "Informacje Świata" dialog's controls and their binding to the model.
+#include "editor/world_info_dlg.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "editor/qt_interaction_port.h"
+
+namespace vyr {
+
+namespace {
+
+constexpr int kName = 1000, kAuthor = 1001, kCreated = 1008, kArchive = 1003, kImages = 1004, kPalette = 1006,
+              kStartX = 1005, kStartY = 1002, kUseZ = 1029, kCompressed = 1157, kGame = 1009, kPlanes = 1007,
+              kObjects = 1010;
+constexpr int kImageSet[4] = {1133, 1135, 1137, 1139};
+constexpr int kPrefix[4] = {1134, 1136, 1138, 1140};
+
+}  // namespace
+
+CWorldInfoDlg::CWorldInfoDlg(CWorldInfoDialog& model, IInteractionPort& port, QWidget* parent)
+    : CModelDlg(model, port, parent), m_model(model) {
+  setWindowTitle(Text("Informacje Świata"));
+  auto edit = [this](int id, bool upper = false, bool readOnly = false) {
+    auto* line = new QLineEdit(this);
+    Bind(id, line);
+    if (upper) UppercaseTyping(line);
+    line->setReadOnly(readOnly);
+    return line;
+  };
+  auto group = [this](const char* title) {
+    auto* box = new QGroupBox(Text(title), this);
+    return std::make_pair(box, new QFormLayout(box));
+  };
+
+  auto [info, infoForm] = group("Informacje");
+  infoForm->addRow(Text("Nazwa:"), edit(kName));
+  infoForm->addRow(Text("Autor:"), edit(kAuthor));
+  infoForm->addRow(Text("Powstał:"), edit(kCreated, false, true));
+
+  // Archive and game are files of this computer, whose names may need lower case.
+  auto [files, filesForm] = group("Pliki");
+  filesForm->addRow(Text("Plik 'Rez':"), edit(kArchive));
+  filesForm->addRow(Text("Obrazy:"), edit(kImages, true));
+  filesForm->addRow(Text("Palety:"), edit(kPalette, true));
+
+  auto [positions, positionsForm] = group("Pozycje");
+  QLineEdit* startX = edit(kStartX);
+  QLineEdit* startY = edit(kStartY);
+  SignedDigitsOnly(startX);
+  SignedDigitsOnly(startY);
+  positionsForm->addRow(Text("Start X:"), startX);
+  positionsForm->addRow(Text("Start Y:"), startY);
+
+  auto [flags, flagsForm] = group("Flagi");
+  auto* useZ = new QCheckBox(Text("Użyj Z"), this);
+  auto* compressed = new QCheckBox(Text("Kompresja"), this);
+  Bind(kUseZ, useZ);
+  Bind(kCompressed, compressed);
+  flagsForm->addRow(useZ);
+  flagsForm->addRow(compressed);
+
+  auto* sets = new QGroupBox(Text("ImageSety"), this);
+  auto* setsGrid = new QGridLayout(sets);
+  for (int i = 0; i < 4; ++i) {
+    const QString n = QString::number(i + 1);
+    setsGrid->addWidget(new QLabel(QStringLiteral("ImageSet %1:").arg(n), sets), i, 0);
+    setsGrid->addWidget(edit(kImageSet[i], true), i, 1);
+    setsGrid->addWidget(new QLabel(QStringLiteral("Prefiks %1:").arg(n), sets), i, 2);
+    setsGrid->addWidget(edit(kPrefix[i], true), i, 3);
+  }
+
+  auto [other, otherForm] = group("Inne");
+  otherForm->addRow(Text("Gra:"), edit(kGame));
+  otherForm->addRow(Text("Ilość Planów:"), edit(kPlanes, false, true));
+  otherForm->addRow(Text("Ilość Objektów:"), edit(kObjects, false, true));
+
+  auto* grid = new QGridLayout;
+  grid->addWidget(info, 0, 0);
+  grid->addWidget(files, 0, 1);
+  grid->addWidget(positions, 1, 0);
+  grid->addWidget(flags, 1, 1);
+  grid->addWidget(sets, 2, 0, 1, 2);
+  grid->addWidget(other, 3, 0, 1, 2);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  AddButtons(layout);
+}
+
+QLineEdit* CWorldInfoDlg::Edit(int id) const { return static_cast<QLineEdit*>(Control(id)); }
+QCheckBox* CWorldInfoDlg::Check(int id) const { return static_cast<QCheckBox*>(Control(id)); }
+
+void CWorldInfoDlg::Load() {
+  Edit(kName)->setText(FromBytes(m_model.m_name));
+  Edit(kAuthor)->setText(FromBytes(m_model.m_author));
+  Edit(kCreated)->setText(FromBytes(m_model.m_created));
+  Edit(kArchive)->setText(FromBytes(m_model.m_archivePath));
+  Edit(kImages)->setText(FromBytes(m_model.m_imageDir));
+  Edit(kPalette)->setText(FromBytes(m_model.m_palette));
+  Edit(kStartX)->setText(FromBytes(m_model.m_startX));
+  Edit(kStartY)->setText(FromBytes(m_model.m_startY));
+  Check(kUseZ)->setChecked(m_model.m_useZ);
+  Check(kCompressed)->setChecked(m_model.m_compressed);
+  for (int i = 0; i < 4; ++i) {
+    Edit(kImageSet[i])->setText(FromBytes(m_model.m_imageSets[size_t(i)]));
+    Edit(kPrefix[i])->setText(FromBytes(m_model.m_prefixes[size_t(i)]));
+  }
+  Edit(kGame)->setText(FromBytes(m_model.m_gamePath));
+  Edit(kPlanes)->setText(FromBytes(m_model.m_planeCount));
+  Edit(kObjects)->setText(FromBytes(m_model.m_objectCount));
+}
+
+void CWorldInfoDlg::Store() {
+  m_model.m_name = ToBytes(Edit(kName)->text());
+  m_model.m_author = ToBytes(Edit(kAuthor)->text());
+  m_model.m_archivePath = ToBytes(Edit(kArchive)->text());
+  m_model.m_imageDir = ToBytes(Edit(kImages)->text());
+  m_model.m_palette = ToBytes(Edit(kPalette)->text());
+  m_model.m_startX = ToBytes(Edit(kStartX)->text());
+  m_model.m_startY = ToBytes(Edit(kStartY)->text());
+  m_model.m_useZ = Check(kUseZ)->isChecked();
+  m_model.m_compressed = Check(kCompressed)->isChecked();
+  for (int i = 0; i < 4; ++i) {
+    m_model.m_imageSets[size_t(i)] = ToBytes(Edit(kImageSet[i])->text());
+    m_model.m_prefixes[size_t(i)] = ToBytes(Edit(kPrefix[i])->text());
+  }
+  m_model.m_gamePath = ToBytes(Edit(kGame)->text());
+}
+
+void CWorldInfoDlg::Register() {
+  QtInteractionPort::RegisterDialog(CWorldInfoDialog::kTemplateId,
+                                    [](CDialogModel& model, IInteractionPort& port, QWidget* parent) {
+                                      CWorldInfoDlg dialog(static_cast<CWorldInfoDialog&>(model), port, parent);
+                                      return dialog.Run();
+                                    });
+}
+
+}  // namespace vyr

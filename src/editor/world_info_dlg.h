@@ -1,0 +1,30 @@
+// CWorldInfoDlg: the Qt face of the "Informacje Świata" dialog (template 132).
+#pragma once
+
+#include "commands/world_info_dialog.h"
+#include "editor/model_dialog.h"
+
+class QCheckBox;
+class QLineEdit;
+
+namespace vyr {
+
+class CWorldInfoDlg : public CModelDlg {
+ public:
+  CWorldInfoDlg(CWorldInfoDialog& model, IInteractionPort& port, QWidget* parent);
+
+  // Makes the interaction port build this dialog for template 132.
+  static void Register();
+
+ protected:
+  void Load() override;
+  void Store() override;
+
+ private:
+  QLineEdit* Edit(int id) const;
+  QCheckBox* Check(int id) const;
+
+  CWorldInfoDialog& m_model;
+};
+
+}  // namespace vyr

@@ -1,0 +1,123 @@
+// The Qt faces of the document's dialogs, offscreen: fields in and out, capitals typed into
+// archive-path fields, a refused OK that keeps the dialog open, the archive tree.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "commands/document_commands.h"
+#include "editor/add_image_sets_dlg.h"
+#include "editor/new_world_dlg.h"
+#include "editor/world_info_dlg.h"
+#include "resources/image_set.h"
+#include "world/document_fixture.h"
+
+namespace vyr {
+namespace {
+
+void EnsureApplication() {
+  if (QApplication::instance()) return;
+  static int argc = 1;
+  static char name[] = "test_editor";
+  static char* argv[] = {name, nullptr};
+  static QApplication app(argc, argv);
+}
+
+QLineEdit* Edit(QDialog& dialog, int id) {
+  return dialog.findChild<QLineEdit*>(QStringLiteral("control%1").arg(id));
+}
+
+struct DialogFixture : ::testing::Test {
+  void SetUp() override {
+    EnsureApplication();
+    test::WriteArchive(folder / "data.rez", test::StandardArchive());
+    test::WriteWorld(folder / "w.vwd", test::StandardProperties(folder / "data.rez"),
+                     {{"Ground", 1, {"TILES"}, 4, 3, 16, 2}});
+    RegisterDocumentCommands(rig.doc);
+    ASSERT_TRUE(rig.doc.OnOpenDocument(folder / "w.vwd"));
+  }
+  test::TempFolder folder;
+  test::DocumentRig rig;
+};
+
+TEST_F(DialogFixture, WorldInformationShowsAndStoresTheHeader) {
+  CWorldInfoDialog model(rig.doc);
+  CWorldInfoDlg dialog(model, rig.user, nullptr);
+  bool checked = false;
+  QTimer::singleShot(0, [&] {
+    EXPECT_EQ(Edit(dialog, 1000)->text(), QStringLiteral("Test World"));
+    EXPECT_EQ(Edit(dialog, 1002)->text(), QStringLiteral("-8"));
+    EXPECT_EQ(Edit(dialog, 1007)->text(), QStringLiteral("1"));
+    EXPECT_EQ(Edit(dialog, 1010)->text(), QStringLiteral("2"));
+    EXPECT_TRUE(Edit(dialog, 1008)->isReadOnly());
+    EXPECT_EQ(Edit(dialog, 1136)->text(), QStringLiteral("GEM"));
+
+    Edit(dialog, 1004)->clear();
+    QTest::keyClicks(Edit(dialog, 1004), QStringLiteral("pics/tiles"));
+    EXPECT_EQ(Edit(dialog, 1004)->text(), QStringLiteral("PICS/TILES"));
+    Edit(dialog, 1005)->clear();
+    QTest::keyClicks(Edit(dialog, 1005), QStringLiteral("-1x2"));
+    EXPECT_EQ(Edit(dialog, 1005)->text(), QStringLiteral("-12")) << "digits only";
+    Edit(dialog, 1000)->setText(QString::fromLatin1("Caf\xe9"));
+    dialog.findChild<QCheckBox*>(QStringLiteral("control1157"))->setChecked(true);
+    checked = true;
+    dialog.accept();
+  });
+  EXPECT_EQ(dialog.Run(), DialogResult::Ok);
+  ASSERT_TRUE(checked);
+  const WorldProperties& p = rig.doc.Properties();
+  EXPECT_EQ(p.imageDir, "PICS/TILES");
+  EXPECT_EQ(p.startX, -12);
+  EXPECT_EQ(p.name, "Caf\xe9") << "bytes survive as Latin-1";
+  EXPECT_EQ(p.flags, kWorldFlagCompressed);
+  EXPECT_EQ(p.archivePath, folder / "data.rez") << "untouched fields keep their text and case";
+}
+
+TEST_F(DialogFixture, NewWorldStaysOpenOnTheArchiveFieldUntilTheArchiveOpens) {
+  CNewWorldDialog model(rig.doc);
+  CNewWorldDlg dialog(model, rig.user, nullptr);
+  bool stayed = false;
+  QTimer::singleShot(0, [&] {
+    EXPECT_TRUE(Edit(dialog, 1003)->text().isEmpty());
+    Edit(dialog, 1000)->setText(QStringLiteral("Fresh"));
+    Edit(dialog, 1003)->setText(QString::fromStdString(folder / "missing.rez"));
+    dialog.accept();
+    stayed = dialog.isVisible();
+    EXPECT_EQ(dialog.focusWidget(), Edit(dialog, 1003));
+    Edit(dialog, 1003)->setText(QString::fromStdString(folder / "data.rez"));
+    dialog.accept();
+  });
+  EXPECT_EQ(dialog.Run(), DialogResult::Ok);
+  EXPECT_TRUE(stayed);
+  EXPECT_EQ(rig.user.Log().back(), "message: Ten plik jest uszkodzony.");
+  EXPECT_EQ(rig.doc.Properties().name, "Fresh");
+  EXPECT_EQ(rig.doc.Properties().archivePath, folder / "data.rez");
+}
+
+TEST_F(DialogFixture, AddImageSetsShowsTheArchiveTreeAndLoadsTheChosenDirectory) {
+  CAddImageSetsDialog model(rig.doc);
+  CAddImageSetsDlg dialog(model, rig.user, nullptr);
+  QTimer::singleShot(0, [&] {
+    QTreeWidget* tree = dialog.Tree();
+    ASSERT_EQ(tree->topLevelItemCount(), 1);
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    EXPECT_EQ(root->text(0), QStringLiteral("ROOT"));
+    EXPECT_TRUE(root->isExpanded());
+    const QList<QTreeWidgetItem*> found = tree->findItems(QStringLiteral("GEM"), Qt::MatchRecursive);
+    ASSERT_EQ(found.size(), 1);
+    EXPECT_EQ(found[0]->parent()->text(0), QStringLiteral("OBJECTS"));
+    tree->setCurrentItem(found[0]);
+    Edit(dialog, CAddImageSetsDlg::kPrefixControl)->setText(QStringLiteral("JEWEL"));
+    dialog.accept();
+  });
+  EXPECT_EQ(dialog.Run(), DialogResult::Ok);
+  EXPECT_EQ(model.m_loadedSets, 2);
+  EXPECT_NE(rig.doc.ImageSets()->Find("JEWEL_BIG"), nullptr);
+}
+
+}  // namespace
+}  // namespace vyr
