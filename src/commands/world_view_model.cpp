@@ -6,6 +6,12 @@
 
 #include "platform/profile.h"
 #include "resources/dib.h"
+#include "resources/image_set.h"
+#include "resources/palette.h"
+#include "world/game_object.h"
+#include "world/plane.h"
+#include "world/world.h"
+#include "world/world_doc.h"
 
 namespace vyr {
 
@@ -61,6 +67,45 @@ int32_t ClampIndex(int32_t value, int32_t count) {
 }
 
 }  // namespace
+
+bool WorldDocViewSource::WorldLoaded() const { return m_document.HasLoadedWorld(); }
+
+std::optional<ViewPlane> WorldDocViewSource::CurrentPlane() const {
+  const CPlane* plane = m_document.CurrentPlane();
+  if (!plane) return std::nullopt;
+  return ViewPlane{plane->Width(),       plane->Height(),      plane->TileWidth(),  plane->TileHeight(),
+                   plane->ColumnShift(), plane->RowShift(),    plane->PixelWidth(), plane->PixelHeight()};
+}
+
+void WorldDocViewSource::SetPlaneOrigin(int32_t x, int32_t y) {
+  CPlane* plane = m_document.CurrentPlane();
+  if (!plane) return;
+  plane->m_viewOriginX = x;
+  plane->m_viewOriginY = y;
+  plane->UpdateVisible();
+}
+
+void WorldDocViewSource::SetAllViewRects(const CRect& screenRect) {
+  if (CWorld* world = m_document.World()) world->SetAllViewRects(screenRect);
+}
+
+const CPalId* WorldDocViewSource::Palette() const {
+  const CPalId* palette = m_document.Palette();
+  return palette && palette->IsCreated() ? palette : nullptr;
+}
+
+void WorldDocViewSource::RenderWorld(int invalidate) { m_document.RenderWorld(invalidate); }
+
+std::optional<ViewObjectBox> WorldDocViewSource::SelectedObject() const {
+  const CGameObject* object = m_document.SelectedObject();
+  if (!object) return std::nullopt;
+  ViewObjectBox box{object->m_x, object->m_y, object->m_imageWidth, object->m_imageHeight, 0, 0};
+  if (object->m_image) {
+    box.offsetX = object->m_image->m_offsetX;
+    box.offsetY = object->m_image->m_offsetY;
+  }
+  return box;
+}
 
 CWorldViewModel::CWorldViewModel(Profile* profile) : m_profile(profile) {
   if (!m_profile) return;

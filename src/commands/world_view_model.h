@@ -14,6 +14,7 @@ namespace vyr {
 
 class CDibG;
 class CPalId;
+class CWorldDoc;
 class Profile;
 
 // The current plane's geometry as the view needs it.
@@ -56,6 +57,22 @@ class IViewDocument {
   virtual void RenderWorld(int invalidate) = 0;
   // The selected object of the current plane (object mode), or nothing.
   virtual std::optional<ViewObjectBox> SelectedObject() const { return std::nullopt; }
+};
+
+// The real document as the view sees it.
+class WorldDocViewSource final : public IViewDocument {
+ public:
+  explicit WorldDocViewSource(CWorldDoc& document) : m_document(document) {}
+  bool WorldLoaded() const override;
+  std::optional<ViewPlane> CurrentPlane() const override;
+  void SetPlaneOrigin(int32_t x, int32_t y) override;
+  void SetAllViewRects(const CRect& screenRect) override;
+  const CPalId* Palette() const override;
+  void RenderWorld(int invalidate) override;
+  std::optional<ViewObjectBox> SelectedObject() const override;
+
+ private:
+  CWorldDoc& m_document;
 };
 
 struct ViewScrollSizes {

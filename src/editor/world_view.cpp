@@ -4,18 +4,21 @@
 #include <QApplication>
 #include <QCursor>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
 #include <QPolygon>
 #include <QResizeEvent>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QTimerEvent>
 #include <algorithm>
+#include <utility>
 
+#include "commands/view_commands.h"
 #include "resources/dib.h"
 #include "resources/palette.h"
+#include "world/world_doc.h"
 
 namespace vyr {
 
@@ -46,6 +49,7 @@ void AddFocusRectDots(const CRect& rect, QPolygon& dots) {
 
 CWorldView::CWorldView(Profile* profile, QWidget* parent) : QAbstractScrollArea(parent), m_model(profile) {
   m_model.SetWindow(this);
+  RegisterViewCommands(Commands(), m_model);
   // The surface covers the whole client area, so Qt need not erase before painting.
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   viewport()->setAutoFillBackground(false);
@@ -54,7 +58,16 @@ CWorldView::CWorldView(Profile* profile, QWidget* parent) : QAbstractScrollArea(
 
 CWorldView::~CWorldView() {
   if (m_blinkTimer) killTimer(m_blinkTimer);
+  if (m_worldDoc && m_worldDoc->ViewPort() == &m_model) m_worldDoc->SetViewPort(nullptr);
+  m_model.SetDocument(nullptr);
   m_model.SetWindow(nullptr);
+}
+
+void CWorldView::AttachDocument(CWorldDoc& document) {
+  m_worldDoc = &document;
+  m_worldDocSource = std::make_unique<WorldDocViewSource>(document);
+  document.SetViewPort(&m_model);
+  SetDocument(m_worldDocSource.get());
 }
 
 void CWorldView::SetDocument(IViewDocument* document) {
@@ -89,10 +102,12 @@ void CWorldView::SetScrollSizes(const ViewScrollSizes& sizes) {
   ApplyScrollRanges();
 }
 
-// The bars run from 0 to total − client: the whole plane, however large, is reachable.
+// The bars run from 0 to total − client: the whole plane, however large, is reachable. Their
+// signals stay on, so that the scroll area shows or hides them; the guard keeps the moves
+// made here from scrolling the view again.
 void CWorldView::ApplyScrollRanges() {
+  const bool wasSyncing = std::exchange(m_syncingBars, true);
   auto apply = [](QScrollBar* bar, int32_t total, int32_t client, int32_t page, int32_t line) {
-    QSignalBlocker block(bar);
     bar->setRange(0, std::max(0, total - client));
     bar->setPageStep(std::max(1, page));
     bar->setSingleStep(std::max(1, line));
@@ -101,27 +116,29 @@ void CWorldView::ApplyScrollRanges() {
         m_scrollSizes.lineWidth);
   apply(verticalScrollBar(), m_scrollSizes.totalHeight, ClientHeight(), m_scrollSizes.pageHeight,
         m_scrollSizes.lineHeight);
+  m_syncingBars = wasSyncing;
 }
 
 void CWorldView::SetScrollPositions(int32_t x, int32_t y) {
-  if (horizontalScrollBar()->value() != x) {
-    QSignalBlocker block(horizontalScrollBar());
-    horizontalScrollBar()->setValue(x);
-  }
-  if (verticalScrollBar()->value() != y) {
-    QSignalBlocker block(verticalScrollBar());
-    verticalScrollBar()->setValue(y);
-  }
+  const bool wasSyncing = std::exchange(m_syncingBars, true);
+  if (horizontalScrollBar()->value() != x) horizontalScrollBar()->setValue(x);
+  if (verticalScrollBar()->value() != y) verticalScrollBar()->setValue(y);
+  m_syncingBars = wasSyncing;
 }
 
 void CWorldView::OverlayChanged(const CRect& area) { viewport()->update(ToQRect(area)); }
 
 void CWorldView::scrollContentsBy(int, int) {
+  if (m_syncingBars) return;
   const int32_t dx = horizontalScrollBar()->value() - m_model.ScrollX();
   const int32_t dy = verticalScrollBar()->value() - m_model.ScrollY();
   // A bar that could not move the view goes back to where the view is.
   if (!m_model.OnScrollBy(dx, dy)) SetScrollPositions(m_model.ScrollX(), m_model.ScrollY());
 }
+
+// Keys move the view only through the accelerator commands, never by the scroll area's own
+// key scrolling; unhandled keys go on to the frame.
+void CWorldView::keyPressEvent(QKeyEvent* event) { event->ignore(); }
 
 void CWorldView::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);

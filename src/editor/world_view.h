@@ -6,16 +6,20 @@
 #include <QPointer>
 #include <QRegion>
 #include <QRgb>
+#include <memory>
 
 #include "commands/world_view_model.h"
+#include "platform/command_table.h"
 
 class QPainter;
 
 namespace vyr {
 
+class CWorldDoc;
 class Profile;
 
-class CWorldView : public QAbstractScrollArea, private IViewWindow {
+// Its command table (the view's slot of the router) holds the view's commands.
+class CWorldView : public QAbstractScrollArea, public CommandTarget, private IViewWindow {
   Q_OBJECT
 
  public:
@@ -30,6 +34,9 @@ class CWorldView : public QAbstractScrollArea, private IViewWindow {
 
   // Attaches the document and runs the first sizing; starts the blink.
   void SetDocument(IViewDocument* document);
+  // The same for the real document, which from now on renders into this view (until the
+  // view is destroyed).
+  void AttachDocument(CWorldDoc& document);
   // The cursor also blinks while this window (the tile picker) is the active one.
   void SetTilePickerWindow(QWidget* picker) { m_picker = picker; }
 
@@ -47,6 +54,7 @@ class CWorldView : public QAbstractScrollArea, private IViewWindow {
   void resizeEvent(QResizeEvent* event) override;
   void timerEvent(QTimerEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // IViewWindow
@@ -64,10 +72,13 @@ class CWorldView : public QAbstractScrollArea, private IViewWindow {
   bool EditorActive() const;
 
   CWorldViewModel m_model;
+  CWorldDoc* m_worldDoc = nullptr;
+  std::unique_ptr<WorldDocViewSource> m_worldDocSource;
   ViewScrollSizes m_scrollSizes;
   QRegion m_pending;
   QPointer<QWidget> m_picker;
   int m_blinkTimer = 0;
+  bool m_syncingBars = false;
   mutable QList<QRgb> m_colours;
 };
 

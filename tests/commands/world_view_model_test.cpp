@@ -6,8 +6,13 @@
 #include <optional>
 #include <vector>
 
+#include "commands/view_commands.h"
 #include "commands/view_model_fakes.h"
+#include "platform/command_ids.h"
 #include "platform/profile.h"
+#include "platform/scripted_interaction.h"
+#include "world/document_fixture.h"
+#include "world/world_doc.h"
 #include "resources/dib.h"
 
 namespace vyr {
@@ -484,6 +489,137 @@ TEST(WorldViewModelTest, TileDialogIsLeftToItsOwnerUntilHandedOver) {
   { CWorldViewModel model(&profile); }
   EXPECT_FALSE(profile.HasKey("Options", "TileDialog"));
   EXPECT_TRUE(profile.HasKey("Options", "Grid"));
+}
+
+}  // namespace
+}  // namespace vyr
+
+namespace vyr {
+namespace {
+
+struct RoutedView {
+  FakeViewDocument document;
+  FakeViewWindow window;
+  CWorldViewModel model;
+  CommandTarget target;
+  CommandRouter router;
+
+  RoutedView() {
+    document.plane = MakeViewPlane(100, 80, 32, 32);
+    model.SetDocument(&document);
+    model.SetWindow(&window);
+    model.InitialUpdate();
+    RegisterViewCommands(target.Commands(), model);
+    router.SetTarget(CommandRouter::Slot::View, &target);
+  }
+};
+
+TEST(ViewCommandsTest, GridNoImagesAndAutoCursorStates) {
+  RoutedView view;
+  CommandState grid = view.router.QueryState(cmd::kGrid);
+  EXPECT_TRUE(grid.enabled);
+  EXPECT_FALSE(grid.checked);
+  EXPECT_TRUE(view.router.Execute(cmd::kGrid));
+  EXPECT_TRUE(view.router.QueryState(cmd::kGrid).checked);
+
+  EXPECT_TRUE(view.router.Execute(cmd::kNoImages));
+  EXPECT_TRUE(view.router.QueryState(cmd::kNoImages).checked);
+  EXPECT_TRUE(view.router.QueryState(cmd::kAutoCursor).checked);
+  EXPECT_TRUE(view.router.Execute(cmd::kAutoCursor));
+  EXPECT_FALSE(view.router.QueryState(cmd::kAutoCursor).checked);
+
+  view.document.plane.reset();  // no current plane: grid disabled, the others stay enabled
+  EXPECT_FALSE(view.router.QueryState(cmd::kGrid).enabled);
+  EXPECT_FALSE(view.router.Execute(cmd::kGrid));
+  EXPECT_TRUE(view.model.GridOn());
+  EXPECT_TRUE(view.router.QueryState(cmd::kNoImages).enabled);
+  EXPECT_TRUE(view.router.QueryState(cmd::kAutoCursor).enabled);
+  EXPECT_TRUE(view.router.QueryState(cmd::kCursorRight).enabled);
+  EXPECT_TRUE(view.router.QueryState(cmd::kWorldView).enabled);
+  view.document.loaded = false;
+  EXPECT_FALSE(view.router.QueryState(cmd::kWorldView).enabled);
+}
+
+TEST(ViewCommandsTest, RefreshCommandRepaintsWithoutRendering) {
+  RoutedView view;
+  view.document.renders.clear();
+  view.window.Clear();
+  EXPECT_TRUE(view.router.Execute(cmd::kRefreshView));
+  EXPECT_EQ(view.window.invalidations, std::vector<bool>{false});
+  EXPECT_TRUE(view.document.renders.empty());
+}
+
+TEST(ViewCommandsTest, CursorEntriesMoveTheCursor) {
+  struct Row {
+    CommandId id;
+    int32_t column, row;
+  };
+  // from cell (10, 10)
+  const Row rows[] = {
+      {cmd::kCursorLeft, 9, 10},         {cmd::kCursorRight, 11, 10},     {cmd::kCursorUp, 10, 9},
+      {cmd::kCursorDown, 10, 11},        {cmd::kCursorTopLeft, 0, 0},     {cmd::kCursorTopRight, 99, 0},
+      {cmd::kCursorBottomRight, 99, 79}, {cmd::kCursorBottomLeft, 0, 79}, {cmd::kCursorRowStart, 0, 10},
+      {cmd::kCursorRowEnd, 99, 10},      {cmd::kCursorColumnStart, 10, 0}, {cmd::kCursorColumnEnd, 10, 79},
+  };
+  for (const Row& row : rows) {
+    RoutedView view;
+    view.model.MoveCursorTo(10, 10);
+    EXPECT_TRUE(view.router.Execute(row.id)) << row.id;
+    EXPECT_EQ(view.model.CursorColumn(), row.column) << row.id;
+    EXPECT_EQ(view.model.CursorRow(), row.row) << row.id;
+  }
+}
+
+}  // namespace
+}  // namespace vyr
+
+namespace vyr {
+namespace {
+
+// The model over a real document that opened a world from disk.
+TEST(WorldViewModelTest, RendersTheDocumentsCurrentPlane) {
+  test::TempFolder folder;
+  const std::string archive = folder / "GAME.REZ";
+  test::WriteArchive(archive, test::StandardArchive());
+  const std::string path = folder / "W.VWD";
+  test::WriteWorld(path, test::StandardProperties(archive), {test::PlaneSpec{"Main", 0, {"TILES"}, 40, 30, 16}});
+
+  Profile profile;
+  ScriptedInteraction user;
+  CWorldDoc doc(&profile, user);
+  WorldDocViewSource source(doc);
+  FakeViewWindow window;
+  window.width = 320;
+  window.height = 240;
+  CWorldViewModel model;
+  model.SetWindow(&window);
+  model.SetDocument(&source);
+  doc.SetViewPort(&model);
+  model.InitialUpdate();
+  ASSERT_TRUE(doc.OnOpenDocument(path)) << doc.FailureReason();
+  ASSERT_NE(doc.CurrentPlane(), nullptr);
+  ASSERT_NE(model.Surface(), nullptr);
+  EXPECT_EQ(window.sizes.back().totalWidth, 640);
+
+  // cell (c, r) holds image c % 3 of TILES, a 16 × 16 block of colour 10 + image
+  const CDibG& surface = *model.Surface();
+  EXPECT_EQ(surface.GetPixel(0, 0), 10);
+  EXPECT_EQ(surface.GetPixel(16, 5), 11);
+  EXPECT_EQ(surface.GetPixel(47, 239), 12);
+  EXPECT_EQ(surface.GetPixel(48, 0), 10);
+
+  EXPECT_EQ(model.OnScrollBy(8, 1000), 1);
+  EXPECT_EQ(model.ScrollY(), 480 - 240);  // clamped to the plane
+  EXPECT_EQ(doc.CurrentPlane()->m_viewOriginX, 8);
+  EXPECT_EQ(surface.GetPixel(7, 0), 10);
+  EXPECT_EQ(surface.GetPixel(8, 0), 11);
+
+  model.OnToggleNoImages();
+  int notBackground = 0;
+  for (int32_t y = 0; y < surface.Height(); ++y)
+    for (int32_t x = 0; x < surface.Width(); ++x) notBackground += surface.GetPixel(x, y) != 255;
+  EXPECT_EQ(notBackground, 0);
+  doc.SetViewPort(nullptr);
 }
 
 }  // namespace

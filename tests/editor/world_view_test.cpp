@@ -12,6 +12,10 @@
 #include <utility>
 
 #include "commands/view_model_fakes.h"
+#include "platform/profile.h"
+#include "platform/scripted_interaction.h"
+#include "world/document_fixture.h"
+#include "world/world_doc.h"
 #include "resources/dib.h"
 #include "resources/palette.h"
 
@@ -153,7 +157,7 @@ TEST(WorldViewTest, CursorFramesInvertTheirDots) {
 }
 
 TEST(WorldViewTest, TinyWindowShowsNothing) {
-  ShownView shown(MakeViewPlane(4, 4, 16, 16), 32, 200);
+  ShownView shown(MakeViewPlane(2, 12, 16, 16), 32, 200);  // fits: no scroll bars
   shown.view.Model().SetGridOn(true);
   EXPECT_EQ(shown.view.Model().Surface(), nullptr);
   QImage image = shown.Grab();
@@ -189,6 +193,56 @@ TEST(WorldViewTest, ScrollBarsReachTheFarEdgeOfALargePlane) {
   EXPECT_EQ(vertical->value(), 0);
 }
 
+TEST(WorldViewTest, ScrollBarsAppearWhenALargerPlaneBecomesCurrent) {
+  ShownView shown(MakeViewPlane(4, 4, 16, 16), 300, 200);
+  EXPECT_FALSE(shown.view.horizontalScrollBar()->isVisible());
+  shown.document.plane = MakeViewPlane(100, 100, 16, 16);
+  shown.view.Model().CurrentPlaneChanged();
+  QApplication::processEvents();
+  EXPECT_TRUE(shown.view.horizontalScrollBar()->isVisible());
+  EXPECT_TRUE(shown.view.verticalScrollBar()->isVisible());
+  const QSize client = shown.view.viewport()->size();
+  EXPECT_EQ(shown.view.horizontalScrollBar()->maximum(), 1600 - client.width());
+  ASSERT_NE(shown.view.Model().Surface(), nullptr);
+  EXPECT_EQ(shown.view.Model().Surface()->Width(), client.width());  // sized again for the bars
+  EXPECT_EQ(shown.view.Model().Surface()->Height(), client.height());
+  shown.document.plane = MakeViewPlane(4, 4, 16, 16);
+  shown.view.Model().CurrentPlaneChanged();
+  QApplication::processEvents();
+  EXPECT_FALSE(shown.view.horizontalScrollBar()->isVisible());
+}
+
+TEST(WorldViewTest, CursorBlinksOnlyWhileTheEditorIsActive) {
+  ShownView shown(MakeViewPlane(100, 100, 16, 16), 300, 200);
+  shown.view.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&shown.view));
+  // on within a blink or two, then off again
+  EXPECT_TRUE(QTest::qWaitFor([&] { return shown.view.Model().CursorShown(); }, 1000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !shown.view.Model().CursorShown(); }, 1000));
+
+  QWidget other;
+  other.resize(50, 50);
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  const bool state = shown.view.Model().CursorShown();
+  QTest::qWait(3 * kBlinkMilliseconds);
+  EXPECT_EQ(shown.view.Model().CursorShown(), state);
+
+  // the tile picker counts as the editor
+  shown.view.SetTilePickerWindow(&other);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return shown.view.Model().CursorShown() != state; }, 1000));
+}
+
+TEST(WorldViewTest, KeysDoNotScrollTheViewByThemselves) {
+  ShownView shown(MakeViewPlane(100, 100, 16, 16), 300, 200);
+  shown.view.setFocus();
+  for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_Down, Qt::Key_Right, Qt::Key_End}) QTest::keyClick(&shown.view, key);
+  EXPECT_EQ(shown.view.Model().ScrollX(), 0);
+  EXPECT_EQ(shown.view.Model().ScrollY(), 0);
+  EXPECT_EQ(shown.view.verticalScrollBar()->value(), 0);
+}
+
 TEST(WorldViewTest, ResizeRemakesTheSurface) {
   ShownView shown(MakeViewPlane(100, 100, 16, 16), 300, 200);
   shown.view.resize(400 + 2 * shown.view.frameWidth(), 250 + 2 * shown.view.frameWidth());
@@ -198,6 +252,48 @@ TEST(WorldViewTest, ResizeRemakesTheSurface) {
   EXPECT_EQ(shown.view.Model().Surface()->Width(), client.width());
   EXPECT_EQ(shown.view.Model().Surface()->Height(), client.height());
   EXPECT_EQ(shown.document.viewRect, (CRect{0, 0, client.width() - 1, client.height() - 1}));
+}
+
+}  // namespace
+}  // namespace vyr
+
+namespace vyr {
+namespace {
+
+TEST(WorldViewTest, ShowsAWorldOpenedByTheDocument) {
+  App();
+  test::TempFolder folder;
+  const std::string archive = folder / "GAME.REZ";
+  test::WriteArchive(archive, test::StandardArchive());
+  const std::string path = folder / "W.VWD";
+  test::WriteWorld(path, test::StandardProperties(archive), {test::PlaneSpec{"Main", 0, {"TILES"}, 40, 30, 16}});
+
+  Profile profile;
+  ScriptedInteraction user;
+  CWorldDoc doc(&profile, user);
+  {
+    CWorldView view(&profile);
+    view.resize(200 + 2 * view.frameWidth(), 100 + 2 * view.frameWidth());
+    view.AttachDocument(doc);
+    EXPECT_EQ(doc.ViewPort(), &view.Port());
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    ASSERT_TRUE(doc.OnOpenDocument(path)) << doc.FailureReason();
+    QApplication::processEvents();
+    QImage image = view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // the archive's palette: entry i is (i, 255 − i, 7); cell (c, r) shows colour 10 + c % 3
+    const int clientWidth = view.viewport()->width();
+    const int clientHeight = view.viewport()->height();
+    int wrong = 0;
+    for (int y = 0; y < clientHeight; ++y)
+      for (int x = 0; x < clientWidth; ++x) {
+        const int index = 10 + (x / 16) % 3;
+        if ((image.pixel(x, y) & 0xFFFFFF) != (qRgb(index, 255 - index, 7) & 0xFFFFFF)) ++wrong;
+      }
+    EXPECT_EQ(wrong, 0);
+  }
+  EXPECT_EQ(doc.ViewPort(), nullptr);  // the view let go of the document
+  EXPECT_TRUE(profile.HasKey("Options", "Grid"));
 }
 
 }  // namespace

@@ -1,0 +1,14 @@
+// The world view's commands: refresh, grid, "Bez Obrazów", the tile cursor menu and the automatic cursor.
+#pragma once
+
+#include "platform/command_table.h"
+
+namespace vyr {
+
+class CWorldViewModel;
+
+// Puts the view's handlers and update handlers into its command table; the model must
+// outlive the table's use.
+void RegisterViewCommands(CommandTable& table, CWorldViewModel& model);
+
+}  // namespace vyr
