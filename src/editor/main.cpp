@@ -1,12 +1,13 @@
 // The editor program: one application, one document, one frame and one view.
 #include <QApplication>
-#include <QPalette>
-#include <QWidget>
 
+#include "commands/document_commands.h"
 #include "editor/app.h"
-#include "editor/empty_document.h"
 #include "editor/main_frame.h"
+#include "editor/model_dialog.h"
+#include "editor/world_view.h"
 #include "platform/command_line.h"
+#include "world/world_doc.h"
 
 int main(int argc, char** argv) {
   QApplication qapp(argc, argv);  // takes its own options out of argv
@@ -14,12 +15,16 @@ int main(int argc, char** argv) {
   QApplication::setDesktopFileName(QStringLiteral("vyrworld"));
 
   vyr::CVyrWorldApp::Parts parts;
-  parts.makeDocument = [](vyr::CVyrWorldApp&) { return std::make_unique<vyr::EmptyDocument>(); };
-  parts.makeView = [](vyr::CVyrWorldApp&, vyr::CMainFrame& frame) {
-    auto* client = new QWidget(&frame);
-    client->setAutoFillBackground(true);
-    client->setBackgroundRole(QPalette::Dark);
-    return vyr::CVyrWorldApp::ViewParts{client, nullptr};
+  parts.makeDocument = [](vyr::CVyrWorldApp& app) -> std::unique_ptr<vyr::CDocument> {
+    auto document = std::make_unique<vyr::CWorldDoc>(&app.AppProfile(), app.Port());
+    vyr::RegisterDocumentCommands(*document);
+    vyr::RegisterDocumentDialogs();
+    return document;
+  };
+  parts.makeView = [](vyr::CVyrWorldApp& app, vyr::CMainFrame& frame) {
+    auto* view = new vyr::CWorldView(&app.AppProfile(), &frame);
+    view->AttachDocument(static_cast<vyr::CWorldDoc&>(*app.Document()));
+    return vyr::CVyrWorldApp::ViewParts{view, view};
   };
 
   vyr::CVyrWorldApp app(std::move(parts));

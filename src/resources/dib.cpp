@@ -136,8 +136,11 @@ bool ClipDraw(int64_t x, int64_t y, int64_t sourceWidth, int64_t sourceHeight, i
 }
 
 void CopyTransparent(uint8_t* target, const uint8_t* source, size_t count) {
-  for (size_t i = 0; i < count; ++i)
-    if (source[i] != 0) target[i] = source[i];
+  // Written as a select, not a branch, so the compiler can vectorise it.
+  for (size_t i = 0; i < count; ++i) {
+    const uint8_t v = source[i];
+    target[i] = v != 0 ? v : target[i];
+  }
 }
 
 }  // namespace
