@@ -4,18 +4,16 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/ensure-packages.sh
 
-build=build/run
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVYR_TESTS=OFF -DVYR_BENCH=OFF >/dev/null
-cmake --build "$build" -j2 --target vyrworld-tool $( [ -f src/editor/main.cpp ] && echo vyrworld )
-
-demo=build/demo
-"$build/vyrworld-tool" make-demo "$demo"
-if [ ! -x "$build/src/editor/vyrworld" ]; then
-  exec "$build/vyrworld-tool" info "$demo/DEMO.VWD"
-fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-  echo "No display found. Run it under a virtual X server: xvfb-run ./run.sh" >&2
-  echo "or without any window system: QT_QPA_PLATFORM=offscreen ./run.sh" >&2
+  echo "No display found. Run the editor under a virtual X server:  xvfb-run ./run.sh" >&2
+  echo "or without any window system:  QT_QPA_PLATFORM=offscreen ./run.sh" >&2
   exit 1
 fi
+
+build=build/run
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVYR_TESTS=OFF -DVYR_BENCH=OFF >/dev/null
+cmake --build "$build" -j2 --target vyrworld-tool vyrworld
+
+demo=build/demo
+"$build/vyrworld-tool" make-demo "$demo" >/dev/null
 exec "$build/src/editor/vyrworld" "$demo/DEMO.VWD"
