@@ -1,0 +1,28 @@
+// The document and view the editor program plugs into its application.
+#include "editor/editor_parts.h"
+
+#include "commands/document_commands.h"
+#include "editor/main_frame.h"
+#include "editor/model_dialog.h"
+#include "editor/world_view.h"
+#include "world/world_doc.h"
+
+namespace vyr {
+
+CVyrWorldApp::Parts MakeEditorParts() {
+  CVyrWorldApp::Parts parts;
+  parts.makeDocument = [](CVyrWorldApp& app) -> std::unique_ptr<CDocument> {
+    auto document = std::make_unique<CWorldDoc>(&app.AppProfile(), app.Port());
+    RegisterDocumentCommands(*document);
+    RegisterDocumentDialogs();
+    return document;
+  };
+  parts.makeView = [](CVyrWorldApp& app, CMainFrame& frame) {
+    auto* view = new CWorldView(&app.AppProfile(), &frame);
+    view->AttachDocument(static_cast<CWorldDoc&>(*app.Document()));
+    return CVyrWorldApp::ViewParts{view, view};
+  };
+  return parts;
+}
+
+}  // namespace vyr

@@ -1,0 +1,102 @@
+// The editor program end to end (offscreen): start-up on the demo world, what the view
+// shows, and an edit-free save that keeps the file as it was.
+#include "editor/editor_parts.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+
+#include "editor/main_frame.h"
+#include "editor/world_view.h"
+#include "platform/file_io.h"
+#include "platform/scripted_interaction.h"
+#include "world/plane.h"
+#include "world/world.h"
+#include "world/world_doc.h"
+
+namespace vyr {
+namespace {
+
+namespace fs = std::filesystem;
+
+QApplication& App() {
+  static int argc = 1;
+  static char name[] = "editor_program_test";
+  static char* argv[] = {name, nullptr};
+  if (!QApplication::instance()) new QApplication(argc, argv);
+  return *static_cast<QApplication*>(QApplication::instance());
+}
+
+class EditorProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    App();
+    m_folder = fs::path(::testing::TempDir()) / ("vyr_program_" + std::to_string(::getpid()));
+    fs::remove_all(m_folder);
+    fs::create_directories(m_folder);
+    const std::string command = std::string(VYR_TOOL_PATH) + " make-demo '" + m_folder.string() + "' >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+  }
+  void TearDown() override { fs::remove_all(m_folder); }
+
+  std::string Path(const char* name) const { return (m_folder / name).string(); }
+
+  fs::path m_folder;
+};
+
+std::vector<uint8_t> Bytes(const std::string& path) {
+  std::vector<uint8_t> bytes;
+  std::string error;
+  EXPECT_TRUE(ReadWholeFile(path, bytes, error)) << error;
+  return bytes;
+}
+
+TEST_F(EditorProgram, OpensTheDemoFromTheCommandLineDrawsItAndSavesItUnchanged) {
+  ScriptedInteraction user;
+  CVyrWorldApp app(MakeEditorParts(), &user, Path("profile.ini"));
+  // Quotes are removed and ".VWD" is appended when the bare path does not open.
+  ASSERT_TRUE(app.InitInstance("\"" + Path("DEMO") + "\""));
+  auto& doc = static_cast<CWorldDoc&>(*app.Document());
+  ASSERT_TRUE(doc.HasLoadedWorld()) << doc.FailureReason();
+  ASSERT_NE(doc.CurrentPlane(), nullptr);
+  EXPECT_EQ(doc.CurrentPlane()->Name(), "Action");  // the plane that holds the objects
+
+  CMainFrame& frame = *app.MainFrame();
+  frame.resize(900, 700);
+  frame.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+  auto* view = dynamic_cast<CWorldView*>(frame.View());
+  ASSERT_NE(view, nullptr);
+  // Show the ground at the bottom left of the level.
+  view->Model().CenterOn(0, doc.CurrentPlane()->Height() * doc.CurrentPlane()->TileHeight());
+  QApplication::processEvents();
+  const QImage image = view->viewport()->grab().toImage();
+  std::set<QRgb> colours;
+  for (int y = 0; y < image.height(); y += 4)
+    for (int x = 0; x < image.width(); x += 4) colours.insert(image.pixel(x, y));
+  EXPECT_GT(colours.size(), 8u) << "the view shows no tiles";
+
+  const std::string copy = Path("COPY.VWD");
+  ASSERT_TRUE(doc.OnSaveDocument(copy)) << doc.FailureReason();
+  std::vector<uint8_t> before = Bytes(Path("DEMO.VWD"));
+  std::vector<uint8_t> after = Bytes(copy);
+  ASSERT_EQ(before.size(), after.size());
+  // Only the date field (64 bytes at offset 144) may differ.
+  std::fill(before.begin() + 144, before.begin() + 208, 0);
+  std::fill(after.begin() + 144, after.begin() + 208, 0);
+  EXPECT_TRUE(before == after);
+
+  ASSERT_TRUE(doc.OnOpenDocument(copy)) << doc.FailureReason();
+  EXPECT_EQ(doc.World()->PlaneCount(), 2);
+  EXPECT_TRUE(user.Unexpected().empty());
+  app.ExitInstance();
+}
+
+}  // namespace
+}  // namespace vyr
