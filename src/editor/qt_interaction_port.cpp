@@ -145,7 +145,12 @@ DialogResult QtInteractionPort::RunDialog(CDialogModel& model) {
                 MessageIcon::Error, MessageButtons::Ok);
     return DialogResult::Cancel;
   }
-  return found->second(model, *this, m_parent);
+  // A dialog asked for during long work (resource location while opening) gets the arrow.
+  const bool waiting = m_waitDepth > 0;
+  if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  const DialogResult result = found->second(model, *this, m_parent);
+  if (waiting) QApplication::restoreOverrideCursor();
+  return result;
 }
 
 }  // namespace vyr

@@ -84,6 +84,7 @@ CRect CWorldDoc::InitialViewRect() const {
 }
 
 bool CWorldDoc::OnOpenDocument(const std::string& path) {
+  WaitCursor wait(m_interaction);
   if (m_hooks.closeTilePicker) m_hooks.closeTilePicker();
   ResetContents();
   m_failureReason.clear();
@@ -126,6 +127,7 @@ bool CWorldDoc::OnOpenDocument(const std::string& path) {
 }
 
 bool CWorldDoc::OnSaveDocument(const std::string& path) {
+  WaitCursor wait(m_interaction);
   m_failureReason.clear();
   if (!HasLoadedWorld()) {
     m_failureReason = "There is no world to save.";
