@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything with warnings as errors under ASan+UBSan, runs every test,
-# then smoke-runs each fuzz harness on its seed corpus.
+# Builds everything with warnings as errors under ASan+UBSan (clang), runs every test,
+# smoke-runs each fuzz harness on its seed corpus, then builds and tests once more with
+# g++ optimised, so both compilers stay clean.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/ensure-packages.sh
@@ -26,4 +27,9 @@ for harness in "$build"/fuzz/fuzz_*; do
   "$harness" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
     "$work" "fuzz/corpus/$name" >"$work.log" 2>&1 || { tail -n 40 "$work.log"; echo "fuzz: $name failed"; exit 1; }
 done
+
+gcc_build=build/test-gcc
+CC=gcc CXX=g++ cmake -S . -B "$gcc_build" -DCMAKE_BUILD_TYPE=Release -DVYR_WERROR=ON >/dev/null
+cmake --build "$gcc_build" -j2
+(cd "$gcc_build" && ctest --output-on-failure -j2)
 echo "All tests passed."
