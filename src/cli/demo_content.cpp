@@ -325,6 +325,7 @@ bool BuildDemoWorld(const DemoArt& art, CWorld& world, WorldProperties& properti
   action->m_fillColour = kCave + 4;
   action->m_z = 100;
   action->m_flags = kPlaneFlagObjects;
+  world.SetObjectPlane(1);  // as the plane dialog records the plane it gives the objects flag
   action->AddImageSet(nullptr, 0, "TILES");
   const std::vector<int32_t> tiles = LevelTiles();
   std::copy(tiles.begin(), tiles.end(), action->Tiles().begin());
