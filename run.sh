@@ -14,6 +14,7 @@ build=build/run
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVYR_TESTS=OFF -DVYR_BENCH=OFF >/dev/null
 cmake --build "$build" -j2 --target vyrworld-tool vyrworld
 
+# Made once; later runs open it as the designer left it.
 demo=build/demo
-"$build/vyrworld-tool" make-demo "$demo" >/dev/null
+[ -f "$demo/DEMO.VWD" ] || "$build/vyrworld-tool" make-demo "$demo" >/dev/null
 exec "$build/src/editor/vyrworld" "$demo/DEMO.VWD"
