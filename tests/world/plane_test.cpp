@@ -486,6 +486,12 @@ TEST(PlaneObjects, HitTestTakesTheNearestCentreEarliestOnTies) {
   EXPECT_EQ(plane->HitTest(100, 100), a);
   EXPECT_EQ(plane->HitTest(INT32_MAX - 1, INT32_MIN), nullptr);
   EXPECT_EQ(plane->HitTest(-99000, 0), huge);
+  // Centre and point at opposite ends of the int32 range: the square of a distance near
+  // 2^32 does not fit a signed 64-bit number.
+  CGameObject* far = place(INT32_MIN, INT32_MIN);
+  far->m_bounds = CRect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+  EXPECT_EQ(plane->HitTest(INT32_MAX - 1, INT32_MAX - 1), nullptr);
+  EXPECT_EQ(plane->HitTest(INT32_MIN + 3, INT32_MIN), far);
 }
 
 TEST(PlaneObjects, ReadObjectsKeepsAnAscendingFileInItsOrder) {
