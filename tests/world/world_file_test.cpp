@@ -604,6 +604,16 @@ TEST(WorldFileTest, SharedBlocksCannotMultiplyTheFile) {
        "object records need"},
       {"full tables everywhere", &grids, {{p0 + kPlaneSetCount, 0x10000}, {p1 + kPlaneSetCount, 0x10000}},
        "image-set tables hold"},
+      // Grid sizes whose byte counts add up to exactly 2^64 must not wrap the total to 0
+      // (planes sharing a block could then pass and be made before a later plane fails).
+      {"a negative plane cancelling the total", &grids,
+       {{p0 + kPlaneWidth, 0x80000000u}, {p0 + kPlaneHeight, 0x80000001u}, {p1 + kPlaneWidth, 1u << 30},
+        {p1 + kPlaneHeight, 2}},
+       "tile grids need"},
+      {"two large planes cancelling the total", &grids,
+       {{p0 + kPlaneWidth, 0x7FFFFFFF}, {p0 + kPlaneHeight, 0x7FFFFFFF}, {p1 + kPlaneWidth, 65537},
+        {p1 + kPlaneHeight, 65535}},
+       "tile grids need"},
   };
   for (const Row& row : rows) {
     std::vector<uint8_t> bytes = *row.image;
