@@ -71,7 +71,9 @@ void CPlane::SetTileSizeFields(int32_t tileWidth, int32_t tileHeight) {
 
 int CPlane::ChangeTileSize(int32_t tileWidth, int32_t tileHeight) {
   if (tileWidth <= 0 || tileHeight <= 0) return 0;
-  if (m_hasGrid && !SizesAcceptable(m_width, m_height, tileWidth, tileHeight)) return 0;
+  // Checked with or without a grid: Free keeps the cell counts the pixel sizes derive from.
+  const int64_t limit = std::numeric_limits<int32_t>::max();
+  if (int64_t(m_width) * tileWidth > limit || int64_t(m_height) * tileHeight > limit) return 0;
   SetTileSizeFields(tileWidth, tileHeight);
   return 1;
 }

@@ -126,6 +126,14 @@ TEST(PlaneChangeTileSize, UpdatesDerivedValuesOrRefuses) {
   EXPECT_EQ(plane->RowShift(), 3);
   EXPECT_EQ(plane->WholeTileRect(), (CRect{0, 0, 48, 8}));
   EXPECT_EQ(plane->Tiles()[11], 11);
+
+  // A freed plane keeps its cell counts, so the pixel sizes must still fit int32.
+  auto wide = MakePlane(65536, 2, 1, 1);
+  wide->Free();
+  EXPECT_EQ(wide->ChangeTileSize(65536, 1), 0);
+  EXPECT_EQ(wide->TileWidth(), 1);
+  EXPECT_EQ(wide->ChangeTileSize(4, 1), 1);
+  EXPECT_EQ(wide->PixelWidth(), 262144);
 }
 
 TEST(PlaneView, VisibleRectangleFollowsOriginAndScreen) {
