@@ -76,6 +76,7 @@ int CDoubleAttrib::FindUp(int32_t x, int32_t y, int32_t attrib, int32_t& yOut) c
   return 1;
 }
 
+// Stored sizes may be anything: the edge tests are taken in 64 bits so they cannot overflow.
 int CDoubleAttrib::NextChangeRight(int32_t x, int32_t y, int32_t& xOut, int32_t& attribOut) const {
   if (!InRows(y) || x > m_right) return 0;
   if (x < m_left) {
@@ -83,7 +84,7 @@ int CDoubleAttrib::NextChangeRight(int32_t x, int32_t y, int32_t& xOut, int32_t&
     attribOut = m_inside;
     return 1;
   }
-  if (m_right >= m_tileWidth - 1) return 0;
+  if (int64_t(m_right) >= int64_t(m_tileWidth) - 1) return 0;
   xOut = m_right + 1;
   attribOut = m_outside;
   return 1;
@@ -96,7 +97,7 @@ int CDoubleAttrib::FindRight(int32_t x, int32_t y, int32_t attrib, int32_t& xOut
     xOut = m_left;
     return 1;
   }
-  if (m_right >= m_tileWidth - 1 || attrib != m_outside) return 0;
+  if (int64_t(m_right) >= int64_t(m_tileWidth) - 1 || attrib != m_outside) return 0;
   xOut = m_right + 1;
   return 1;
 }
@@ -108,7 +109,7 @@ int CDoubleAttrib::NextChangeDown(int32_t x, int32_t y, int32_t& yOut, int32_t& 
     attribOut = m_inside;
     return 1;
   }
-  if (m_bottom >= m_tileHeight - 1) return 0;
+  if (int64_t(m_bottom) >= int64_t(m_tileHeight) - 1) return 0;
   yOut = m_bottom + 1;
   attribOut = m_outside;
   return 1;
@@ -121,7 +122,7 @@ int CDoubleAttrib::FindDown(int32_t x, int32_t y, int32_t attrib, int32_t& yOut)
     yOut = m_top;
     return 1;
   }
-  if (m_bottom >= m_tileHeight - 1 || attrib != m_outside) return 0;
+  if (int64_t(m_bottom) >= int64_t(m_tileHeight) - 1 || attrib != m_outside) return 0;
   yOut = m_bottom + 1;
   return 1;
 }

@@ -71,7 +71,9 @@ void CPlane::SetTileSizeFields(int32_t tileWidth, int32_t tileHeight) {
 
 int CPlane::ChangeTileSize(int32_t tileWidth, int32_t tileHeight) {
   if (tileWidth <= 0 || tileHeight <= 0) return 0;
-  if (m_hasGrid && !SizesAcceptable(m_width, m_height, tileWidth, tileHeight)) return 0;
+  // Checked with or without a grid: Free keeps the cell counts the pixel sizes derive from.
+  const int64_t limit = std::numeric_limits<int32_t>::max();
+  if (int64_t(m_width) * tileWidth > limit || int64_t(m_height) * tileHeight > limit) return 0;
   SetTileSizeFields(tileWidth, tileHeight);
   return 1;
 }
@@ -327,13 +329,15 @@ CGameObject* CPlane::PrevObject(const CGameObject* object, bool wrap) const {
 
 CGameObject* CPlane::HitTest(int32_t px, int32_t py) const {
   CGameObject* best = nullptr;
-  // Distances are taken in 64 bits: squares of 32-bit differences overflow int32.
+  // Distances are squared unsigned in 64 bits: a 32-bit difference reaches 2^32 − 1,
+  // whose square overflows int32 and int64 but not uint64.
   uint64_t bestDistance = 9999999;
   for (const auto& o : m_objects) {
     if (!o->m_bounds.Contains(px, py)) continue;
     const int64_t dx = int64_t(px) - o->m_x;
     const int64_t dy = int64_t(py) - o->m_y;
-    const uint64_t ddx = uint64_t(dx * dx), ddy = uint64_t(dy * dy);
+    const uint64_t ax = uint64_t(dx < 0 ? -dx : dx), ay = uint64_t(dy < 0 ? -dy : dy);
+    const uint64_t ddx = ax * ax, ddy = ay * ay;
     const uint64_t d = ddx > std::numeric_limits<uint64_t>::max() - ddy ? std::numeric_limits<uint64_t>::max()
                                                                          : ddx + ddy;
     if (d < bestDistance) {

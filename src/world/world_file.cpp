@@ -345,15 +345,19 @@ int WorldImageReader::CheckTotals() {
   m_listStarts.clear();
   m_blockStarts.push_back(m_firstPlane);
   if (m_attribOffset != 0) m_blockStarts.push_back(m_attribOffset);
+  const uint64_t size = m_image.Size();
   for (uint32_t j = 0; j < m_planeCount; ++j) {
-    const int64_t cells = int64_t(PlaneI32(j, kPlaneWidth)) * int64_t(PlaneI32(j, kPlaneHeight));
-    if (cells > 0) {
-      gridBytes += uint64_t(cells) * 4;
+    const int32_t width = PlaneI32(j, kPlaneWidth);
+    const int32_t height = PlaneI32(j, kPlaneHeight);
+    if (width > 0 && height > 0) {
+      // Each plane adds at most size + 1, so the total cannot wrap around 2^64 (a plane
+      // of non-positive size is refused on its own and adds nothing).
+      gridBytes += std::min(uint64_t(width) * uint64_t(height) * 4, size + 1);
       m_blockStarts.push_back(PlaneU32(j, kPlaneGridOffset));
     }
     const uint32_t objects = PlaneU32(j, kPlaneObjectsOffset);
     if (objects != 0) {
-      objectBytes += uint64_t(PlaneU32(j, kPlaneObjectCount)) * kObjectRecordFixedSize;
+      objectBytes += std::min(uint64_t(PlaneU32(j, kPlaneObjectCount)) * kObjectRecordFixedSize, size + 1);
       if (PlaneU32(j, kPlaneObjectCount) != 0) m_blockStarts.push_back(objects);
     }
     slots += PlaneU32(j, kPlaneSetCount);
@@ -361,9 +365,8 @@ int WorldImageReader::CheckTotals() {
   }
   // Blocks of a written file never overlap, so their sizes add up to at most the file's;
   // planes sharing one block could otherwise make the model far larger than the file.
-  const uint64_t size = m_image.Size();
   if (gridBytes > size) {
-    return Fail("the planes' tile grids need " + Num(gridBytes) + " bytes, more than the file's " + Num(size));
+    return Fail("the planes' tile grids need at least " + Num(gridBytes) + " bytes, more than the file's " + Num(size));
   }
   if (objectBytes > size) {
     return Fail("the planes' object records need at least " + Num(objectBytes) + " bytes, more than the file's " +

@@ -61,18 +61,31 @@ TEST_F(GameObjectTest, RecordRoundTripsEveryField) {
   EXPECT_EQ(source.m_recordLength, 300);
 
   const uint8_t* p = out.Bytes().data();
-  EXPECT_EQ(LoadI32(p + 0), 4321);
   EXPECT_EQ(LoadI32(p + 4), 6);
+  EXPECT_EQ(LoadI32(p + 8), 5);
+  EXPECT_EQ(LoadI32(p + 12), 5);
   EXPECT_EQ(LoadI32(p + 16), 0);
-  EXPECT_EQ(LoadI32(p + 20), source.m_x);
-  EXPECT_EQ(LoadI32(p + 76), source.m_moveRect.left);
-  EXPECT_EQ(LoadI32(p + 172), source.m_userValues[0]);
-  // The movement bounds are stored as min x, min y, max x, max y.
-  EXPECT_EQ(LoadI32(p + 204), source.m_minX);
-  EXPECT_EQ(LoadI32(p + 208), source.m_minY);
-  EXPECT_EQ(LoadI32(p + 212), source.m_maxX);
-  EXPECT_EQ(LoadI32(p + 216), source.m_maxY);
-  EXPECT_EQ(LoadI32(p + 280), source.m_moveY);
+  // Every numeric field at the offset of the record layout (all values are distinct, so
+  // two fields exchanged in both writer and reader still fail here).
+  const CGameObject& s = source;
+  std::vector<std::pair<size_t, int32_t>> layout = {
+      {0, s.m_id},          {20, s.m_x},          {24, s.m_y},        {28, s.m_z},         {32, s.m_imageIndex},
+      {36, s.m_addedFlags}, {40, s.m_dynamicFlags}, {44, s.m_drawFlags}, {48, s.m_userFlags}, {52, s.m_score},
+      {56, s.m_points},     {60, s.m_powerup},    {64, s.m_damage},   {68, s.m_time},      {72, s.m_health},
+      // The movement bounds are stored as min x, min y, max x, max y.
+      {204, s.m_minX},      {208, s.m_minY},      {212, s.m_maxX},    {216, s.m_maxY},     {220, s.m_speedX},
+      {224, s.m_speedY},    {228, s.m_tweakX},    {232, s.m_tweakY},  {236, s.m_delay},    {240, s.m_speed},
+      {244, s.m_width},     {248, s.m_height},    {252, s.m_direction}, {256, s.m_faceDirection},
+      {260, s.m_optionTime}, {264, s.m_frame},    {268, s.m_hitType}, {272, s.m_hitMask},  {276, s.m_moveX},
+      {280, s.m_moveY}};
+  const CRect* rects[] = {&s.m_moveRect, &s.m_hitRect, &s.m_attackRect, &s.m_clipRect, &s.m_userRect1, &s.m_userRect2};
+  for (size_t k = 0; k < 6; ++k) {
+    for (auto [at, v] : {std::pair{0, rects[k]->left}, {4, rects[k]->top}, {8, rects[k]->right}, {12, rects[k]->bottom}})
+      layout.emplace_back(76 + 16 * k + size_t(at), v);
+  }
+  for (size_t k = 0; k < 8; ++k) layout.emplace_back(172 + 4 * k, s.m_userValues[k]);
+  ASSERT_EQ(layout.size(), size_t(284 / 4 - 4));
+  for (auto [offset, value] : layout) EXPECT_EQ(LoadI32(p + offset), value) << "offset " << offset;
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(p + 284), 16), "Name\x01\xffLogicSET_A");
 
   // Trailing bytes after the record belong to the next record and are not read.

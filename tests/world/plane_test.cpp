@@ -126,6 +126,14 @@ TEST(PlaneChangeTileSize, UpdatesDerivedValuesOrRefuses) {
   EXPECT_EQ(plane->RowShift(), 3);
   EXPECT_EQ(plane->WholeTileRect(), (CRect{0, 0, 48, 8}));
   EXPECT_EQ(plane->Tiles()[11], 11);
+
+  // A freed plane keeps its cell counts, so the pixel sizes must still fit int32.
+  auto wide = MakePlane(65536, 2, 1, 1);
+  wide->Free();
+  EXPECT_EQ(wide->ChangeTileSize(65536, 1), 0);
+  EXPECT_EQ(wide->TileWidth(), 1);
+  EXPECT_EQ(wide->ChangeTileSize(4, 1), 1);
+  EXPECT_EQ(wide->PixelWidth(), 262144);
 }
 
 TEST(PlaneView, VisibleRectangleFollowsOriginAndScreen) {
@@ -486,6 +494,12 @@ TEST(PlaneObjects, HitTestTakesTheNearestCentreEarliestOnTies) {
   EXPECT_EQ(plane->HitTest(100, 100), a);
   EXPECT_EQ(plane->HitTest(INT32_MAX - 1, INT32_MIN), nullptr);
   EXPECT_EQ(plane->HitTest(-99000, 0), huge);
+  // Centre and point at opposite ends of the int32 range: the square of a distance near
+  // 2^32 does not fit a signed 64-bit number.
+  CGameObject* far = place(INT32_MIN, INT32_MIN);
+  far->m_bounds = CRect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+  EXPECT_EQ(plane->HitTest(INT32_MAX - 1, INT32_MAX - 1), nullptr);
+  EXPECT_EQ(plane->HitTest(INT32_MIN + 3, INT32_MIN), far);
 }
 
 TEST(PlaneObjects, ReadObjectsKeepsAnAscendingFileInItsOrder) {

@@ -255,6 +255,19 @@ TEST(TileAttribTest, MaskAndSingleEdgeQueries) {
   }
 }
 
+// Sizes come from the file unchecked: a record of the most negative size has no pixel
+// beyond its rectangle, and asking must not overflow.
+TEST(TileAttribTest, DoubleEdgeQueriesOnStoredExtremeSizes) {
+  ByteWriter out;
+  for (int32_t v : {2, 0, INT32_MIN, INT32_MIN, 0, 1, 0, 0, 10, 10}) out.I32(v);
+  CDoubleAttrib d;
+  ASSERT_EQ(d.Load(out.Bytes()), 1);
+  EXPECT_EQ(Change(d, kRight, 5, 5).found, 0);
+  EXPECT_EQ(Find(d, kRight, 5, 5, 0).found, 0);
+  EXPECT_EQ(Change(d, kDown, 5, 5).found, 0);
+  EXPECT_EQ(Find(d, kDown, 5, 5, 0).found, 0);
+}
+
 TEST(TileAttribTest, DoubleScaleAndResize) {
   CDoubleAttrib d = MakeDouble(64, 64, 32, 0, 63, 63);
   ASSERT_EQ(d.Scale(float(50 * 0.01)), 1);

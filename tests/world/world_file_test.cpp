@@ -200,7 +200,35 @@ TEST(WorldFileTest, LayoutOfATwoByTwoWorld) {
   p.author = std::string(80, 'a');  // cut to 63
   p.archivePath = std::string(255, 'r');
   p.prefixes[3] = std::string(31, 'p');
+  p.date = "D";
+  p.imageDir = "IMG";
+  p.palette = "PAL";
+  p.startX = 555;
+  p.startY = -666;
+  p.flags = 0x101;
+  p.gamePath = "GAME";
+  p.imageSets = {"S1", "S2", "S3", "S4"};
+  p.prefixes[0] = "P1";
+  plane->m_flags = 0x40 | kPlaneFlagEndlessY;
+  plane->m_movementX = 11;
+  plane->m_movementY = 22;
+  plane->m_fillColour = 33;
+  plane->m_z = -44;
   const std::vector<uint8_t> image = Image(world, p);
+
+  // Every header and plane header field at its offset.
+  auto text = [&](size_t offset) { return std::string(reinterpret_cast<const char*>(&image[offset])); };
+  const std::vector<std::pair<size_t, int32_t>> words = {
+      {4, 0},           {8, 0x101},        {12, 0},           {720, 555},        {724, -666},
+      {752, 0},         {1524 + 4, 0},     {1524 + 8, 0x48},  {1524 + 12, 0},    {1524 + 88, 64},
+      {1524 + 92, 48},  {1524 + 96, 2},    {1524 + 100, 2},   {1524 + 104, 0},   {1524 + 108, 0},
+      {1524 + 112, 11}, {1524 + 116, 22},  {1524 + 120, 33},  {1524 + 124, 1},   {1524 + 128, 0},
+      {1524 + 144, -44}, {1524 + 148, 0},  {1524 + 152, 0},   {1524 + 156, 0}};
+  for (auto [offset, value] : words) EXPECT_EQ(I32At(image, offset), value) << "offset " << offset;
+  const std::vector<std::pair<size_t, std::string>> texts = {
+      {144, "D"},    {464, "IMG"},  {592, "PAL"}, {756, "GAME"}, {884, "S1"},     {1012, "S2"},
+      {1140, "S3"},  {1268, "S4"},  {1396, "P1"}, {1428, ""},    {1524 + 16, "Main"}};
+  for (const auto& [offset, value] : texts) EXPECT_EQ(text(offset), value) << "offset " << offset;
 
   EXPECT_EQ(U32At(image, 0), 1524u);
   EXPECT_EQ(I32At(image, kObjectPlaneIndex), 0);
@@ -604,6 +632,16 @@ TEST(WorldFileTest, SharedBlocksCannotMultiplyTheFile) {
        "object records need"},
       {"full tables everywhere", &grids, {{p0 + kPlaneSetCount, 0x10000}, {p1 + kPlaneSetCount, 0x10000}},
        "image-set tables hold"},
+      // Grid sizes whose byte counts add up to exactly 2^64 must not wrap the total to 0
+      // (planes sharing a block could then pass and be made before a later plane fails).
+      {"a negative plane cancelling the total", &grids,
+       {{p0 + kPlaneWidth, 0x80000000u}, {p0 + kPlaneHeight, 0x80000001u}, {p1 + kPlaneWidth, 1u << 30},
+        {p1 + kPlaneHeight, 2}},
+       "tile grids need"},
+      {"two large planes cancelling the total", &grids,
+       {{p0 + kPlaneWidth, 0x7FFFFFFF}, {p0 + kPlaneHeight, 0x7FFFFFFF}, {p1 + kPlaneWidth, 65537},
+        {p1 + kPlaneHeight, 65535}},
+       "tile grids need"},
   };
   for (const Row& row : rows) {
     std::vector<uint8_t> bytes = *row.image;
