@@ -8,6 +8,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -23,6 +24,7 @@
 #include <QWhatsThis>
 
 #include "editor/accelerator_keys.h"
+#include "editor/world_view.h"
 #include "platform/application_core.h"
 #include "platform/doc_template.h"
 #include "platform/document.h"
@@ -110,9 +112,16 @@ QPrinter& CMainFrame::Printer() {
   return *m_printer;
 }
 
+QImage CMainFrame::PrintPicture() const {
+  if (!m_view) return {};
+  // The world view prints what its paint composes, without scroll bars and cursor frames.
+  if (const auto* world = qobject_cast<const CWorldView*>(m_view)) return world->Picture();
+  return m_view->grab().toImage();
+}
+
 void CMainFrame::PrintView(QPrinter* printer) {
   if (!m_view || !printer) return;
-  const QPixmap picture = m_view->grab();
+  const QImage picture = PrintPicture();
   QPainter painter(printer);
   if (!painter.isActive()) return;
   const QRect page = painter.viewport();
@@ -120,7 +129,7 @@ void CMainFrame::PrintView(QPrinter* printer) {
   size.scale(page.size(), Qt::KeepAspectRatio);
   painter.setViewport(page.x(), page.y(), size.width(), size.height());
   painter.setWindow(picture.rect());
-  painter.drawPixmap(0, 0, picture);
+  painter.drawImage(0, 0, picture);
 }
 
 void CMainFrame::SetView(QWidget* view) {

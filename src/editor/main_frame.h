@@ -13,6 +13,7 @@
 #include "res/resources.h"
 
 class QAction;
+class QImage;
 class QLabel;
 class QMenu;
 class QPrinter;
@@ -71,6 +72,8 @@ class CMainFrame : public QMainWindow, public CommandTarget {
 
   // Draws the view's current picture on a printer page, scaled to fit.
   void PrintView(QPrinter* printer);
+  // What a print shows of the view.
+  QImage PrintPicture() const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

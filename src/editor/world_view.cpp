@@ -207,6 +207,14 @@ void CWorldView::DrawContents(QPainter& painter) const {
   painter.restore();
 }
 
+QImage CWorldView::Picture() const {
+  QImage picture(viewport()->size(), QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  QPainter painter(&picture);
+  DrawContents(painter);
+  return picture;
+}
+
 // Qt has no focus-rectangle call. The frames are dotted borders XORed with white, which is
 // what the Windows routine does with its pattern: the same dots twice restore the pixels, and
 // the frames stay visible on any colour (a fixed pen colour would vanish on its own colour).

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QImage>
 #include <QList>
 #include <QPointer>
 #include <QRegion>
@@ -48,6 +49,8 @@ class CWorldView : public QAbstractScrollArea, public CommandTarget, private IVi
   // The surface through the palette, then the grid: what a paint (or a print) shows
   // beneath the cursor frames. Nothing when there is no surface or no palette.
   void DrawContents(QPainter& painter) const;
+  // DrawContents on white, the size of the client area: what printing puts on paper.
+  QImage Picture() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -91,13 +91,15 @@ bool CWorldDoc::OnOpenDocument(const std::string& path) {
   m_resourceFailure.clear();
   m_openingFolder = FolderOf(path);
 
+  // Cleared before reading, not after: a new location given during resource location
+  // marks the document modified, and that mark must survive so the change can be saved.
+  SetModifiedFlag(false);
   std::string reason;
   int ok = m_world->SetViewRect(InitialViewRect());
   if (ok) ok = m_world->LoadFromFile(*this, path, &reason);
   m_openingFolder.clear();
 
   if (ok) {
-    SetModifiedFlag(false);
     // The highest plane carrying the objects flag, else the bottom plane.
     CPlane* current = m_world->PlaneCount() > 0 ? m_world->Plane(0) : nullptr;
     for (int32_t i = m_world->PlaneCount() - 1; i >= 0; --i) {

@@ -73,6 +73,7 @@ class CWorldDoc : public CDocument, public IWorldHost {
   // Path and modified flag cleared, picker closed, contents reset.
   bool OnNewDocument() override;
   // Reads a world file. False leaves the document without a world; FailureReason says why.
+  // Afterwards the document is modified only when resource location changed its header.
   bool OnOpenDocument(const std::string& path) override;
   // Writes the world file. False leaves the modified flag as it was; FailureReason says why.
   bool OnSaveDocument(const std::string& path) override;

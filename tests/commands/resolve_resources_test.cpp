@@ -40,8 +40,10 @@ struct ResolveFixture : ::testing::Test {
 };
 
 TEST_F(ResolveFixture, ArchivePaletteAndImagesFoundAskNothing) {
+  rig.doc.SetModifiedFlag(true);  // left over from an earlier world
   ASSERT_TRUE(rig.doc.OnOpenDocument(World(Standard()))) << rig.doc.FailureReason();
   EXPECT_TRUE(rig.user.Log().empty());
+  EXPECT_FALSE(rig.doc.IsModified());
   EXPECT_EQ(rig.doc.Archive()->GetPath(), folder / "data.rez");
   EXPECT_TRUE(rig.doc.Archive()->IsReadOnly());
   EXPECT_FALSE(rig.doc.PaletteFromImages());
@@ -101,6 +103,9 @@ TEST_F(ResolveFixture, NotFoundYesAndTheDialogRetryWithTheNewLocation) {
   EXPECT_EQ(rig.doc.Properties().archivePath, folder / "data.rez");
   EXPECT_EQ(rig.doc.World()->PlaneCount(), 1);
   EXPECT_TRUE(rig.user.AllScriptUsed());
+  // The new location lives only in the document until it is saved: the save question must come.
+  EXPECT_TRUE(rig.doc.IsModified());
+  EXPECT_TRUE(rig.doc.CanSave());
 }
 
 TEST_F(ResolveFixture, YesThenCancelInTheDialogFails) {
@@ -148,6 +153,7 @@ TEST_F(ResolveFixture, PaletteAndImageDirectoryQuestionsRetryToo) {
     });
     EXPECT_TRUE(local.doc.OnOpenDocument(path)) << local.doc.FailureReason();
     EXPECT_TRUE(local.user.AllScriptUsed());
+    EXPECT_TRUE(local.doc.IsModified()) << row.question;
   }
 }
 

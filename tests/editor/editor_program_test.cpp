@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QScrollBar>
 #include <QTest>
 #include <cstdlib>
 #include <filesystem>
@@ -95,6 +96,35 @@ TEST_F(EditorProgram, OpensTheDemoFromTheCommandLineDrawsItAndSavesItUnchanged) 
   ASSERT_TRUE(doc.OnOpenDocument(copy)) << doc.FailureReason();
   EXPECT_EQ(doc.World()->PlaneCount(), 2);
   EXPECT_TRUE(user.Unexpected().empty());
+  app.ExitInstance();
+}
+
+// A print shows what the view's paint composes (surface and grid), not the window: neither
+// the scroll bars nor the blinking cursor frames belong on paper.
+TEST_F(EditorProgram, PrintShowsThePictureWithoutScrollBarsOrCursor) {
+  ScriptedInteraction user;
+  CVyrWorldApp app(MakeEditorParts(), &user, Path("profile.ini"));
+  ASSERT_TRUE(app.InitInstance(Path("DEMO.VWD")));
+  CMainFrame& frame = *app.MainFrame();
+  frame.resize(700, 500);  // smaller than the level: both scroll bars show
+  frame.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+  auto* view = dynamic_cast<CWorldView*>(frame.View());
+  ASSERT_NE(view, nullptr);
+  QApplication::processEvents();
+  ASSERT_TRUE(view->horizontalScrollBar()->isVisible());
+  view->Model().SetGridOn(true);
+  view->Model().MoveCursorTo(1, 1);
+  const QImage plain = view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  view->Model().OnBlink(true);
+  ASSERT_TRUE(view->Model().CursorShown());
+
+  const QImage printed = frame.PrintPicture().convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(printed.size(), view->viewport()->size());
+  int wrong = 0;
+  for (int y = 0; y < printed.height(); ++y)
+    for (int x = 0; x < printed.width(); ++x) wrong += printed.pixel(x, y) != plain.pixel(x, y);
+  EXPECT_EQ(wrong, 0);
   app.ExitInstance();
 }
 
