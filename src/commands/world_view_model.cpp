@@ -234,7 +234,10 @@ void CWorldViewModel::UpdateNow() {
 }
 
 bool CWorldViewModel::ShowsSurface() const {
-  return m_surface && m_document && m_document->Palette();
+  // Without a current plane nothing was rendered into the surface (a new world, or a
+  // failed open): show the bare window rather than stale or unfilled pixels.
+  return m_surface && m_document && m_document->Palette() && m_document->WorldLoaded() &&
+         m_document->CurrentPlane();
 }
 
 bool CWorldViewModel::GridVisible() const {
