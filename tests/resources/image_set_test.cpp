@@ -354,5 +354,32 @@ TEST(CImageDraw, HotSpotMirroringAndTransparency) {
   EXPECT_FALSE(image.Draw(target, 10, 10, 0));
 }
 
+TEST(CImageDraw, ExtremeHotSpotsDrawNothingAndDoNotOverflow) {
+  // Hot spots are any 32-bit values a header holds; shifted, they leave every surface.
+  const std::vector<uint8_t> pixels(4, 5);
+  const struct {
+    int32_t offsetX, offsetY, x, y, flags;
+  } rows[] = {
+      {INT32_MAX, 0, 10, 0, 0},
+      {0, INT32_MAX, 0, 10, 0},
+      {INT32_MIN, 0, -10, 0, 0},
+      {0, INT32_MIN, 0, -10, kImageDrawMirrored},
+      {INT32_MIN, 0, 10, 0, kImageDrawMirrored},
+      {INT32_MAX, 0, -10, 0, kImageDrawMirrored},
+  };
+  for (const auto& row : rows) {
+    PidEncodeOptions options;
+    options.offsetX = row.offsetX;
+    options.offsetY = row.offsetY;
+    CImage image;
+    ASSERT_TRUE(image.LoadFromData(EncodePid(pixels.data(), 2, 2, 2, options), kTypeCodePid, {}, true));
+    CDibG target;
+    ASSERT_TRUE(target.Create(16, 16, nullptr));
+    EXPECT_FALSE(image.Draw(target, row.x, row.y, row.flags)) << row.offsetX << "," << row.offsetY;
+    for (int32_t y = 0; y < 16; ++y)
+      for (int32_t x = 0; x < 16; ++x) ASSERT_EQ(target.GetPixel(x, y), 0);
+  }
+}
+
 }  // namespace
 }  // namespace vyr
