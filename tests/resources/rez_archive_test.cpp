@@ -299,10 +299,12 @@ TEST_F(ArchiveTest, PathsFindDirectoriesWithEitherSeparator) {
   AddItem(one, 6, "NOEXT", 0, "none");
 
   const char* found[] = {"/IMAGES/LEVEL1/TILES", "IMAGES/level1/tiles", "IMAGES//LEVEL1//TILES",
-                         "\\IMAGES\\LEVEL1\\TILES", "images\\\\level1\\\\tiles", "//images/level1/tiles/",
+                         "\\IMAGES\\LEVEL1\\TILES", "images\\\\level1\\\\tiles", "/images/level1/tiles//",
                          "IMAGES:LEVEL1_TILES", "\\IMAGES/LEVEL1\\TILES"};
   for (const char* path : found) EXPECT_EQ(m_mgr.FindDir(path), tiles) << path;
-  const char* missing[] = {"", "/", "//", "IMAGES/NOPE", "IMAGES/LEVEL1/TILES/1", "IMAGES/LEVEL"};
+  // One leading separator is passed over; after a second one the first name is empty.
+  const char* missing[] = {"",     "/",          "//",           "IMAGES/NOPE", "IMAGES/LEVEL1/TILES/1",
+                           "IMAGES/LEVEL", "//IMAGES/LEVEL1/TILES", "\\\\IMAGES\\LEVEL1", "/:IMAGES"};
   for (const char* path : missing) EXPECT_EQ(m_mgr.FindDir(path), nullptr) << path;
 
   struct Row {
@@ -318,6 +320,10 @@ TEST_F(ArchiveTest, PathsFindDirectoriesWithEitherSeparator) {
       {"/IMAGES/LEVEL1/TILES/1.PIDXX", nullptr},
       {"/ROOT.PID", "root"},
       {"\\root.pid", "root"},
+      {"//ROOT.PID", "root"},                       // the rest, "/ROOT.PID", names no directory
+      {"//IMAGES/LEVEL1/TILES/1.PID", "pid"},       // one separator passed over, one before IMAGES
+      {"///IMAGES/LEVEL1/TILES/1.PID", nullptr},    // the directory part starts with "//"
+      {"////ROOT.PID", nullptr},                    // a directory part "//" is walked and names nothing
       {"A/ROOT.PID", "in A"},  // a one-character directory is walked
       {"/A/NOEXT", "none"},
       {"/B/ROOT.PID", nullptr},
