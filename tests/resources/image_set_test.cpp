@@ -148,24 +148,23 @@ TEST(LoadImageSets, NamesSetsByPathAndNumbersImagesByName) {
 }
 
 TEST(LoadImageSets, RepeatedNumberKeepsTheFirstItemMet) {
+  // Named items get ids 10000000.. in turn: A1, B2, C3, D4 fall in id buckets 15..18 and
+  // E1 (10000004) in bucket 0, so E1 is met first although it came last and sorts last.
+  // The RID type (code modulo 9 = 7) is met after the PID type (2).
   OpenArchive archive(BuildArchive({{"SET", "A1", "PID", Pid(2, 2, 10)},
-                                    {"SET", "B1", "PID", Pid(2, 2, 20)},
+                                    {"SET", "B2", "PID", Pid(2, 2, 11)},
+                                    {"SET", "C3", "PID", Pid(2, 2, 12)},
+                                    {"SET", "D4", "PID", Pid(2, 2, 13)},
+                                    {"SET", "E1", "PID", Pid(2, 2, 20)},
                                     {"SET", "1", "RID", EncodeRid(std::vector<uint8_t>(4, 30).data(), 2, 2, 2, 0, 0, 0)}}));
-  CRezDir* dir = archive.mgr.FindDir("SET");
-  ASSERT_NE(dir, nullptr);
-  // The first item met: types in table order, items in each type's table order.
-  uint8_t expected = 0;
-  for (CRezType* type = dir->FirstType(); type && !expected; type = dir->NextType(type)) {
-    CRezItem* first = type->FirstItem();
-    expected = first->GetName() == "A1" ? 10 : first->GetName() == "B1" ? 20 : 30;
-  }
   CImageSetTable table;
   EXPECT_EQ(table.LoadImageSets(*archive.mgr.GetRootDir(), "", "_"), 1);
   const CImageSet* set = table.Find("SET");
   ASSERT_NE(set, nullptr);
-  EXPECT_EQ(set->PresentCount(), 1);
+  EXPECT_EQ(set->PresentCount(), 4);
   ASSERT_NE(set->GetImage(1), nullptr);
-  EXPECT_EQ(set->GetImage(1)->Surface().GetPixel(0, 0), expected);
+  EXPECT_EQ(set->GetImage(1)->Surface().GetPixel(0, 0), 20);
+  EXPECT_EQ(set->GetImage(4)->Surface().GetPixel(0, 0), 13);
 }
 
 TEST(LoadImageSets, PrefixMakesTheDirectoryItsOwnSetAndAddsOnlyFreeNumbers) {
