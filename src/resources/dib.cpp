@@ -2,6 +2,7 @@
 #include "resources/dib.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <utility>
 
@@ -98,8 +99,9 @@ void CDibG::FillRectAt(int32_t x, int32_t y, const CRect& rect, uint8_t colour) 
   // A filled cell covers exactly its own columns and rows: the bottom edge is exclusive.
   const int64_t left = std::max<int64_t>(x, 0);
   const int64_t top = std::max<int64_t>(y, 0);
-  const int64_t right = std::min<int64_t>(int64_t(x) + rect.Width(), Width());
-  const int64_t bottom = std::min<int64_t>(int64_t(y) + rect.Height(), m_height);
+  // Sizes are taken wide: a rectangle may span more than 2^31 (right - left overflows).
+  const int64_t right = std::min<int64_t>(int64_t(x) + (int64_t(rect.right) - rect.left), Width());
+  const int64_t bottom = std::min<int64_t>(int64_t(y) + (int64_t(rect.bottom) - rect.top), m_height);
   if (right <= left || bottom <= top) return;
   for (int64_t row = top; row < bottom; ++row)
     std::memset(RowPtr(int32_t(row)) + left, colour, size_t(right - left));
@@ -184,10 +186,16 @@ bool CDibG::DrawMirrored(int32_t x, int32_t y, const CDibG& source, bool transpa
 
 bool CDibG::DrawRect(int32_t x, int32_t y, const CDibG& source, const CRect& sourceRect, bool transparent) {
   if (!m_created || !source.m_created) return false;
+  // Sizes beyond 2^31 (right - left overflows) clip to the surfaces like any large size.
+  const auto size = [](int32_t from, int32_t to) {
+    return int32_t(std::clamp<int64_t>(int64_t(to) - from, INT32_MIN, INT32_MAX));
+  };
+  const int32_t width = size(sourceRect.left, sourceRect.right);
+  const int32_t height = size(sourceRect.top, sourceRect.bottom);
   if (transparent)
-    CopyRectTransparent(source, sourceRect.left, sourceRect.top, x, y, sourceRect.Width(), sourceRect.Height());
+    CopyRectTransparent(source, sourceRect.left, sourceRect.top, x, y, width, height);
   else
-    CopyRect(source, sourceRect.left, sourceRect.top, x, y, sourceRect.Width(), sourceRect.Height());
+    CopyRect(source, sourceRect.left, sourceRect.top, x, y, width, height);
   return true;
 }
 

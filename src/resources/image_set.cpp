@@ -1,6 +1,7 @@
 // Image sets: loading images from archive items and sets from archive directories.
 #include "resources/image_set.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "resources/image_formats.h"
@@ -56,11 +57,20 @@ bool CImage::LoadFromData(ByteSpan data, uint32_t typeCode, const ImageLoadConte
   return true;
 }
 
+namespace {
+// A hot spot from a header can be any 32-bit value: the shifted position is kept in range.
+// A clamped position lies far outside every surface, so nothing is drawn there.
+int32_t Shifted(int64_t position) {
+  return int32_t(std::clamp<int64_t>(position, INT32_MIN, INT32_MAX));
+}
+}  // namespace
+
 bool CImage::Draw(CDibG& target, int32_t x, int32_t y, int32_t flags) const {
   if (!m_surface.IsCreated()) return false;
+  const int32_t drawY = Shifted(int64_t(y) + m_offsetY);
   if (flags & kImageDrawMirrored)
-    return target.DrawMirrored(x - m_offsetX, y + m_offsetY, m_surface, m_transparent);
-  return target.Draw(x + m_offsetX, y + m_offsetY, m_surface, m_transparent);
+    return target.DrawMirrored(Shifted(int64_t(x) - m_offsetX), drawY, m_surface, m_transparent);
+  return target.Draw(Shifted(int64_t(x) + m_offsetX), drawY, m_surface, m_transparent);
 }
 
 void CImage::Release() { m_surface.Destroy(); }

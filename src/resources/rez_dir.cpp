@@ -79,32 +79,35 @@ CRezDir* CRezDir::FindSubDir(std::string_view name) const {
 }
 
 CRezDir* CRezDir::FindDir(std::string_view path) {
-  // Separators before, between and after components are skipped, however many.
-  size_t i = 0;
   const size_t n = path.size();
-  while (i < n && IsSeparator(path[i])) ++i;
-  if (i == n) return nullptr;
+  if (n == 0) return nullptr;
+  // Only one leading separator is passed over: after "//" the first name is empty and
+  // names nothing, as for every reader of the format, so a world cannot come to rely on
+  // a path the game refuses. Separators between and after names are skipped, however many.
+  size_t i = n > 1 && IsSeparator(path[0]) ? 1 : 0;
   CRezDir* dir = this;
-  while (i < n) {
+  do {
     const size_t start = i;
     while (i < n && !IsSeparator(path[i])) ++i;
     dir = dir->FindSubDir(path.substr(start, i - start));
     if (dir == nullptr) return nullptr;
     while (i < n && IsSeparator(path[i])) ++i;
-  }
+  } while (i < n);
   return dir;
 }
 
 CRezItem* CRezDir::FindItem(std::string_view path) {
+  const bool leadingSeparator = path.size() > 1 && IsSeparator(path[0]);
+  if (leadingSeparator) path.remove_prefix(1);
   size_t last = path.size();
   while (last > 0 && !IsSeparator(path[last - 1])) --last;
-  if (last == 0) return nullptr;  // no separator at all
+  // A path without any separator finds nothing; "/NAME.EXT" looks in this directory.
+  if (last == 0 && !leadingSeparator) return nullptr;
   const std::string_view file = path.substr(last);
-  const std::string_view dirPart = path.substr(0, last - 1);
+  const std::string_view dirPart = last == 0 ? std::string_view() : path.substr(0, last - 1);
   CRezDir* dir = this;
-  bool hasName = false;
-  for (char c : dirPart) hasName = hasName || !IsSeparator(c);
-  if (hasName) {
+  // An empty directory part or a lone separator stays here; a one-letter name is walked.
+  if (dirPart.size() > 1 || (dirPart.size() == 1 && !IsSeparator(dirPart[0]))) {
     dir = FindDir(dirPart);
     if (dir == nullptr) return nullptr;
   }

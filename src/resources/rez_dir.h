@@ -54,7 +54,8 @@ class CRezDir {
   // A sub-directory by name, ignoring case.
   CRezDir* FindSubDir(std::string_view name) const;
   // Walks a path of directory names ("IMAGES/LEVEL1", "\\IMAGES\\LEVEL1", doubled
-  // separators allowed); null when a component is missing or the path names nothing.
+  // separators allowed between names, one leading separator passed over); null when a
+  // component is missing or the path names nothing.
   CRezDir* FindDir(std::string_view path);
   // "PALETTES/MAIN.PAL": the item MAIN of type code PAL in PALETTES. A path without any
   // separator finds nothing.

@@ -52,8 +52,9 @@ void CSnapshotDib::FillRectAt(int32_t x, int32_t y, const CRect& rect, uint8_t c
   // A filled cell covers exactly its own columns and rows: the bottom edge is exclusive.
   const int64_t left = std::max<int64_t>(x, 0);
   const int64_t top = std::max<int64_t>(y, 0);
-  const int64_t right = std::min<int64_t>(int64_t(x) + rect.Width(), m_width);
-  const int64_t bottom = std::min<int64_t>(int64_t(y) + rect.Height(), m_height);
+  // Sizes are taken wide: a rectangle may span more than 2^31 (right - left overflows).
+  const int64_t right = std::min<int64_t>(int64_t(x) + (int64_t(rect.right) - rect.left), m_width);
+  const int64_t bottom = std::min<int64_t>(int64_t(y) + (int64_t(rect.bottom) - rect.top), m_height);
   if (right <= left || bottom <= top) return;
   for (int64_t row = top; row < bottom; ++row)
     std::memset(RowPtr(int32_t(row)) + left, colour, size_t(right - left));

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <random>
 #include <vector>
 
@@ -238,6 +239,23 @@ TEST(DibFill, RectanglesCoverExactlyTheirCells) {
   ASSERT_TRUE(dib.Create(5, 2, nullptr));
   dib.Fill(9);
   for (size_t i = 0; i < dib.ImageSize(); ++i) EXPECT_EQ(dib.Bits()[i], 9);
+}
+
+TEST(DibFill, RectanglesWiderThanTheIntRange) {
+  // right - left does not fit in 32 bits: the rectangles are clipped, not overflowed.
+  CDibG dib;
+  ASSERT_TRUE(dib.Create(8, 4, nullptr));
+  dib.FillRect(CRect{INT32_MIN, 1, INT32_MAX, 2}, 7);
+  dib.FillRectAt(-3, 2, CRect{INT32_MIN, 0, INT32_MAX, 1}, 8);
+  CDibG source = Pattern(8, 1);
+  for (bool transparent : {false, true})
+    EXPECT_TRUE(dib.DrawRect(0, 3, source, CRect{-1, 0, INT32_MAX, 1}, transparent));
+  for (int32_t x = 0; x < 8; ++x) {
+    EXPECT_EQ(dib.GetPixel(x, 0), 0) << x;
+    EXPECT_EQ(dib.GetPixel(x, 1), 7) << x;
+    EXPECT_EQ(dib.GetPixel(x, 2), 8) << x;
+    EXPECT_EQ(dib.GetPixel(x, 3), x == 0 ? 0 : source.GetPixel(x - 1, 0)) << x;
+  }
 }
 
 TEST(DibCopy, RectanglesOpaqueAndTransparent) {

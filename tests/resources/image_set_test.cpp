@@ -148,24 +148,23 @@ TEST(LoadImageSets, NamesSetsByPathAndNumbersImagesByName) {
 }
 
 TEST(LoadImageSets, RepeatedNumberKeepsTheFirstItemMet) {
+  // Named items get ids 10000000.. in turn: A1, B2, C3, D4 fall in id buckets 15..18 and
+  // E1 (10000004) in bucket 0, so E1 is met first although it came last and sorts last.
+  // The RID type (code modulo 9 = 7) is met after the PID type (2).
   OpenArchive archive(BuildArchive({{"SET", "A1", "PID", Pid(2, 2, 10)},
-                                    {"SET", "B1", "PID", Pid(2, 2, 20)},
+                                    {"SET", "B2", "PID", Pid(2, 2, 11)},
+                                    {"SET", "C3", "PID", Pid(2, 2, 12)},
+                                    {"SET", "D4", "PID", Pid(2, 2, 13)},
+                                    {"SET", "E1", "PID", Pid(2, 2, 20)},
                                     {"SET", "1", "RID", EncodeRid(std::vector<uint8_t>(4, 30).data(), 2, 2, 2, 0, 0, 0)}}));
-  CRezDir* dir = archive.mgr.FindDir("SET");
-  ASSERT_NE(dir, nullptr);
-  // The first item met: types in table order, items in each type's table order.
-  uint8_t expected = 0;
-  for (CRezType* type = dir->FirstType(); type && !expected; type = dir->NextType(type)) {
-    CRezItem* first = type->FirstItem();
-    expected = first->GetName() == "A1" ? 10 : first->GetName() == "B1" ? 20 : 30;
-  }
   CImageSetTable table;
   EXPECT_EQ(table.LoadImageSets(*archive.mgr.GetRootDir(), "", "_"), 1);
   const CImageSet* set = table.Find("SET");
   ASSERT_NE(set, nullptr);
-  EXPECT_EQ(set->PresentCount(), 1);
+  EXPECT_EQ(set->PresentCount(), 4);
   ASSERT_NE(set->GetImage(1), nullptr);
-  EXPECT_EQ(set->GetImage(1)->Surface().GetPixel(0, 0), expected);
+  EXPECT_EQ(set->GetImage(1)->Surface().GetPixel(0, 0), 20);
+  EXPECT_EQ(set->GetImage(4)->Surface().GetPixel(0, 0), 13);
 }
 
 TEST(LoadImageSets, PrefixMakesTheDirectoryItsOwnSetAndAddsOnlyFreeNumbers) {
@@ -352,6 +351,33 @@ TEST(CImageDraw, HotSpotMirroringAndTransparency) {
   EXPECT_FALSE(image.Draw(target, 40, 0, 0));
   image.Release();
   EXPECT_FALSE(image.Draw(target, 10, 10, 0));
+}
+
+TEST(CImageDraw, ExtremeHotSpotsDrawNothingAndDoNotOverflow) {
+  // Hot spots are any 32-bit values a header holds; shifted, they leave every surface.
+  const std::vector<uint8_t> pixels(4, 5);
+  const struct {
+    int32_t offsetX, offsetY, x, y, flags;
+  } rows[] = {
+      {INT32_MAX, 0, 10, 0, 0},
+      {0, INT32_MAX, 0, 10, 0},
+      {INT32_MIN, 0, -10, 0, 0},
+      {0, INT32_MIN, 0, -10, kImageDrawMirrored},
+      {INT32_MIN, 0, 10, 0, kImageDrawMirrored},
+      {INT32_MAX, 0, -10, 0, kImageDrawMirrored},
+  };
+  for (const auto& row : rows) {
+    PidEncodeOptions options;
+    options.offsetX = row.offsetX;
+    options.offsetY = row.offsetY;
+    CImage image;
+    ASSERT_TRUE(image.LoadFromData(EncodePid(pixels.data(), 2, 2, 2, options), kTypeCodePid, {}, true));
+    CDibG target;
+    ASSERT_TRUE(target.Create(16, 16, nullptr));
+    EXPECT_FALSE(image.Draw(target, row.x, row.y, row.flags)) << row.offsetX << "," << row.offsetY;
+    for (int32_t y = 0; y < 16; ++y)
+      for (int32_t x = 0; x < 16; ++x) ASSERT_EQ(target.GetPixel(x, y), 0);
+  }
 }
 
 }  // namespace

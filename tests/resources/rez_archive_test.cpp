@@ -144,12 +144,14 @@ TEST(RezNames, TypeCodePackingBothWays) {
 }
 
 TEST(RezNames, NameCharactersAndSeparators) {
-  for (int c = 0; c < 256; ++c) {
-    const bool expected = (c >= 0x20 && c <= 0x2E) || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') ||
-                          (c >= 'a' && c <= 'z');
-    EXPECT_EQ(IsRezNameChar(uint8_t(c)), expected) << c;
-  }
-  for (char c : std::string("\\/:_@[`{~")) EXPECT_FALSE(IsRezNameChar(uint8_t(c))) << c;
+  // Space up to '.', digits and ASCII letters: 15 + 10 + 52 bytes; the edges of each range.
+  int nameBytes = 0;
+  for (int c = 0; c < 256; ++c) nameBytes += IsRezNameChar(uint8_t(c));
+  EXPECT_EQ(nameBytes, 77);
+  for (int c : std::initializer_list<int>{0x20, '!', '-', '.', '0', '9', 'A', 'Z', 'a', 'z'})
+    EXPECT_TRUE(IsRezNameChar(uint8_t(c))) << c;
+  for (int c : std::initializer_list<int>{0x00, 0x1F, '/', ':', '@', '[', '\\', '_', '`', '{', '~', 0x7F, 0x80, 0xE9, 0xFF})
+    EXPECT_FALSE(IsRezNameChar(uint8_t(c))) << c;
   EXPECT_TRUE(RezNamesEqual("Level1", "LEVEL1"));
   EXPECT_FALSE(RezNamesEqual("\xE9", "\xC9"));  // only ASCII letters fold
 }
@@ -299,10 +301,12 @@ TEST_F(ArchiveTest, PathsFindDirectoriesWithEitherSeparator) {
   AddItem(one, 6, "NOEXT", 0, "none");
 
   const char* found[] = {"/IMAGES/LEVEL1/TILES", "IMAGES/level1/tiles", "IMAGES//LEVEL1//TILES",
-                         "\\IMAGES\\LEVEL1\\TILES", "images\\\\level1\\\\tiles", "//images/level1/tiles/",
+                         "\\IMAGES\\LEVEL1\\TILES", "images\\\\level1\\\\tiles", "/images/level1/tiles//",
                          "IMAGES:LEVEL1_TILES", "\\IMAGES/LEVEL1\\TILES"};
   for (const char* path : found) EXPECT_EQ(m_mgr.FindDir(path), tiles) << path;
-  const char* missing[] = {"", "/", "//", "IMAGES/NOPE", "IMAGES/LEVEL1/TILES/1", "IMAGES/LEVEL"};
+  // One leading separator is passed over; after a second one the first name is empty.
+  const char* missing[] = {"",     "/",          "//",           "IMAGES/NOPE", "IMAGES/LEVEL1/TILES/1",
+                           "IMAGES/LEVEL", "//IMAGES/LEVEL1/TILES", "\\\\IMAGES\\LEVEL1", "/:IMAGES"};
   for (const char* path : missing) EXPECT_EQ(m_mgr.FindDir(path), nullptr) << path;
 
   struct Row {
@@ -318,6 +322,10 @@ TEST_F(ArchiveTest, PathsFindDirectoriesWithEitherSeparator) {
       {"/IMAGES/LEVEL1/TILES/1.PIDXX", nullptr},
       {"/ROOT.PID", "root"},
       {"\\root.pid", "root"},
+      {"//ROOT.PID", "root"},                       // the rest, "/ROOT.PID", names no directory
+      {"//IMAGES/LEVEL1/TILES/1.PID", "pid"},       // one separator passed over, one before IMAGES
+      {"///IMAGES/LEVEL1/TILES/1.PID", nullptr},    // the directory part starts with "//"
+      {"////ROOT.PID", nullptr},                    // a directory part "//" is walked and names nothing
       {"A/ROOT.PID", "in A"},  // a one-character directory is walked
       {"/A/NOEXT", "none"},
       {"/B/ROOT.PID", nullptr},

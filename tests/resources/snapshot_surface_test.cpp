@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
 
 #include "platform/bytes.h"
@@ -65,6 +66,18 @@ TEST(SnapshotDib, BmpLayout) {
   EXPECT_EQ(bmp[1078 + 0], 255);
   EXPECT_EQ(bmp[1078 + 16], 7);
   EXPECT_EQ(bmp[1078 + 20], 255);
+}
+
+TEST(SnapshotDib, FillRectanglesWiderThanTheIntRange) {
+  auto dib = CSnapshotDib::Make(8, 3, 8, 0);
+  ASSERT_TRUE(dib);
+  dib->FillRect(CRect{INT32_MIN, 0, INT32_MAX, 1}, 7);
+  dib->FillRectAt(-5, 2, CRect{INT32_MIN, 0, INT32_MAX, 1}, 9);
+  for (int32_t x = 0; x < 8; ++x) {
+    EXPECT_EQ(dib->RowPtr(0)[x], 7) << x;
+    EXPECT_EQ(dib->RowPtr(1)[x], 0) << x;
+    EXPECT_EQ(dib->RowPtr(2)[x], 9) << x;
+  }
 }
 
 TEST(SnapshotDib, WriteFailures) {
