@@ -130,6 +130,17 @@ TEST(WorldViewModelTest, SizingWithoutAPaletteKeepsTheOldSurface) {
   EXPECT_FALSE(view.model.ShowsSurface());
 }
 
+TEST(WorldViewModelTest, WithoutALoadedWorldAndPlaneTheSurfaceIsNotShown) {
+  ViewFixture view(100, 100, 16, 300, 200);
+  ASSERT_TRUE(view.model.ShowsSurface());
+  view.document.plane.reset();  // File New: a world without planes
+  EXPECT_NE(view.model.Surface(), nullptr);
+  EXPECT_FALSE(view.model.ShowsSurface());
+  view.document.plane = MakeViewPlane(100, 100, 16, 16);
+  view.document.loaded = false;  // a failed open
+  EXPECT_FALSE(view.model.ShowsSurface());
+}
+
 TEST(WorldViewModelTest, GridLinesFallOnTileBoundaries) {
   struct Row {
     int32_t scroll, tile, client;
