@@ -99,9 +99,11 @@ bool CPalId::BuildFromImageData(ByteSpan item, int kind, std::string* reason) {
   return Attach(EntriesFrom(item.last(kPaletteRgbSize), 3, 0, 1, 2), false);
 }
 
-bool CPalId::BuildFromRgb(ByteSpan rgb, std::string* reason) {
+bool CPalId::BuildFromRgb(ByteSpan rgb, std::string* reason) { return BuildFromRgb(rgb, true, reason); }
+
+bool CPalId::BuildFromRgb(ByteSpan rgb, bool identity, std::string* reason) {
   if (rgb.size() < kPaletteRgbSize) return SetReason(reason, "palette shorter than 768 bytes");
-  return Attach(EntriesFrom(rgb, 3, 0, 1, 2), true);
+  return Attach(EntriesFrom(rgb, 3, 0, 1, 2), identity);
 }
 
 bool CPalId::BuildFromColourTable(ByteSpan bgrx, bool identity, std::string* reason) {
@@ -130,15 +132,7 @@ bool CPalId::BuildFromFile(const std::string& path, int kind, bool identity, std
     return BuildFromColourTable(all.subspan(54, kColourTableSize), identity, reason);
   }
   if (all.size() < 128 + kPaletteRgbSize) return SetReason(reason, "PCX file too short for a palette");
-  // The file's R, G, B triples go through a colour table, as for a bitmap.
-  std::array<uint8_t, kColourTableSize> table{};
-  const ByteSpan rgb = all.last(kPaletteRgbSize);
-  for (size_t i = 0; i < kPaletteEntryCount; ++i) {
-    table[i * 4] = rgb[i * 3 + 2];
-    table[i * 4 + 1] = rgb[i * 3 + 1];
-    table[i * 4 + 2] = rgb[i * 3];
-  }
-  return BuildFromColourTable(table, identity, reason);
+  return BuildFromRgb(all.last(kPaletteRgbSize), identity, reason);
 }
 
 bool CPalId::BuildFromSystemPalette(bool identity) { return Attach(m_display->system, identity); }

@@ -59,6 +59,7 @@ class CPalId {
   bool BuildFromImageData(ByteSpan item, int kind, std::string* reason = nullptr);
   // 256 R, G, B triples (the palette item); adjusted on a palette device.
   bool BuildFromRgb(ByteSpan rgb, std::string* reason = nullptr);
+  bool BuildFromRgb(ByteSpan rgb, bool identity, std::string* reason = nullptr);
   // 256 B, G, R, x entries (a bitmap colour table).
   bool BuildFromColourTable(ByteSpan bgrx, bool identity, std::string* reason = nullptr);
   // 256 B, G, R triples.
