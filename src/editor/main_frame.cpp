@@ -346,7 +346,7 @@ void CMainFrame::SetStatusPanes(int set) {
   for (CommandId id : panes) {
     if (id == cmd::kMessagePane) continue;  // the status bar's own message area
     const QString sizing = FromUtf8(res::LoadString(id));
-    auto* label = new QLabel(sizing, statusBar());
+    auto* label = new QLabel(statusBar());
     label->setObjectName(QStringLiteral("pane%1").arg(id));
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(sizing) + 2 * label->frameWidth() + 6);
@@ -358,13 +358,11 @@ void CMainFrame::SetStatusPanes(int set) {
 
 void CMainFrame::UpdateStatusPanes() {
   for (auto& [id, label] : m_panes) {
+    // A pane shows what its update handler says; one nobody updates stays blank (its
+    // string only sizes it) rather than showing the sizing text as if it were a value.
     CommandState state = m_router.QueryState(id, /*disableIfNoHandler=*/false);
-    if (!state.enabled) {
-      label->clear();
-    } else if (state.text) {
-      const QString text = QString::fromStdString(*state.text);
-      if (label->text() != text) label->setText(text);
-    }
+    const QString text = state.enabled && state.text ? QString::fromStdString(*state.text) : QString();
+    if (label->text() != text) label->setText(text);
   }
 }
 
