@@ -1,6 +1,9 @@
 // Application start-up and shutdown.
 #include "editor/app.h"
 
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 #include "editor/about_dialog.h"
@@ -10,6 +13,22 @@
 #include "res/resources.h"
 
 namespace vyr {
+
+namespace {
+// Where the main window was left, so the editor opens as the designer arranged it.
+constexpr const char* kWindowSection = "Window";
+constexpr const char* kPlacementKey = "Placement";
+
+void RestorePlacement(QWidget& frame, const Profile& profile) {
+  const std::string saved = profile.GetProfileString(kWindowSection, kPlacementKey);
+  if (!saved.empty() && frame.restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(saved)))) return;
+  // First start: a comfortable size that still fits the screen.
+  QSize size(1024, 720);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+  frame.resize(size);
+}
+}  // namespace
 
 CVyrWorldApp::CVyrWorldApp(Parts parts, IInteractionPort* port, std::string profilePath)
     : m_parts(std::move(parts)) {
@@ -57,6 +76,7 @@ bool CVyrWorldApp::InitInstance(const std::string& rawCommandLine) {
 
   // 5-6. The empty new document the framework always starts with.
   if (!m_document->OnNewDocument()) return false;
+  RestorePlacement(*m_frame, m_profile);
   m_frame->show();
 
   // 7. Dropped files are accepted by the frame itself.
@@ -70,6 +90,8 @@ void CVyrWorldApp::ExitInstance() {
   if (m_exited) return;
   m_exited = true;
   m_router = CommandRouter();
+  if (m_frame && m_core)
+    m_profile.WriteProfileString(kWindowSection, kPlacementKey, m_frame->saveGeometry().toBase64().toStdString());
   // The frame owns the view; both go before the document, as the framework destroys them.
   delete m_frame;
   m_frame = nullptr;

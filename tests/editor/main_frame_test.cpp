@@ -388,3 +388,36 @@ TEST(EditorApplication, StartsWithoutArgumentsWithAnEmptyDocument) {
 
 }  // namespace
 }  // namespace vyr
+
+namespace vyr {
+namespace {
+
+TEST(EditorApplication, TheWindowOpensWhereItWasLeft) {
+  const std::string profilePath =
+      ::testing::TempDir() + "vyr_app_window_" + std::to_string(::getpid()) + ".ini";
+  std::filesystem::remove(profilePath);
+  ScriptedInteraction user;
+  auto parts = [] {
+    CVyrWorldApp::Parts made;
+    made.makeDocument = [](CVyrWorldApp&) { return std::make_unique<FakeDocument>(); };
+    return made;
+  };
+  QSize firstSize;
+  {
+    CVyrWorldApp app(parts(), &user, profilePath);
+    ASSERT_TRUE(app.InitInstance(""));
+    firstSize = app.MainFrame()->size();
+    EXPECT_GE(firstSize.width(), 500);  // never below the frame's minimum
+    app.MainFrame()->resize(640, 420);
+    QApplication::processEvents();
+    app.ExitInstance();
+  }
+  CVyrWorldApp again(parts(), &user, profilePath);
+  ASSERT_TRUE(again.InitInstance(""));
+  EXPECT_EQ(again.MainFrame()->size(), QSize(640, 420));
+  again.ExitInstance();
+  std::filesystem::remove(profilePath);
+}
+
+}  // namespace
+}  // namespace vyr
