@@ -6,12 +6,11 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 
+#include "editor/qt_text.h"
 #include "platform/file_filter.h"
 
 namespace vyr {
 namespace {
-
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 QMessageBox::Icon IconFor(MessageIcon icon) {
   switch (icon) {
