@@ -23,6 +23,15 @@ QMessageBox::Icon IconFor(MessageIcon icon) {
   return QMessageBox::NoIcon;
 }
 
+// Runs `show` with the arrow cursor: a wait cursor must not hide it while the user answers.
+template <typename Show>
+auto WithArrow(bool waiting, Show show) {
+  if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  auto result = show();
+  if (waiting) QApplication::restoreOverrideCursor();
+  return result;
+}
+
 }  // namespace
 
 QtInteractionPort::QtInteractionPort(QString caption) : m_caption(std::move(caption)) {}
@@ -69,11 +78,7 @@ Answer QtInteractionPort::ShowMessage(std::string_view text, MessageIcon icon, M
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
   }
-  // A wait cursor must not hide the arrow while the user answers.
-  const bool waiting = m_waitDepth > 0;
-  if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
-  const int result = box.exec();
-  if (waiting) QApplication::restoreOverrideCursor();
+  const int result = WithArrow(m_waitDepth > 0, [&] { return box.exec(); });
   switch (result) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
@@ -117,24 +122,24 @@ void QtInteractionPort::EndProgress() {
   delete m_progress;
 }
 
-std::optional<std::string> QtInteractionPort::AskOpenFileName(std::string_view title, std::string_view filter,
-                                                              std::string_view initialPath) {
+std::optional<std::string> QtInteractionPort::AskFileName(bool save, std::string_view title, std::string_view filter,
+                                                          std::string_view initialPath) {
   QFileDialog dialog(m_parent, FromUtf8(title), FromUtf8(initialPath));
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setNameFilters(NameFilters(filter));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front().toStdString();
 }
 
+std::optional<std::string> QtInteractionPort::AskOpenFileName(std::string_view title, std::string_view filter,
+                                                              std::string_view initialPath) {
+  return AskFileName(false, title, filter, initialPath);
+}
+
 std::optional<std::string> QtInteractionPort::AskSaveFileName(std::string_view title, std::string_view filter,
                                                               std::string_view initialPath) {
-  QFileDialog dialog(m_parent, FromUtf8(title), FromUtf8(initialPath));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilters(NameFilters(filter));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().front().toStdString();
+  return AskFileName(true, title, filter, initialPath);
 }
 
 DialogResult QtInteractionPort::RunDialog(CDialogModel& model) {
@@ -145,11 +150,7 @@ DialogResult QtInteractionPort::RunDialog(CDialogModel& model) {
     return DialogResult::Cancel;
   }
   // A dialog asked for during long work (resource location while opening) gets the arrow.
-  const bool waiting = m_waitDepth > 0;
-  if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
-  const DialogResult result = found->second(model, *this, m_parent);
-  if (waiting) QApplication::restoreOverrideCursor();
-  return result;
+  return WithArrow(m_waitDepth > 0, [&] { return found->second(model, *this, m_parent); });
 }
 
 }  // namespace vyr

@@ -49,6 +49,8 @@ class QtInteractionPort final : public IInteractionPort {
 
  private:
   static std::map<int, DialogRunner>& Registry();
+  std::optional<std::string> AskFileName(bool save, std::string_view title, std::string_view filter,
+                                         std::string_view initialPath);
 
   QString m_caption;
   QPointer<QWidget> m_parent;
