@@ -50,8 +50,6 @@ void QtInteractionPort::RegisterDialog(int templateId, DialogRunner runner) {
   Registry()[templateId] = std::move(runner);
 }
 
-bool QtInteractionPort::HasDialog(int templateId) { return Registry().count(templateId) > 0; }
-
 QStringList QtInteractionPort::NameFilters(std::string_view filter) {
   QStringList filters;
   for (const FileFilter& entry : ParseFileFilter(filter)) {

@@ -25,11 +25,9 @@ class QtInteractionPort final : public IInteractionPort {
 
   // Message boxes and dialogs are centred on this window.
   void SetParentWindow(QWidget* parent) { m_parent = parent; }
-  QWidget* ParentWindow() const { return m_parent; }
 
   // Registers the Qt dialog for a dialog template number.
   static void RegisterDialog(int templateId, DialogRunner runner);
-  static bool HasDialog(int templateId);
 
   // Qt name filters from the framework's "Name|*.a;*.b|...||" form.
   static QStringList NameFilters(std::string_view filter);
