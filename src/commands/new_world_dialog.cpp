@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "commands/world_info_dialog.h"
 #include "platform/date_format.h"
 #include "res/resources.h"
 #include "world/world_doc.h"
@@ -47,13 +46,7 @@ bool CNewWorldDialog::OnOK(IInteractionPort& port) {
     return false;
   }
   WorldProperties& p = m_doc.Properties();
-  p.archivePath = m_archivePath;
-  p.imageDir = m_imageDir;
-  p.palette = m_palette;
-  p.name = m_name;
-  p.author = m_author;
-  p.startX = ReadDialogInt(m_startX);
-  p.startY = ReadDialogInt(m_startY);
+  StoreHeaderFields(p);
   // A new world is never compressed; game path, image sets and prefixes stay as they were.
   p.flags = m_useZ ? kWorldFlagUseZ : 0;
   p.date = FormatLongDateTime(Clock().LocalNow());

@@ -2,23 +2,17 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <string>
 
-#include "platform/interaction_port.h"
+#include "commands/world_header_dialog.h"
 
 namespace vyr {
 
-class CWorldDoc;
-
-// A dialog's number field: signed decimal; empty or non-numeric text reads as 0.
-int32_t ReadDialogInt(const std::string& text);
-
-class CWorldInfoDialog : public CDialogModel {
+class CWorldInfoDialog : public CWorldHeaderDialog {
  public:
   static constexpr int kTemplateId = 132;
 
-  explicit CWorldInfoDialog(CWorldDoc& doc) : m_doc(doc) {}
+  explicit CWorldInfoDialog(CWorldDoc& doc) : CWorldHeaderDialog(doc) {}
   int TemplateId() const override { return kTemplateId; }
 
   // Fills every field from the document's header; leaves them empty without a loaded world.
@@ -26,24 +20,13 @@ class CWorldInfoDialog : public CDialogModel {
   // Stores the editable fields back into the document; cannot fail.
   bool OnOK(IInteractionPort& port) override;
 
-  std::string m_name;         // 1000
-  std::string m_author;       // 1001
   std::string m_created;      // 1008, read-only
-  std::string m_archivePath;  // 1003
-  std::string m_imageDir;     // 1004
-  std::string m_palette;      // 1006
-  std::string m_startX;       // 1005
-  std::string m_startY;       // 1002
-  bool m_useZ = false;        // 1029
   bool m_compressed = false;  // 1157
   std::array<std::string, 4> m_imageSets;  // 1133, 1135, 1137, 1139
   std::array<std::string, 4> m_prefixes;   // 1134, 1136, 1138, 1140
   std::string m_gamePath;     // 1009
   std::string m_planeCount;   // 1007, read-only
   std::string m_objectCount;  // 1010, read-only; empty without an object plane
-
- private:
-  CWorldDoc& m_doc;
 };
 
 // Command 32775 and the resource location's retry: runs the dialog modally; true on OK.

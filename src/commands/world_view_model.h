@@ -227,7 +227,6 @@ class CWorldViewModel final : public IViewPort {
   void StepCursor(CursorStep step);
   void JumpCursor(CursorJump jump);
   bool AutoCursor() const { return m_autoCursor; }
-  void SetAutoCursor(bool on) { m_autoCursor = on; }
   void OnToggleAutoCursor() { m_autoCursor = !m_autoCursor; }
 
   // Process-wide values kept beside the view.

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "editor/qt_text.h"
 #include "res/messages.h"
 
 namespace vyr {
@@ -15,10 +16,10 @@ namespace vyr {
 void ShowAboutBox(QWidget* parent) {
   QDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("aboutBox"));
-  dialog.setWindowTitle(QString::fromUtf8(res::text::kAboutCaption.data(), qsizetype(res::text::kAboutCaption.size())));
+  dialog.setWindowTitle(FromUtf8(res::text::kAboutCaption));
   auto* icon = new QLabel(&dialog);
   icon->setPixmap(QIcon(QStringLiteral(":/icons/vyrworld.png")).pixmap(32, 32));
-  auto* product = new QLabel(QString::fromUtf8(res::text::kAboutProduct.data(), qsizetype(res::text::kAboutProduct.size())), &dialog);
+  auto* product = new QLabel(FromUtf8(res::text::kAboutProduct), &dialog);
   auto* version = new QLabel(QStringLiteral("Wersja 0.1"), &dialog);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);

@@ -9,6 +9,7 @@
 #include "editor/about_dialog.h"
 #include "editor/main_frame.h"
 #include "editor/qt_interaction_port.h"
+#include "editor/qt_text.h"
 #include "platform/document.h"
 #include "res/resources.h"
 
@@ -36,7 +37,7 @@ CVyrWorldApp::CVyrWorldApp(Parts parts, IInteractionPort* port, std::string prof
   if (port) {
     m_port = port;
   } else {
-    m_qtPort = std::make_unique<QtInteractionPort>(QString::fromUtf8(title.data(), qsizetype(title.size())));
+    m_qtPort = std::make_unique<QtInteractionPort>(FromUtf8(title));
     m_port = m_qtPort.get();
   }
   m_profile.SetPath(profilePath.empty() ? Profile::DefaultPath() : std::move(profilePath));

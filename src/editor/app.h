@@ -47,7 +47,6 @@ class CVyrWorldApp {
   CMainFrame* MainFrame() const { return m_frame; }
   CDocument* Document() const { return m_document.get(); }
   Profile& AppProfile() { return m_profile; }
-  CApplicationCore& Core() { return *m_core; }
   CommandRouter& Router() { return m_router; }
   IInteractionPort& Port() { return *m_port; }
 

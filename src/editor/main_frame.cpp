@@ -24,6 +24,7 @@
 #include <QWhatsThis>
 
 #include "editor/accelerator_keys.h"
+#include "editor/qt_text.h"
 #include "editor/world_view.h"
 #include "platform/application_core.h"
 #include "platform/doc_template.h"
@@ -37,8 +38,6 @@ namespace {
 
 constexpr const char* kIdProperty = "vyrCommandId";
 constexpr const char* kBaseTextProperty = "vyrBaseText";
-
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 QString StripMnemonics(QString text) {
   text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));

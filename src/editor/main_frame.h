@@ -64,9 +64,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
   // Lookups, for the view and for tests. `occurrence` picks among entries of one id.
   QAction* MenuAction(CommandId id, int occurrence = 0) const;
   QAction* ToolbarAction(CommandId id) const;
-  std::vector<QAction*> AcceleratorActions() const { return m_acceleratorActions; }
   QLabel* StatusPane(CommandId id) const;
-  QToolBar* ToolBar() const { return m_toolBar; }
   std::vector<CommandId> ToolbarIds() const;
   std::vector<CommandId> StatusPaneIds() const;
 

@@ -3,10 +3,9 @@
 #pragma once
 
 #include <QDialog>
-#include <QString>
 #include <map>
-#include <string>
 
+#include "editor/qt_text.h"
 #include "platform/interaction_port.h"
 
 class QBoxLayout;
@@ -14,14 +13,6 @@ class QLineEdit;
 class QWidget;
 
 namespace vyr {
-
-// File strings are bytes: Latin-1 keeps every byte through an edit-free round trip.
-inline QString FromBytes(const std::string& text) {
-  return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-inline std::string ToBytes(const QString& text) { return text.toLatin1().toStdString(); }
-// Our own Polish texts are UTF-8 literals.
-inline QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 class CModelDlg : public QDialog {
  public:

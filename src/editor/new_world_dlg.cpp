@@ -10,15 +10,8 @@
 
 namespace vyr {
 
-namespace {
-
-constexpr int kName = 1000, kAuthor = 1001, kArchive = 1003, kImages = 1004, kPalette = 1006, kStartX = 1005,
-              kStartY = 1002, kUseZ = 1029;
-
-}  // namespace
-
 CNewWorldDlg::CNewWorldDlg(CNewWorldDialog& model, IInteractionPort& port, QWidget* parent)
-    : CModelDlg(model, port, parent), m_model(model) {
+    : CWorldHeaderDlg(model, port, parent) {
   setWindowTitle(Text("Nowy Świat"));
   auto* form = new QFormLayout;
   auto edit = [this, form](int id, const char* label) {
@@ -42,29 +35,9 @@ CNewWorldDlg::CNewWorldDlg(CNewWorldDialog& model, IInteractionPort& port, QWidg
   AddButtons(layout);
 }
 
-QLineEdit* CNewWorldDlg::Edit(int id) const { return static_cast<QLineEdit*>(Control(id)); }
+void CNewWorldDlg::Load() { LoadHeader(); }
 
-void CNewWorldDlg::Load() {
-  Edit(kName)->setText(FromBytes(m_model.m_name));
-  Edit(kAuthor)->setText(FromBytes(m_model.m_author));
-  Edit(kArchive)->setText(FromBytes(m_model.m_archivePath));
-  Edit(kImages)->setText(FromBytes(m_model.m_imageDir));
-  Edit(kPalette)->setText(FromBytes(m_model.m_palette));
-  Edit(kStartX)->setText(FromBytes(m_model.m_startX));
-  Edit(kStartY)->setText(FromBytes(m_model.m_startY));
-  static_cast<QCheckBox*>(Control(kUseZ))->setChecked(m_model.m_useZ);
-}
-
-void CNewWorldDlg::Store() {
-  m_model.m_name = ToBytes(Edit(kName)->text());
-  m_model.m_author = ToBytes(Edit(kAuthor)->text());
-  m_model.m_archivePath = ToBytes(Edit(kArchive)->text());
-  m_model.m_imageDir = ToBytes(Edit(kImages)->text());
-  m_model.m_palette = ToBytes(Edit(kPalette)->text());
-  m_model.m_startX = ToBytes(Edit(kStartX)->text());
-  m_model.m_startY = ToBytes(Edit(kStartY)->text());
-  m_model.m_useZ = static_cast<QCheckBox*>(Control(kUseZ))->isChecked();
-}
+void CNewWorldDlg::Store() { StoreHeader(); }
 
 void CNewWorldDlg::Register() {
   QtInteractionPort::RegisterDialog(CNewWorldDialog::kTemplateId,

@@ -2,14 +2,11 @@
 #pragma once
 
 #include "commands/new_world_dialog.h"
-#include "editor/model_dialog.h"
-
-class QCheckBox;
-class QLineEdit;
+#include "editor/world_header_dlg.h"
 
 namespace vyr {
 
-class CNewWorldDlg : public CModelDlg {
+class CNewWorldDlg : public CWorldHeaderDlg {
  public:
   CNewWorldDlg(CNewWorldDialog& model, IInteractionPort& port, QWidget* parent);
 
@@ -19,11 +16,6 @@ class CNewWorldDlg : public CModelDlg {
  protected:
   void Load() override;
   void Store() override;
-
- private:
-  QLineEdit* Edit(int id) const;
-
-  CNewWorldDialog& m_model;
 };
 
 }  // namespace vyr

@@ -6,12 +6,11 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 
+#include "editor/qt_text.h"
 #include "platform/file_filter.h"
 
 namespace vyr {
 namespace {
-
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 QMessageBox::Icon IconFor(MessageIcon icon) {
   switch (icon) {
@@ -22,6 +21,15 @@ QMessageBox::Icon IconFor(MessageIcon icon) {
     case MessageIcon::None: break;
   }
   return QMessageBox::NoIcon;
+}
+
+// Runs `show` with the arrow cursor: a wait cursor must not hide it while the user answers.
+template <typename Show>
+auto WithArrow(bool waiting, Show show) {
+  if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  auto result = show();
+  if (waiting) QApplication::restoreOverrideCursor();
+  return result;
 }
 
 }  // namespace
@@ -41,8 +49,6 @@ std::map<int, QtInteractionPort::DialogRunner>& QtInteractionPort::Registry() {
 void QtInteractionPort::RegisterDialog(int templateId, DialogRunner runner) {
   Registry()[templateId] = std::move(runner);
 }
-
-bool QtInteractionPort::HasDialog(int templateId) { return Registry().count(templateId) > 0; }
 
 QStringList QtInteractionPort::NameFilters(std::string_view filter) {
   QStringList filters;
@@ -70,11 +76,7 @@ Answer QtInteractionPort::ShowMessage(std::string_view text, MessageIcon icon, M
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
   }
-  // A wait cursor must not hide the arrow while the user answers.
-  const bool waiting = m_waitDepth > 0;
-  if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
-  const int result = box.exec();
-  if (waiting) QApplication::restoreOverrideCursor();
+  const int result = WithArrow(m_waitDepth > 0, [&] { return box.exec(); });
   switch (result) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
@@ -118,24 +120,24 @@ void QtInteractionPort::EndProgress() {
   delete m_progress;
 }
 
-std::optional<std::string> QtInteractionPort::AskOpenFileName(std::string_view title, std::string_view filter,
-                                                              std::string_view initialPath) {
+std::optional<std::string> QtInteractionPort::AskFileName(bool save, std::string_view title, std::string_view filter,
+                                                          std::string_view initialPath) {
   QFileDialog dialog(m_parent, FromUtf8(title), FromUtf8(initialPath));
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setNameFilters(NameFilters(filter));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front().toStdString();
 }
 
+std::optional<std::string> QtInteractionPort::AskOpenFileName(std::string_view title, std::string_view filter,
+                                                              std::string_view initialPath) {
+  return AskFileName(false, title, filter, initialPath);
+}
+
 std::optional<std::string> QtInteractionPort::AskSaveFileName(std::string_view title, std::string_view filter,
                                                               std::string_view initialPath) {
-  QFileDialog dialog(m_parent, FromUtf8(title), FromUtf8(initialPath));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilters(NameFilters(filter));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().front().toStdString();
+  return AskFileName(true, title, filter, initialPath);
 }
 
 DialogResult QtInteractionPort::RunDialog(CDialogModel& model) {
@@ -146,11 +148,7 @@ DialogResult QtInteractionPort::RunDialog(CDialogModel& model) {
     return DialogResult::Cancel;
   }
   // A dialog asked for during long work (resource location while opening) gets the arrow.
-  const bool waiting = m_waitDepth > 0;
-  if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
-  const DialogResult result = found->second(model, *this, m_parent);
-  if (waiting) QApplication::restoreOverrideCursor();
-  return result;
+  return WithArrow(m_waitDepth > 0, [&] { return found->second(model, *this, m_parent); });
 }
 
 }  // namespace vyr

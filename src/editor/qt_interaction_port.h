@@ -25,11 +25,9 @@ class QtInteractionPort final : public IInteractionPort {
 
   // Message boxes and dialogs are centred on this window.
   void SetParentWindow(QWidget* parent) { m_parent = parent; }
-  QWidget* ParentWindow() const { return m_parent; }
 
   // Registers the Qt dialog for a dialog template number.
   static void RegisterDialog(int templateId, DialogRunner runner);
-  static bool HasDialog(int templateId);
 
   // Qt name filters from the framework's "Name|*.a;*.b|...||" form.
   static QStringList NameFilters(std::string_view filter);
@@ -49,6 +47,8 @@ class QtInteractionPort final : public IInteractionPort {
 
  private:
   static std::map<int, DialogRunner>& Registry();
+  std::optional<std::string> AskFileName(bool save, std::string_view title, std::string_view filter,
+                                         std::string_view initialPath);
 
   QString m_caption;
   QPointer<QWidget> m_parent;

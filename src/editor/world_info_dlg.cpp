@@ -15,16 +15,14 @@ namespace vyr {
 
 namespace {
 
-constexpr int kName = 1000, kAuthor = 1001, kCreated = 1008, kArchive = 1003, kImages = 1004, kPalette = 1006,
-              kStartX = 1005, kStartY = 1002, kUseZ = 1029, kCompressed = 1157, kGame = 1009, kPlanes = 1007,
-              kObjects = 1010;
+constexpr int kCreated = 1008, kCompressed = 1157, kGame = 1009, kPlanes = 1007, kObjects = 1010;
 constexpr int kImageSet[4] = {1133, 1135, 1137, 1139};
 constexpr int kPrefix[4] = {1134, 1136, 1138, 1140};
 
 }  // namespace
 
 CWorldInfoDlg::CWorldInfoDlg(CWorldInfoDialog& model, IInteractionPort& port, QWidget* parent)
-    : CModelDlg(model, port, parent), m_model(model) {
+    : CWorldHeaderDlg(model, port, parent), m_model(model) {
   setWindowTitle(Text("Informacje Świata"));
   auto edit = [this](int id, bool upper = false, bool readOnly = false) {
     auto* line = new QLineEdit(this);
@@ -92,19 +90,9 @@ CWorldInfoDlg::CWorldInfoDlg(CWorldInfoDialog& model, IInteractionPort& port, QW
   AddButtons(layout);
 }
 
-QLineEdit* CWorldInfoDlg::Edit(int id) const { return static_cast<QLineEdit*>(Control(id)); }
-QCheckBox* CWorldInfoDlg::Check(int id) const { return static_cast<QCheckBox*>(Control(id)); }
-
 void CWorldInfoDlg::Load() {
-  Edit(kName)->setText(FromBytes(m_model.m_name));
-  Edit(kAuthor)->setText(FromBytes(m_model.m_author));
+  LoadHeader();
   Edit(kCreated)->setText(FromBytes(m_model.m_created));
-  Edit(kArchive)->setText(FromBytes(m_model.m_archivePath));
-  Edit(kImages)->setText(FromBytes(m_model.m_imageDir));
-  Edit(kPalette)->setText(FromBytes(m_model.m_palette));
-  Edit(kStartX)->setText(FromBytes(m_model.m_startX));
-  Edit(kStartY)->setText(FromBytes(m_model.m_startY));
-  Check(kUseZ)->setChecked(m_model.m_useZ);
   Check(kCompressed)->setChecked(m_model.m_compressed);
   for (int i = 0; i < 4; ++i) {
     Edit(kImageSet[i])->setText(FromBytes(m_model.m_imageSets[size_t(i)]));
@@ -116,14 +104,7 @@ void CWorldInfoDlg::Load() {
 }
 
 void CWorldInfoDlg::Store() {
-  m_model.m_name = ToBytes(Edit(kName)->text());
-  m_model.m_author = ToBytes(Edit(kAuthor)->text());
-  m_model.m_archivePath = ToBytes(Edit(kArchive)->text());
-  m_model.m_imageDir = ToBytes(Edit(kImages)->text());
-  m_model.m_palette = ToBytes(Edit(kPalette)->text());
-  m_model.m_startX = ToBytes(Edit(kStartX)->text());
-  m_model.m_startY = ToBytes(Edit(kStartY)->text());
-  m_model.m_useZ = Check(kUseZ)->isChecked();
+  StoreHeader();
   m_model.m_compressed = Check(kCompressed)->isChecked();
   for (int i = 0; i < 4; ++i) {
     m_model.m_imageSets[size_t(i)] = ToBytes(Edit(kImageSet[i])->text());

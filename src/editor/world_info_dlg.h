@@ -2,14 +2,11 @@
 #pragma once
 
 #include "commands/world_info_dialog.h"
-#include "editor/model_dialog.h"
-
-class QCheckBox;
-class QLineEdit;
+#include "editor/world_header_dlg.h"
 
 namespace vyr {
 
-class CWorldInfoDlg : public CModelDlg {
+class CWorldInfoDlg : public CWorldHeaderDlg {
  public:
   CWorldInfoDlg(CWorldInfoDialog& model, IInteractionPort& port, QWidget* parent);
 
@@ -21,9 +18,6 @@ class CWorldInfoDlg : public CModelDlg {
   void Store() override;
 
  private:
-  QLineEdit* Edit(int id) const;
-  QCheckBox* Check(int id) const;
-
   CWorldInfoDialog& m_model;
 };
 

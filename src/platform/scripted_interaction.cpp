@@ -53,7 +53,6 @@ Answer ScriptedInteraction::ShowMessage(std::string_view text, MessageIcon, Mess
 }
 
 void ScriptedInteraction::Beep() {
-  ++m_beeps;
   m_log.push_back("beep");
 }
 

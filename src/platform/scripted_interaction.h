@@ -31,7 +31,6 @@ class ScriptedInteraction final : public IInteractionPort {
   const std::vector<std::string>& Unexpected() const { return m_unexpected; }
   bool AllScriptUsed() const { return m_answers.empty() && m_fileNames.empty() && m_dialogs.empty(); }
   int WaitDepth() const { return m_waitDepth; }
-  int BeepCount() const { return m_beeps; }
   void ClearLog() { m_log.clear(); }
 
   Answer ShowMessage(std::string_view text, MessageIcon icon, MessageButtons buttons) override;
@@ -56,7 +55,6 @@ class ScriptedInteraction final : public IInteractionPort {
   std::vector<std::string> m_log;
   std::vector<std::string> m_unexpected;
   int m_waitDepth = 0;
-  int m_beeps = 0;
 };
 
 }  // namespace vyr

@@ -1,0 +1,34 @@
+// Copying of the shared world header fields between the controls and the model.
+#include "editor/world_header_dlg.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+namespace vyr {
+
+QLineEdit* CWorldHeaderDlg::Edit(int id) const { return static_cast<QLineEdit*>(Control(id)); }
+QCheckBox* CWorldHeaderDlg::Check(int id) const { return static_cast<QCheckBox*>(Control(id)); }
+
+void CWorldHeaderDlg::LoadHeader() {
+  Edit(kName)->setText(FromBytes(m_header.m_name));
+  Edit(kAuthor)->setText(FromBytes(m_header.m_author));
+  Edit(kArchive)->setText(FromBytes(m_header.m_archivePath));
+  Edit(kImages)->setText(FromBytes(m_header.m_imageDir));
+  Edit(kPalette)->setText(FromBytes(m_header.m_palette));
+  Edit(kStartX)->setText(FromBytes(m_header.m_startX));
+  Edit(kStartY)->setText(FromBytes(m_header.m_startY));
+  Check(kUseZ)->setChecked(m_header.m_useZ);
+}
+
+void CWorldHeaderDlg::StoreHeader() {
+  m_header.m_name = ToBytes(Edit(kName)->text());
+  m_header.m_author = ToBytes(Edit(kAuthor)->text());
+  m_header.m_archivePath = ToBytes(Edit(kArchive)->text());
+  m_header.m_imageDir = ToBytes(Edit(kImages)->text());
+  m_header.m_palette = ToBytes(Edit(kPalette)->text());
+  m_header.m_startX = ToBytes(Edit(kStartX)->text());
+  m_header.m_startY = ToBytes(Edit(kStartY)->text());
+  m_header.m_useZ = Check(kUseZ)->isChecked();
+}
+
+}  // namespace vyr
