@@ -126,7 +126,7 @@ int CWorldDoc::ResolveResources() {
     }
 
     const std::string& palette = m_properties.palette;
-    if (!palette.empty() && !EqualsIgnoringCase(palette, "NONE")) {
+    if (!palette.empty() && !RezNamesEqual(palette, "NONE")) {
       if (!LoadPaletteItem(palette)) {
         if (AskForNewLocation(Format(res::text::kNoPaletteRez, palette),
                               "The palette " + palette + " is not in the rez file."))
