@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/subcommand.h"
+#include "platform/date_format.h"
 #include "platform/file_io.h"
 #include "resources/rez_freshen.h"
 #include "resources/rez_mgr.h"
@@ -20,9 +21,7 @@ std::string TimeText(uint32_t seconds) {
   const std::time_t t = std::time_t(seconds);
   std::tm parts {};
   gmtime_r(&t, &parts);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &parts);
-  return text;
+  return FormatTime(parts, "%Y-%m-%d %H:%M:%S");
 }
 
 // File strings are bytes: each byte above 0x7F stands for the Latin-1 character of that code.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/subcommand.h"
+#include "platform/bytes.h"
 #include "platform/file_io.h"
 #include "world/double_attrib.h"
 #include "world/mask_attrib.h"
@@ -37,8 +38,11 @@ bool LoadWorld(const std::string& path, LoadedWorld& out, std::string& reason) {
   return true;
 }
 
+// A header word as stored, 0 where the file is too short to hold it.
 uint32_t StoredU32(const std::vector<uint8_t>& bytes, size_t offset) {
-  return offset + 4 <= bytes.size() ? LoadU32(bytes.data() + offset) : 0;
+  uint32_t value = 0;
+  ByteReader(bytes).U32(offset, value);
+  return value;
 }
 
 const char* KindName(int kind) {

@@ -45,7 +45,6 @@ class CMaskAttrib : public CTileAttrib {
   int32_t Shift() const { return m_shift; }
   int32_t ByteCount() const { return m_byteCount; }
   const std::vector<uint8_t>& Pixels() const { return m_pixels; }
-  uint8_t* PixelData() { return m_pixels.data(); }
   // Pixel at (x, y), which must lie inside the mask.
   uint8_t Pixel(int32_t x, int32_t y) const { return m_pixels[size_t(y) * size_t(m_tileWidth) + size_t(x)]; }
   void SetPixel(int32_t x, int32_t y, uint8_t value) { m_pixels[size_t(y) * size_t(m_tileWidth) + size_t(x)] = value; }

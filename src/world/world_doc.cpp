@@ -22,13 +22,13 @@ namespace {
 
 constexpr const char* kOptions = "Options";
 
-std::string FolderOf(const std::string& path) {
+}  // namespace
+
+std::string CWorldDoc::FolderOf(const std::string& path) {
   const size_t cut = path.find_last_of("/\\");
   if (cut == std::string::npos) return ".";
   return cut == 0 ? path.substr(0, 1) : path.substr(0, cut);
 }
-
-}  // namespace
 
 CWorldDoc::CWorldDoc(Profile* profile, IInteractionPort& interaction)
     : m_profile(profile), m_interaction(interaction) {

@@ -133,6 +133,8 @@ class CWorldDoc : public CDocument, public IWorldHost {
   // The archive a world names, as it can be opened here: the path itself, or a file of
   // the same name (any case) beside the world file being opened.
   std::string LocateWorldArchive(const std::string& worldFolder) const;
+  // The folder part of a path written with either separator ("." when it has none).
+  static std::string FolderOf(const std::string& path);
   bool OpenArchiveAt(const std::string& path);
   // Asks the Yes/No question; Yes and a confirmed world information dialog: retry.
   // Otherwise records `failure` as the reason and returns false.

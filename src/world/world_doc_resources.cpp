@@ -1,7 +1,5 @@
 // CWorldDoc resource location: archive, palette and image sets of an opened or new world,
 // the object image sets, adding image sets and refreshing the archive.
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -12,6 +10,7 @@
 #include "resources/palette.h"
 #include "resources/rez_freshen.h"
 #include "resources/rez_mgr.h"
+#include "resources/rez_names.h"
 #include "world/known_name_lists.h"
 #include "world/undo_stack.h"
 #include "world/view_port.h"
@@ -23,12 +22,6 @@ namespace vyr {
 namespace {
 
 constexpr const char* kOptions = "Options";
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-         });
-}
 
 // The last component of a path written with either separator.
 std::string FileNameOf(const std::string& path) {
@@ -49,12 +42,6 @@ std::string Format(std::string_view pattern, const std::string& value) {
   return text;
 }
 
-std::string FolderOf(const std::string& path) {
-  const size_t cut = path.find_last_of("/\\");
-  if (cut == std::string::npos) return ".";
-  return cut == 0 ? path.substr(0, 1) : path.substr(0, cut);
-}
-
 }  // namespace
 
 std::string CWorldDoc::LocateWorldArchive(const std::string& worldFolder) const {
@@ -66,7 +53,7 @@ std::string CWorldDoc::LocateWorldArchive(const std::string& worldFolder) const 
   if (name.empty()) return stored;
   std::error_code error;
   for (std::filesystem::directory_iterator it(worldFolder, error), end; !error && it != end; it.increment(error)) {
-    if (!EqualsIgnoringCase(it->path().filename().string(), name)) continue;
+    if (!RezNamesEqual(it->path().filename().string(), name)) continue;
     std::error_code kindError;
     if (it->is_regular_file(kindError)) return it->path().string();
   }
@@ -139,7 +126,7 @@ int CWorldDoc::ResolveResources() {
     }
 
     const std::string& palette = m_properties.palette;
-    if (!palette.empty() && !EqualsIgnoringCase(palette, "NONE")) {
+    if (!palette.empty() && !RezNamesEqual(palette, "NONE")) {
       if (!LoadPaletteItem(palette)) {
         if (AskForNewLocation(Format(res::text::kNoPaletteRez, palette),
                               "The palette " + palette + " is not in the rez file."))

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <limits>
 
+#include "platform/date_format.h"
 #include "platform/file_io.h"
 #include "resources/image_set.h"
 #include "world/mask_attrib.h"
@@ -24,9 +25,6 @@ namespace vyr {
 using namespace world_file;
 
 namespace {
-
-constexpr const char* kMonthNames[12] = {"January", "February", "March",     "April",   "May",      "June",
-                                         "July",    "August",   "September", "October", "November", "December"};
 
 // Longest stream zlib can inflate per input byte (deflate's limit is 1032 : 1).
 constexpr uint64_t kMaxInflateRatio = 1032;
@@ -108,17 +106,13 @@ void WritePlaneHeader(ByteWriter& out, const CPlane& plane) {
 }  // namespace
 
 std::string FormatSaveDate(const std::tm& t) {
-  const int month = t.tm_mon >= 0 && t.tm_mon < 12 ? t.tm_mon : 0;
-  return std::string(kMonthNames[month]) + " " + std::to_string(t.tm_mday) + ", " +
-         std::to_string(int64_t(t.tm_year) + 1900);
+  // A month out of range is stored as January rather than the formatter's '?'.
+  std::tm date = t;
+  if (date.tm_mon < 0 || date.tm_mon >= 12) date.tm_mon = 0;
+  return FormatLongDate(date);
 }
 
-std::string CurrentSaveDate() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return FormatSaveDate(local);
-}
+std::string CurrentSaveDate() { return FormatSaveDate(Clock().LocalNow()); }
 
 namespace {
 
