@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/json_text.h"
 #include "cli/subcommand.h"
 #include "platform/date_format.h"
 #include "platform/file_io.h"
@@ -25,23 +26,6 @@ std::string TimeText(uint32_t seconds) {
 }
 
 // File strings are bytes: each byte above 0x7F stands for the Latin-1 character of that code.
-std::string JsonString(std::string_view bytes) {
-  std::string out = "\"";
-  for (unsigned char c : bytes) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += char(c);
-    } else if (c < 0x20 || c >= 0x7F) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04X", c);
-      out += escape;
-    } else {
-      out += char(c);
-    }
-  }
-  return out + "\"";
-}
-
 bool Printable(std::string_view text) {
   for (unsigned char c : text) {
     if (c < 0x20 || c >= 0x7F) return false;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/json_text.h"
 #include "cli/subcommand.h"
 #include "platform/bytes.h"
 #include "platform/file_io.h"
@@ -113,23 +114,7 @@ class JsonWriter {
  public:
   std::string& Text() { return m_text; }
 
-  void String(const std::string& s) {
-    static const char kHex[] = "0123456789abcdef";
-    m_text += '"';
-    for (unsigned char c : s) {
-      if (c == '"' || c == '\\') {
-        m_text += '\\';
-        m_text += char(c);
-      } else if (c < 0x20 || c >= 0x7F) {
-        m_text += "\\u00";
-        m_text += kHex[c >> 4];
-        m_text += kHex[c & 15];
-      } else {
-        m_text += char(c);
-      }
-    }
-    m_text += '"';
-  }
+  void String(const std::string& s) { AppendJsonString(m_text, s); }
   void Int(int64_t v) { m_text += std::to_string(v); }
   void Key(const char* key) {
     Comma();
