@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/bytes.h"
+#include "resources/pcx_test_header.h"
 #include "resources/image_formats.h"
 #include "resources/snapshot_surface.h"
 
@@ -32,18 +33,7 @@ std::vector<uint8_t> Sprite(int32_t width, int32_t height) {
 
 std::vector<uint8_t> Pcx(int32_t width, int32_t height, uint8_t planes, bool palette) {
   ByteWriter w;
-  w.U8(0x0A);
-  w.U8(5);
-  w.U8(1);
-  w.U8(8);
-  w.U16(0);
-  w.U16(0);
-  w.U16(uint16_t(width - 1));
-  w.U16(uint16_t(height - 1));
-  w.Zeros(65 - 12);
-  w.U8(planes);
-  w.U16(uint16_t(width));
-  w.Zeros(128 - 68);
+  test::WritePcxHeader(w, 0, 0, width - 1, height - 1, planes, uint16_t(width));
   const auto pixels = Sprite(width, height);
   for (int32_t y = 0; y < height; ++y)
     for (int p = 0; p < planes; ++p)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/bytes.h"
+#include "resources/pcx_test_header.h"
 #include "resources/dib.h"
 
 namespace vyr {
@@ -355,18 +356,7 @@ void PcxRun(ByteWriter& w, uint8_t value, int count) {
 std::vector<uint8_t> PcxHeader(int16_t xMin, int16_t yMin, int16_t xMax, int16_t yMax, uint8_t planes,
                                uint16_t bytesPerLine) {
   ByteWriter w;
-  w.U8(0x0A);
-  w.U8(5);
-  w.U8(1);
-  w.U8(8);
-  w.U16(uint16_t(xMin));
-  w.U16(uint16_t(yMin));
-  w.U16(uint16_t(xMax));
-  w.U16(uint16_t(yMax));
-  w.Zeros(65 - 12);
-  w.U8(planes);
-  w.U16(bytesPerLine);
-  w.Zeros(128 - 68);
+  test::WritePcxHeader(w, xMin, yMin, xMax, yMax, planes, bytesPerLine);
   return std::move(w.Bytes());
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/bytes.h"
+#include "resources/pcx_test_header.h"
 
 namespace vyr {
 namespace {
@@ -25,18 +26,7 @@ std::vector<uint8_t> Header16(uint32_t width, uint32_t height, std::vector<uint8
 std::vector<uint8_t> Pcx(int16_t width, int16_t height, uint16_t bytesPerLine, std::vector<uint8_t> data,
                          uint8_t planes = 1) {
   ByteWriter w;
-  w.U8(0x0A);
-  w.U8(5);
-  w.U8(1);
-  w.U8(8);
-  w.U16(0);
-  w.U16(0);
-  w.U16(uint16_t(width - 1));
-  w.U16(uint16_t(height - 1));
-  w.Zeros(65 - 12);
-  w.U8(planes);
-  w.U16(bytesPerLine);
-  w.Zeros(128 - 68);
+  test::WritePcxHeader(w, 0, 0, width - 1, height - 1, planes, bytesPerLine);
   w.Raw(data.data(), data.size());
   w.Zeros(768);
   return std::move(w.Bytes());
