@@ -137,7 +137,7 @@ int RunList(const std::vector<std::string>& args) {
   std::cout << out.str();
   if (!mgr.Problems().empty()) {
     return Fail("'" + words[0] + "' is damaged (" + ProblemCount(mgr) +
-                " above), so the listing leaves out what it held there; rebuild it with 'rez create'");
+                " above): the listing lacks what the damaged directories held; rebuild the archive with 'rez create'");
   }
   return kExitOk;
 }
