@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -84,6 +85,7 @@ TEST_F(CliRezTest, ExitStatuses) {
     EXPECT_EQ(o.status, row.status) << row.args << "\n" << o.err;
     if (row.status == 1) {
       EXPECT_EQ(o.err.rfind("vyrworld-tool: ", 0), 0u) << o.err;
+      EXPECT_TRUE(std::isupper(o.err[15]) || o.err[15] == '\'') << o.err;  // a sentence, or the file's name
       EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1) << o.err;
     }
   }
