@@ -86,6 +86,18 @@ void ListJson(const CRezDir& dir, std::ostream& out) {
   out << "]}";
 }
 
+// Opens for reading and prints the damage the reader found, one warning per line.
+bool OpenForReading(CRezMgr& mgr, const std::string& path, std::string& why) {
+  if (!mgr.OpenArchive(path, true, &why)) return false;
+  for (const std::string& problem : mgr.Problems()) std::cerr << "vyrworld-tool: warning: " << problem << '\n';
+  return true;
+}
+
+std::string ProblemCount(const CRezMgr& mgr) {
+  const size_t count = mgr.Problems().size();
+  return std::to_string(count) + (count == 1 ? " problem" : " problems");
+}
+
 int RunList(const std::vector<std::string>& args) {
   bool json = false;
   std::vector<std::string> words;
@@ -99,13 +111,12 @@ int RunList(const std::vector<std::string>& args) {
   if (words.empty() || words.size() > 2) return UsageError("rez");
   CRezMgr mgr;
   std::string why;
-  if (!mgr.OpenArchive(words[0], true, &why)) return Fail(why);
+  if (!OpenForReading(mgr, words[0], why)) return Fail(why);
   const CRezDir* dir = mgr.GetRootDir();
   if (words.size() == 2) {
     dir = mgr.FindDir(words[1]);
-    if (dir == nullptr) return Fail("no directory '" + words[1] + "' in '" + words[0] + "'");
+    if (dir == nullptr) return Fail("No directory '" + words[1] + "' in '" + words[0] + "'");
   }
-  for (const std::string& problem : mgr.Problems()) std::cerr << "vyrworld-tool: warning: " << problem << '\n';
   std::ostringstream out;
   if (json) {
     const RezHeader& h = mgr.Header();
@@ -124,6 +135,10 @@ int RunList(const std::vector<std::string>& args) {
     ListText(*dir, 1, out);
   }
   std::cout << out.str();
+  if (!mgr.Problems().empty()) {
+    return Fail("'" + words[0] + "' is damaged (" + ProblemCount(mgr) +
+                " above): the listing lacks what the damaged directories held; rebuild the archive with 'rez create'");
+  }
   return kExitOk;
 }
 
@@ -131,11 +146,14 @@ int RunExtract(const std::vector<std::string>& args) {
   if (args.size() != 3) return UsageError("rez");
   CRezMgr mgr;
   std::string why;
-  if (!mgr.OpenArchive(args[0], true, &why)) return Fail(why);
+  if (!OpenForReading(mgr, args[0], why)) return Fail(why);
   CRezItem* item = mgr.FindItem(args[1]);
-  if (item == nullptr) return Fail("no item '" + args[1] + "' in '" + args[0] + "'");
+  if (item == nullptr) {
+    const std::string missing = "No item '" + args[1] + "' in '" + args[0] + "'";
+    return Fail(mgr.Problems().empty() ? missing : missing + ", which is damaged (" + ProblemCount(mgr) + " above)");
+  }
   const std::span<uint8_t> data = item->GetData();
-  if (data.empty() && item->GetSize() != 0) return Fail("cannot read item '" + args[1] + "': " + mgr.LastError());
+  if (data.empty() && item->GetSize() != 0) return Fail("Cannot read item '" + args[1] + "': " + mgr.LastError());
   if (!WriteFileAtomically(args[2], data, why)) return Fail(why);
   return kExitOk;
 }

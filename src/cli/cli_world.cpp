@@ -30,8 +30,12 @@ struct LoadedWorld {
 
 bool LoadWorld(const std::string& path, LoadedWorld& out, std::string& reason) {
   if (!ReadWholeFile(path, out.bytes, reason)) return false;
+  std::string why = NotAWorldFile(out.bytes);
+  if (!why.empty()) {
+    reason = "'" + path + "' is not a world file (" + why + ")";
+    return false;
+  }
   out.world.SetViewRect(CRect{0, 0, 639, 479});
-  std::string why;
   if (!out.world.LoadFromBuffer(out.host, out.bytes, &why)) {
     reason = "'" + path + "' is not a readable world: " + why;
     return false;
@@ -365,7 +369,7 @@ int RunDump(const std::vector<std::string>& args) {
   j.End('}');
   j.Text() += '\n';
   if (std::fwrite(j.Text().data(), 1, j.Text().size(), stdout) != j.Text().size() || std::fflush(stdout) != 0) {
-    return Fail("cannot write the dump to standard output");
+    return Fail("Cannot write the dump to standard output");
   }
   return kExitOk;
 }

@@ -26,7 +26,11 @@ SubcommandRegistration::SubcommandRegistration(const Subcommand& subcommand) {
 }
 
 int Fail(const std::string& reason) {
-  std::cerr << "vyrworld-tool: " << reason << '\n';
+  // Reasons from the libraries are fragments meant to follow other text; shown alone, they
+  // read as sentences.
+  std::string text = reason;
+  if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = char(text[0] - 'a' + 'A');
+  std::cerr << "vyrworld-tool: " << text << '\n';
   return kExitFailure;
 }
 

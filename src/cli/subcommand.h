@@ -25,7 +25,8 @@ struct SubcommandRegistration {
   explicit SubcommandRegistration(const Subcommand& subcommand);
 };
 
-// Prints "vyrworld-tool: <reason>" on stderr and returns kExitFailure.
+// Prints "vyrworld-tool: <reason>", its first letter made a capital, on stderr and returns
+// kExitFailure.
 int Fail(const std::string& reason);
 // Prints the usage of one subcommand on stderr and returns kExitUsage.
 int UsageError(const char* name);

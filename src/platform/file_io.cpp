@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/save_target.h"
+
 namespace vyr {
 
 namespace {
@@ -46,15 +48,11 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out, std::stri
 }
 
 bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, std::string& error) {
-  std::string temp = path + ".XXXXXX";
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) {
-    error = Reason("cannot create a file beside", path);
-    return false;
-  }
-  // mkstemp makes the file private; give it the usual mode, or the target's own.
-  struct stat st {};
-  ::fchmod(fd, ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644);
+  std::string target;
+  std::string temp;
+  if (!ResolveSaveTarget(path, target, error)) return false;
+  const int fd = CreateSaveTemp(target, temp, error);
+  if (fd < 0) return false;
   size_t done = 0;
   bool ok = true;
   while (done < bytes.size()) {
@@ -72,7 +70,7 @@ bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes
     ok = false;
     error = Reason("cannot write", path);
   }
-  if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
+  if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
     ok = false;
     error = Reason("cannot replace", path);
   }

@@ -12,7 +12,8 @@ namespace vyr {
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out, std::string& error);
 
 // Writes `bytes` to a temporary file beside `path`, flushes it and renames it over
-// `path`, so a failed write never destroys the previous file. On failure returns
+// `path`, so a failed write never destroys the previous file. A symbolic link is
+// written through: its target is replaced and the link stays. On failure returns
 // false, sets `error` and leaves `path` as it was.
 bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, std::string& error);
 

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "platform/file_io.h"
+#include "platform/save_target.h"
 #include "resources/rez_mgr.h"
 #include "resources/rez_names.h"
 
@@ -215,18 +216,29 @@ FreshenResult CreateArchiveFromFolder(const std::string& archivePath, const std:
                                       const FreshenOptions& options) {
   FreshenResult result;
   if (!CheckFolder(folderPath, result)) return result;
-  // On the real file system the archive is built beside the target and renamed over it
-  // when complete, so a failure never leaves a half-made archive or destroys an old one.
+  // On the real file system the archive is built beside its target (the file a link
+  // leads to) and renamed over it when complete, so a failure never leaves a half-made
+  // archive or destroys an old one.
   const bool realFiles = !options.opener;
-  const std::string buildPath = realFiles ? archivePath + ".tmp" + std::to_string(::getpid()) : archivePath;
+  std::string target = archivePath;
+  std::string buildPath = archivePath;
+  if (realFiles) {
+    if (!ResolveSaveTarget(archivePath, target, result.reason)) return result;
+    const int fd = CreateSaveTemp(target, buildPath, result.reason);
+    if (fd < 0) return result;
+    ::close(fd);
+  }
   CRezMgr mgr;
   Configure(mgr, options);
-  if (!mgr.CreateArchive(buildPath, &result.reason)) return result;
+  if (!mgr.CreateArchive(buildPath, &result.reason)) {
+    if (realFiles) ::unlink(buildPath.c_str());
+    return result;
+  }
   StoreAndClose(mgr, folderPath, options, result, true);
   if (!realFiles) return result;
   std::error_code error;
   if (result.ok) {
-    fs::rename(buildPath, archivePath, error);
+    fs::rename(buildPath, target, error);
     if (error) {
       result.ok = false;
       result.reason = "cannot replace '" + archivePath + "': " + error.message();

@@ -43,6 +43,25 @@ std::string Hex(uint64_t value) {
   return text;
 }
 
+// Why a header cannot be an archive's (no archive writer makes such a root directory in
+// a file of this size), or empty when it can.
+std::string ImpossibleHeader(const RezHeader& h, uint64_t fileSize) {
+  if (h.rootSize == 0) {
+    // An empty archive is the header alone; an update of one that was cut short before
+    // its header was written leaves that header, untouched, ahead of unreferenced data.
+    if (fileSize == RezHeader::kSize || (h.rootOffset == RezHeader::kSize && h.dataEnd == RezHeader::kSize)) return {};
+    return "its root directory is empty, yet the file holds " + std::to_string(fileSize - RezHeader::kSize) +
+           " bytes past the 168-byte header";
+  }
+  const std::string root =
+      "its root directory block (" + std::to_string(h.rootSize) + " bytes at " + Hex(h.rootOffset) + ")";
+  if (h.rootOffset < RezHeader::kSize) return root + " overlaps the 168-byte header";
+  if (!RangeFits(h.rootOffset, h.rootSize, fileSize)) {
+    return root + " lies outside the file of " + std::to_string(fileSize) + " bytes";
+  }
+  return {};
+}
+
 }  // namespace
 
 CRezMgr::CRezMgr() : m_opener(OpenRezFile), m_clock(SystemNow) {}
@@ -153,13 +172,15 @@ bool CRezMgr::OpenArchive(const std::string& path, bool readOnly, std::string* r
   m_readOnly = readOnly;
 
   uint8_t header[RezHeader::kSize];
-  if (FileSize() < RezHeader::kSize || !ReadAt(0, header, sizeof header)) {
-    Fail("'" + path + "' is not an archive: " + std::to_string(FileSize()) +
-         " bytes, shorter than the 168-byte header");
+  auto refuse = [&](const std::string& why) {
+    Fail("'" + path + "' is not an archive: " + why);
     if (reason) *reason = m_lastError;
     m_file->Close();
     m_file.reset();
     return false;
+  };
+  if (FileSize() < RezHeader::kSize || !ReadAt(0, header, sizeof header)) {
+    return refuse(std::to_string(FileSize()) + " bytes, shorter than the 168-byte header");
   }
   m_header.version = LoadU32(header + 127);
   m_header.rootOffset = LoadU32(header + 131);
@@ -172,12 +193,18 @@ bool CRezMgr::OpenArchive(const std::string& path, bool readOnly, std::string* r
   m_header.longestItemName = LoadU32(header + 159);
   m_header.longestDescription = LoadU32(header + 163);
   m_header.compact = header[167];
+  // Any other file (a world, say) would otherwise open as an empty archive, and an update
+  // would write over what it holds.
+  if (const std::string why = ImpossibleHeader(m_header, FileSize()); !why.empty()) return refuse(why);
 
   m_root = std::make_unique<CRezDir>(this, nullptr, "");
   m_root->m_blockOffset = m_header.rootOffset;
   m_root->m_blockSize = m_header.rootSize;
   m_root->m_time = m_header.rootTime;
   ReadTree();
+  // Bytes past what the tree refers to may still matter to someone (an update cut short,
+  // another writer's data): new data never go below the end of the file.
+  m_appendAt = std::max(m_appendAt, FileSize());
 
   if (!readOnly && !m_problems.empty()) {
     // Writing the tree back would drop whatever the damaged blocks held.

@@ -50,7 +50,9 @@ class CRezMgr {
 
   // Opens an existing archive and reads its whole directory tree (no item data). Damaged
   // directory blocks become empty directories and are listed in Problems(). Fails, with a
-  // reason, when the file cannot be opened or is shorter than the header.
+  // reason (also in LastError()), when the file cannot be opened or its header cannot be
+  // an archive's: shorter than the header, a root block outside the file or over the
+  // header, or an empty root in a file longer than the header.
   bool OpenArchive(const std::string& path, bool readOnly, std::string* reason = nullptr);
   // Makes a new, empty archive at `path` (replacing any file there) and opens it for
   // update, so that an archive can be built in code with CreateDir/CreateItem/NewData/
@@ -126,8 +128,9 @@ class CRezMgr {
   bool m_readOnly = true;
   bool m_modified = false;
   bool m_writeFailed = false;
-  // Where new item data go: past every byte the tree as read refers to, so the old
-  // directory blocks stay intact until the new header points elsewhere.
+  // Where new item data go: past every byte the tree as read refers to and past the end
+  // of the file, so the old directory blocks stay intact until the new header points
+  // elsewhere.
   uint64_t m_appendAt = RezHeader::kSize;
   uint64_t m_maxItemEnd = RezHeader::kSize;
   std::map<uint64_t, uint64_t> m_claimedBlocks;  // offset -> end, of blocks read

@@ -134,6 +134,18 @@ uint64_t SumBytes(const uint8_t* p, size_t n) {
 
 }  // namespace
 
+std::string NotAWorldFile(ByteSpan bytes) {
+  const ByteReader file(bytes);
+  if (!file.Has(0, kShortHeaderFields)) {
+    return "its " + Num(uint64_t(bytes.size())) + " bytes are too short for a world header";
+  }
+  uint32_t headerSize = 0;
+  file.U32(0, headerSize);
+  // Any other file's first four bytes (an archive's "\r\nRe", say) make a size far beyond this.
+  if (headerSize > kHeaderSize) return "its header size " + Num(headerSize) + " is impossible";
+  return {};
+}
+
 int32_t WorldFileChecksum(ByteSpan block) {
   // Σ (byte k − k) for k = 1 … n, byte n = 0: the byte sum from 1 to n − 1 less n (n + 1) / 2.
   const uint64_t n = block.size();
@@ -284,8 +296,14 @@ namespace {
 // it goes) and the uncompressed data block.
 class WorldImageReader {
  public:
-  WorldImageReader(CWorld& world, IWorldHost& host, ByteSpan image, uint32_t attribOffset, std::string* reason)
-      : m_world(world), m_host(host), m_image(image), m_reason(reason), m_attribOffset(attribOffset) {}
+  WorldImageReader(CWorld& world, IWorldHost& host, ByteSpan image, uint32_t headerSize, uint32_t attribOffset,
+                   std::string* reason)
+      : m_world(world),
+        m_host(host),
+        m_image(image),
+        m_reason(reason),
+        m_headerSize(headerSize),
+        m_attribOffset(attribOffset) {}
 
   int ReadPlanes(uint32_t planeCount, uint32_t firstPlane);
   int ReadAttributes(uint32_t sectionOffset);
@@ -305,6 +323,9 @@ class WorldImageReader {
   // Refuses plane headers whose blocks together claim more than the image holds, and
   // collects the block starts that end the name lists.
   int CheckTotals();
+  // Refuses an attribute section that starts inside the header or another block: it would
+  // be read from their bytes, and a resave would drop the real one.
+  int CheckAttribPlace(uint64_t sectionOffset);
   uint64_t PlaneHeader(uint32_t i) const { return m_firstPlane + uint64_t(i) * kPlaneHeaderSize; }
   uint32_t PlaneU32(uint32_t i, size_t field) const { return LoadU32(m_image.Bytes().data() + PlaneHeader(i) + field); }
   int32_t PlaneI32(uint32_t i, size_t field) const { return LoadI32(m_image.Bytes().data() + PlaneHeader(i) + field); }
@@ -313,6 +334,7 @@ class WorldImageReader {
   IWorldHost& m_host;
   ByteReader m_image;
   std::string* m_reason;
+  uint64_t m_headerSize = 0;
   uint32_t m_planeCount = 0;
   uint64_t m_firstPlane = 0;
   uint64_t m_attribOffset = 0;
@@ -459,7 +481,27 @@ int WorldImageReader::ReadPlanes(uint32_t planeCount, uint32_t firstPlane) {
   return 1;
 }
 
+int WorldImageReader::CheckAttribPlace(uint64_t sectionOffset) {
+  const auto inside = [sectionOffset](uint64_t start, uint64_t size) {
+    return sectionOffset >= start && sectionOffset - start < size;
+  };
+  const std::string lies = "the tile attribute section at offset " + Num(sectionOffset) + " lies inside ";
+  if (sectionOffset < m_headerSize) return Fail(lies + "the header (" + Num(m_headerSize) + " bytes)");
+  if (inside(m_firstPlane, uint64_t(m_planeCount) * kPlaneHeaderSize)) return Fail(lies + "the plane headers");
+  for (uint32_t j = 0; j < m_planeCount; ++j) {
+    // The planes were read, so their sizes are positive and their blocks inside the file.
+    const uint64_t cells = uint64_t(PlaneI32(j, kPlaneWidth)) * uint64_t(PlaneI32(j, kPlaneHeight));
+    if (inside(PlaneU32(j, kPlaneGridOffset), cells * 4)) return Fail(lies + "plane " + Num(j) + "'s tile grid");
+    const uint32_t objects = PlaneU32(j, kPlaneObjectsOffset);
+    if (objects != 0 && inside(objects, uint64_t(PlaneU32(j, kPlaneObjectCount)) * kObjectRecordFixedSize)) {
+      return Fail(lies + "plane " + Num(j) + "'s object records");
+    }
+  }
+  return 1;
+}
+
 int WorldImageReader::ReadAttributes(uint32_t sectionOffset) {
+  if (!CheckAttribPlace(sectionOffset)) return 0;
   if (!m_image.Has(sectionOffset, kAttribSectionHeaderSize)) {
     return Fail(Past("tile attribute section", sectionOffset));
   }
@@ -489,16 +531,12 @@ int WorldImageReader::ReadAttributes(uint32_t sectionOffset) {
 }  // namespace
 
 int CWorld::LoadFromBuffer(IWorldHost& host, ByteSpan bytes, std::string* reason) {
+  if (const std::string why = NotAWorldFile(bytes); !why.empty()) {
+    return SetReason(reason, "the file is not a world file (" + why + ")"), 0;
+  }
   const ByteReader file(bytes);
   uint32_t headerSize = 0;
-  if (!file.Has(0, kShortHeaderFields)) {
-    return SetReason(reason, "the file is too short for a world header (" + Num(uint64_t(bytes.size())) + " bytes)"),
-           0;
-  }
   file.U32(0, headerSize);
-  if (headerSize > kHeaderSize) {
-    return SetReason(reason, "the header size " + Num(headerSize) + " is larger than " + Num(kHeaderSize)), 0;
-  }
   if (!file.Has(0, headerSize)) {
     return SetReason(reason, "the file is shorter than its header size " + Num(headerSize)), 0;
   }
@@ -561,7 +599,7 @@ int CWorld::LoadFromBuffer(IWorldHost& host, ByteSpan bytes, std::string* reason
   uint32_t attribOffset = 0;
   file.U32(kFirstPlaneOffset, firstPlane);
   file.U32(kAttribOffset, attribOffset);
-  WorldImageReader reader(*this, host, image, attribOffset, reason);
+  WorldImageReader reader(*this, host, image, headerSize, attribOffset, reason);
   if (!reader.ReadPlanes(planeCount, firstPlane)) return 0;
   // The file names its recorded object plane at 728; keeping that record (rather than the
   // first plane read) lets a resave write the same index and attribute defaults again.

@@ -67,6 +67,10 @@ std::string FormatSaveDate(const std::tm& localTime);
 // Today's date in that form (local time).
 std::string CurrentSaveDate();
 
+// Why `bytes` cannot be a world file at all (too short for the header's fixed fields, or
+// a header size no world has), or empty when it may be one.
+std::string NotAWorldFile(ByteSpan bytes);
+
 // The additive sum stored at offset 748: over k = 1 … n of (byte k − k), where byte 0 is
 // the first byte of the stored data block and byte n, just past it, counts as 0.
 int32_t WorldFileChecksum(ByteSpan storedBlock);

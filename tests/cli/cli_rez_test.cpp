@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -83,6 +85,7 @@ TEST_F(CliRezTest, ExitStatuses) {
     EXPECT_EQ(o.status, row.status) << row.args << "\n" << o.err;
     if (row.status == 1) {
       EXPECT_EQ(o.err.rfind("vyrworld-tool: ", 0), 0u) << o.err;
+      EXPECT_TRUE(std::isupper(o.err[15]) || o.err[15] == '\'') << o.err;  // a sentence, or the file's name
       EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1) << o.err;
     }
   }
@@ -119,6 +122,63 @@ TEST_F(CliRezTest, CreateFreshenListAndExtract) {
             std::string::npos)
       << json.out;
   EXPECT_EQ(json.out.find("MAIN"), std::string::npos);  // only the directory asked for
+}
+
+// Neither list, extract nor freshen takes a file whose header no archive has; freshen would
+// have written over it.
+TEST_F(CliRezTest, FilesThatAreNoArchiveAreRefusedAndLeftUnchanged) {
+  ASSERT_EQ(Tool("make-demo " + P("demo")).status, 0);
+  std::string zeroRoot = Slurp(m_dir / "demo" / "DEMO.REZ");
+  zeroRoot.replace(135, 4, 4, '\0');
+  Write("ZERO.REZ", zeroRoot);
+  for (const char* file : {"demo/DEMO.VWD", "ZERO.REZ"}) {
+    const std::string before = Slurp(m_dir / file);
+    for (const std::string& args : {"rez freshen " + P(file) + " " + P("REZ"), "rez list " + P(file),
+                                    "rez extract " + P(file) + " /IMAGES/TILES/1.PID " + P("out")}) {
+      SCOPED_TRACE(args);
+      const Outcome o = Tool(args);
+      EXPECT_EQ(o.status, 1);
+      EXPECT_EQ(o.err.rfind("vyrworld-tool: " + P(file) + " is not an archive: ", 0), 0u) << o.err;
+      EXPECT_TRUE(o.out.empty()) << o.out;
+    }
+    EXPECT_EQ(Slurp(m_dir / file), before);
+  }
+}
+
+TEST_F(CliRezTest, DamagedArchivesShowTheirProblems) {
+  Write("REZ/TOP.PID", "top");
+  ASSERT_EQ(Tool("rez create " + P("A.REZ") + " " + P("REZ")).status, 0);
+  // Both directory entries of the root (they come first) get blocks past the end.
+  std::string bytes = Slurp(m_dir / "A.REZ");
+  auto u32 = [&](size_t at) {
+    uint32_t value = 0;
+    std::memcpy(&value, &bytes[at], 4);  // little-endian, as the machines the tests run on
+    return value;
+  };
+  for (size_t at = u32(131); u32(at) == 1; at += 16 + std::strlen(&bytes[at + 16]) + 1) {
+    bytes.replace(at + 8, 4, "\xFF\xFF\xFF\x7F");
+  }
+  Write("A.REZ", bytes);
+  struct Row {
+    std::string args;
+    int status;
+    std::string outPart;
+  } rows[] = {
+      {"rez list " + P("A.REZ"), 1, "TOP.PID"},
+      {"rez list " + P("A.REZ") + " --json", 1, "\"problems\":[\"directory '/"},
+      {"rez extract " + P("A.REZ") + " /TOP.PID " + P("top.pid"), 0, ""},
+      {"rez extract " + P("A.REZ") + " /PALETTES/MAIN.PAL " + P("main.pal"), 1, ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.args);
+    const Outcome o = Tool(row.args);
+    EXPECT_EQ(o.status, row.status) << o.err;
+    EXPECT_NE(o.out.find(row.outPart), std::string::npos) << o.out;
+    EXPECT_EQ(o.err.rfind("vyrworld-tool: warning: directory '/", 0), 0u) << o.err;
+    EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 2 + row.status) << o.err;
+    EXPECT_EQ(o.err.find("is damaged (2 problems above)") != std::string::npos, row.status == 1) << o.err;
+  }
+  EXPECT_EQ(Slurp(m_dir / "top.pid"), "top");
 }
 
 }  // namespace

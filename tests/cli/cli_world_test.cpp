@@ -252,16 +252,20 @@ TEST_F(CliWorldTest, ResaveSwitchesCompression) {
 
 TEST_F(CliWorldTest, ExitStatuses) {
   const std::string world = WriteWorld("w.vwd", false);
-  std::vector<uint8_t> broken = ReadBytes(world);
-  StoreU32(broken.data(), 1525);
-  {
-    std::ofstream file(Path("broken.vwd"), std::ios::binary);
-    file.write(reinterpret_cast<const char*>(broken.data()), std::streamsize(broken.size()));
-  }
+  auto writeChanged = [&](const std::string& name, size_t offset, uint32_t value) {
+    std::vector<uint8_t> bytes = ReadBytes(world);
+    StoreU32(bytes.data() + offset, value);
+    std::ofstream file(Path(name), std::ios::binary);
+    file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+  };
+  writeChanged("broken.vwd", 0, 1525);
+  writeChanged("flat.vwd", world_file::kPlaneCount, 0);
+  // An archive's header starts "\r\nRezMgr": as a size, far beyond any world header.
+  std::ofstream(Path("DATA.REZ"), std::ios::binary) << "\r\nRezMgr Version 1" << std::string(1000, ' ');
   struct Row {
     std::string arguments;
     int status;
-    const char* errPart;
+    std::string errPart;
   } rows[] = {
       {"info", 2, "usage: vyrworld-tool info WORLD"},
       {"info a b", 2, "usage"},
@@ -272,7 +276,10 @@ TEST_F(CliWorldTest, ExitStatuses) {
       {"info '" + Path("absent.vwd") + "'", 1, "absent.vwd"},
       {"dump '" + m_dir + "'", 1, "folder"},
       {"info '" + Path("broken.vwd") + "'", 1, "header size 1525"},
-      {"dump '" + Path("broken.vwd") + "'", 1, "not a readable world"},
+      {"dump '" + Path("broken.vwd") + "'", 1, "is not a world file"},
+      {"dump '" + Path("flat.vwd") + "'", 1, "'" + Path("flat.vwd") + "' is not a readable world: the world has no planes"},
+      {"info '" + Path("DATA.REZ") + "'", 1,
+       "'" + Path("DATA.REZ") + "' is not a world file (its header size 1699875341 is impossible)\n"},
       {"resave '" + Path("broken.vwd") + "' '" + Path("out.vwd") + "'", 1, "header size"},
       {"resave '" + world + "' '" + Path("no/dir/out.vwd") + "'", 1, "out.vwd"},
   };

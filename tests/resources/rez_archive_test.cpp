@@ -427,18 +427,65 @@ TEST_F(ArchiveTest, ArchiveBuiltInCodeReopensIdentically) {
   EXPECT_EQ(m_mgr.Header().compact, 0);
 }
 
-TEST_F(ArchiveTest, OpenFailsWithAReason) {
+// A file whose header cannot be an archive's is refused in every mode, unchanged, with a
+// reason; an update would otherwise write over what it holds.
+TEST_F(ArchiveTest, OpenRefusesFilesThatCannotBeArchives) {
+  const std::vector<uint8_t> good = HandMadeArchive();
+  using Damage = std::function<void(std::vector<uint8_t>&)>;
+  struct Row {
+    const char* what;
+    Damage damage;
+    const char* reasonPart;
+  } rows[] = {
+      {"shorter than the header", [](auto& f) { f.resize(100); }, "shorter than the 168-byte header"},
+      {"root block past the end", [](auto& f) { StoreU32(&f[135], uint32_t(f.size())); }, "lies outside the file"},
+      {"root block offset huge", [](auto& f) { StoreU32(&f[131], 0xFFFFFFF0u); }, "lies outside the file"},
+      {"root block over the header", [](auto& f) { StoreU32(&f[131], 100); }, "overlaps the 168-byte header"},
+      {"root size zeroed", [](auto& f) { StoreU32(&f[135], 0); }, "root directory is empty"},
+      {"zero header in a longer file", [](auto& f) { std::fill(f.begin(), f.begin() + 168, 0); }, "root directory is empty"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    auto bytes = std::make_shared<std::vector<uint8_t>>(good);
+    row.damage(*bytes);
+    const std::vector<uint8_t> before = *bytes;
+    m_files["d.rez"] = bytes;
+    for (bool readOnly : {true, false}) {
+      std::string reason;
+      EXPECT_FALSE(m_mgr.OpenArchive("d.rez", readOnly, &reason));
+      EXPECT_EQ(reason.rfind("'d.rez' is not an archive: ", 0), 0u) << reason;
+      EXPECT_NE(reason.find(row.reasonPart), std::string::npos) << reason;
+      EXPECT_EQ(m_mgr.LastError(), reason);
+      EXPECT_FALSE(m_mgr.IsOpen());
+    }
+    EXPECT_EQ(*bytes, before);
+  }
   std::string reason;
   EXPECT_FALSE(m_mgr.OpenArchive("missing.rez", true, &reason));
   EXPECT_NE(reason.find("missing.rez"), std::string::npos);
-  m_files["short.rez"] = std::make_shared<std::vector<uint8_t>>(100, 0);
-  EXPECT_FALSE(m_mgr.OpenArchive("short.rez", true, &reason));
-  EXPECT_NE(reason.find("shorter than the 168-byte header"), std::string::npos);
-  EXPECT_FALSE(m_mgr.IsOpen());
   // A header of zeros opens as an empty archive (text and version are not verified).
   m_files["zero.rez"] = std::make_shared<std::vector<uint8_t>>(168, 0);
   EXPECT_TRUE(m_mgr.OpenArchive("zero.rez", true, &reason));
   EXPECT_EQ(m_mgr.GetRootDir()->FirstType(), nullptr);
+}
+
+// An empty archive whose first update was cut short before its header was written: the
+// header is as new, the data past it are referred to by nothing. It opens, and new data go
+// past the end of the file, never over what is there.
+TEST_F(ArchiveTest, NewDataNeverGoBelowTheEndOfTheFile) {
+  auto bytes = std::make_shared<std::vector<uint8_t>>();
+  PutHeader(*bytes, 168, 0, 168);
+  const std::string leftOver = "left over by a cut-short update";
+  bytes->insert(bytes->end(), leftOver.begin(), leftOver.end());
+  m_files["a.rez"] = bytes;
+  ASSERT_TRUE(m_mgr.OpenArchive("a.rez", false)) << m_mgr.LastError();
+  AddItem(m_mgr.GetRootDir(), 1, "X", kPid, "new");
+  Reopen();
+  EXPECT_EQ(std::string(bytes->begin() + 168, bytes->begin() + 168 + long(leftOver.size())), leftOver);
+  CRezItem* item = m_mgr.FindItem("/X.PID");
+  ASSERT_NE(item, nullptr);
+  EXPECT_EQ(item->GetDataOffset(), 168 + leftOver.size());
+  EXPECT_EQ(std::string(item->GetData().begin(), item->GetData().end()), "new");
 }
 
 TEST_F(ArchiveTest, DamagedBlocksGiveEmptyDirectoriesAndBadItemsNoData) {
@@ -449,20 +496,17 @@ TEST_F(ArchiveTest, DamagedBlocksGiveEmptyDirectoriesAndBadItemsNoData) {
   struct Row {
     const char* what;
     std::function<void(std::vector<uint8_t>&)> damage;
-    bool rootEmpty, subEmpty;
+    bool subEmpty;
     bool sevenReadable;
   } rows[] = {
-      {"root block past the end", [&](auto& f) { StoreU32(&f[135], uint32_t(f.size())); }, true, false, false},
-      {"root block offset huge", [&](auto& f) { StoreU32(&f[131], 0xFFFFFFF0u); }, true, false, false},
-      {"root block over the header", [&](auto& f) { StoreU32(&f[131], 100); }, true, false, false},
-      {"sub block past the end", [&](auto& f) { StoreU32(&f[rootOffset + 8], 0x7FFFFFFF); }, false, true, false},
-      {"sub block is the root block", [&](auto& f) { StoreU32(&f[rootOffset + 4], rootOffset); }, false, true, false},
-      {"name without its zero", [&](auto& f) { f[subOffset + subSize - 1] = 'x'; }, false, true, false},
-      {"key count past the block", [&](auto& f) { StoreU32(&f[subOffset + 24], 0x40000000); }, false, true, false},
-      {"item data past the end", [&](auto& f) { StoreU32(&f[subOffset + 8], 0xFFFFFFFF); }, false, false, false},
-      {"item data over the header", [&](auto& f) { StoreU32(&f[subOffset + 4], 10); }, false, false, false},
-      {"item data offset 0", [&](auto& f) { StoreU32(&f[subOffset + 4], 0); }, false, false, false},
-      {"undamaged", [](auto&) {}, false, false, true},
+      {"sub block past the end", [&](auto& f) { StoreU32(&f[rootOffset + 8], 0x7FFFFFFF); }, true, false},
+      {"sub block is the root block", [&](auto& f) { StoreU32(&f[rootOffset + 4], rootOffset); }, true, false},
+      {"name without its zero", [&](auto& f) { f[subOffset + subSize - 1] = 'x'; }, true, false},
+      {"key count past the block", [&](auto& f) { StoreU32(&f[subOffset + 24], 0x40000000); }, true, false},
+      {"item data past the end", [&](auto& f) { StoreU32(&f[subOffset + 8], 0xFFFFFFFF); }, false, false},
+      {"item data over the header", [&](auto& f) { StoreU32(&f[subOffset + 4], 10); }, false, false},
+      {"item data offset 0", [&](auto& f) { StoreU32(&f[subOffset + 4], 0); }, false, false},
+      {"undamaged", [](auto&) {}, false, true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
@@ -473,13 +517,11 @@ TEST_F(ArchiveTest, DamagedBlocksGiveEmptyDirectoriesAndBadItemsNoData) {
     mgr.SetFileOpener(m_files.Opener());
     ASSERT_TRUE(mgr.OpenArchive("d.rez", true));
     CRezDir* root = mgr.GetRootDir();
-    EXPECT_EQ(root->FirstSubDir() == nullptr && root->FirstType() == nullptr, row.rootEmpty);
     CRezDir* sub = mgr.FindDir("SUB");
-    if (!row.rootEmpty) {
-      ASSERT_NE(sub, nullptr);
-      EXPECT_EQ(sub->FirstType() == nullptr, row.subEmpty);
-    }
-    EXPECT_EQ(mgr.Problems().empty(), !row.rootEmpty && !row.subEmpty);
+    ASSERT_NE(sub, nullptr);
+    EXPECT_EQ(sub->FirstType() == nullptr, row.subEmpty);
+    EXPECT_NE(root->FirstType(), nullptr);
+    EXPECT_EQ(mgr.Problems().empty(), !row.subEmpty);
     if (CRezItem* seven = mgr.FindItem("/SUB/SEVEN.PID")) {
       EXPECT_EQ(!seven->GetData().empty(), row.sevenReadable);
     } else {
@@ -488,7 +530,7 @@ TEST_F(ArchiveTest, DamagedBlocksGiveEmptyDirectoriesAndBadItemsNoData) {
     mgr.CloseArchive();
     // A damaged archive is not opened for update: writing it back would lose entries.
     std::string reason;
-    EXPECT_EQ(mgr.OpenArchive("d.rez", false, &reason), !row.rootEmpty && !row.subEmpty) << reason;
+    EXPECT_EQ(mgr.OpenArchive("d.rez", false, &reason), !row.subEmpty) << reason;
   }
 }
 

@@ -540,7 +540,7 @@ TEST(WorldFileTest, Rejections) {
     Patch patch;
     const char* reasonPart;
   } rows[] = {
-      {"header size 1525", false, set32(0, 1525), "header size"},
+      {"header size 1525", false, set32(0, 1525), "not a world file (its header size 1525 is impossible)"},
       {"no planes", false, set32(kPlaneCount, 0), "no planes"},
       {"plane count past the end", false, set32(kPlaneCount, 0xFFFFFFFF), "plane headers"},
       {"first plane offset past the end", false, set32(kFirstPlaneOffset, uint32_t(plain.size())), "plane headers"},
@@ -559,6 +559,13 @@ TEST(WorldFileTest, Rejections) {
        "object 0 of 3"},
       {"attribute section past the end", false, set32(kAttribOffset, uint32_t(plain.size() - 31)),
        "attribute section"},
+      {"attribute section in the header", false, set32(kAttribOffset, 1), "lies inside the header"},
+      {"attribute section in the plane headers", false, set32(kAttribOffset, uint32_t(plane1)),
+       "lies inside the plane headers"},
+      {"attribute section in a tile grid", false, set32(kAttribOffset, U32At(plain, plane0 + kPlaneGridOffset) + 4),
+       "lies inside plane 0's tile grid"},
+      {"attribute section in object records", false,
+       set32(kAttribOffset, U32At(plain, plane1 + kPlaneObjectsOffset) + 1), "lies inside plane 1's object records"},
       {"attribute count too large", false, set32(section + 8, 0x10000000), "entries"},
       {"attribute count one too many", false, set32(section + 8, 5), "tile attribute 4"},
       {"attribute kind 4", false, set32(doubleEntry, 4), "unknown kind 4"},
