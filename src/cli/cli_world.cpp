@@ -8,6 +8,7 @@
 #include "cli/subcommand.h"
 #include "platform/bytes.h"
 #include "platform/file_io.h"
+#include "platform/windows1250.h"
 #include "world/double_attrib.h"
 #include "world/mask_attrib.h"
 #include "world/single_attrib.h"
@@ -70,16 +71,19 @@ int RunInfo(const std::vector<std::string>& args) {
   const bool compressed = (p.flags & kWorldFlagCompressed) != 0;
   std::string text;
   auto line = [&](const std::string& s) { text += s + "\n"; };
-  line("Name: " + p.name);
-  line("Author: " + p.author);
-  line("Date: " + p.date);
-  line("Archive: " + p.archivePath);
-  line("Image directory: " + p.imageDir);
-  line("Palette: " + p.palette);
-  line("Game: " + p.gamePath);
+  // File strings are Windows-1250 bytes; the terminal gets UTF-8.
+  auto shown = [](const std::string& bytes) { return Windows1250ToUtf8(bytes); };
+  line("Name: " + shown(p.name));
+  line("Author: " + shown(p.author));
+  line("Date: " + shown(p.date));
+  line("Archive: " + shown(p.archivePath));
+  line("Image directory: " + shown(p.imageDir));
+  line("Palette: " + shown(p.palette));
+  line("Game: " + shown(p.gamePath));
   for (size_t i = 0; i < 4; ++i) {
     if (!p.imageSets[i].empty() || !p.prefixes[i].empty()) {
-      line("Object image set " + std::to_string(i + 1) + ": " + p.imageSets[i] + " (prefix " + p.prefixes[i] + ")");
+      line("Object image set " + std::to_string(i + 1) + ": " + shown(p.imageSets[i]) + " (prefix " +
+           shown(p.prefixes[i]) + ")");
     }
   }
   line("Start: " + std::to_string(p.startX) + ", " + std::to_string(p.startY));
@@ -93,7 +97,7 @@ int RunInfo(const std::vector<std::string>& args) {
     objects += plane.ObjectCount();
     int32_t named = 0;
     for (const ImageSetSlot& slot : plane.ImageSetSlots()) named += slot.name.empty() ? 0 : 1;
-    line("  " + std::to_string(i) + " \"" + plane.Name() + "\": " + std::to_string(plane.Width()) + " x " +
+    line("  " + std::to_string(i) + " \"" + shown(plane.Name()) + "\": " + std::to_string(plane.Width()) + " x " +
          std::to_string(plane.Height()) + " tiles of " + std::to_string(plane.TileWidth()) + " x " +
          std::to_string(plane.TileHeight()) + " pixels, z " + std::to_string(plane.m_z) + ", flags " +
          std::to_string(plane.m_flags) + (plane.m_flags & kPlaneFlagObjects ? " (objects)" : "") + ", " +

@@ -40,7 +40,12 @@ CRezDir* CAddImageSetsDialog::DirectoryOf(int node) const {
   return directory;
 }
 
-bool CAddImageSetsDialog::OnOK(IInteractionPort&) {
+std::vector<DialogField> CAddImageSetsDialog::Fields() {
+  return {DialogField::Text(kPrefixControl, "Prefiks:", m_prefix, kMaxPrefix)};
+}
+
+bool CAddImageSetsDialog::OnOK(IInteractionPort& port) {
+  if (!FieldsFit(port)) return false;
   m_loadedSets = 0;
   CRezDir* directory = DirectoryOf(m_selectedNode);
   if (!directory) return true;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/interaction_port.h"
+#include "platform/dialog_fields.h"
 
 namespace vyr {
 
@@ -19,10 +19,12 @@ struct DirectoryNode {
   int parent = -1;
 };
 
-class CAddImageSetsDialog : public CDialogModel {
+class CAddImageSetsDialog : public CFieldDialogModel {
  public:
   // The design gives this dialog no template number; this one is our own.
   static constexpr int kTemplateId = 169;
+  static constexpr int kTreeControl = 1000, kPrefixControl = 1001;
+  // Set names are built in a 256-byte buffer, with room left for "_" and more.
   static constexpr size_t kMaxPrefix = 250;
 
   explicit CAddImageSetsDialog(CWorldDoc& doc) : m_doc(doc) {}
@@ -31,7 +33,10 @@ class CAddImageSetsDialog : public CDialogModel {
   // With an open archive, the tree: "ROOT" for the root directory, a node per
   // sub-directory below it; the root node is shown expanded.
   void OnInitDialog() override;
-  // Loads the image sets of the selected directory under the prefix, in adding mode.
+  // The prefix.
+  std::vector<DialogField> Fields() override;
+  // Once the prefix fits, loads the image sets of the selected directory under it, in
+  // adding mode.
   bool OnOK(IInteractionPort& port) override;
 
   // The directory a node stands for: the node texts from the root node down, each looked

@@ -40,6 +40,7 @@ void CNewWorldDialog::OnInitDialog() {
 }
 
 bool CNewWorldDialog::OnOK(IInteractionPort& port) {
+  if (!FieldsFit(port)) return false;
   if (!CanOpenForReading(m_archivePath)) {
     port.Message(res::LoadString(kStringDamagedFile), MessageIcon::Warning);
     SetFocusControl(kArchivePathControl);

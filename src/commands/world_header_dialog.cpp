@@ -1,27 +1,22 @@
-// Reading and storing of the header fields both world dialogs share.
+// The limits and storing of the header fields both world dialogs share.
 #include "commands/world_header_dialog.h"
 
-#include <cctype>
-#include <limits>
-
+#include "world/world_file.h"
 #include "world/world_host.h"
 
 namespace vyr {
 
-int32_t ReadDialogInt(const std::string& text) {
-  size_t i = 0;
-  while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  int64_t value = 0;
-  for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-    value = value * 10 + (text[i] - '0');
-    // Saturate rather than wrap: a typed overflow must not turn into a different number.
-    if (value > int64_t(std::numeric_limits<int32_t>::max()) + 1) value = int64_t(std::numeric_limits<int32_t>::max()) + 1;
-  }
-  if (negative) value = -value;
-  if (value > std::numeric_limits<int32_t>::max()) value = std::numeric_limits<int32_t>::max();
-  return int32_t(value);
+std::vector<DialogField> CWorldHeaderDialog::Fields() {
+  using namespace world_file;
+  return {
+      DialogField::Text(kNameControl, "Nazwa:", m_name, kNameWidth - 1),
+      DialogField::Text(kAuthorControl, "Autor:", m_author, kNameWidth - 1),
+      DialogField::Text(kArchivePathControl, "Plik 'Rez':", m_archivePath, kArchivePathWidth - 1),
+      DialogField::Text(kImageDirControl, "Obrazy:", m_imageDir, kPathWidth - 1),
+      DialogField::Text(kPaletteControl, "Palety:", m_palette, kPathWidth - 1),
+      DialogField::Number(kStartXControl, "Start X:", m_startX),
+      DialogField::Number(kStartYControl, "Start Y:", m_startY),
+  };
 }
 
 void CWorldHeaderDialog::StoreHeaderFields(WorldProperties& p) const {
@@ -30,8 +25,8 @@ void CWorldHeaderDialog::StoreHeaderFields(WorldProperties& p) const {
   p.palette = m_palette;
   p.name = m_name;
   p.author = m_author;
-  p.startX = ReadDialogInt(m_startX);
-  p.startY = ReadDialogInt(m_startY);
+  p.startX = ReadDialogInt(m_startX).value_or(0);
+  p.startY = ReadDialogInt(m_startY).value_or(0);
 }
 
 }  // namespace vyr

@@ -1,35 +1,39 @@
 // The header fields that the "Nowy Świat" and "Informacje Świata" dialogs both edit.
 #pragma once
 
-#include <cstdint>
 #include <string>
+#include <vector>
 
-#include "platform/interaction_port.h"
+#include "platform/dialog_fields.h"
 
 namespace vyr {
 
 class CWorldDoc;
 struct WorldProperties;
 
-// A dialog's number field: signed decimal; empty or non-numeric text reads as 0.
-int32_t ReadDialogInt(const std::string& text);
-
-class CWorldHeaderDialog : public CDialogModel {
+class CWorldHeaderDialog : public CFieldDialogModel {
  public:
-  std::string m_name;         // 1000
-  std::string m_author;       // 1001
-  std::string m_archivePath;  // 1003
-  std::string m_imageDir;     // 1004
-  std::string m_palette;      // 1006
-  std::string m_startX;       // 1005
-  std::string m_startY;       // 1002
-  bool m_useZ = false;        // 1029
+  static constexpr int kNameControl = 1000, kAuthorControl = 1001, kArchivePathControl = 1003,
+                       kImageDirControl = 1004, kPaletteControl = 1006, kStartXControl = 1005,
+                       kStartYControl = 1002, kUseZControl = 1029;
+
+  std::string m_name;
+  std::string m_author;
+  std::string m_archivePath;
+  std::string m_imageDir;
+  std::string m_palette;
+  std::string m_startX;
+  std::string m_startY;
+  bool m_useZ = false;
+
+  // The shared fields, each limited to what its header field holds.
+  std::vector<DialogField> Fields() override;
 
  protected:
   explicit CWorldHeaderDialog(CWorldDoc& doc) : m_doc(doc) {}
 
   // Writes these fields into the header, except the Z flag: each dialog builds the
-  // flags its own way.
+  // flags its own way. The fields must have passed FieldsFit.
   void StoreHeaderFields(WorldProperties& p) const;
 
   CWorldDoc& m_doc;

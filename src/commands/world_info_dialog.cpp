@@ -4,6 +4,7 @@
 #include "world/plane.h"
 #include "world/world.h"
 #include "world/world_doc.h"
+#include "world/world_file.h"
 
 namespace vyr {
 
@@ -28,7 +29,20 @@ void CWorldInfoDialog::OnInitDialog() {
   if (const CPlane* objectPlane = world.FindObjectPlane()) m_objectCount = std::to_string(objectPlane->ObjectCount());
 }
 
-bool CWorldInfoDialog::OnOK(IInteractionPort&) {
+std::vector<DialogField> CWorldInfoDialog::Fields() {
+  using namespace world_file;
+  std::vector<DialogField> fields = CWorldHeaderDialog::Fields();
+  for (size_t i = 0; i < 4; ++i) {
+    const std::string n = std::to_string(i + 1);
+    fields.push_back(DialogField::Text(kImageSetControls[i], "ImageSet " + n + ":", m_imageSets[i], kPathWidth - 1));
+    fields.push_back(DialogField::Text(kPrefixControls[i], "Prefiks " + n + ":", m_prefixes[i], kPrefixWidth - 1));
+  }
+  fields.push_back(DialogField::Text(kGamePathControl, "Gra:", m_gamePath, kPathWidth - 1));
+  return fields;
+}
+
+bool CWorldInfoDialog::OnOK(IInteractionPort& port) {
+  if (!FieldsFit(port)) return false;
   WorldProperties& p = m_doc.Properties();
   StoreHeaderFields(p);
   p.gamePath = m_gamePath;

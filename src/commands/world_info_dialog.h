@@ -11,22 +11,28 @@ namespace vyr {
 class CWorldInfoDialog : public CWorldHeaderDialog {
  public:
   static constexpr int kTemplateId = 132;
+  static constexpr int kCreatedControl = 1008, kCompressedControl = 1157, kGamePathControl = 1009,
+                       kPlaneCountControl = 1007, kObjectCountControl = 1010;
+  static constexpr int kImageSetControls[4] = {1133, 1135, 1137, 1139};
+  static constexpr int kPrefixControls[4] = {1134, 1136, 1138, 1140};
 
   explicit CWorldInfoDialog(CWorldDoc& doc) : CWorldHeaderDialog(doc) {}
   int TemplateId() const override { return kTemplateId; }
 
   // Fills every field from the document's header; leaves them empty without a loaded world.
   void OnInitDialog() override;
-  // Stores the editable fields back into the document; cannot fail.
+  // The shared fields, the image sets with their prefixes and the game path.
+  std::vector<DialogField> Fields() override;
+  // Stores the editable fields back into the document once they all fit.
   bool OnOK(IInteractionPort& port) override;
 
-  std::string m_created;      // 1008, read-only
-  bool m_compressed = false;  // 1157
-  std::array<std::string, 4> m_imageSets;  // 1133, 1135, 1137, 1139
-  std::array<std::string, 4> m_prefixes;   // 1134, 1136, 1138, 1140
-  std::string m_gamePath;     // 1009
-  std::string m_planeCount;   // 1007, read-only
-  std::string m_objectCount;  // 1010, read-only; empty without an object plane
+  std::string m_created;      // read-only
+  bool m_compressed = false;
+  std::array<std::string, 4> m_imageSets;
+  std::array<std::string, 4> m_prefixes;
+  std::string m_gamePath;
+  std::string m_planeCount;   // read-only
+  std::string m_objectCount;  // read-only; empty without an object plane
 };
 
 // Command 32775 and the resource location's retry: runs the dialog modally; true on OK.

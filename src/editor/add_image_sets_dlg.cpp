@@ -18,7 +18,6 @@ CAddImageSetsDlg::CAddImageSetsDlg(CAddImageSetsDialog& model, IInteractionPort&
   m_tree->setHeaderHidden(true);
   m_tree->setMinimumSize(240, 260);
   m_prefix = new QLineEdit(this);
-  m_prefix->setMaxLength(int(CAddImageSetsDialog::kMaxPrefix));
   Bind(kTreeControl, m_tree);
   Bind(kPrefixControl, m_prefix);
   auto* layout = new QVBoxLayout(this);

@@ -11,8 +11,8 @@ namespace vyr {
 
 class CAddImageSetsDlg : public CModelDlg {
  public:
-  static constexpr int kTreeControl = 1000;
-  static constexpr int kPrefixControl = 1001;
+  static constexpr int kTreeControl = CAddImageSetsDialog::kTreeControl;
+  static constexpr int kPrefixControl = CAddImageSetsDialog::kPrefixControl;
 
   CAddImageSetsDlg(CAddImageSetsDialog& model, IInteractionPort& port, QWidget* parent);
 

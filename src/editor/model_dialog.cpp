@@ -20,6 +20,7 @@ CModelDlg::CModelDlg(CDialogModel& model, IInteractionPort& port, QWidget* paren
 
 DialogResult CModelDlg::Run() {
   m_model.OnInitDialog();
+  LimitEdits();
   Load();
   if (exec() == QDialog::Accepted) return DialogResult::Ok;
   m_model.OnCancel();
@@ -45,16 +46,43 @@ void CModelDlg::AddButtons(QBoxLayout* layout) {
   layout->addWidget(buttons);
 }
 
+void CModelDlg::LimitEdits() {
+  if (auto* limited = dynamic_cast<CFieldDialogModel*>(&m_model)) m_fields = limited->Fields();
+  for (const DialogField& field : m_fields) {
+    auto* edit = qobject_cast<QLineEdit*>(Control(field.control));
+    // One byte per character: Windows-1250 is a single-byte code page.
+    if (edit && !field.IsNumber()) edit->setMaxLength(int(field.maxBytes));
+  }
+}
+
+bool CModelDlg::EditsEncode() {
+  for (const DialogField& field : m_fields) {
+    auto* edit = qobject_cast<QLineEdit*>(Control(field.control));
+    std::string bytes;
+    QString unmappable;
+    if (!edit || ToBytes(edit->text(), bytes, &unmappable)) continue;
+    m_port.Message(field.UnmappableMessage(unmappable.toStdString()), MessageIcon::Warning);
+    Focus(field.control);
+    return false;
+  }
+  return true;
+}
+
+void CModelDlg::Focus(int id) {
+  if (QWidget* control = Control(id)) {
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
+  }
+}
+
 void CModelDlg::accept() {
+  if (!EditsEncode()) return;
   Store();
   if (m_model.OnOK(m_port)) {
     QDialog::accept();
     return;
   }
-  if (QWidget* control = Control(m_model.FocusControl())) {
-    control->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
-  }
+  Focus(m_model.FocusControl());
 }
 
 namespace {

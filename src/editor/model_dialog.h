@@ -1,12 +1,15 @@
 // A QDialog bound to a dialog model: fields in after OnInitDialog, out before OnOK, and a
-// refused OK keeps the dialog open on the model's focus control.
+// refused OK keeps the dialog open on the model's focus control. The edits of a model's
+// limited fields take no more characters than the file holds, and OK refuses one that
+// holds a character the file cannot.
 #pragma once
 
 #include <QDialog>
 #include <map>
+#include <vector>
 
 #include "editor/qt_text.h"
-#include "platform/interaction_port.h"
+#include "platform/dialog_fields.h"
 
 class QBoxLayout;
 class QLineEdit;
@@ -24,7 +27,8 @@ class CModelDlg : public QDialog {
   // The control with that resource number (named "control<id>"), or null.
   QWidget* Control(int id) const;
 
-  // "OK": the controls go into the model; a refused OK focuses the model's control.
+  // "OK": when every limited edit's text can be stored, the controls go into the model;
+  // a refused OK focuses the offending control or the model's.
   void accept() override;
 
  protected:
@@ -38,8 +42,16 @@ class CModelDlg : public QDialog {
   void AddButtons(QBoxLayout* layout);
 
  private:
+  // Limits the model's limited text fields to the bytes the file holds.
+  void LimitEdits();
+  // False, after a message and with the focus on it, when an edit holds a character
+  // outside the file's code page.
+  bool EditsEncode();
+  void Focus(int id);
+
   CDialogModel& m_model;
   IInteractionPort& m_port;
+  std::vector<DialogField> m_fields;
   std::map<int, QWidget*> m_controls;
 };
 

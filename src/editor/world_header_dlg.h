@@ -12,8 +12,11 @@ namespace vyr {
 class CWorldHeaderDlg : public CModelDlg {
  protected:
   // Control numbers of the shared fields.
-  static constexpr int kName = 1000, kAuthor = 1001, kArchive = 1003, kImages = 1004, kPalette = 1006,
-                       kStartX = 1005, kStartY = 1002, kUseZ = 1029;
+  static constexpr int kName = CWorldHeaderDialog::kNameControl, kAuthor = CWorldHeaderDialog::kAuthorControl,
+                       kArchive = CWorldHeaderDialog::kArchivePathControl,
+                       kImages = CWorldHeaderDialog::kImageDirControl, kPalette = CWorldHeaderDialog::kPaletteControl,
+                       kStartX = CWorldHeaderDialog::kStartXControl, kStartY = CWorldHeaderDialog::kStartYControl,
+                       kUseZ = CWorldHeaderDialog::kUseZControl;
 
   CWorldHeaderDlg(CWorldHeaderDialog& model, IInteractionPort& port, QWidget* parent)
       : CModelDlg(model, port, parent), m_header(model) {}

@@ -15,9 +15,11 @@ namespace vyr {
 
 namespace {
 
-constexpr int kCreated = 1008, kCompressed = 1157, kGame = 1009, kPlanes = 1007, kObjects = 1010;
-constexpr int kImageSet[4] = {1133, 1135, 1137, 1139};
-constexpr int kPrefix[4] = {1134, 1136, 1138, 1140};
+constexpr int kCreated = CWorldInfoDialog::kCreatedControl, kCompressed = CWorldInfoDialog::kCompressedControl,
+              kGame = CWorldInfoDialog::kGamePathControl, kPlanes = CWorldInfoDialog::kPlaneCountControl,
+              kObjects = CWorldInfoDialog::kObjectCountControl;
+constexpr const int (&kImageSet)[4] = CWorldInfoDialog::kImageSetControls;
+constexpr const int (&kPrefix)[4] = CWorldInfoDialog::kPrefixControls;
 
 }  // namespace
 

@@ -69,12 +69,12 @@ size_t EstimateImageSize(const CWorld& world) {
 }
 
 void WriteHeaderStrings(ByteWriter& out, const WorldProperties& p) {
-  out.FixedString(p.name, 64);
-  out.FixedString(p.author, 64);
-  out.FixedString(p.date, 64);
-  out.FixedString(p.archivePath, 256);
-  out.FixedString(p.imageDir, 128);
-  out.FixedString(p.palette, 128);
+  out.FixedString(p.name, kNameWidth);
+  out.FixedString(p.author, kNameWidth);
+  out.FixedString(p.date, kNameWidth);
+  out.FixedString(p.archivePath, kArchivePathWidth);
+  out.FixedString(p.imageDir, kPathWidth);
+  out.FixedString(p.palette, kPathWidth);
 }
 
 void WritePlaneHeader(ByteWriter& out, const CPlane& plane) {
@@ -82,7 +82,7 @@ void WritePlaneHeader(ByteWriter& out, const CPlane& plane) {
   out.I32(0);
   out.I32(plane.m_flags);
   out.I32(0);
-  out.FixedString(plane.Name(), 64);
+  out.FixedString(plane.Name(), kNameWidth);
   out.I32(plane.PixelWidth());
   out.I32(plane.PixelHeight());
   out.I32(plane.TileWidth());
@@ -173,9 +173,9 @@ int BuildWorldFileImage(CWorld& world, const WorldProperties& p, std::vector<uin
   out.U32(0);
   out.I32(0);
   out.I32(0);
-  out.FixedString(p.gamePath, 128);
-  for (const std::string& set : p.imageSets) out.FixedString(set, 128);
-  for (const std::string& prefix : p.prefixes) out.FixedString(prefix, 32);
+  out.FixedString(p.gamePath, kPathWidth);
+  for (const std::string& set : p.imageSets) out.FixedString(set, kPathWidth);
+  for (const std::string& prefix : p.prefixes) out.FixedString(prefix, kPrefixWidth);
 
   const int32_t planeCount = world.PlaneCount();
   auto planeField = [](int32_t i, size_t field) { return kHeaderSize + size_t(i) * kPlaneHeaderSize + field; };
@@ -410,7 +410,7 @@ int WorldImageReader::ReadPlanes(uint32_t planeCount, uint32_t firstPlane) {
     const std::string where = "plane " + Num(i) + ": ";
     const uint64_t header = PlaneHeader(i);
     std::string name;
-    m_image.FixedString(header + kPlaneName, 64, name);
+    m_image.FixedString(header + kPlaneName, kNameWidth, name);
     const int32_t width = PlaneI32(i, kPlaneWidth);
     const int32_t height = PlaneI32(i, kPlaneHeight);
     const int32_t tileWidth = PlaneI32(i, kPlaneTileWidth);
@@ -578,19 +578,19 @@ int CWorld::LoadFromBuffer(IWorldHost& host, ByteSpan bytes, std::string* reason
   }
 
   WorldProperties& p = host.Properties();
-  file.FixedString(kName, 64, p.name);
-  file.FixedString(kAuthor, 64, p.author);
-  file.FixedString(kDate, 64, p.date);
-  file.FixedString(kArchivePath, 256, p.archivePath);
-  file.FixedString(kImageDir, 128, p.imageDir);
-  file.FixedString(kPalette, 128, p.palette);
+  file.FixedString(kName, kNameWidth, p.name);
+  file.FixedString(kAuthor, kNameWidth, p.author);
+  file.FixedString(kDate, kNameWidth, p.date);
+  file.FixedString(kArchivePath, kArchivePathWidth, p.archivePath);
+  file.FixedString(kImageDir, kPathWidth, p.imageDir);
+  file.FixedString(kPalette, kPathWidth, p.palette);
   file.I32(kStartX, p.startX);
   file.I32(kStartY, p.startY);
   p.flags = flags;
   if (headerSize == kHeaderSize) {
-    file.FixedString(kGamePath, 128, p.gamePath);
-    for (size_t i = 0; i < 4; ++i) file.FixedString(kImageSet1 + 128 * i, 128, p.imageSets[i]);
-    for (size_t i = 0; i < 4; ++i) file.FixedString(kPrefix1 + 32 * i, 32, p.prefixes[i]);
+    file.FixedString(kGamePath, kPathWidth, p.gamePath);
+    for (size_t i = 0; i < 4; ++i) file.FixedString(kImageSet1 + kPathWidth * i, kPathWidth, p.imageSets[i]);
+    for (size_t i = 0; i < 4; ++i) file.FixedString(kPrefix1 + kPrefixWidth * i, kPrefixWidth, p.prefixes[i]);
   }
 
   if (!host.ResolveResources()) return SetReason(reason, "the world's archive, palette or images were not found"), 0;

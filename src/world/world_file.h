@@ -36,6 +36,12 @@ inline constexpr size_t kGamePath = 756;
 inline constexpr size_t kImageSet1 = 884;  // four fields of 128
 inline constexpr size_t kPrefix1 = 1396;   // four fields of 32
 
+// Widths of the fixed string fields, the closing NUL included.
+inline constexpr size_t kNameWidth = 64;          // name, author, date, plane name
+inline constexpr size_t kArchivePathWidth = 256;
+inline constexpr size_t kPathWidth = 128;         // image directory, palette, game path, image sets
+inline constexpr size_t kPrefixWidth = 32;
+
 inline constexpr uint32_t kPlaneHeaderSize = 160;
 inline constexpr size_t kPlaneFlags = 8;
 inline constexpr size_t kPlaneName = 16;

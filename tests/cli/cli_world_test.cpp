@@ -96,6 +96,7 @@ class CliWorldTest : public testing::Test {
     StandaloneWorldHost host;
     host.m_properties.name = "Test level";
     host.m_properties.author = "tab\there";
+    host.m_properties.palette = "PALETY/\xA3\xA5KA.PAL";
     host.m_properties.flags = compressed ? kWorldFlagCompressed | kWorldFlagUseZ : kWorldFlagUseZ;
     host.m_properties.imageSets[0] = "OBJ";
     const std::string path = Path(name);
@@ -189,10 +190,11 @@ class JsonChecker {
   size_t m_at = 0;
 };
 
-TEST_F(CliWorldTest, InfoSummarisesTheWorld) {
+TEST_F(CliWorldTest, InfoSummarisesTheWorldInUtf8) {
   const ToolRun run = Tool("info '" + WriteWorld("a.vwd", true) + "'");
   ASSERT_EQ(run.status, 0) << run.err;
   for (const char* part : {"Name: Test level", "Date: January 2, 1999", "Compressed: yes", "Planes: 2, object plane 1",
+                           "Palette: PALETY/ŁĄKA.PAL\n", "\"Action \"main\"\né\": 3 x 2",
                            "\"Sky\": 2 x 2 tiles of 64 x 64 pixels", "3 x 2 tiles of 32 x 32 pixels",
                            "(objects), 2 image sets, 1 objects", "Objects: 1",
                            "Tile attributes: 4 (2 single, 1 double, 1 mask)"}) {

@@ -84,7 +84,7 @@ TEST_F(AddSetsFixture, OkLoadsTheChosenDirectoryUnderThePrefix) {
   EXPECT_EQ(rig.doc.ImageSets()->Find("PAL"), nullptr);
 }
 
-TEST_F(AddSetsFixture, NodeNamesAreLookedUpWithoutCaseAndALongPrefixIsCut) {
+TEST_F(AddSetsFixture, NodeNamesAreLookedUpWithoutCaseAndALongPrefixIsRefused) {
   CAddImageSetsDialog dialog(rig.doc);
   dialog.OnInitDialog();
   const int coin = Node(dialog, "COIN", "OBJECTS");
@@ -96,7 +96,11 @@ TEST_F(AddSetsFixture, NodeNamesAreLookedUpWithoutCaseAndALongPrefixIsCut) {
 
   dialog.m_nodes[size_t(coin)].text = "COIN";
   dialog.m_selectedNode = coin;
-  dialog.m_prefix = std::string(300, 'P');
+  dialog.m_prefix = std::string(CAddImageSetsDialog::kMaxPrefix + 1, 'P');
+  EXPECT_FALSE(dialog.OnOK(rig.user));
+  EXPECT_EQ(dialog.FocusControl(), CAddImageSetsDialog::kPrefixControl);
+  EXPECT_EQ(rig.doc.ImageSets()->Find(std::string(CAddImageSetsDialog::kMaxPrefix, 'P')), nullptr);
+  dialog.m_prefix.pop_back();
   ASSERT_TRUE(dialog.OnOK(rig.user));
   EXPECT_NE(rig.doc.ImageSets()->Find(std::string(CAddImageSetsDialog::kMaxPrefix, 'P')), nullptr);
 }

@@ -28,15 +28,18 @@ struct InfoFixture : ::testing::Test {
   DocumentRig rig;
 };
 
-TEST(ReadDialogInt, SignedDecimalWithEmptyAndJunkAsZero) {
+TEST(ReadDialogInt, SignedDecimalWithEmptyAndJunkAsZeroAndNothingOutOfRange) {
   struct Row {
     const char* text;
-    int32_t value;
+    std::optional<int32_t> value;
   } rows[] = {{"", 0},           {"12", 12},         {"-40", -40},         {"+7", 7},
               {"  9", 9},        {"abc", 0},         {"15px", 15},         {"-", 0},
-              {"2147483647", INT32_MAX}, {"99999999999", INT32_MAX}, {"-2147483648", INT32_MIN},
-              {"-99999999999", INT32_MIN}};
+              {"2147483647", INT32_MAX}, {"-2147483648", INT32_MIN}, {"2147483648", std::nullopt},
+              {"-2147483649", std::nullopt}, {"99999999999", std::nullopt},
+              {"-99999999999999999999999", std::nullopt}};
   for (const Row& row : rows) EXPECT_EQ(ReadDialogInt(row.text), row.value) << '"' << row.text << '"';
+  EXPECT_EQ(ReadDialogInt("10", -5, 9), std::nullopt);
+  EXPECT_EQ(ReadDialogInt("-5", -5, 9), -5);
 }
 
 TEST_F(InfoFixture, FillsEveryFieldFromTheHeader) {

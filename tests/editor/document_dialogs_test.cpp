@@ -62,7 +62,7 @@ TEST_F(DialogFixture, WorldInformationShowsAndStoresTheHeader) {
     Edit(dialog, 1005)->clear();
     QTest::keyClicks(Edit(dialog, 1005), QStringLiteral("-1x2"));
     EXPECT_EQ(Edit(dialog, 1005)->text(), QStringLiteral("-12")) << "digits only";
-    Edit(dialog, 1000)->setText(QString::fromLatin1("Caf\xe9"));
+    Edit(dialog, 1000)->setText(Text("Zażółć"));
     dialog.findChild<QCheckBox*>(QStringLiteral("control1157"))->setChecked(true);
     checked = true;
     dialog.accept();
@@ -72,9 +72,33 @@ TEST_F(DialogFixture, WorldInformationShowsAndStoresTheHeader) {
   const WorldProperties& p = rig.doc.Properties();
   EXPECT_EQ(p.imageDir, "PICS/TILES");
   EXPECT_EQ(p.startX, -12);
-  EXPECT_EQ(p.name, "Caf\xe9") << "bytes survive as Latin-1";
+  EXPECT_EQ(p.name, "Za\xBF\xF3\xB3\xE6") << "Polish letters are stored as Windows-1250";
   EXPECT_EQ(p.flags, kWorldFlagCompressed);
   EXPECT_EQ(p.archivePath, folder / "data.rez") << "untouched fields keep their text and case";
+}
+
+TEST_F(DialogFixture, EditsTakeWhatTheFileHoldsAndOkRefusesACharacterOutsideIt) {
+  CWorldInfoDialog model(rig.doc);
+  CWorldInfoDlg dialog(model, rig.user, nullptr);
+  bool stayed = false;
+  QTimer::singleShot(0, [&] {
+    for (const DialogField& field : model.Fields()) {
+      if (!field.IsNumber()) {
+        EXPECT_EQ(Edit(dialog, field.control)->maxLength(), int(field.maxBytes)) << field.label;
+      }
+    }
+    Edit(dialog, 1001)->setText(Text("Autor ж"));
+    dialog.accept();
+    stayed = dialog.isVisible();
+    EXPECT_EQ(dialog.focusWidget(), Edit(dialog, 1001));
+    Edit(dialog, 1001)->setText(Text("Łukasz"));
+    dialog.accept();
+  });
+  EXPECT_EQ(dialog.Run(), DialogResult::Ok);
+  EXPECT_TRUE(stayed);
+  ASSERT_EQ(rig.user.Log().size(), 1u);
+  EXPECT_EQ(rig.user.Log()[0].rfind("message: \"Autor:\" contains \"ж\"", 0), 0u) << rig.user.Log()[0];
+  EXPECT_EQ(rig.doc.Properties().author, "\xA3ukasz");
 }
 
 TEST_F(DialogFixture, NewWorldStaysOpenOnTheArchiveFieldUntilTheArchiveOpens) {
