@@ -14,9 +14,12 @@ class CWorldHeaderDlg : public CModelDlg {
   // Control numbers of the shared fields.
   static constexpr int kName = 1000, kAuthor = 1001, kArchive = 1003, kImages = 1004, kPalette = 1006,
                        kStartX = 1005, kStartY = 1002, kUseZ = 1029;
+  // The archive's browse button.
+  static constexpr const char* kArchiveTitle = "Plik 'Rez'";
+  static constexpr const char* kArchiveFilter = "Pliki 'Rez' (*.rez)|*.rez;*.REZ|Wszystkie (*)|*||";
 
   CWorldHeaderDlg(CWorldHeaderDialog& model, IInteractionPort& port, QWidget* parent)
-      : CModelDlg(model, port, parent), m_header(model) {}
+      : CModelDlg(model, port, parent), m_header(model), m_port(port) {}
 
   // The shared fields; the subclass binds their controls under the numbers above.
   void LoadHeader();
@@ -25,8 +28,15 @@ class CWorldHeaderDlg : public CModelDlg {
   QLineEdit* Edit(int id) const;
   QCheckBox* Check(int id) const;
 
+  // The edit beside a "..." button ("browse<id>") that asks for a file through the port.
+  // A command line (the game path) gets the file name quoted when it holds a blank.
+  enum class PathKind { File, CommandLine };
+  QWidget* WithBrowseButton(int id, QLineEdit* edit, const char* title, const char* filter,
+                            PathKind kind = PathKind::File);
+
  private:
   CWorldHeaderDialog& m_header;
+  IInteractionPort& m_port;
 };
 
 }  // namespace vyr
