@@ -268,7 +268,8 @@ QString CMainFrame::KeyHint(CommandId id, int choice) const {
   auto found = m_keysById.find(id);
   if (found == m_keysById.end() || found->second.empty()) return {};
   const auto& keys = found->second;
-  return keys[size_t(choice) < keys.size() ? size_t(choice) : 0].toString(QKeySequence::NativeText);
+  // Untranslated names: Qt's Polish catalogue turns Home into "Katalog domowy".
+  return keys[size_t(choice) < keys.size() ? size_t(choice) : 0].toString(QKeySequence::PortableText);
 }
 
 // ---- Accelerators ----

@@ -8,20 +8,20 @@
 
 namespace vyr {
 
-bool InstallQtTranslation(QCoreApplication& app) {
+QTranslator* InstallQtTranslation(QCoreApplication& app) {
   return InstallQtTranslation(app, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
-bool InstallQtTranslation(QCoreApplication& app, const QString& directory) {
+QTranslator* InstallQtTranslation(QCoreApplication& app, const QString& directory) {
   // "qt_pl" pulls in the catalogues of the modules it names (qtbase_pl among them).
   auto* translator = new QTranslator(&app);
   if (translator->load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qt"), QStringLiteral("_"),
                        directory) &&
       QCoreApplication::installTranslator(translator)) {
-    return true;
+    return translator;
   }
   delete translator;
-  return false;
+  return nullptr;
 }
 
 }  // namespace vyr

@@ -3,12 +3,14 @@
 
 class QCoreApplication;
 class QString;
+class QTranslator;
 
 namespace vyr {
 
-// Installs Qt's Polish translation from `directory` (default: Qt's translations folder).
-// False when it is not there (Debian's qt6-translations-l10n missing): Qt stays English.
-bool InstallQtTranslation(QCoreApplication& app);
-bool InstallQtTranslation(QCoreApplication& app, const QString& directory);
+// Installs Qt's Polish translation from `directory` (default: Qt's translations folder) and
+// returns it (owned by `app`). Null when it is not there (Debian's qt6-translations-l10n
+// missing): Qt's texts then stay English.
+QTranslator* InstallQtTranslation(QCoreApplication& app);
+QTranslator* InstallQtTranslation(QCoreApplication& app, const QString& directory);
 
 }  // namespace vyr

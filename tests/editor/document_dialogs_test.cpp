@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include "commands/document_commands.h"
@@ -75,6 +76,35 @@ TEST_F(DialogFixture, WorldInformationShowsAndStoresTheHeader) {
   EXPECT_EQ(p.name, "Caf\xe9") << "bytes survive as Latin-1";
   EXPECT_EQ(p.flags, kWorldFlagCompressed);
   EXPECT_EQ(p.archivePath, folder / "data.rez") << "untouched fields keep their text and case";
+}
+
+TEST_F(DialogFixture, WorldInformationLooksLikeADialogShowsPathsWholeAndBrowsesForFiles) {
+  CWorldInfoDialog model(rig.doc);
+  CWorldInfoDlg dialog(model, rig.user, nullptr);
+  const Qt::WindowFlags flags = dialog.windowFlags();
+  EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
+  EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+  const std::string archive = folder / "a folder with a long name for the archives of this level/DATA.REZ";
+  rig.user.QueueFileName(archive);
+  rig.user.QueueFileName("/opt/the game/run game.sh");
+  QTimer::singleShot(0, [&] {
+    // Read-only fields have the window's background, editable ones do not.
+    auto base = [&](int id) { return Edit(dialog, id)->palette().color(QPalette::Base); };
+    EXPECT_EQ(base(1008), dialog.palette().color(QPalette::Window));
+    EXPECT_NE(base(1000), base(1008));
+
+    dialog.findChild<QToolButton*>(QStringLiteral("browse1003"))->click();
+    dialog.findChild<QToolButton*>(QStringLiteral("browse1009"))->click();
+    QLineEdit* path = Edit(dialog, 1003);
+    EXPECT_EQ(path->text().toStdString(), archive);
+    QTest::qWait(0);  // the layout follows the new width
+    EXPECT_GE(path->width(), path->fontMetrics().horizontalAdvance(path->text()));
+    dialog.accept();
+  });
+  EXPECT_EQ(dialog.Run(), DialogResult::Ok);
+  EXPECT_TRUE(rig.user.AllScriptUsed());
+  EXPECT_EQ(rig.doc.Properties().archivePath, archive);
+  EXPECT_EQ(rig.doc.Properties().gamePath, "\"/opt/the game/run game.sh\"") << "a command line: quoted";
 }
 
 TEST_F(DialogFixture, NewWorldStaysOpenOnTheArchiveFieldUntilTheArchiveOpens) {
