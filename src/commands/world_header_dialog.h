@@ -25,6 +25,9 @@ class CWorldHeaderDialog : public CDialogModel {
   std::string m_startY;       // 1002
   bool m_useZ = false;        // 1029
 
+  // The world being edited (its path places relative file names).
+  const CWorldDoc& Document() const { return m_doc; }
+
  protected:
   explicit CWorldHeaderDialog(CWorldDoc& doc) : m_doc(doc) {}
 

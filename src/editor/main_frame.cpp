@@ -69,6 +69,7 @@ CMainFrame::CMainFrame(CommandRouter& router, CApplicationCore& app, QWidget* pa
   // The message pane's idle text: the status bar hides it while a prompt is shown.
   auto* idle = new QLabel(FromUtf8(res::text::kIdleMessage), statusBar());
   idle->setObjectName(QStringLiteral("idleMessage"));
+  idle->setContentsMargins(4, 0, 0, 0);  // where the status bar writes its prompts
   statusBar()->addWidget(idle, 1);
 
   RegisterFrameCommands();

@@ -2,11 +2,15 @@
 #include "editor/world_header_dlg.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QProcess>
 #include <QToolButton>
 
 #include "editor/dialog_look.h"
+#include "world/world_doc.h"
 
 namespace vyr {
 
@@ -25,7 +29,12 @@ QWidget* CWorldHeaderDlg::WithBrowseButton(int id, QLineEdit* edit, const char* 
   layout->addWidget(browse);
   WidenToText(edit);
   connect(browse, &QToolButton::clicked, this, [this, edit, title, filter, kind] {
-    const std::optional<std::string> chosen = m_port.AskOpenFileName(title, filter, edit->text().toStdString());
+    // A relative name is the world's neighbour, not the editor's working folder's.
+    QString start = edit->text().trimmed();
+    if (kind == PathKind::CommandLine) start = QProcess::splitCommand(start).value(0);
+    const QFileInfo world(QString::fromStdString(m_header.Document().GetPathName()));
+    if (QFileInfo(start).isRelative() && !world.fileName().isEmpty()) start = world.dir().filePath(start);
+    const std::optional<std::string> chosen = m_port.AskOpenFileName(title, filter, start.toStdString());
     if (!chosen) return;
     QString path = QString::fromStdString(*chosen);
     if (kind == PathKind::CommandLine && path.contains(QLatin1Char(' ')))
