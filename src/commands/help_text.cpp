@@ -2,7 +2,9 @@
 #include "commands/help_text.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <optional>
+#include <string_view>
 
 namespace vyr {
 
