@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
 set -euo pipefail
-wanted=(cmake make g++ clang libclang-rt-14-dev qt6-base-dev zlib1g-dev libgtest-dev libgmock-dev
+wanted=(cmake make g++ clang libclang-rt-14-dev qt6-base-dev qt6-translations-l10n zlib1g-dev libgtest-dev libgmock-dev
         libbenchmark-dev imagemagick "$@")
 missing=()
 for p in "${wanted[@]}"; do

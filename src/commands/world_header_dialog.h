@@ -29,6 +29,9 @@ class CWorldHeaderDialog : public CFieldDialogModel {
   // The shared fields, each limited to what its header field holds.
   std::vector<DialogField> Fields() override;
 
+  // The world being edited (its path places relative file names).
+  const CWorldDoc& Document() const { return m_doc; }
+
  protected:
   explicit CWorldHeaderDialog(CWorldDoc& doc) : m_doc(doc) {}
 

@@ -33,12 +33,14 @@ std::vector<CRect> NestedFrames(CRect outer, int32_t count) {
 }
 
 // Positions of grid lines along one axis: the first tile boundary at or after the scroll
-// position, then every tile, while short of the client's last pixel.
-std::vector<int32_t> GridLines(int32_t scroll, int32_t tile, int32_t client) {
+// position, then every tile, while short of the client's last pixel and inside the plane
+// (`planeEnd`, the plane's far edge in client pixels).
+std::vector<int32_t> GridLines(int32_t scroll, int32_t tile, int32_t client, int32_t planeEnd) {
   std::vector<int32_t> lines;
   if (tile <= 0) return lines;
   int32_t first = scroll % tile == 0 ? 0 : tile * (scroll / tile + 1) - scroll;
-  for (int64_t at = first; at < int64_t(client) - 1; at += tile) lines.push_back(int32_t(at));
+  const int64_t end = std::min<int64_t>(int64_t(client) - 1, planeEnd);
+  for (int64_t at = first; at < end; at += tile) lines.push_back(int32_t(at));
   return lines;
 }
 
@@ -244,14 +246,24 @@ bool CWorldViewModel::GridVisible() const {
   return m_gridOn && !m_noImages && ShowsSurface() && m_document->WorldLoaded() && m_document->CurrentPlane();
 }
 
+CRect CWorldViewModel::PlaneArea() const {
+  std::optional<ViewPlane> plane = Plane();
+  if (!plane) return {};
+  auto extent = [](int32_t planePixels, int32_t scroll, int32_t client) {
+    return int32_t(std::clamp<int64_t>(int64_t(planePixels) - scroll, 0, std::max(0, client)));
+  };
+  return {0, 0, extent(plane->pixelWidth, m_scrollX, m_clientWidth),
+          extent(plane->pixelHeight, m_scrollY, m_clientHeight)};
+}
+
 std::vector<int32_t> CWorldViewModel::GridColumns() const {
   if (!GridVisible()) return {};
-  return GridLines(m_scrollX, m_document->CurrentPlane()->tileWidth, m_clientWidth);
+  return GridLines(m_scrollX, m_document->CurrentPlane()->tileWidth, m_clientWidth, PlaneArea().right);
 }
 
 std::vector<int32_t> CWorldViewModel::GridRows() const {
   if (!GridVisible()) return {};
-  return GridLines(m_scrollY, m_document->CurrentPlane()->tileHeight, m_clientHeight);
+  return GridLines(m_scrollY, m_document->CurrentPlane()->tileHeight, m_clientHeight, PlaneArea().bottom);
 }
 
 bool CWorldViewModel::CursorDrawable() const {

@@ -197,7 +197,10 @@ class CWorldViewModel final : public IViewPort {
   // cursor frames as computed below.
   bool ShowsSurface() const;
   bool GridVisible() const;
-  // Client x of each vertical grid line, client y of each horizontal one.
+  // The client area the current plane covers (from 0, 0; empty without a plane). Beyond it
+  // the window shows no plane, and the grid stops at its edge.
+  CRect PlaneArea() const;
+  // Client x of each vertical grid line, client y of each horizontal one, inside PlaneArea.
   std::vector<int32_t> GridColumns() const;
   std::vector<int32_t> GridRows() const;
   // Nested frames of the tile cursor (tile mode) or the selection frame (object mode),

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "editor/dialog_look.h"
 #include "editor/qt_text.h"
 #include "res/messages.h"
 
@@ -16,6 +17,7 @@ namespace vyr {
 void ShowAboutBox(QWidget* parent) {
   QDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("aboutBox"));
+  UseDialogFrame(dialog);
   dialog.setWindowTitle(FromUtf8(res::text::kAboutCaption));
   auto* icon = new QLabel(&dialog);
   icon->setPixmap(QIcon(QStringLiteral(":/icons/vyrworld.png")).pixmap(32, 32));

@@ -24,11 +24,14 @@
 #include <QWhatsThis>
 
 #include "editor/accelerator_keys.h"
+#include "editor/help_window.h"
 #include "editor/qt_text.h"
+#include "editor/toolbar_icons.h"
 #include "editor/world_view.h"
 #include "platform/application_core.h"
 #include "platform/doc_template.h"
 #include "platform/document.h"
+#include "res/messages.h"
 
 // The icons live in a static library, so their resource must be pulled in by name.
 static void InitEditorResources() { Q_INIT_RESOURCE(vyrworld); }
@@ -63,6 +66,11 @@ CMainFrame::CMainFrame(CommandRouter& router, CApplicationCore& app, QWidget* pa
   addToolBar(Qt::TopToolBarArea, m_toolBar);
 
   statusBar()->setSizeGripEnabled(true);
+  // The message pane's idle text: the status bar hides it while a prompt is shown.
+  auto* idle = new QLabel(FromUtf8(res::text::kIdleMessage), statusBar());
+  idle->setObjectName(QStringLiteral("idleMessage"));
+  idle->setContentsMargins(4, 0, 0, 0);  // where the status bar writes its prompts
+  statusBar()->addWidget(idle, 1);
 
   RegisterFrameCommands();
   SetMenuResource(res::kMenuTileMode);
@@ -87,6 +95,7 @@ void CMainFrame::RegisterFrameCommands() {
                       [this](CommandState& s) { s.SetCheck(!statusBar()->isHidden()); });
   Commands().On(cmd::kAppExit, [this] { close(); });
   Commands().On(cmd::kContextHelp, [] { QWhatsThis::enterWhatsThisMode(); });
+  Commands().On(cmd::kHelp, [this] { ShowHelpWindow(this); });
 
   auto needsView = [this](CommandState& s) { s.Enable(m_view != nullptr); };
   Commands().On(cmd::kFilePrintSetup, [this] {
@@ -260,7 +269,8 @@ QString CMainFrame::KeyHint(CommandId id, int choice) const {
   auto found = m_keysById.find(id);
   if (found == m_keysById.end() || found->second.empty()) return {};
   const auto& keys = found->second;
-  return keys[size_t(choice) < keys.size() ? size_t(choice) : 0].toString(QKeySequence::NativeText);
+  // Untranslated names: Qt's Polish catalogue turns Home into "Katalog domowy".
+  return keys[size_t(choice) < keys.size() ? size_t(choice) : 0].toString(QKeySequence::PortableText);
 }
 
 // ---- Accelerators ----
@@ -311,7 +321,7 @@ bool CMainFrame::LoadToolbar(int resourceId) {
       }
     }
     QAction* action = MakeCommandAction(id, tip, this);
-    action->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(id)));
+    action->setIcon(ToolbarIcon(id));
     action->setToolTip(tip);
     m_toolBar->addAction(action);
     m_toolbarActions[id] = action;

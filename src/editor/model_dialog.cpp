@@ -10,13 +10,16 @@
 #include <QRegularExpressionValidator>
 
 #include "editor/add_image_sets_dlg.h"
+#include "editor/dialog_look.h"
 #include "editor/new_world_dlg.h"
 #include "editor/world_info_dlg.h"
 
 namespace vyr {
 
 CModelDlg::CModelDlg(CDialogModel& model, IInteractionPort& port, QWidget* parent)
-    : QDialog(parent), m_model(model), m_port(port) {}
+    : QDialog(parent), m_model(model), m_port(port) {
+  UseDialogFrame(*this);
+}
 
 DialogResult CModelDlg::Run() {
   m_model.OnInitDialog();

@@ -17,7 +17,7 @@ CNewWorldDlg::CNewWorldDlg(CNewWorldDialog& model, IInteractionPort& port, QWidg
   auto edit = [this, form](int id, const char* label) {
     auto* line = new QLineEdit(this);
     Bind(id, line);
-    form->addRow(Text(label), line);
+    form->addRow(Text(label), id == kArchive ? WithBrowseButton(id, line, kArchiveTitle, kArchiveFilter) : line);
     return line;
   };
   edit(kName, "Nazwa:");

@@ -17,9 +17,12 @@ class CWorldHeaderDlg : public CModelDlg {
                        kImages = CWorldHeaderDialog::kImageDirControl, kPalette = CWorldHeaderDialog::kPaletteControl,
                        kStartX = CWorldHeaderDialog::kStartXControl, kStartY = CWorldHeaderDialog::kStartYControl,
                        kUseZ = CWorldHeaderDialog::kUseZControl;
+  // The archive's browse button.
+  static constexpr const char* kArchiveTitle = "Plik 'Rez'";
+  static constexpr const char* kArchiveFilter = "Pliki 'Rez' (*.rez)|*.rez;*.REZ|Wszystkie (*)|*||";
 
   CWorldHeaderDlg(CWorldHeaderDialog& model, IInteractionPort& port, QWidget* parent)
-      : CModelDlg(model, port, parent), m_header(model) {}
+      : CModelDlg(model, port, parent), m_header(model), m_port(port) {}
 
   // The shared fields; the subclass binds their controls under the numbers above.
   void LoadHeader();
@@ -28,8 +31,15 @@ class CWorldHeaderDlg : public CModelDlg {
   QLineEdit* Edit(int id) const;
   QCheckBox* Check(int id) const;
 
+  // The edit beside a "..." button ("browse<id>") that asks for a file through the port.
+  // A command line (the game path) gets the file name quoted when it holds a blank.
+  enum class PathKind { File, CommandLine };
+  QWidget* WithBrowseButton(int id, QLineEdit* edit, const char* title, const char* filter,
+                            PathKind kind = PathKind::File);
+
  private:
   CWorldHeaderDialog& m_header;
+  IInteractionPort& m_port;
 };
 
 }  // namespace vyr

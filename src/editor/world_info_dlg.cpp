@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "editor/dialog_look.h"
 #include "editor/qt_interaction_port.h"
 
 namespace vyr {
@@ -30,7 +31,7 @@ CWorldInfoDlg::CWorldInfoDlg(CWorldInfoDialog& model, IInteractionPort& port, QW
     auto* line = new QLineEdit(this);
     Bind(id, line);
     if (upper) UppercaseTyping(line);
-    line->setReadOnly(readOnly);
+    if (readOnly) ShowReadOnly(line);
     return line;
   };
   auto group = [this](const char* title) {
@@ -45,9 +46,13 @@ CWorldInfoDlg::CWorldInfoDlg(CWorldInfoDialog& model, IInteractionPort& port, QW
 
   // Archive and game are files of this computer, whose names may need lower case.
   auto [files, filesForm] = group("Pliki");
-  filesForm->addRow(Text("Plik 'Rez':"), edit(kArchive));
-  filesForm->addRow(Text("Obrazy:"), edit(kImages, true));
-  filesForm->addRow(Text("Palety:"), edit(kPalette, true));
+  filesForm->addRow(Text("Plik 'Rez':"), WithBrowseButton(kArchive, edit(kArchive), kArchiveTitle, kArchiveFilter));
+  QLineEdit* images = edit(kImages, true);
+  QLineEdit* palette = edit(kPalette, true);
+  WidenToText(images);
+  WidenToText(palette);
+  filesForm->addRow(Text("Obrazy:"), images);
+  filesForm->addRow(Text("Palety:"), palette);
 
   auto [positions, positionsForm] = group("Pozycje");
   QLineEdit* startX = edit(kStartX);
@@ -76,15 +81,19 @@ CWorldInfoDlg::CWorldInfoDlg(CWorldInfoDialog& model, IInteractionPort& port, QW
   }
 
   auto [other, otherForm] = group("Inne");
-  otherForm->addRow(Text("Gra:"), edit(kGame));
+  otherForm->addRow(Text("Gra:"),
+                    WithBrowseButton(kGame, edit(kGame), "Gra", "Wszystkie (*)|*||", PathKind::CommandLine));
   otherForm->addRow(Text("Ilość Planów:"), edit(kPlanes, false, true));
   otherForm->addRow(Text("Ilość Objektów:"), edit(kObjects, false, true));
 
+  // The files get the whole width, so that their paths show whole.
   auto* grid = new QGridLayout;
+  auto* positionsAndFlags = new QVBoxLayout;
+  positionsAndFlags->addWidget(positions);
+  positionsAndFlags->addWidget(flags);
   grid->addWidget(info, 0, 0);
-  grid->addWidget(files, 0, 1);
-  grid->addWidget(positions, 1, 0);
-  grid->addWidget(flags, 1, 1);
+  grid->addLayout(positionsAndFlags, 0, 1);
+  grid->addWidget(files, 1, 0, 1, 2);
   grid->addWidget(sets, 2, 0, 1, 2);
   grid->addWidget(other, 3, 0, 1, 2);
   auto* layout = new QVBoxLayout(this);

@@ -186,6 +186,10 @@ void CWorldView::DrawContents(QPainter& painter) const {
   QImage image(surface.Bits(), surface.Width(), surface.Height(), surface.Pitch(), QImage::Format_Indexed8);
   image.setColorTable(m_colours);
   painter.drawImage(QPoint(0, 0), image);
+  // Past the plane's edge the surface holds only the background index; grey marks the edge.
+  const CRect plane = m_model.PlaneArea();
+  const QRegion beyond = QRegion(0, 0, surface.Width(), surface.Height()) - ToQRect(plane);
+  for (const QRect& rect : beyond) painter.fillRect(rect, QColor::fromRgb(kBeyondPlaneColour));
 
   const std::vector<int32_t> columns = m_model.GridColumns();
   const std::vector<int32_t> rows = m_model.GridRows();
@@ -197,9 +201,10 @@ void CWorldView::DrawContents(QPainter& painter) const {
   pen.setDashPattern(kDashPattern);
   painter.save();
   painter.setPen(pen);
-  // The Windows line leaves out its end point: lines stop one pixel short of the client's edge.
-  const int32_t lastY = m_model.ClientHeight() - 2;
-  const int32_t lastX = m_model.ClientWidth() - 2;
+  // The Windows line leaves out its end point: lines stop one pixel short of the client's
+  // edge, and at the plane's last pixel.
+  const int32_t lastY = std::min(m_model.ClientHeight() - 2, plane.bottom - 1);
+  const int32_t lastX = std::min(m_model.ClientWidth() - 2, plane.right - 1);
   for (int32_t x : columns)
     if (lastY >= 0) painter.drawLine(x, 0, x, lastY);
   for (int32_t y : rows)

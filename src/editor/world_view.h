@@ -24,6 +24,9 @@ class CWorldView : public QAbstractScrollArea, public CommandTarget, private IVi
   Q_OBJECT
 
  public:
+  // What the window shows where it reaches past the plane.
+  static constexpr QRgb kBeyondPlaneColour = 0xFF808080;
+
   // The profile (may be null) gives and keeps the view's settings (grid, warp, custom moves).
   explicit CWorldView(Profile* profile = nullptr, QWidget* parent = nullptr);
   ~CWorldView() override;

@@ -8,6 +8,7 @@ namespace {
 using namespace key;
 
 constexpr uint8_t kCtrlAlt = kControl | kAlt;
+constexpr uint8_t kCtrlShift = kControl | kShift;
 
 constexpr Accelerator kTable128[] = {
     // Tile cursor.
@@ -51,7 +52,9 @@ constexpr Accelerator kTable128[] = {
     {'W', kCtrlAlt, cmd::kGoToWarp},
     // File, edit, planes, extras.
     {'N', kControl, cmd::kFileNew},
+    {'O', kControl, cmd::kFileOpen},
     {'S', kControl, cmd::kFileSave},
+    {'S', kCtrlShift, cmd::kFileSaveAs},
     {'Z', kControl, cmd::kEditUndo},
     {kBackspace, kAlt, cmd::kEditUndo},
     {'A', kControl, cmd::kPlaneAdd},
@@ -121,7 +124,9 @@ constexpr Accelerator kTable129[] = {
     {'W', kCtrlAlt, cmd::kGoToWarp},
     // File, edit, planes, extras.
     {'N', kControl, cmd::kFileNew},
+    {'O', kControl, cmd::kFileOpen},
     {'S', kControl, cmd::kFileSave},
+    {'S', kCtrlShift, cmd::kFileSaveAs},
     {'Z', kControl, cmd::kEditUndo},
     {kBackspace, kAlt, cmd::kEditUndo},
     {'A', kControl, cmd::kPlaneAdd},

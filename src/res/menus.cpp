@@ -221,6 +221,8 @@ constexpr MenuItem kZ[] = {
 };
 
 constexpr MenuItem kHelpMenu[] = {
+    C(cmd::kHelp, "&Klawisze i Polecenia"),
+    Sep(),
     C(cmd::kAppAbout, "&O Programie..."),
 };
 

@@ -38,7 +38,8 @@ inline constexpr std::string_view kEditObjectsCaption = "Edit Objects (%i Total)
 inline constexpr std::string_view kFillCurrent = "Current (Set = %i, Image = %i)";
 inline constexpr std::string_view kOpenMaskFileTitle = "Open Mask File";
 
-// Status pane texts.
+// Status pane texts; the message pane shows the idle text while no prompt is shown.
+inline constexpr std::string_view kIdleMessage = "Gotowy";
 inline constexpr std::string_view kPaneMouse = "Mouse = %i, %i";
 inline constexpr std::string_view kPaneTile = "Tile = %i, %i";
 inline constexpr std::string_view kPaneSet = "Set = %i";

@@ -163,6 +163,32 @@ TEST(WorldViewModelTest, GridLinesFallOnTileBoundaries) {
   }
 }
 
+TEST(WorldViewModelTest, GridStopsAtThePlanesEdge) {
+  struct Row {
+    int32_t columns, rows, scroll;
+    CRect area;
+    std::vector<int32_t> gridColumns, gridRows;
+  };
+  // 64-pixel tiles in a 300 x 200 window.
+  const std::vector<Row> rows = {
+      {3, 2, 0, {0, 0, 192, 128}, {0, 64, 128}, {0, 64}},                 // smaller: no line on its edge
+      {10, 2, 0, {0, 0, 300, 128}, {0, 64, 128, 192, 256}, {0, 64}},      // wider, but shorter
+      {10, 10, 100, {0, 0, 300, 200}, {28, 92, 156, 220, 284}, {28, 92, 156}},  // larger on both axes
+  };
+  for (const Row& row : rows) {
+    ViewFixture view(row.columns, row.rows, 64, 300, 200);
+    view.model.SetGridOn(true);
+    view.model.SetScroll(row.scroll, row.scroll);
+    view.model.RefreshView();
+    EXPECT_EQ(view.model.PlaneArea(), row.area) << row.columns << " x " << row.rows;
+    EXPECT_EQ(view.model.GridColumns(), row.gridColumns) << row.columns << " x " << row.rows;
+    EXPECT_EQ(view.model.GridRows(), row.gridRows) << row.columns << " x " << row.rows;
+  }
+  ViewFixture none(3, 2, 64, 300, 200);
+  none.document.plane.reset();
+  EXPECT_TRUE(none.model.PlaneArea().IsEmpty());
+}
+
 TEST(WorldViewModelTest, GridNeedsAWorldAPlaneAndImages) {
   ViewFixture view(100, 100, 64, 300, 300);
   EXPECT_TRUE(view.model.GridColumns().empty());  // grid off

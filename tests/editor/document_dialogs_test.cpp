@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include "commands/document_commands.h"
@@ -99,6 +100,35 @@ TEST_F(DialogFixture, EditsTakeWhatTheFileHoldsAndOkRefusesACharacterOutsideIt) 
   ASSERT_EQ(rig.user.Log().size(), 1u);
   EXPECT_EQ(rig.user.Log()[0].rfind("message: \"Autor:\" contains \"ж\"", 0), 0u) << rig.user.Log()[0];
   EXPECT_EQ(rig.doc.Properties().author, "\xA3ukasz");
+}
+
+TEST_F(DialogFixture, WorldInformationLooksLikeADialogShowsPathsWholeAndBrowsesForFiles) {
+  CWorldInfoDialog model(rig.doc);
+  CWorldInfoDlg dialog(model, rig.user, nullptr);
+  const Qt::WindowFlags flags = dialog.windowFlags();
+  EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
+  EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+  const std::string archive = folder / "a folder with a long name for the archives of this level/DATA.REZ";
+  rig.user.QueueFileName(archive);
+  rig.user.QueueFileName("/opt/the game/run game.sh");
+  QTimer::singleShot(0, [&] {
+    // Read-only fields have the window's background, editable ones do not.
+    auto base = [&](int id) { return Edit(dialog, id)->palette().color(QPalette::Base); };
+    EXPECT_EQ(base(1008), dialog.palette().color(QPalette::Window));
+    EXPECT_NE(base(1000), base(1008));
+
+    dialog.findChild<QToolButton*>(QStringLiteral("browse1003"))->click();
+    dialog.findChild<QToolButton*>(QStringLiteral("browse1009"))->click();
+    QLineEdit* path = Edit(dialog, 1003);
+    EXPECT_EQ(path->text().toStdString(), archive);
+    QTest::qWait(0);  // the layout follows the new width
+    EXPECT_GE(path->width(), path->fontMetrics().horizontalAdvance(path->text()));
+    dialog.accept();
+  });
+  EXPECT_EQ(dialog.Run(), DialogResult::Ok);
+  EXPECT_TRUE(rig.user.AllScriptUsed());
+  EXPECT_EQ(rig.doc.Properties().archivePath, archive);
+  EXPECT_EQ(rig.doc.Properties().gamePath, "\"/opt/the game/run game.sh\"") << "a command line: quoted";
 }
 
 TEST_F(DialogFixture, NewWorldStaysOpenOnTheArchiveFieldUntilTheArchiveOpens) {

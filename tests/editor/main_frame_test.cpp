@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDropEvent>
 #include <QFile>
 #include <QLabel>
@@ -16,13 +17,16 @@
 #include <QPrinter>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
+#include <QTranslator>
 #include <QUrl>
 #include <filesystem>
 #include <fstream>
 #include <set>
 
 #include "editor/app.h"
+#include "editor/qt_translation.h"
 #include "platform/application_core.h"
 #include "platform/document.h"
 #include "platform/profile.h"
@@ -110,11 +114,22 @@ TEST_F(MainFrameTest, StartsWithMenu128ToolbarAndPaneSet1) {
   EXPECT_EQ(MenuTitles(), (QStringList{"&Plik", "&Edycja", "Ś&wiat", "&Warstwy", "&Klocki", "&Kursor",
                                        "&Dodatki", "&Widok", "&Pomoc"}));
   EXPECT_EQ(frame->ToolbarIds(), Ids(res::Toolbar(128)));
+  // Every icon has a disabled look that is clearly fainter than its normal one.
+  auto opacity = [](const QIcon& icon, QIcon::Mode mode) {
+    const QImage image = icon.pixmap(16, 16, mode).toImage().convertToFormat(QImage::Format_ARGB32);
+    long sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) sum += qAlpha(image.pixel(x, y));
+    return sum;
+  };
   for (CommandId id : res::Toolbar(128)) {
     if (id) {
-      EXPECT_FALSE(frame->ToolbarAction(id)->icon().isNull()) << id;
+      const QIcon icon = frame->ToolbarAction(id)->icon();
+      ASSERT_FALSE(icon.isNull()) << id;
+      EXPECT_LT(2 * opacity(icon, QIcon::Disabled), opacity(icon, QIcon::Normal)) << id;
     }
   }
+  EXPECT_TRUE(frame->MenuAction(cmd::kWorldInfo)->text().startsWith("&Informacje"));
   EXPECT_EQ(frame->StatusPaneIds(), (std::vector<CommandId>{0, 32803, 32799, 32800, 32801}));
   // Each pane is at least as wide as its sizing text.
   for (CommandId id : {32803u, 32799u, 32800u, 32801u}) {
@@ -187,6 +202,7 @@ TEST_F(MainFrameTest, ObjectModeResourcesAndRunTimeTexts) {
   // The object edit command sits twice, shown with its two keys.
   EXPECT_EQ(frame->MenuAction(cmd::kObjectEdit, 0)->text(), "Edytuj\tCtrl+E");
   EXPECT_EQ(frame->MenuAction(cmd::kObjectEdit, 1)->text(), "&Informacje\tReturn");
+  EXPECT_TRUE(frame->MenuAction(cmd::kWorldInfo)->text().startsWith("&Informacje"));
 }
 
 TEST_F(MainFrameTest, AcceleratorsRouteThroughTheCommandTable) {
@@ -220,6 +236,18 @@ TEST_F(MainFrameTest, AcceleratorsRouteThroughTheCommandTable) {
   QTest::keyClick(target, Qt::Key_Left);
   EXPECT_EQ(view.ran.back(), cmd::kCursorLeft);
   EXPECT_EQ(view.ran[view.ran.size() - 2], cmd::kScrollLeft);
+  // The desktop's open and save-as keys, in both modes.
+  view.Handle(cmd::kFileOpen);
+  view.Handle(cmd::kFileSaveAs);
+  for (int table : {128, 129}) {
+    frame->LoadAccelerators(table);
+    view.ran.clear();
+    QTest::keyClick(target, Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(target, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(view.ran, (std::vector<CommandId>{cmd::kFileOpen, cmd::kFileSaveAs})) << table;
+  }
+  frame->UpdateCommandUI(true);
+  EXPECT_EQ(frame->MenuAction(cmd::kFileSaveAs)->text(), "Z&apisz J&ako...\tCtrl+Shift+S");
 }
 
 TEST_F(MainFrameTest, PostedCommandsRunAfterTheCurrentEvent) {
@@ -313,6 +341,72 @@ TEST_F(MainFrameTest, RecentFilesReplaceThePlaceholder) {
   doc.readable = {"/w/ONE.VWD"};
   frame->MenuAction(cmd::kFileRecent1 + 1)->trigger();
   EXPECT_EQ(doc.GetPathName(), "/w/ONE.VWD");
+}
+
+TEST_F(MainFrameTest, MessagePaneShowsThePromptUnderTheMouseElseTheIdleText) {
+  frame->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+  const QLabel* idle = frame->statusBar()->findChild<QLabel*>(QStringLiteral("idleMessage"));
+  ASSERT_NE(idle, nullptr);
+  EXPECT_EQ(idle->text(), QStringLiteral("Gotowy"));
+  EXPECT_TRUE(idle->isVisible());
+
+  // A toolbar button: its prompt while the mouse is on it, the idle text once it leaves.
+  QToolBar* toolbar = frame->findChild<QToolBar*>();
+  QWidget* button = toolbar->widgetForAction(frame->ToolbarAction(cmd::kGameTest));
+  QTest::mouseMove(button);
+  EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Uruchamia grę"));
+  EXPECT_FALSE(idle->isVisible());
+  QTest::mouseMove(frame->View());
+  EXPECT_EQ(frame->statusBar()->currentMessage(), QString());
+  EXPECT_TRUE(idle->isVisible());
+
+  // A menu entry shows the first line of its prompt only (the second is the tool tip).
+  view.Handle(cmd::kImageNext);
+  QMenuBar* bar = frame->menuBar();
+  QAction* tiles = bar->actions().at(4);
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(tiles).center());
+  QMenu* menu = tiles->menu();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
+  QAction* next = frame->MenuAction(cmd::kImageNext);
+  QTest::mouseMove(menu, menu->actionGeometry(next).center());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return frame->statusBar()->currentMessage() == "Wybiera następny ImageSet"; }))
+      << frame->statusBar()->currentMessage().toStdString();
+  menu->close();
+  bar->setActiveAction(nullptr);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return idle->isVisible(); }));
+}
+
+TEST_F(MainFrameTest, F1OpensOneHelpWindowListingTheKeys) {
+  frame->show();
+  frame->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+  QTest::keyClick(frame->View(), Qt::Key_F1);
+  auto windows = [&] { return frame->findChildren<QDialog*>(QStringLiteral("helpWindow")); };
+  ASSERT_EQ(windows().size(), 1);
+  EXPECT_TRUE(windows().front()->isVisible());
+  const auto* text = windows().front()->findChild<QTextBrowser*>();
+  ASSERT_NE(text, nullptr);
+  EXPECT_TRUE(text->toPlainText().contains(QStringLiteral("Ctrl+Shift+S")));
+  windows().front()->close();
+  frame->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+  QTest::keyClick(frame->View(), Qt::Key_F1);  // the same window again
+  EXPECT_EQ(windows().size(), 1);
+  EXPECT_TRUE(windows().front()->isVisible());
+}
+
+TEST_F(MainFrameTest, QtsOwnTextsArePolishWhileKeyNamesStayPlain) {
+  EXPECT_EQ(InstallQtTranslation(*QCoreApplication::instance(), QStringLiteral("/nonexistent")), nullptr);
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+  QTranslator* polish = InstallQtTranslation(*QCoreApplication::instance());
+  if (!polish) GTEST_SKIP() << "Qt's Polish translation (qt6-translations-l10n) is not installed";
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Anuluj"));
+  frame->UpdateCommandUI(true);
+  EXPECT_TRUE(frame->MenuAction(cmd::kCursorTopLeft)->text().endsWith(QStringLiteral("\tCtrl+Home")))
+      << frame->MenuAction(cmd::kCursorTopLeft)->text().toStdString();
+  QCoreApplication::removeTranslator(polish);
+  delete polish;
 }
 
 TEST_F(MainFrameTest, PrintsTheViewScaledToThePage) {

@@ -92,8 +92,8 @@ struct ShownView {
   }
 };
 
-TEST(WorldViewTest, PaintShowsExactlyTheSurfaceThroughThePalette) {
-  ShownView shown(MakeViewPlane(4, 3, 64, 64), 300, 200);  // a plane smaller than the window: no bars
+TEST(WorldViewTest, PaintShowsThePlaneThroughThePaletteAndGreyBeyondIt) {
+  ShownView shown(MakeViewPlane(4, 3, 64, 64), 300, 200);  // 256 x 192, smaller than the window: no bars
   ASSERT_EQ(shown.view.viewport()->size(), QSize(300, 200));
   ASSERT_NE(shown.view.Model().Surface(), nullptr);
   const size_t rendersBefore = shown.document.renders.size();
@@ -101,8 +101,10 @@ TEST(WorldViewTest, PaintShowsExactlyTheSurfaceThroughThePalette) {
   ASSERT_EQ(image.size(), QSize(300, 200));
   int wrong = 0;
   for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      if ((image.pixel(x, y) & 0xFFFFFF) != (shown.SurfaceColour(x, y) & 0xFFFFFF)) ++wrong;
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb want = x < 256 && y < 192 ? shown.SurfaceColour(x, y) : CWorldView::kBeyondPlaneColour;
+      if ((image.pixel(x, y) & 0xFFFFFF) != (want & 0xFFFFFF)) ++wrong;
+    }
   EXPECT_EQ(wrong, 0);
   // painting shows the surface as it is: it never re-renders
   EXPECT_EQ(shown.document.renders.size(), rendersBefore);
@@ -124,6 +126,20 @@ TEST(WorldViewTest, GridIsDashedBlackOnTileBoundaries) {
   // horizontal lines at 0, 64, 128 (scroll y 0 is a tile boundary)
   for (int y : {0, 64, 128}) EXPECT_EQ(image.pixel(40, y), black) << y;
   EXPECT_EQ(image.pixel(40, 1), shown.SurfaceColour(40, 1));
+}
+
+TEST(WorldViewTest, GridStopsAtThePlanesEdge) {
+  ShownView shown(MakeViewPlane(3, 2, 64, 64), 300, 200);  // 192 x 128
+  shown.view.Model().SetGridOn(true);
+  shown.view.Model().RefreshView();
+  QImage image = shown.Grab();
+  const QRgb black = qRgb(0, 0, 0);
+  const QRgb grey = CWorldView::kBeyondPlaneColour;
+  EXPECT_EQ(image.pixel(128, 5), black);
+  EXPECT_EQ(image.pixel(128, 150), grey) << "a vertical line ends at the plane's bottom";
+  EXPECT_EQ(image.pixel(168, 64), black);  // a dash of the last horizontal line
+  EXPECT_EQ(image.pixel(216, 64), grey) << "a horizontal line ends at the plane's right edge";
+  for (int y : {5, 100}) EXPECT_EQ(image.pixel(192, y), grey) << "no line on the plane's edge";
 }
 
 TEST(WorldViewTest, CursorFramesInvertTheirDots) {
