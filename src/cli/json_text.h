@@ -1,5 +1,5 @@
 // JSON string literals for the tool's output: file strings are bytes, so every byte
-// outside printable ASCII is written as its Latin-1 code point.
+// outside printable ASCII is written as \u00XX of its byte value, undecoded.
 #pragma once
 
 #include <string>
