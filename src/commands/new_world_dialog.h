@@ -1,6 +1,7 @@
 // Model of the "Nowy Świat" dialog that describes a new world.
 #pragma once
 
+#include "commands/resource_controls.h"
 #include "commands/world_header_dialog.h"
 
 namespace vyr {
@@ -8,16 +9,16 @@ namespace vyr {
 class CNewWorldDialog : public CWorldHeaderDialog {
  public:
   static constexpr int kTemplateId = 130;
-  static constexpr int kArchivePathControl = 1003;
+  static constexpr int kArchivePathControl = vyr::kArchivePathControl;
 
   explicit CNewWorldDialog(CWorldDoc& doc) : CWorldHeaderDialog(doc) {}
   int TemplateId() const override { return kTemplateId; }
 
   // Every field starts empty and the check box clear.
   void OnInitDialog() override;
-  // Checks that the archive opens; on failure tells the user, asks for focus on the
-  // archive field and returns false (the dialog stays open). Otherwise stores the
-  // fields into the document and returns true.
+  // Checks that the archive opens, stores the fields into the document and locates the
+  // new world's resources. On failure tells the user which one, restores the header, asks
+  // for focus on that field and returns false (the dialog stays open).
   bool OnOK(IInteractionPort& port) override;
 };
 

@@ -1,6 +1,9 @@
 // Filling and storing of the "Informacje Świata" dialog.
 #include "commands/world_info_dialog.h"
 
+#include "commands/resource_controls.h"
+#include "platform/interaction_port.h"
+#include "res/messages.h"
 #include "world/plane.h"
 #include "world/world.h"
 #include "world/world_doc.h"
@@ -28,8 +31,16 @@ void CWorldInfoDialog::OnInitDialog() {
   if (const CPlane* objectPlane = world.FindObjectPlane()) m_objectCount = std::to_string(objectPlane->ObjectCount());
 }
 
-bool CWorldInfoDialog::OnOK(IInteractionPort&) {
+bool CWorldInfoDialog::OnOK(IInteractionPort& port) {
   WorldProperties& p = m_doc.Properties();
+  // Only the open archive can be asked; a changed archive path is checked when it is used.
+  if (m_archivePath == p.archivePath) {
+    const ResourceProblem problem = m_doc.MissingFromOpenArchive(m_imageDir, m_palette);
+    if (problem && !port.AskYesNo(problem.text + "\n\n" + std::string(res::text::kKeepMissingResource))) {
+      SetFocusControl(ResourceControl(problem.field));
+      return false;
+    }
+  }
   StoreHeaderFields(p);
   p.gamePath = m_gamePath;
   p.imageSets = m_imageSets;

@@ -17,7 +17,8 @@ class CWorldInfoDialog : public CWorldHeaderDialog {
 
   // Fills every field from the document's header; leaves them empty without a loaded world.
   void OnInitDialog() override;
-  // Stores the editable fields back into the document; cannot fail.
+  // Asks whether to keep an image directory or palette the open archive lacks (No: false,
+  // focus on that field), then stores the editable fields back into the document.
   bool OnOK(IInteractionPort& port) override;
 
   std::string m_created;      // 1008, read-only

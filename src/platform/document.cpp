@@ -44,6 +44,10 @@ void CDocument::SetPathName(const std::string& path, bool addToRecent) {
   if (addToRecent && !path.empty() && m_addToRecent) m_addToRecent(path);
 }
 
+std::string CDocument::DisplayTitle() const {
+  return m_openingPathName.empty() ? m_title : FileNameOf(m_openingPathName);
+}
+
 void CDocument::ClearPathName() {
   m_pathName.clear();
   m_title = kUntitled;
@@ -86,7 +90,7 @@ bool CDocument::DoSave(std::optional<std::string> path) {
   }
   if (!OnSaveDocument(target)) {
     if (m_port) {
-      std::string text = "Failed to save document.";
+      std::string text = "Unable to save " + target + ".";
       if (std::string reason = FailureReason(); !reason.empty()) text += "\n\n" + reason;
       m_port->Message(text, MessageIcon::Error);
     }
