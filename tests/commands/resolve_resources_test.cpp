@@ -96,6 +96,7 @@ TEST_F(ResolveFixture, NotFoundYesAndTheDialogRetryWithTheNewLocation) {
     auto& info = dynamic_cast<CWorldInfoDialog&>(model);
     EXPECT_EQ(info.m_archivePath, p.archivePath) << "the dialog shows the header being read";
     EXPECT_EQ(info.m_planeCount, "0");
+    EXPECT_EQ(rig.doc.DisplayTitle(), "w.vwd") << "the window names the file being opened";
     info.m_archivePath = folder / "data.rez";
   });
   ASSERT_TRUE(rig.doc.OnOpenDocument(World(p))) << rig.doc.FailureReason();
