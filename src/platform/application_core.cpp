@@ -111,10 +111,10 @@ bool CApplicationCore::OpenStartupPath(const std::string& rawCommandLine) {
 }
 
 void CApplicationCore::ReportOpenFailure(const std::string& path) {
-  std::string text = "Unable to open " + path + ".";
-  std::string reason = m_document->FailureReason();
-  text += "\n\n" + (reason.empty() ? std::string("Check that the file exists and can be read, then open it again.") : reason);
-  m_port.Message(text, MessageIcon::Error);
+  const std::string reason = m_document->FailureReason();
+  m_port.Message("Unable to open " + path + ".\n\n" +
+                     (reason.empty() ? "Check that the file exists and can be read, then open it again." : reason),
+                 MessageIcon::Error);
 }
 
 bool CApplicationCore::SaveAllModified() { return !m_document || m_document->SaveModified(); }

@@ -90,8 +90,9 @@ bool CDocument::DoSave(std::optional<std::string> path) {
   }
   if (!OnSaveDocument(target)) {
     if (m_port) {
-      std::string text = "Unable to save " + target + ".";
-      if (std::string reason = FailureReason(); !reason.empty()) text += "\n\n" + reason;
+      const std::string reason = FailureReason();
+      const std::string text = "Unable to save " + target + ".\n\n" +
+                               (reason.empty() ? "Check that the folder exists and can be written, then save again." : reason);
       m_port->Message(text, MessageIcon::Error);
     }
     return false;

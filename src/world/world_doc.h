@@ -167,8 +167,8 @@ class CWorldDoc : public CDocument, public IWorldHost {
   // hold no images: `empty`), with the reader's damage report appended.
   std::string ResourceMissingText(ResourceField field, const std::string& name, bool empty = false) const;
   // Asks `pattern`'s Yes/No question about `value` with `details` before its last line;
-  // Yes and a confirmed world information dialog: retry. Otherwise records `failure` as
-  // the reason and returns false.
+  // Yes and a confirmed world information dialog: retry. Otherwise records `failure`, and
+  // how to retry, as the reason and returns false.
   bool AskForNewLocation(std::string_view pattern, const std::string& value, const std::string& details,
                          const std::string& failure);
   bool LoadPaletteItem(const std::string& path);

@@ -178,7 +178,7 @@ TEST_F(ResolveFixture, NoPaletteUsesTheColourCube) {
   }
 }
 
-TEST_F(ResolveFixture, TheReadersDamageReportJoinsTheQuestionAndTheReason) {
+TEST_F(ResolveFixture, TheReadersFindingsJoinTheQuestionAndTheReason) {
   // The PALETTES directory block is said to run far past the end of the file.
   std::vector<uint8_t> bytes;
   std::string error;
@@ -195,6 +195,16 @@ TEST_F(ResolveFixture, TheReadersDamageReportJoinsTheQuestionAndTheReason) {
   const std::string damage = "The rez file " + folder / "data.rez" + " is damaged; these parts could not be read:\n- directory '/PALETTES'";
   EXPECT_NE(rig.user.Log()[0].find(damage), std::string::npos) << rig.user.Log()[0];
   EXPECT_NE(rig.doc.FailureReason().find(damage), std::string::npos) << rig.doc.FailureReason();
+
+  // A file that is there but no archive: the reader's reason comes with the question.
+  ASSERT_TRUE(WriteFileAtomically(folder / "short.rez", std::vector<uint8_t>(10, 'x'), error));
+  WorldProperties p = Standard();
+  p.archivePath = folder / "short.rez";
+  rig.user.ClearLog();
+  rig.user.QueueAnswer(Answer::No);
+  EXPECT_FALSE(rig.doc.OnOpenDocument(World(p)));
+  ASSERT_EQ(rig.user.Log().size(), 1u);
+  EXPECT_NE(rig.user.Log()[0].find("\n\n'" + p.archivePath + "' is not an archive"), std::string::npos) << rig.user.Log()[0];
 }
 
 TEST_F(ResolveFixture, AWindowsOrForeignArchivePathFindsTheArchiveBesideTheWorld) {
