@@ -49,7 +49,6 @@ bool CAddImageSetsDialog::OnOK(IInteractionPort& port) {
   m_loadedSets = 0;
   CRezDir* directory = DirectoryOf(m_selectedNode);
   if (!directory) return true;
-  if (m_prefix.size() > kMaxPrefix) m_prefix.resize(kMaxPrefix);
   m_loadedSets = m_doc.AddImageSets(*directory, m_prefix);
   return true;
 }

@@ -18,11 +18,12 @@ bool OnFileNew(CWorldDoc& doc) {
     view->UpdateNow();
   }
   CNewWorldDialog dialog(doc);
-  if (doc.Interaction().RunDialog(dialog) == DialogResult::Ok && doc.ResolveNewWorldResources()) {
+  // The dialog's OK locates the resources and stays open until they are found.
+  if (doc.Interaction().RunDialog(dialog) == DialogResult::Ok) {
     doc.SetModifiedFlag(true);
     return true;
   }
-  // Cancel, or resources not found: no half-made world stays behind.
+  // Cancelled: no half-made world stays behind.
   doc.FreeContents();
   return false;
 }
@@ -40,6 +41,7 @@ void RegisterDocumentCommands(CWorldDoc& doc) {
   commands.OnUpdate(cmd::kWorldInfo, [&doc](CommandState& state) { state.Enable(doc.HasLoadedWorld()); });
 
   commands.On(cmd::kAddImageSets, [&doc] { RunAddImageSetsDialog(doc); });
+  commands.OnUpdate(cmd::kAddImageSets, [&doc](CommandState& state) { state.Enable(doc.CanAddImageSets()); });
 
   commands.On(cmd::kRefreshRez, [&doc] { doc.RefreshArchive(); });
   commands.OnUpdate(cmd::kRefreshRez, [&doc](CommandState& state) { state.Enable(doc.CanRefreshArchive()); });

@@ -47,10 +47,18 @@ bool CNewWorldDialog::OnOK(IInteractionPort& port) {
     return false;
   }
   WorldProperties& p = m_doc.Properties();
+  const WorldProperties previous = p;
   StoreHeaderFields(p);
   // A new world is never compressed; game path, image sets and prefixes stay as they were.
   p.flags = m_useZ ? kWorldFlagUseZ : 0;
   p.date = FormatLongDateTime(Clock().LocalNow());
+  // Located here, so that a name the archive lacks keeps the dialog open on its field.
+  if (const ResourceProblem problem = m_doc.ResolveNewWorldResources()) {
+    p = previous;
+    port.Message(problem.text, MessageIcon::Warning);
+    SetFocusControl(ResourceControl(problem.field));
+    return false;
+  }
   return true;
 }
 

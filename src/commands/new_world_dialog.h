@@ -14,9 +14,10 @@ class CNewWorldDialog : public CWorldHeaderDialog {
 
   // Every field starts empty and the check box clear.
   void OnInitDialog() override;
-  // Checks that every field fits and that the archive opens; on failure tells the user,
-  // asks for focus on the field and returns false (the dialog stays open). Otherwise
-  // stores the fields into the document and returns true.
+  // Checks that every field fits and that the archive opens, stores the fields into the
+  // document and locates the new world's resources. On failure tells the user which one,
+  // restores the header, asks for focus on that field and returns false (the dialog stays
+  // open).
   bool OnOK(IInteractionPort& port) override;
 };
 

@@ -1,6 +1,7 @@
 // The limits and storing of the header fields both world dialogs share.
 #include "commands/world_header_dialog.h"
 
+#include "world/world_doc.h"
 #include "world/world_file.h"
 #include "world/world_host.h"
 
@@ -27,6 +28,17 @@ void CWorldHeaderDialog::StoreHeaderFields(WorldProperties& p) const {
   p.author = m_author;
   p.startX = ReadDialogInt(m_startX).value_or(0);
   p.startY = ReadDialogInt(m_startY).value_or(0);
+}
+
+int CWorldHeaderDialog::ResourceControl(ResourceField field) {
+  switch (field) {
+    case ResourceField::kImageDir:
+      return kImageDirControl;
+    case ResourceField::kPalette:
+      return kPaletteControl;
+    default:
+      return kArchivePathControl;
+  }
 }
 
 }  // namespace vyr

@@ -10,6 +10,7 @@ namespace vyr {
 
 class CWorldDoc;
 struct WorldProperties;
+enum class ResourceField;
 
 class CWorldHeaderDialog : public CFieldDialogModel {
  public:
@@ -38,6 +39,9 @@ class CWorldHeaderDialog : public CFieldDialogModel {
   // Writes these fields into the header, except the Z flag: each dialog builds the
   // flags its own way. The fields must have passed FieldsFit.
   void StoreHeaderFields(WorldProperties& p) const;
+
+  // The field to focus when the resource it names cannot be used.
+  static int ResourceControl(ResourceField field);
 
   CWorldDoc& m_doc;
 };

@@ -1,6 +1,8 @@
 // Filling and storing of the "Informacje Świata" dialog.
 #include "commands/world_info_dialog.h"
 
+#include "platform/interaction_port.h"
+#include "res/messages.h"
 #include "world/plane.h"
 #include "world/world.h"
 #include "world/world_doc.h"
@@ -44,6 +46,14 @@ std::vector<DialogField> CWorldInfoDialog::Fields() {
 bool CWorldInfoDialog::OnOK(IInteractionPort& port) {
   if (!FieldsFit(port)) return false;
   WorldProperties& p = m_doc.Properties();
+  // Only the open archive can be asked; a changed archive path is checked when it is used.
+  if (m_archivePath == p.archivePath) {
+    const ResourceProblem problem = m_doc.MissingFromOpenArchive(m_imageDir, m_palette);
+    if (problem && !port.AskYesNo(problem.text + "\n\n" + std::string(res::text::kKeepMissingResource))) {
+      SetFocusControl(ResourceControl(problem.field));
+      return false;
+    }
+  }
   StoreHeaderFields(p);
   p.gamePath = m_gamePath;
   p.imageSets = m_imageSets;

@@ -23,7 +23,8 @@ class CWorldInfoDialog : public CWorldHeaderDialog {
   void OnInitDialog() override;
   // The shared fields, the image sets with their prefixes and the game path.
   std::vector<DialogField> Fields() override;
-  // Stores the editable fields back into the document once they all fit.
+  // Once every field fits, asks whether to keep an image directory or palette the open
+  // archive lacks (No: false, focus on that field), then stores the editable fields.
   bool OnOK(IInteractionPort& port) override;
 
   std::string m_created;      // read-only

@@ -391,7 +391,7 @@ void CMainFrame::UpdateTitle() {
       QString::fromStdString(DocTemplatePart(m_app.DocTemplate(), DocString::WindowTitle));
   CDocument* doc = m_app.Document();
   QString title = appTitle;
-  if (doc) title = QString::fromStdString(doc->GetTitle()) + QStringLiteral("[*] - ") + appTitle;
+  if (doc) title = QString::fromStdString(doc->DisplayTitle()) + QStringLiteral("[*] - ") + appTitle;
   if (windowTitle() != title) setWindowTitle(title);
   setWindowModified(doc && doc->IsModified());
 }

@@ -71,12 +71,10 @@ CApplicationCore::OpenOutcome CApplicationCore::TryOpen(const std::string& path)
   if (!m_document || !m_document->SaveModified()) return OpenOutcome::Cancelled;
   const std::string absolute = AbsolutePath(path);
   if (!m_document->OnOpenDocument(absolute)) {
-    std::string text = "Failed to open document.";
-    if (std::string reason = m_document->FailureReason(); !reason.empty()) text += "\n\n" + reason;
-    m_port.Message(text, MessageIcon::Error);
     // The previous world is gone; nothing is left that a save could write.
     m_document->SetModifiedFlag(false);
     m_document->ClearPathName();
+    ReportOpenFailure(absolute);
     return OpenOutcome::Failed;
   }
   m_document->SetPathName(absolute);
@@ -106,13 +104,17 @@ bool CApplicationCore::OpenStartupPath(const std::string& rawCommandLine) {
       [this](const std::string& path) { return m_document->OnOpenDocument(AbsolutePath(path)); });
   if (!result.attempted) return false;
   m_startupPath = AbsolutePath(result.pathName);
-  if (!result.opened) {
-    std::string text = "Failed to open document.";
-    if (std::string reason = m_document->FailureReason(); !reason.empty()) text += "\n\n" + reason;
-    m_port.Message(text, MessageIcon::Error);
-  }
-  m_document->SetPathName(m_startupPath);
+  if (!result.opened) ReportOpenFailure(m_startupPath);
+  // A path that did not open is not offered again in the recent files.
+  m_document->SetPathName(m_startupPath, result.opened);
   return result.opened;
+}
+
+void CApplicationCore::ReportOpenFailure(const std::string& path) {
+  const std::string reason = m_document->FailureReason();
+  m_port.Message("Unable to open " + path + ".\n\n" +
+                     (reason.empty() ? "Check that the file exists and can be read, then open it again." : reason),
+                 MessageIcon::Error);
 }
 
 bool CApplicationCore::SaveAllModified() { return !m_document || m_document->SaveModified(); }

@@ -50,6 +50,8 @@ class CApplicationCore : public CommandTarget {
  private:
   enum class OpenOutcome { Opened, Cancelled, Failed };
   OpenOutcome TryOpen(const std::string& path);
+  // "Unable to open <path>." and the document's reason.
+  void ReportOpenFailure(const std::string& path);
 
   Profile& m_profile;
   IInteractionPort& m_port;

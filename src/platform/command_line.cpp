@@ -29,9 +29,11 @@ StartupOpenResult OpenStartupPath(std::string_view rawCommandLine,
   result.attempted = true;
   std::string path = RemoveQuotes(rawCommandLine);
   // The bare path is only tried when it exists, so that a name given without its
-  // extension does not first report a missing file.
-  if (fileExists(path)) result.opened = openDocument(path);
-  if (!result.opened) {
+  // extension does not first report a missing file; and when it exists but fails, only
+  // an existing ".VWD" file may replace it, so the real reason is what gets reported.
+  const bool bareExists = fileExists(path);
+  if (bareExists) result.opened = openDocument(path);
+  if (!result.opened && (!bareExists || fileExists(path + ".VWD"))) {
     path += ".VWD";
     result.opened = openDocument(path);
   }

@@ -21,8 +21,9 @@ struct StartupOpenResult {
 };
 
 // Removes the quotes, opens the bare path when it names an existing file, else (or when
-// that fails) the path with ".VWD" appended. The path name is set to the last path tried
-// in both outcomes, as the framework did; an empty command line opens nothing.
+// that fails and such a file exists) the path with ".VWD" appended. The path name is set
+// to the last path tried in both outcomes, as the framework did; an empty command line
+// opens nothing.
 StartupOpenResult OpenStartupPath(std::string_view rawCommandLine,
                                   const std::function<bool(const std::string&)>& fileExists,
                                   const std::function<bool(const std::string&)>& openDocument);

@@ -44,6 +44,10 @@ void CDocument::SetPathName(const std::string& path, bool addToRecent) {
   if (addToRecent && !path.empty() && m_addToRecent) m_addToRecent(path);
 }
 
+std::string CDocument::DisplayTitle() const {
+  return m_openingPathName.empty() ? m_title : FileNameOf(m_openingPathName);
+}
+
 void CDocument::ClearPathName() {
   m_pathName.clear();
   m_title = kUntitled;
@@ -86,8 +90,9 @@ bool CDocument::DoSave(std::optional<std::string> path) {
   }
   if (!OnSaveDocument(target)) {
     if (m_port) {
-      std::string text = "Failed to save document.";
-      if (std::string reason = FailureReason(); !reason.empty()) text += "\n\n" + reason;
+      const std::string reason = FailureReason();
+      const std::string text = "Unable to save " + target + ".\n\n" +
+                               (reason.empty() ? "Check that the folder exists and can be written, then save again." : reason);
       m_port->Message(text, MessageIcon::Error);
     }
     return false;

@@ -43,6 +43,11 @@ class CDocument : public CommandTarget {
   void ClearPathName();
   const std::string& GetTitle() const { return m_title; }
   void SetTitle(std::string title) { m_title = std::move(title); }
+  // The file whose open step is running, empty otherwise.
+  const std::string& OpeningPathName() const { return m_openingPathName; }
+  // What the window shows: while a file is being opened (and the open asks its questions)
+  // that file's name, else the title.
+  std::string DisplayTitle() const;
 
   // Asks "Save changes to <name>?" when modified; Yes saves. False when the user
   // cancelled or the save failed, so the caller must stop.
@@ -52,12 +57,17 @@ class CDocument : public CommandTarget {
   // Save As when `path` is empty (asks for a name), else save to `path`.
   bool DoSave(std::optional<std::string> path);
 
+ protected:
+  // The derived open step names the file it reads for as long as it runs.
+  void SetOpeningPathName(std::string path) { m_openingPathName = std::move(path); }
+
  private:
   IInteractionPort* m_port = nullptr;
   std::function<void(const std::string&)> m_addToRecent;
   std::string m_docTemplate;
   std::string m_pathName;
   std::string m_title;
+  std::string m_openingPathName;
   bool m_modified = false;
 };
 

@@ -16,6 +16,23 @@ inline constexpr std::string_view kNoPaletteRez =
     "Unable to find palette rez: %s\n\nWould you like to specify a new location?";
 inline constexpr std::string_view kNoImageRezDir =
     "Unable to find image rez dir: %s\n\nWould you like to specify a new location?";
+// What the document says about a world's resources (each %s in turn: a name, the rez file).
+inline constexpr std::string_view kRezNotOpened = "The rez file %s could not be opened.";
+inline constexpr std::string_view kPaletteNotInRez = "The palette %s is not in the rez file %s.";
+inline constexpr std::string_view kImageDirNotInRez = "The image directory %s is not in the rez file %s.";
+inline constexpr std::string_view kImageDirHoldsNoImages = "The image directory %s of the rez file %s holds no images.";
+inline constexpr std::string_view kRezDamaged = "The rez file %s is damaged; these parts could not be read:";
+inline constexpr std::string_view kOpenAgainToRelocate =
+    "Open the world again and answer Yes to give a new location in \"Informacje Świata\".";
+inline constexpr std::string_view kEnterPalette = "Enter a palette item of the rez file, or NONE for the standard colours.";
+inline constexpr std::string_view kEnterImageDir = "Enter a directory of the rez file that holds images.";
+inline constexpr std::string_view kKeepMissingResource =
+    "A world that names it cannot be opened until the rez file holds it. Keep it anyway?";
+inline constexpr std::string_view kRefreshFailed = "Unable to refresh the rez file %s from the folder %s:";
+inline constexpr std::string_view kRefreshWhatToDo =
+    "Put the loose files into that folder, check that the rez file can be written, and try again.";
+inline constexpr std::string_view kReopenAfterRefresh =
+    "The rez file %s could not be opened again after the refresh: %s\n\nOpen the world again before adding image sets.";
 inline constexpr std::string_view kTileSizeWarning = "WARNING!  Tile %i is %ix%i";
 inline constexpr std::string_view kAllTilesValid = "Level contains all valid tiles!";
 inline constexpr std::string_view kInvalidTiles = "Level contains invalid tiles!";

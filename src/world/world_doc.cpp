@@ -59,6 +59,7 @@ void CWorldDoc::FreeContents() {
   m_imageSets.reset();
   m_undo.reset();
   m_archive.reset();
+  m_archiveInUse.clear();
 }
 
 void CWorldDoc::ResetContents() {
@@ -84,12 +85,18 @@ CRect CWorldDoc::InitialViewRect() const {
 }
 
 bool CWorldDoc::OnOpenDocument(const std::string& path) {
+  SetOpeningPathName(path);
+  const bool opened = OpenWorld(path);
+  SetOpeningPathName({});
+  return opened;
+}
+
+bool CWorldDoc::OpenWorld(const std::string& path) {
   WaitCursor wait(m_interaction);
   if (m_hooks.closeTilePicker) m_hooks.closeTilePicker();
   ResetContents();
   m_failureReason.clear();
   m_resourceFailure.clear();
-  m_openingFolder = FolderOf(path);
 
   // Cleared before reading, not after: a new location given during resource location
   // marks the document modified, and that mark must survive so the change can be saved.
@@ -97,7 +104,6 @@ bool CWorldDoc::OnOpenDocument(const std::string& path) {
   std::string reason;
   int ok = m_world->SetViewRect(InitialViewRect());
   if (ok) ok = m_world->LoadFromFile(*this, path, &reason);
-  m_openingFolder.clear();
 
   if (ok) {
     // The highest plane carrying the objects flag, else the bottom plane.
@@ -132,7 +138,7 @@ bool CWorldDoc::OnSaveDocument(const std::string& path) {
   WaitCursor wait(m_interaction);
   m_failureReason.clear();
   if (!HasLoadedWorld()) {
-    m_failureReason = "There is no world to save.";
+    m_failureReason = "There is no world to save. Open or create a world first.";
     return false;
   }
   // The reader refuses a world without planes: such a file could never be opened again.

@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/document.h"
 #include "platform/rect.h"
@@ -37,6 +39,17 @@ struct DocumentHooks {
   std::function<bool()> runWorldInfoDialog;
   // Object mode draws the current plane's objects over its tiles (surface, scroll x, y).
   std::function<void(CDibG& surface, int32_t scrollX, int32_t scrollY)> drawObjects;
+};
+
+// The world header field a resource is named by, so a dialog can point the user at it.
+enum class ResourceField { kNone, kArchive, kImageDir, kPalette };
+
+// A resource the world names that cannot be used: the field naming it and what to tell
+// the user. Tests false when nothing is wrong.
+struct ResourceProblem {
+  ResourceField field = ResourceField::kNone;
+  std::string text;
+  explicit operator bool() const { return field != ResourceField::kNone; }
 };
 
 class CWorldDoc : public CDocument, public IWorldHost {
@@ -82,15 +95,25 @@ class CWorldDoc : public CDocument, public IWorldHost {
   bool CanSave() const { return IsModified(); }
 
   // --- resources (world_doc_resources.cpp)
-  // The resources of a world just described in "Nowy Świat"; silent on failure.
-  int ResolveNewWorldResources();
+  // The resources of a world just described in "Nowy Świat": the profile's RezFile, else
+  // the world's archive; an empty or "NONE" palette gives the colour cube. On failure the
+  // problem names the field to correct.
+  ResourceProblem ResolveNewWorldResources();
+  // The image directory or palette that the open archive does not hold (nothing is
+  // reported without an open archive), for the check of "Informacje Świata".
+  ResourceProblem MissingFromOpenArchive(const std::string& imageDir, const std::string& palette) const;
   // Image sets 1 … 4 of the world header, loaded under their prefixes.
   void LoadObjectImageSets();
   // LoadImageSets in adding mode: the new sets' names are offered to the object dialogs.
   int AddImageSets(CRezDir& directory, const std::string& prefix);
-  // "&Odśwież Plik 'Rez'" is enabled only while the world names an archive.
-  bool CanRefreshArchive() const { return !m_properties.archivePath.empty(); }
-  // Freshens the world's archive from the folder REZ beside it, then reopens it.
+  // The archive the resources were taken from, as an absolute path; empty before that.
+  const std::string& ArchiveInUse() const { return m_archiveInUse; }
+  // "Dodaj ImageSety..." needs a world and its open archive.
+  bool CanAddImageSets() const;
+  // "&Odśwież Plik 'Rez'" needs a world whose archive was found.
+  bool CanRefreshArchive() const { return HasLoadedWorld() && !m_archiveInUse.empty(); }
+  // Freshens the archive in use from the folder REZ beside it, then reopens it; tells the
+  // user when either step fails.
   void RefreshArchive();
   bool ObjectImageSetsPending() const { return m_objectImageSetsPending; }
   void ClearObjectImageSetsPending() { m_objectImageSetsPending = false; }
@@ -130,20 +153,31 @@ class CWorldDoc : public CDocument, public IWorldHost {
   void RenderWorld(int invalidate);
 
  private:
-  // The archive a world names, as it can be opened here: the path itself, or a file of
-  // the same name (any case) beside the world file being opened.
-  std::string LocateWorldArchive(const std::string& worldFolder) const;
+  // Where the world's stored archive path may name a file, in the order tried: a relative
+  // path against the world's folder, the path as it stands, then a file of the same name
+  // (any case) beside the world. Without a world folder only the path as it stands.
+  std::vector<std::string> WorldArchiveCandidates(const std::string& worldFolder) const;
   // The folder part of a path written with either separator ("." when it has none).
   static std::string FolderOf(const std::string& path);
-  bool OpenArchiveAt(const std::string& path);
-  // Asks the Yes/No question; Yes and a confirmed world information dialog: retry.
-  // Otherwise records `failure` as the reason and returns false.
-  bool AskForNewLocation(const std::string& question, const std::string& failure);
+  // Opens the profile's RezFile, else the world's archive, and remembers it as the one in
+  // use. On failure `why` holds the reasons of files that exist but would not open.
+  bool OpenResourceArchive(const std::string& worldFolder, std::string& why);
+  bool OpenArchiveAt(const std::string& path, std::string* reason = nullptr);
+  // The palette or image directory the open archive lacks (the image directory may also
+  // hold no images: `empty`), with the reader's damage report appended.
+  std::string ResourceMissingText(ResourceField field, const std::string& name, bool empty = false) const;
+  // Asks `pattern`'s Yes/No question about `value` with `details` before its last line;
+  // Yes and a confirmed world information dialog: retry. Otherwise records `failure`, and
+  // how to retry, as the reason and returns false.
+  bool AskForNewLocation(std::string_view pattern, const std::string& value, const std::string& details,
+                         const std::string& failure);
   bool LoadPaletteItem(const std::string& path);
   void UseDefaultPalette();
   // Number of sets loaded from the image directory, or -1 when it is not in the archive.
   int LoadImageDirectory();
   CRect InitialViewRect() const;
+  // The open step proper; OnOpenDocument names the file being opened around it.
+  bool OpenWorld(const std::string& path);
 
   Profile* m_profile;
   IInteractionPort& m_interaction;
@@ -166,8 +200,7 @@ class CWorldDoc : public CDocument, public IWorldHost {
   std::string m_failureReason;
   bool m_objectImageSetsPending = true;
   bool m_paletteFromImages = false;
-  // Folder of the world file being opened, for the archive beside it.
-  std::string m_openingFolder;
+  std::string m_archiveInUse;
   // Why the last resource location failed.
   std::string m_resourceFailure;
 };

@@ -1,6 +1,8 @@
 // CWorldDoc resource location: archive, palette and image sets of an opened or new world,
 // the object image sets, adding image sets and refreshing the archive.
+#include <algorithm>
 #include <filesystem>
+#include <initializer_list>
 #include <system_error>
 
 #include "platform/interaction_port.h"
@@ -22,57 +24,130 @@ namespace vyr {
 namespace {
 
 constexpr const char* kOptions = "Options";
-
-// The last component of a path written with either separator.
-std::string FileNameOf(const std::string& path) {
-  size_t cut = path.find_last_of("/\\");
-  return cut == std::string::npos ? path : path.substr(cut + 1);
-}
+// Damage lines shown in a message; the tool lists them all.
+constexpr size_t kDamageLinesShown = 8;
 
 bool IsRegularFile(const std::string& path) {
   std::error_code error;
   return !path.empty() && std::filesystem::is_regular_file(path, error);
 }
 
-// The question texts take one %s; the value is inserted as it stands (it may hold '%').
-std::string Format(std::string_view pattern, const std::string& value) {
+std::string AbsoluteOf(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  return error ? path : absolute.lexically_normal().string();
+}
+
+// Each %s of `pattern` in turn takes the next value as it stands (a value may hold '%').
+std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values) {
   std::string text(pattern);
-  const size_t at = text.find("%s");
-  if (at != std::string::npos) text.replace(at, 2, value);
+  size_t from = 0;
+  for (std::string_view value : values) {
+    const size_t at = text.find("%s", from);
+    if (at == std::string::npos) break;
+    text.replace(at, 2, value);
+    from = at + value.size();
+  }
   return text;
 }
 
+std::string Paragraphs(const std::string& first, std::string_view second) {
+  if (first.empty() || second.empty()) return first.empty() ? std::string(second) : first;
+  return first + "\n\n" + std::string(second);
+}
+
+// What the reader noted while reading a damaged archive's tree; empty when it read cleanly.
+std::string DamageReport(const CRezMgr& archive, const std::string& name) {
+  const std::vector<std::string>& problems = archive.Problems();
+  if (problems.empty()) return {};
+  std::string text = Fill(res::text::kRezDamaged, {name});
+  for (size_t i = 0; i < problems.size() && i < kDamageLinesShown; ++i) text += "\n- " + problems[i];
+  if (problems.size() > kDamageLinesShown)
+    text += "\n- (" + std::to_string(problems.size() - kDamageLinesShown) + " more)";
+  return text;
+}
+
+bool IsNoPalette(const std::string& palette) { return palette.empty() || RezNamesEqual(palette, "NONE"); }
+
 }  // namespace
 
-std::string CWorldDoc::LocateWorldArchive(const std::string& worldFolder) const {
+std::vector<std::string> CWorldDoc::WorldArchiveCandidates(const std::string& worldFolder) const {
   const std::string& stored = m_properties.archivePath;
-  if (IsRegularFile(stored) || worldFolder.empty()) return stored;
-  // A Windows path (C:\GAME\DATA.REZ) or one relative to another folder: look for a file
-  // of that name, in any case, beside the world file.
-  const std::string name = FileNameOf(stored);
-  if (name.empty()) return stored;
+  std::vector<std::string> candidates;
+  std::vector<std::string> seen;
+  auto add = [&](const std::string& path) {
+    const std::string absolute = AbsoluteOf(path);
+    if (std::find(seen.begin(), seen.end(), absolute) != seen.end()) return;
+    seen.push_back(absolute);
+    candidates.push_back(path);
+  };
+  if (stored.empty()) return candidates;
+  // A relative path belongs to the world, not to the folder the editor was started from.
+  // A path with backslashes is a Windows one: only its file name can be looked for.
+  const bool relative = stored.find('\\') == std::string::npos && std::filesystem::path(stored).is_relative();
+  if (relative && !worldFolder.empty()) add((std::filesystem::path(worldFolder) / stored).string());
+  add(stored);
+  if (worldFolder.empty()) return candidates;
+  const size_t cut = stored.find_last_of("/\\");
+  const std::string name = cut == std::string::npos ? stored : stored.substr(cut + 1);
+  if (name.empty()) return candidates;
   std::error_code error;
   for (std::filesystem::directory_iterator it(worldFolder, error), end; !error && it != end; it.increment(error)) {
     if (!RezNamesEqual(it->path().filename().string(), name)) continue;
     std::error_code kindError;
-    if (it->is_regular_file(kindError)) return it->path().string();
+    if (it->is_regular_file(kindError)) {
+      add(it->path().string());
+      break;
+    }
   }
-  return stored;
+  return candidates;
 }
 
-bool CWorldDoc::OpenArchiveAt(const std::string& path) {
+bool CWorldDoc::OpenArchiveAt(const std::string& path, std::string* reason) {
   if (path.empty()) return false;
   if (!m_archive) m_archive = std::make_unique<CRezMgr>();
   if (m_archive->IsOpen()) m_archive->CloseArchive();
-  return m_archive->OpenArchive(path, true);
+  return m_archive->OpenArchive(path, true, reason);
 }
 
-bool CWorldDoc::AskForNewLocation(const std::string& question, const std::string& failure) {
+bool CWorldDoc::OpenResourceArchive(const std::string& worldFolder, std::string& why) {
+  why.clear();
+  std::vector<std::string> paths;
+  if (m_profile) paths.push_back(m_profile->GetProfileString(kOptions, "RezFile"));
+  for (std::string& candidate : WorldArchiveCandidates(worldFolder)) paths.push_back(std::move(candidate));
+  for (const std::string& path : paths) {
+    std::string reason;
+    if (OpenArchiveAt(path, &reason)) {
+      m_archiveInUse = AbsoluteOf(path);
+      return true;
+    }
+    // A file that is there but refused says more than the path alone.
+    if (IsRegularFile(path) && !reason.empty()) why += (why.empty() ? "" : "\n") + reason;
+  }
+  m_archiveInUse.clear();
+  return false;
+}
+
+std::string CWorldDoc::ResourceMissingText(ResourceField field, const std::string& name, bool empty) const {
+  const std::string_view pattern = field == ResourceField::kPalette ? res::text::kPaletteNotInRez
+                                   : empty                          ? res::text::kImageDirHoldsNoImages
+                                                                    : res::text::kImageDirNotInRez;
+  const std::string text = Fill(pattern, {name, m_archiveInUse});
+  return m_archive ? Paragraphs(text, DamageReport(*m_archive, m_archiveInUse)) : text;
+}
+
+bool CWorldDoc::AskForNewLocation(std::string_view pattern, const std::string& value, const std::string& details,
+                                  const std::string& failure) {
+  std::string question = Fill(pattern, {value});
+  if (!details.empty()) {
+    const size_t last = question.rfind("\n\n");
+    question.insert(last == std::string::npos ? question.size() : last, "\n\n" + details);
+  }
   if (m_interaction.AskYesNo(question) && m_hooks.runWorldInfoDialog && m_hooks.runWorldInfoDialog()) {
     SetModifiedFlag(true);
     return true;
   }
-  m_resourceFailure = failure;
+  m_resourceFailure = Paragraphs(failure, res::text::kOpenAgainToRelocate);
   return false;
 }
 
@@ -108,44 +183,33 @@ int CWorldDoc::LoadImageDirectory() {
 int CWorldDoc::ResolveResources() {
   if (!m_world || !m_imageSets || !m_palette || !m_undo) return 0;
   m_resourceFailure.clear();
-  const std::string rezFile = m_profile ? m_profile->GetProfileString(kOptions, "RezFile") : std::string();
+  const std::string worldFolder = OpeningPathName().empty() ? std::string() : FolderOf(OpeningPathName());
   for (;;) {
     if (m_archive && m_archive->IsOpen()) m_archive->CloseArchive();
 
-    bool opened = !rezFile.empty() && OpenArchiveAt(rezFile);
-    if (!opened) opened = OpenArchiveAt(m_properties.archivePath);
-    if (!opened) {
-      const std::string beside = LocateWorldArchive(m_openingFolder);
-      opened = beside != m_properties.archivePath && OpenArchiveAt(beside);
-    }
-    if (!opened) {
-      if (AskForNewLocation(Format(res::text::kNoRezFile, m_properties.archivePath),
-                            "The rez file " + m_properties.archivePath + " was not found."))
+    std::string why;
+    if (!OpenResourceArchive(worldFolder, why)) {
+      const std::string& archive = m_properties.archivePath;
+      if (AskForNewLocation(res::text::kNoRezFile, archive, why,
+                            Paragraphs(Fill(res::text::kRezNotOpened, {archive}), why)))
         continue;
       return 0;
     }
 
     const std::string& palette = m_properties.palette;
-    if (!palette.empty() && !RezNamesEqual(palette, "NONE")) {
-      if (!LoadPaletteItem(palette)) {
-        if (AskForNewLocation(Format(res::text::kNoPaletteRez, palette),
-                              "The palette " + palette + " is not in the rez file."))
-          continue;
-        return 0;
-      }
-    } else {
+    if (IsNoPalette(palette)) {
       UseDefaultPalette();
-    }
-
-    const int sets = LoadImageDirectory();
-    if (sets < 0) {
-      if (AskForNewLocation(Format(res::text::kNoImageRezDir, m_properties.imageDir),
-                            "The image directory " + m_properties.imageDir + " is not in the rez file."))
-        continue;
+    } else if (!LoadPaletteItem(palette)) {
+      const std::string missing = ResourceMissingText(ResourceField::kPalette, palette);
+      if (AskForNewLocation(res::text::kNoPaletteRez, palette, missing, missing)) continue;
       return 0;
     }
-    if (sets == 0) {
-      m_resourceFailure = "The image directory " + m_properties.imageDir + " of the rez file holds no images.";
+
+    // An image directory without images cannot show the world either: the same retry.
+    const int sets = LoadImageDirectory();
+    if (sets <= 0) {
+      const std::string missing = ResourceMissingText(ResourceField::kImageDir, m_properties.imageDir, sets == 0);
+      if (AskForNewLocation(res::text::kNoImageRezDir, m_properties.imageDir, missing, missing)) continue;
       return 0;
     }
     break;
@@ -160,18 +224,37 @@ int CWorldDoc::ResolveResources() {
   return 1;
 }
 
-int CWorldDoc::ResolveNewWorldResources() {
-  if (!m_world || !m_imageSets || !m_palette || !m_undo) return 0;
-  if (!m_world->SetViewRect(InitialViewRect())) return 0;
-  const std::string rezFile = m_profile ? m_profile->GetProfileString(kOptions, "RezFile") : std::string();
-  if (!OpenArchiveAt(rezFile.empty() ? m_properties.archivePath : rezFile)) return 0;
-  // Unlike an opened world, "NONE" is looked up like any other path here (and not found).
-  if (!LoadPaletteItem(m_properties.palette)) UseDefaultPalette();
-  if (LoadImageDirectory() <= 0) return 0;
+ResourceProblem CWorldDoc::ResolveNewWorldResources() {
+  if (!m_world || !m_imageSets || !m_palette || !m_undo || !m_world->SetViewRect(InitialViewRect()))
+    return {ResourceField::kArchive, "The new world could not be prepared. Close other programs and try again."};
+  std::string why;
+  if (!OpenResourceArchive({}, why))
+    return {ResourceField::kArchive, Paragraphs(Fill(res::text::kRezNotOpened, {m_properties.archivePath}), why)};
+  if (IsNoPalette(m_properties.palette)) {
+    UseDefaultPalette();
+  } else if (!LoadPaletteItem(m_properties.palette)) {
+    return {ResourceField::kPalette,
+            Paragraphs(ResourceMissingText(ResourceField::kPalette, m_properties.palette), res::text::kEnterPalette)};
+  }
+  const int sets = LoadImageDirectory();
+  if (sets <= 0)
+    return {ResourceField::kImageDir, Paragraphs(ResourceMissingText(ResourceField::kImageDir, m_properties.imageDir, sets == 0),
+                                                 res::text::kEnterImageDir)};
   m_undo->SetLimit(kUndoLimit);
   if (m_view) m_view->Resize();
-  return 1;
+  return {};
 }
+
+ResourceProblem CWorldDoc::MissingFromOpenArchive(const std::string& imageDir, const std::string& palette) const {
+  if (!m_archive || !m_archive->IsOpen()) return {};
+  if (!m_archive->FindDir(imageDir))
+    return {ResourceField::kImageDir, ResourceMissingText(ResourceField::kImageDir, imageDir)};
+  if (!IsNoPalette(palette) && !m_archive->FindItem(palette))
+    return {ResourceField::kPalette, ResourceMissingText(ResourceField::kPalette, palette)};
+  return {};
+}
+
+bool CWorldDoc::CanAddImageSets() const { return HasLoadedWorld() && m_archive && m_archive->IsOpen(); }
 
 namespace {
 
@@ -197,11 +280,9 @@ void CWorldDoc::LoadObjectImageSets() {
 void CWorldDoc::RefreshArchive() {
   if (!CanRefreshArchive()) return;
   WaitCursor wait(m_interaction);
-  const std::string archivePath = LocateWorldArchive(GetPathName().empty() ? std::string() : FolderOf(GetPathName()));
-  // The folder REZ beside the archive file; either separator may end the folder part.
-  const size_t cut = archivePath.find_last_of("/\\");
-  if (archivePath.size() <= 1 || cut == std::string::npos) return;
-  const std::string folder = archivePath.substr(0, cut + 1) + "REZ";
+  // The archive in use is an absolute path, so it always has a folder for REZ.
+  const std::string archivePath = m_archiveInUse;
+  const std::string folder = (std::filesystem::path(archivePath).parent_path() / "REZ").string();
 
   const bool wasOpen = m_archive && m_archive->IsOpen();
   if (wasOpen) m_archive->CloseArchive();
@@ -213,9 +294,15 @@ void CWorldDoc::RefreshArchive() {
   const FreshenResult result = FreshenArchive(archivePath, folder, options);
   m_interaction.EndProgress();
   if (!result.ok)
-    m_interaction.Message("Unable to refresh rez file " + archivePath + ":\n\n" + result.reason, MessageIcon::Error);
+    m_interaction.Message(Paragraphs(Paragraphs(Fill(res::text::kRefreshFailed, {archivePath, folder}), result.reason),
+                                     res::text::kRefreshWhatToDo),
+                          MessageIcon::Error);
 
-  if (wasOpen && !OpenArchiveAt(archivePath)) m_archive.reset();
+  std::string reason;
+  if (wasOpen && !OpenArchiveAt(archivePath, &reason)) {
+    m_archive.reset();
+    m_interaction.Message(Fill(res::text::kReopenAfterRefresh, {archivePath, reason}), MessageIcon::Error);
+  }
 }
 
 }  // namespace vyr

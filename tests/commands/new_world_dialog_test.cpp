@@ -1,5 +1,5 @@
 // File New and the "Nowy Świat" dialog: the archive test, what the new world takes and
-// keeps, Cancel and missing resources.
+// keeps, Cancel and resources the archive lacks.
 #include "commands/new_world_dialog.h"
 
 #include <gtest/gtest.h>
@@ -117,13 +117,39 @@ TEST_F(NewWorldFixture, AnArchiveThatDoesNotOpenKeepsTheDialogOpenOnItsField) {
   EXPECT_TRUE(other.doc.Properties().name.empty()) << "nothing is stored";
 }
 
-TEST_F(NewWorldFixture, ResourcesNotFoundDiscardTheHalfMadeWorldSilently) {
-  QueueDescription("NO/SUCH/DIR");
+TEST_F(NewWorldFixture, AResourceNotInTheArchiveKeepsTheDialogOpenOnItsField) {
+  const std::string rez = folder / "data.rez";
+  struct Attempt {
+    std::string imageDir;
+    std::string palette;
+    std::string said;  // start of the message
+    int focus;
+  } attempts[] = {
+      {"NO/SUCH/DIR", "PALETTES/MAIN.PAL", "The image directory NO/SUCH/DIR is not in the rez file " + rez + ".", 1004},
+      {"PALETTES", "PALETTES/MAIN.PAL", "The image directory PALETTES of the rez file " + rez + " holds no images.", 1004},
+      {"IMAGES", "PALETTES/NOPE.PAL", "The palette PALETTES/NOPE.PAL is not in the rez file " + rez + ".", 1006},
+      {"IMAGES", "PALETTES/MAIN.PAL", "", 0},
+  };
+  std::vector<int> focus;
+  rig.user.QueueDialogOk(
+      [&](CDialogModel& model, int attempt) {
+        auto& dialog = dynamic_cast<CNewWorldDialog&>(model);
+        if (attempt > 0) focus.push_back(dialog.FocusControl());
+        dialog.m_name = "Fresh";
+        dialog.m_archivePath = rez;
+        dialog.m_imageDir = attempts[attempt].imageDir;
+        dialog.m_palette = attempts[attempt].palette;
+      },
+      4);
   RunFileNew();
-  EXPECT_EQ(rig.doc.World(), nullptr);
-  EXPECT_EQ(rig.doc.Archive(), nullptr);
-  EXPECT_FALSE(rig.doc.IsModified());
-  EXPECT_EQ(rig.user.Log(), (std::vector<std::string>{"dialog 130: ok"}));
+  ASSERT_EQ(rig.user.Log().size(), 4u);
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(rig.user.Log()[i].rfind("message: " + attempts[i].said, 0), 0u) << rig.user.Log()[i];
+    EXPECT_EQ(focus[i], attempts[i].focus) << attempts[i].said;
+  }
+  EXPECT_TRUE(rig.doc.HasLoadedWorld());
+  EXPECT_TRUE(rig.doc.IsModified());
+  EXPECT_EQ(rig.doc.Properties().imageDir, "IMAGES");
 }
 
 TEST_F(NewWorldFixture, RezFileReplacesTheWorldsArchiveAndNoneIsLookedUpAsAPath) {

@@ -96,6 +96,7 @@ TEST_F(ResolveFixture, NotFoundYesAndTheDialogRetryWithTheNewLocation) {
     auto& info = dynamic_cast<CWorldInfoDialog&>(model);
     EXPECT_EQ(info.m_archivePath, p.archivePath) << "the dialog shows the header being read";
     EXPECT_EQ(info.m_planeCount, "0");
+    EXPECT_EQ(rig.doc.DisplayTitle(), "w.vwd") << "the window names the file being opened";
     info.m_archivePath = folder / "data.rez";
   });
   ASSERT_TRUE(rig.doc.OnOpenDocument(World(p))) << rig.doc.FailureReason();
@@ -117,7 +118,9 @@ TEST_F(ResolveFixture, YesThenCancelInTheDialogFails) {
   EXPECT_EQ(rig.doc.World(), nullptr);
 }
 
-TEST_F(ResolveFixture, PaletteAndImageDirectoryQuestionsRetryToo) {
+TEST_F(ResolveFixture, PaletteAndImageDirectoryQuestionsNameTheRezFileAndRetryToo) {
+  const std::string rez = folder / "data.rez";
+  const std::string again = "Would you like to specify a new location?";
   struct Row {
     std::string palette;
     std::string imageDir;
@@ -126,11 +129,17 @@ TEST_F(ResolveFixture, PaletteAndImageDirectoryQuestionsRetryToo) {
     std::string fixImageDir;
   } rows[] = {
       {"PALETTES/OTHER.PAL", "IMAGES",
-       "Unable to find palette rez: PALETTES/OTHER.PAL\n\nWould you like to specify a new location?",
+       "Unable to find palette rez: PALETTES/OTHER.PAL\n\nThe palette PALETTES/OTHER.PAL is not in the rez file " +
+           rez + ".\n\n" + again,
        "PALETTES/MAIN.PAL", "IMAGES"},
       {"PALETTES/MAIN.PAL", "PICTURES",
-       "Unable to find image rez dir: PICTURES\n\nWould you like to specify a new location?", "PALETTES/MAIN.PAL",
-       "IMAGES"},
+       "Unable to find image rez dir: PICTURES\n\nThe image directory PICTURES is not in the rez file " + rez +
+           ".\n\n" + again,
+       "PALETTES/MAIN.PAL", "IMAGES"},
+      {"PALETTES/MAIN.PAL", "PALETTES",
+       "Unable to find image rez dir: PALETTES\n\nThe image directory PALETTES of the rez file " + rez +
+           " holds no images.\n\n" + again,
+       "PALETTES/MAIN.PAL", "IMAGES"},
   };
   for (const Row& row : rows) {
     DocumentRig local;
@@ -143,6 +152,7 @@ TEST_F(ResolveFixture, PaletteAndImageDirectoryQuestionsRetryToo) {
     local.user.QueueAnswer(Answer::No);
     EXPECT_FALSE(local.doc.OnOpenDocument(path));
     EXPECT_EQ(local.user.Log().front(), "question: " + row.question + " -> no");
+    EXPECT_NE(local.doc.FailureReason().find("Open the world again and answer Yes"), std::string::npos);
 
     local.user.ClearLog();
     local.user.QueueAnswer(Answer::Yes);
@@ -157,7 +167,7 @@ TEST_F(ResolveFixture, PaletteAndImageDirectoryQuestionsRetryToo) {
   }
 }
 
-TEST_F(ResolveFixture, NoPaletteUsesTheColourCubeAndNoImagesFailsWithoutAQuestion) {
+TEST_F(ResolveFixture, NoPaletteUsesTheColourCube) {
   for (const char* none : {"", "NONE", "none", "NoNe"}) {
     DocumentRig local;
     WorldProperties p = Standard();
@@ -166,11 +176,35 @@ TEST_F(ResolveFixture, NoPaletteUsesTheColourCubeAndNoImagesFailsWithoutAQuestio
     EXPECT_TRUE(local.doc.PaletteFromImages());
     EXPECT_EQ(local.doc.Palette()->Entries(), DefaultPaletteEntries());
   }
+}
+
+TEST_F(ResolveFixture, TheReadersFindingsJoinTheQuestionAndTheReason) {
+  // The PALETTES directory block is said to run far past the end of the file.
+  std::vector<uint8_t> bytes;
+  std::string error;
+  ASSERT_TRUE(ReadWholeFile(folder / "data.rez", bytes, error)) << error;
+  const std::string name("PALETTES\0", 9);
+  const auto at = std::search(bytes.begin(), bytes.end(), name.begin(), name.end());
+  ASSERT_NE(at, bytes.end());
+  StoreU32(&*at - 16 + 8, 0x7FFFFFFF);
+  ASSERT_TRUE(WriteFileAtomically(folder / "data.rez", bytes, error)) << error;
+
+  rig.user.QueueAnswer(Answer::No);
+  EXPECT_FALSE(rig.doc.OnOpenDocument(World(Standard())));
+  ASSERT_EQ(rig.user.Log().size(), 1u);
+  const std::string damage = "The rez file " + folder / "data.rez" + " is damaged; these parts could not be read:\n- directory '/PALETTES'";
+  EXPECT_NE(rig.user.Log()[0].find(damage), std::string::npos) << rig.user.Log()[0];
+  EXPECT_NE(rig.doc.FailureReason().find(damage), std::string::npos) << rig.doc.FailureReason();
+
+  // A file that is there but no archive: the reader's reason comes with the question.
+  ASSERT_TRUE(WriteFileAtomically(folder / "short.rez", std::vector<uint8_t>(10, 'x'), error));
   WorldProperties p = Standard();
-  p.imageDir = "PALETTES";
+  p.archivePath = folder / "short.rez";
+  rig.user.ClearLog();
+  rig.user.QueueAnswer(Answer::No);
   EXPECT_FALSE(rig.doc.OnOpenDocument(World(p)));
-  EXPECT_TRUE(rig.user.Log().empty());
-  EXPECT_NE(rig.doc.FailureReason().find("holds no images"), std::string::npos);
+  ASSERT_EQ(rig.user.Log().size(), 1u);
+  EXPECT_NE(rig.user.Log()[0].find("\n\n'" + p.archivePath + "' is not an archive"), std::string::npos) << rig.user.Log()[0];
 }
 
 TEST_F(ResolveFixture, AWindowsOrForeignArchivePathFindsTheArchiveBesideTheWorld) {
@@ -225,16 +259,58 @@ TEST_F(ResolveFixture, RefreshStoresTheLooseFilesOfTheRezFolderAndReopens) {
   }
 }
 
-TEST_F(ResolveFixture, RefreshIsEnabledOnlyWithAnArchivePath) {
-  CommandState state;
-  (*rig.doc.Commands().FindUpdate(cmd::kRefreshRez))(cmd::kRefreshRez, state);
-  EXPECT_FALSE(state.enabled);
-  rig.doc.Properties().archivePath = "x.rez";
-  (*rig.doc.Commands().FindUpdate(cmd::kRefreshRez))(cmd::kRefreshRez, state);
-  EXPECT_TRUE(state.enabled);
-  // A path without a folder part names no REZ folder: nothing happens, nothing is closed.
-  rig.doc.RefreshArchive();
-  EXPECT_TRUE(rig.user.Log().empty());
+TEST_F(ResolveFixture, ArchiveCommandsNeedAWorld) {
+  auto enabled = [&](CommandId id) {
+    CommandState state;
+    (*rig.doc.Commands().FindUpdate(id))(id, state);
+    return state.enabled;
+  };
+  WorldProperties p = Standard();
+  p.archivePath = folder / "nowhere.rez";
+  rig.user.QueueAnswer(Answer::No);
+  ASSERT_FALSE(rig.doc.OnOpenDocument(World(p)));
+  EXPECT_FALSE(enabled(cmd::kAddImageSets));
+  EXPECT_FALSE(enabled(cmd::kRefreshRez));
+  ASSERT_TRUE(rig.doc.OnOpenDocument(World(Standard())));
+  EXPECT_TRUE(enabled(cmd::kAddImageSets));
+  EXPECT_TRUE(enabled(cmd::kRefreshRez));
+}
+
+// Puts the process in another folder for its lifetime.
+struct WorkingFolder {
+  explicit WorkingFolder(const std::filesystem::path& path) : m_started(std::filesystem::current_path()) {
+    std::filesystem::current_path(path);
+  }
+  ~WorkingFolder() { std::filesystem::current_path(m_started); }
+  std::filesystem::path m_started;
+};
+
+TEST_F(ResolveFixture, ARelativeArchivePathIsTheWorldsAndTheRefreshUsesTheArchiveInUse) {
+  // Started from a folder holding another archive of the same name.
+  test::TempFolder elsewhere;
+  test::WriteArchive(elsewhere / "data.rez", {{"IMAGES/OTHER", "1", "PID", test::SolidPid(16, 16, 9)}});
+  std::filesystem::create_directories(folder.Path() / "REZ/IMAGES/TILES");
+  std::string error;
+  ASSERT_TRUE(WriteFileAtomically(folder / "REZ/IMAGES/TILES/004.PID", test::SolidPid(16, 16, 14), error));
+  WorldProperties p = Standard();
+  p.archivePath = "data.rez";
+  const std::string path = World(p);
+
+  WorkingFolder cwd(elsewhere.Path());
+  ASSERT_TRUE(rig.doc.OnOpenDocument(path)) << rig.doc.FailureReason();
+  EXPECT_EQ(rig.doc.ArchiveInUse(), folder / "data.rez");
+  EXPECT_NE(rig.doc.ImageSets()->Find("TILES"), nullptr);
+  ASSERT_TRUE(rig.doc.Commands().FindHandler(cmd::kRefreshRez));
+  (*rig.doc.Commands().FindHandler(cmd::kRefreshRez))(cmd::kRefreshRez);
+  EXPECT_NE(rig.doc.Archive()->FindItem("IMAGES/TILES/004.PID"), nullptr);
+  EXPECT_TRUE(rig.user.Log().back() == "progress end") << rig.user.Log().back();
+
+  // Without its REZ folder the refresh says so, and the archive stays usable.
+  std::filesystem::remove_all(folder.Path() / "REZ");
+  (*rig.doc.Commands().FindHandler(cmd::kRefreshRez))(cmd::kRefreshRez);
+  const std::string said = "message: Unable to refresh the rez file " + folder / "data.rez" + " from the folder " + folder / "REZ" + ":";
+  EXPECT_EQ(rig.user.Log().back().rfind(said, 0), 0u) << rig.user.Log().back();
+  EXPECT_TRUE(rig.doc.CanAddImageSets());
 }
 
 }  // namespace

@@ -121,6 +121,45 @@ TEST_F(InfoFixture, OkStoresTheFieldsAndRebuildsTheFlagsFromScratch) {
   }
 }
 
+TEST_F(InfoFixture, ANameTheOpenArchiveLacksIsKeptOnlyWhenTheUserSaysYes) {
+  Open({{"Ground", 1}});
+  const std::string rez = folder / "data.rez";
+  struct Row {
+    std::string imageDir;
+    std::string palette;
+    std::string archivePath;
+    std::string question;  // empty: none asked
+    int focus;
+  } rows[] = {
+      {"PICTURES", "PALETTES/MAIN.PAL", rez, "The image directory PICTURES is not in the rez file " + rez + ".", 1004},
+      {"IMAGES", "PALETTES/NOPE.PAL", rez, "The palette PALETTES/NOPE.PAL is not in the rez file " + rez + ".", 1006},
+      {"IMAGES", "NONE", rez, "", 0},
+      {"PICTURES", "PALETTES/NOPE.PAL", folder / "other.rez", "", 0},
+  };
+  for (const Row& row : rows) {
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+      rig.user.ClearLog();
+      rig.doc.Properties() = test::StandardProperties(rez);
+      CWorldInfoDialog dialog(rig.doc);
+      dialog.OnInitDialog();
+      dialog.m_imageDir = row.imageDir;
+      dialog.m_palette = row.palette;
+      dialog.m_archivePath = row.archivePath;
+      if (!row.question.empty()) rig.user.QueueAnswer(answer);
+      const bool kept = row.question.empty() || answer == Answer::Yes;
+      EXPECT_EQ(dialog.OnOK(rig.user), kept) << row.imageDir << " " << row.palette;
+      EXPECT_EQ(rig.doc.Properties().imageDir, kept ? row.imageDir : "IMAGES");
+      if (row.question.empty()) {
+        EXPECT_TRUE(rig.user.Log().empty()) << row.archivePath;
+        continue;
+      }
+      ASSERT_EQ(rig.user.Log().size(), 1u);
+      EXPECT_EQ(rig.user.Log()[0].rfind("question: " + row.question + "\n\n", 0), 0u) << rig.user.Log()[0];
+      EXPECT_EQ(dialog.FocusControl(), kept ? 0 : row.focus);
+    }
+  }
+}
+
 TEST_F(InfoFixture, TheCommandNeedsAWorldAndOkMarksTheDocumentModified) {
   CommandState state;
   const UpdateHandler* update = rig.doc.Commands().FindUpdate(cmd::kWorldInfo);

@@ -68,8 +68,10 @@ TEST_F(DialogFixture, WorldInformationShowsAndStoresTheHeader) {
     checked = true;
     dialog.accept();
   });
+  rig.user.QueueAnswer(Answer::Yes);  // keep PICS/TILES, which the archive lacks
   EXPECT_EQ(dialog.Run(), DialogResult::Ok);
   ASSERT_TRUE(checked);
+  EXPECT_TRUE(rig.user.AllScriptUsed());
   const WorldProperties& p = rig.doc.Properties();
   EXPECT_EQ(p.imageDir, "PICS/TILES");
   EXPECT_EQ(p.startX, -12);
@@ -143,6 +145,7 @@ TEST_F(DialogFixture, NewWorldStaysOpenOnTheArchiveFieldUntilTheArchiveOpens) {
     stayed = dialog.isVisible();
     EXPECT_EQ(dialog.focusWidget(), Edit(dialog, 1003));
     Edit(dialog, 1003)->setText(QString::fromStdString(folder / "data.rez"));
+    Edit(dialog, 1004)->setText(QStringLiteral("IMAGES"));
     dialog.accept();
   });
   EXPECT_EQ(dialog.Run(), DialogResult::Ok);

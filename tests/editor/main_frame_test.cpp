@@ -23,6 +23,7 @@
 #include <QUrl>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 
 #include "editor/app.h"
@@ -58,6 +59,9 @@ class FakeDocument : public CDocument {
  public:
   bool OnOpenDocument(const std::string& path) override {
     opened.push_back(path);
+    SetOpeningPathName(path);
+    if (whileOpening) whileOpening();
+    SetOpeningPathName({});
     if (!readable.count(path)) return false;
     SetModifiedFlag(false);
     return true;
@@ -69,6 +73,7 @@ class FakeDocument : public CDocument {
   }
   std::set<std::string> readable;
   std::vector<std::string> opened, saved;
+  std::function<void()> whileOpening;  // the questions an open may ask
 };
 
 // Stands in for the view: the first target in the chain.
@@ -283,6 +288,16 @@ TEST_F(MainFrameTest, TitleShowsTheFileNameAndTheModifiedMark) {
   frame->UpdateCommandUI();
   EXPECT_EQ(frame->windowTitle(), "DEMO.VWD[*] - VyrWorld");
   EXPECT_TRUE(frame->isWindowModified());
+}
+
+TEST_F(MainFrameTest, WhileAFileOpensTheTitleNamesIt) {
+  QString during;
+  doc.whileOpening = [&] {
+    QTest::qWait(3 * CMainFrame::kIdleUpdateMs);  // a question's own event loop runs the idle update
+    during = frame->windowTitle();
+  };
+  core.OpenDocumentFile("/w/LEVEL.VWD");
+  EXPECT_EQ(during, "LEVEL.VWD[*] - VyrWorld");
 }
 
 TEST_F(MainFrameTest, ClosingAsksToSaveChanges) {

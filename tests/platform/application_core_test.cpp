@@ -98,7 +98,7 @@ TEST_F(ApplicationCoreTest, SaveQuestionAnswers) {
   EXPECT_TRUE(user.AllScriptUsed());
   EXPECT_EQ(user.Log()[0], "question: Save changes to A.VWD? -> yes");
   EXPECT_EQ(user.Log()[4], "save file: Save As -> /w/new");
-  EXPECT_EQ(user.Log().back(), "message: Failed to save document.\n\ndisk full");
+  EXPECT_EQ(user.Log().back(), "message: Unable to save /w/A.VWD.\n\ndisk full");
   // A saved document takes the new path and title and joins the recent list.
   // Saved documents join the recent list, latest first; the failed save adds nothing.
   EXPECT_EQ(core.RecentFiles()[0], "/w/new.vwd");
@@ -122,7 +122,7 @@ TEST_F(ApplicationCoreTest, OpeningSetsPathTitleAndRecentList) {
   doc.SetModifiedFlag(true);
   user.QueueAnswer(Answer::No);
   EXPECT_FALSE(core.OpenDocumentFile("/w/B.VWD"));
-  EXPECT_EQ(user.Log().back(), "message: Failed to open document.\n\ncannot open '/w/B.VWD'");
+  EXPECT_EQ(user.Log().back(), "message: Unable to open /w/B.VWD.\n\ncannot open '/w/B.VWD'");
   EXPECT_EQ(doc.GetTitle(), "Untitled");
   EXPECT_TRUE(doc.GetPathName().empty());
   EXPECT_FALSE(doc.IsModified());
@@ -226,14 +226,21 @@ TEST(CommandLine, StartupOpenRule) {
     EXPECT_EQ(result.pathName, row.pathName) << row.raw;
     EXPECT_EQ(tried, row.tried) << row.raw;
   }
-  // A bare path that exists but fails is followed by the ".VWD" attempt.
-  std::vector<std::string> tried;
-  OpenStartupPath("/w/broken", [](const std::string&) { return true; },
-                  [&](const std::string& p) {
-                    tried.push_back(p);
-                    return false;
-                  });
-  EXPECT_EQ(tried, (std::vector<std::string>{"/w/broken", "/w/broken.VWD"}));
+  // A bare path that exists but fails is followed by the ".VWD" attempt only when that
+  // file exists too; otherwise the bare path's failure is the one reported.
+  for (const bool withVwd : {true, false}) {
+    std::vector<std::string> tried;
+    const StartupOpenResult result = OpenStartupPath(
+        "/w/broken", [&](const std::string& p) { return p == "/w/broken" || withVwd; },
+        [&](const std::string& p) {
+          tried.push_back(p);
+          return false;
+        });
+    const std::vector<std::string> expected =
+        withVwd ? std::vector<std::string>{"/w/broken", "/w/broken.VWD"} : std::vector<std::string>{"/w/broken"};
+    EXPECT_EQ(tried, expected);
+    EXPECT_EQ(result.pathName, expected.back());
+  }
 }
 
 TEST_F(ApplicationCoreTest, StartupSetsThePathNameEvenWhenOpeningFails) {
@@ -253,7 +260,13 @@ TEST_F(ApplicationCoreTest, StartupSetsThePathNameEvenWhenOpeningFails) {
 
   EXPECT_FALSE(core.OpenStartupPath(dir + "/missing"));
   EXPECT_EQ(doc.GetPathName(), dir + "/missing.VWD");
-  EXPECT_EQ(user.Log().back(), "message: Failed to open document.\n\ncannot open '" + dir + "/missing.VWD'");
+  EXPECT_EQ(user.Log().back(), "message: Unable to open " + dir + "/missing.VWD.\n\ncannot open '" + dir + "/missing.VWD'");
+  // An existing file that fails reports its own reason; neither failure joins the recent files.
+  std::ofstream(dir + "/broken.VWD") << "x";
+  EXPECT_FALSE(core.OpenStartupPath(dir + "/broken.VWD"));
+  EXPECT_EQ(user.Log().back(), "message: Unable to open " + dir + "/broken.VWD.\n\ncannot open '" + dir + "/broken.VWD'");
+  EXPECT_EQ(core.RecentFiles()[0], dir + "/level.VWD");
+  EXPECT_EQ(core.RecentFiles()[1], "");
   std::filesystem::remove_all(dir);
 }
 

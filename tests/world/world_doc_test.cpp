@@ -146,7 +146,7 @@ TEST_F(OpenFixture, AFileThatCannotBeReadLeavesNoWorldAndSaysWhy) {
     EXPECT_FALSE(rig.doc.CanSave());
     EXPECT_NE(rig.doc.FailureReason().find(row.reasonPart), std::string::npos) << rig.doc.FailureReason();
     ASSERT_FALSE(rig.user.Log().empty());
-    EXPECT_EQ(rig.user.Log().back(), "message: Failed to open document.\n\n" + rig.doc.FailureReason());
+    EXPECT_EQ(rig.user.Log().back(), "message: Unable to open " + row.path + ".\n\n" + rig.doc.FailureReason());
     EXPECT_TRUE(rig.view.Logged("invalidate erase"));
   }
 }
@@ -194,7 +194,8 @@ TEST(CWorldDoc, SavingWithoutAWorldOrWithoutPlanesIsRefused) {
   EXPECT_FALSE(rig.doc.DoSave(folder / "empty.vwd"));
   EXPECT_FALSE(std::filesystem::exists(folder / "empty.vwd"));
   EXPECT_TRUE(rig.doc.IsModified());
-  EXPECT_EQ(rig.user.Log().back(), "message: Failed to save document.\n\nThe world has no planes. Add a plane before saving it.");
+  EXPECT_EQ(rig.user.Log().back(),
+            "message: Unable to save " + folder / "empty.vwd" + ".\n\nThe world has no planes. Add a plane before saving it.");
 }
 
 TEST_F(OpenFixture, SelectingAPlaneWarnsAboutTilesOfAnotherSizeAndValidatesTheCurrentTile) {
