@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/dialog_fields.h"
+#include "res/control_ids.h"
 
 namespace vyr {
 
@@ -21,9 +22,8 @@ struct DirectoryNode {
 
 class CAddImageSetsDialog : public CFieldDialogModel {
  public:
-  // The design gives this dialog no template number; this one is our own.
-  static constexpr int kTemplateId = 169;
-  static constexpr int kTreeControl = 1000, kPrefixControl = 1001;
+  static constexpr int kTemplateId = ctl::kAddImageSetsDialog;
+  static constexpr int kTreeControl = ctl::kAddImagesTree, kPrefixControl = ctl::kAddImagesPrefix;
   // Set names are built in a 256-byte buffer, with room left for "_" and more.
   static constexpr size_t kMaxPrefix = 250;
 

@@ -7,7 +7,7 @@ namespace vyr {
 
 class CNewWorldDialog : public CWorldHeaderDialog {
  public:
-  static constexpr int kTemplateId = 130;
+  static constexpr int kTemplateId = ctl::kNewWorldDialog;
 
   explicit CNewWorldDialog(CWorldDoc& doc) : CWorldHeaderDialog(doc) {}
   int TemplateId() const override { return kTemplateId; }

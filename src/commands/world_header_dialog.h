@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/dialog_fields.h"
+#include "res/control_ids.h"
 
 namespace vyr {
 
@@ -14,9 +15,10 @@ enum class ResourceField;
 
 class CWorldHeaderDialog : public CFieldDialogModel {
  public:
-  static constexpr int kNameControl = 1000, kAuthorControl = 1001, kArchivePathControl = 1003,
-                       kImageDirControl = 1004, kPaletteControl = 1006, kStartXControl = 1005,
-                       kStartYControl = 1002, kUseZControl = 1029;
+  static constexpr int kNameControl = ctl::kWorldName, kAuthorControl = ctl::kWorldAuthor,
+                       kArchivePathControl = ctl::kWorldArchivePath, kImageDirControl = ctl::kWorldImageDir,
+                       kPaletteControl = ctl::kWorldPalette, kStartXControl = ctl::kWorldStartX,
+                       kStartYControl = ctl::kWorldStartY, kUseZControl = ctl::kWorldUseZ;
 
   std::string m_name;
   std::string m_author;

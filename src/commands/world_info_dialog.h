@@ -10,11 +10,12 @@ namespace vyr {
 
 class CWorldInfoDialog : public CWorldHeaderDialog {
  public:
-  static constexpr int kTemplateId = 132;
-  static constexpr int kCreatedControl = 1008, kCompressedControl = 1157, kGamePathControl = 1009,
-                       kPlaneCountControl = 1007, kObjectCountControl = 1010;
-  static constexpr int kImageSetControls[4] = {1133, 1135, 1137, 1139};
-  static constexpr int kPrefixControls[4] = {1134, 1136, 1138, 1140};
+  static constexpr int kTemplateId = ctl::kWorldInfoDialog;
+  static constexpr int kCreatedControl = ctl::kWorldCreated, kCompressedControl = ctl::kWorldCompressed,
+                       kGamePathControl = ctl::kWorldGamePath, kPlaneCountControl = ctl::kWorldPlaneCount,
+                       kObjectCountControl = ctl::kWorldObjectCount;
+  static constexpr const int (&kImageSetControls)[4] = ctl::kWorldImageSets;
+  static constexpr const int (&kPrefixControls)[4] = ctl::kWorldPrefixes;
 
   explicit CWorldInfoDialog(CWorldDoc& doc) : CWorldHeaderDialog(doc) {}
   int TemplateId() const override { return kTemplateId; }

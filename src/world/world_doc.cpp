@@ -1,10 +1,10 @@
 // CWorldDoc: construction, contents, the new/open/save steps, plane selection and rendering.
 #include "world/world_doc.h"
 
-#include <cstdio>
-
 #include "platform/interaction_port.h"
+#include "platform/message_format.h"
 #include "platform/profile.h"
+#include "platform/profile_keys.h"
 #include "res/messages.h"
 #include "res/resources.h"
 #include "resources/dib.h"
@@ -18,31 +18,19 @@
 
 namespace vyr {
 
-namespace {
-
-constexpr const char* kOptions = "Options";
-
-}  // namespace
-
-std::string CWorldDoc::FolderOf(const std::string& path) {
-  const size_t cut = path.find_last_of("/\\");
-  if (cut == std::string::npos) return ".";
-  return cut == 0 ? path.substr(0, 1) : path.substr(0, cut);
-}
-
 CWorldDoc::CWorldDoc(Profile* profile, IInteractionPort& interaction)
     : m_profile(profile), m_interaction(interaction) {
   AttachFramework(&interaction, {}, std::string(res::LoadString(res::kDocTemplateString)));
   if (m_profile) {
-    m_autoZ = m_profile->GetProfileInt(kOptions, "AutoZ", 1);
-    m_autoImageSet = m_profile->GetProfileInt(kOptions, "AutoImage", 1);
+    m_autoZ = m_profile->GetProfileInt(profile::kOptions, profile::kAutoZ, 1);
+    m_autoImageSet = m_profile->GetProfileInt(profile::kOptions, profile::kAutoImage, 1);
   }
 }
 
 CWorldDoc::~CWorldDoc() {
   if (m_profile) {
-    m_profile->WriteProfileInt(kOptions, "AutoZ", m_autoZ);
-    m_profile->WriteProfileInt(kOptions, "AutoImage", m_autoImageSet);
+    m_profile->WriteProfileInt(profile::kOptions, profile::kAutoZ, m_autoZ);
+    m_profile->WriteProfileInt(profile::kOptions, profile::kAutoImage, m_autoImageSet);
   }
   FreeContents();
 }
@@ -186,14 +174,12 @@ void CWorldDoc::CheckTileSizes() {
   if (!m_currentPlane) return;
   const CImageSet* set = m_currentPlane->ImageSetAt(0);
   if (!set) return;
-  const std::string pattern(res::text::kTileSizeWarning);
   for (int32_t number = set->Lowest(); number <= set->Highest(); ++number) {
     const CImage* image = set->GetImage(number);
     if (!image) continue;
     if (image->m_width == m_currentPlane->TileWidth() && image->m_height == m_currentPlane->TileHeight()) continue;
-    char text[96];
-    std::snprintf(text, sizeof text, pattern.c_str(), int(number), int(image->m_width), int(image->m_height));
-    m_interaction.Message(text, MessageIcon::Warning);
+    m_interaction.Message(FormatMessage(res::text::kTileSizeWarning, {number, image->m_width, image->m_height}),
+                          MessageIcon::Warning);
   }
 }
 

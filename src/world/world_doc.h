@@ -157,8 +157,6 @@ class CWorldDoc : public CDocument, public IWorldHost {
   // path against the world's folder, the path as it stands, then a file of the same name
   // (any case) beside the world. Without a world folder only the path as it stands.
   std::vector<std::string> WorldArchiveCandidates(const std::string& worldFolder) const;
-  // The folder part of a path written with either separator ("." when it has none).
-  static std::string FolderOf(const std::string& path);
   // Opens the profile's RezFile, else the world's archive, and remembers it as the one in
   // use. On failure `why` holds the reasons of files that exist but would not open.
   bool OpenResourceArchive(const std::string& worldFolder, std::string& why);
