@@ -144,7 +144,7 @@ TEST(WorldViewTest, GridStopsAtThePlanesEdge) {
 
 TEST(WorldViewTest, CursorFramesInvertTheirDots) {
   ShownView shown(MakeViewPlane(100, 100, 16, 16), 200, 150);
-  shown.view.Model().MoveCursorTo(2, 1);
+  shown.view.Model().Tiles().MoveCursorTo(2, 1);
   shown.view.Model().OnBlink(true);
   ASSERT_TRUE(shown.view.Model().CursorShown());
   QImage image = shown.Grab();
@@ -204,7 +204,7 @@ TEST(WorldViewTest, ScrollBarsReachTheFarEdgeOfALargePlane) {
   EXPECT_EQ(image.pixel(clientWidth - 1, clientHeight - 1) & 0xFFFFFF,
             shown.document.Colour(PatternDocument::Pattern(127999, 95999)) & 0xFFFFFF);
   // and the model's moves move the bars
-  shown.view.Model().JumpCursor(CursorJump::TopLeft);
+  shown.view.Model().Tiles().JumpCursor(CursorJump::TopLeft);
   EXPECT_EQ(horizontal->value(), 0);
   EXPECT_EQ(vertical->value(), 0);
 }
