@@ -1,6 +1,8 @@
 // The document's own commands and their update handlers.
 #include "commands/document_commands.h"
 
+#include <memory>
+
 #include "commands/add_image_sets_dialog.h"
 #include "commands/new_world_dialog.h"
 #include "commands/world_info_dialog.h"
@@ -9,6 +11,19 @@
 #include "world/world_doc.h"
 
 namespace vyr {
+
+namespace {
+
+class WorldDocumentServices final : public IDocumentServices {
+ public:
+  explicit WorldDocumentServices(CWorldDoc& doc) : m_doc(doc) {}
+  bool EditWorldInfo() override { return RunWorldInfoDialog(m_doc); }
+
+ private:
+  CWorldDoc& m_doc;
+};
+
+}  // namespace
 
 bool OnFileNew(CWorldDoc& doc) {
   if (!doc.SaveModified()) return false;
@@ -30,7 +45,7 @@ bool OnFileNew(CWorldDoc& doc) {
 
 void RegisterDocumentCommands(CWorldDoc& doc) {
   CommandTable& commands = doc.Commands();
-  doc.Hooks().runWorldInfoDialog = [&doc] { return RunWorldInfoDialog(doc); };
+  doc.SetServices(std::make_unique<WorldDocumentServices>(doc));
 
   commands.On(cmd::kFileNew, [&doc] { OnFileNew(doc); });
   commands.OnUpdate(cmd::kFileSave, [&doc](CommandState& state) { state.Enable(doc.CanSave()); });

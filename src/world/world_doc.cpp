@@ -1,6 +1,8 @@
 // CWorldDoc: construction, contents, the new/open/save steps, plane selection and rendering.
 #include "world/world_doc.h"
 
+#include <algorithm>
+
 #include "platform/interaction_port.h"
 #include "platform/message_format.h"
 #include "platform/profile.h"
@@ -62,7 +64,7 @@ void CWorldDoc::ResetContents() {
 
 bool CWorldDoc::OnNewDocument() {
   if (!CDocument::OnNewDocument()) return false;
-  if (m_hooks.closeTilePicker) m_hooks.closeTilePicker();
+  Notify([](IDocumentObserver& o) { o.ContentsReset(); });
   ResetContents();
   return true;
 }
@@ -81,7 +83,7 @@ bool CWorldDoc::OnOpenDocument(const std::string& path) {
 
 bool CWorldDoc::OpenWorld(const std::string& path) {
   WaitCursor wait(m_interaction);
-  if (m_hooks.closeTilePicker) m_hooks.closeTilePicker();
+  Notify([](IDocumentObserver& o) { o.ContentsReset(); });
   ResetContents();
   m_failureReason.clear();
   m_resourceFailure.clear();
@@ -143,9 +145,18 @@ bool CWorldDoc::OnSaveDocument(const std::string& path) {
   return true;
 }
 
+void CWorldDoc::AddObserver(IDocumentObserver* observer) {
+  if (observer && std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end())
+    m_observers.push_back(observer);
+}
+
+void CWorldDoc::RemoveObserver(IDocumentObserver* observer) {
+  m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer), m_observers.end());
+}
+
 void CWorldDoc::SelectImage(int32_t image) {
   m_currentImage = image;
-  if (m_hooks.tilePickerImageChanged) m_hooks.tilePickerImageChanged(image);
+  Notify([image](IDocumentObserver& o) { o.CurrentImageChanged(image); });
 }
 
 void CWorldDoc::ValidateCurrentTile() {
@@ -193,7 +204,7 @@ void CWorldDoc::SelectPlane(CPlane* plane) {
   CheckTileSizes();
   if (m_view) m_view->CurrentPlaneChanged();
   RenderWorld(1);
-  if (m_hooks.reopenTilePicker) m_hooks.reopenTilePicker();
+  Notify([](IDocumentObserver& o) { o.CurrentPlaneChanged(); });
 }
 
 void CWorldDoc::RenderWorld(int invalidate) {
@@ -210,8 +221,8 @@ void CWorldDoc::RenderWorld(int invalidate) {
   surface->Fill(255);
   if (!m_view->NoImages()) {
     m_currentPlane->Draw(*surface);
-    if (m_view->EditMode() == kObjectMode && m_hooks.drawObjects)
-      m_hooks.drawObjects(*surface, m_view->ScrollX(), m_view->ScrollY());
+    if (m_view->EditMode() == kObjectMode)
+      m_currentPlane->DrawObjects(*surface, m_imageSets.get(), m_view->ScrollX(), m_view->ScrollY());
   }
   if (invalidate) {
     m_view->MarkCursorHidden();

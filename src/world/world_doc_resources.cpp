@@ -131,7 +131,7 @@ bool CWorldDoc::AskForNewLocation(std::string_view pattern, const std::string& v
     const size_t last = question.rfind("\n\n");
     question.insert(last == std::string::npos ? question.size() : last, "\n\n" + details);
   }
-  if (m_interaction.AskYesNo(question) && m_hooks.runWorldInfoDialog && m_hooks.runWorldInfoDialog()) {
+  if (m_interaction.AskYesNo(question) && m_services && m_services->EditWorldInfo()) {
     SetModifiedFlag(true);
     return true;
   }
