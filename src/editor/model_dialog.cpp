@@ -9,10 +9,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
-#include "editor/add_image_sets_dlg.h"
 #include "editor/dialog_look.h"
-#include "editor/new_world_dlg.h"
-#include "editor/world_info_dlg.h"
 
 namespace vyr {
 
@@ -114,12 +111,6 @@ void UppercaseTyping(QLineEdit* edit) { edit->installEventFilter(new UppercaseFi
 
 void SignedDigitsOnly(QLineEdit* edit) {
   edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*")), edit));
-}
-
-void RegisterDocumentDialogs() {
-  CNewWorldDlg::Register();
-  CWorldInfoDlg::Register();
-  CAddImageSetsDlg::Register();
 }
 
 }  // namespace vyr

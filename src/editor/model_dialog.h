@@ -61,8 +61,4 @@ void UppercaseTyping(QLineEdit* edit);
 // Digits, with one leading minus sign, for the signed number fields.
 void SignedDigitsOnly(QLineEdit* edit);
 
-// Registers the document's dialogs ("Nowy Świat", "Informacje Świata", "Dodawanie
-// Obrazów") with the Qt interaction port.
-void RegisterDocumentDialogs();
-
 }  // namespace vyr

@@ -1,6 +1,6 @@
 // The "Dodawanie Obrazów" dialog: the archive tree, mapping a node back to its directory
 // and loading sets under a prefix in adding mode.
-#include "commands/add_image_sets_dialog.h"
+#include "commands/world/add_image_sets_dialog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // File New and the "Nowy Świat" dialog: the archive test, what the new world takes and
 // keeps, Cancel and resources the archive lacks.
-#include "commands/new_world_dialog.h"
+#include "commands/world/new_world_dialog.h"
 
 #include <gtest/gtest.h>
 

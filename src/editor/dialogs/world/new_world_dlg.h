@@ -1,8 +1,8 @@
 // The Qt face of the "Nowy Świat" dialog (template 130).
 #pragma once
 
-#include "commands/new_world_dialog.h"
-#include "editor/world_header_dlg.h"
+#include "commands/world/new_world_dialog.h"
+#include "editor/dialogs/world/world_header_dlg.h"
 
 namespace vyr {
 

@@ -1,8 +1,8 @@
 // CWorldInfoDlg: the Qt face of the "Informacje Świata" dialog (template 132).
 #pragma once
 
-#include "commands/world_info_dialog.h"
-#include "editor/world_header_dlg.h"
+#include "commands/world/world_info_dialog.h"
+#include "editor/dialogs/world/world_header_dlg.h"
 
 namespace vyr {
 

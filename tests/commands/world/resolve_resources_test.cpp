@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/document_commands.h"
-#include "commands/world_info_dialog.h"
+#include "commands/world/world_info_dialog.h"
 #include "platform/file_io.h"
 #include "resources/image_set.h"
 #include "resources/palette.h"

@@ -1,5 +1,5 @@
 // The "Nowy Świat" dialog: the archive test on OK and storing the new world's header.
-#include "commands/new_world_dialog.h"
+#include "commands/world/new_world_dialog.h"
 
 #include <cstdio>
 #include <filesystem>

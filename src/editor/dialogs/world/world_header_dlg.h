@@ -1,7 +1,7 @@
 // CWorldHeaderDlg: the Qt controls both world dialogs share, copied to and from the model.
 #pragma once
 
-#include "commands/world_header_dialog.h"
+#include "commands/world/world_header_dialog.h"
 #include "editor/model_dialog.h"
 
 class QCheckBox;

@@ -1,5 +1,5 @@
 // The "Dodawanie Obrazów" dialog: filling the archive tree and loading the chosen directory's sets.
-#include "commands/add_image_sets_dialog.h"
+#include "commands/world/add_image_sets_dialog.h"
 
 #include <utility>
 

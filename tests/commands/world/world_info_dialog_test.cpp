@@ -1,5 +1,5 @@
 // The "Informacje Świata" dialog: filling, storing and its command.
-#include "commands/world_info_dialog.h"
+#include "commands/world/world_info_dialog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The Qt face of the "Dodawanie Obrazów" dialog: the archive tree and the prefix.
 #pragma once
 
-#include "commands/add_image_sets_dialog.h"
+#include "commands/world/add_image_sets_dialog.h"
 #include "editor/model_dialog.h"
 
 class QLineEdit;

@@ -1,5 +1,5 @@
 // The "Informacje Świata" dialog's controls and their binding to the model.
-#include "editor/world_info_dlg.h"
+#include "editor/dialogs/world/world_info_dlg.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

@@ -1,5 +1,5 @@
 // The limits and storing of the header fields both world dialogs share.
-#include "commands/world_header_dialog.h"
+#include "commands/world/world_header_dialog.h"
 
 #include "world/world_doc.h"
 #include "world/world_file.h"

@@ -1,5 +1,5 @@
 // Copying of the shared world header fields between the controls and the model.
-#include "editor/world_header_dlg.h"
+#include "editor/dialogs/world/world_header_dlg.h"
 
 #include <QCheckBox>
 #include <QDir>

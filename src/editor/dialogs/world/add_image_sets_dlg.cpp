@@ -1,5 +1,5 @@
 // The "Dodawanie Obrazów" dialog's tree and prefix field, bound to the model.
-#include "editor/add_image_sets_dlg.h"
+#include "editor/dialogs/world/add_image_sets_dlg.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 // The "Nowy Świat" dialog's controls and their binding to the model.
-#include "editor/new_world_dlg.h"
+#include "editor/dialogs/world/new_world_dlg.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "commands/world_header_dialog.h"
+#include "commands/world/world_header_dialog.h"
 
 namespace vyr {
 

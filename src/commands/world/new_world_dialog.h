@@ -1,7 +1,7 @@
 // Model of the "Nowy Świat" dialog that describes a new world.
 #pragma once
 
-#include "commands/world_header_dialog.h"
+#include "commands/world/world_header_dialog.h"
 
 namespace vyr {
 

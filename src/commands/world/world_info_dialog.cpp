@@ -1,5 +1,5 @@
 // Filling and storing of the "Informacje Świata" dialog.
-#include "commands/world_info_dialog.h"
+#include "commands/world/world_info_dialog.h"
 
 #include "platform/interaction_port.h"
 #include "res/messages.h"
