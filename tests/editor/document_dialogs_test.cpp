@@ -16,17 +16,12 @@
 #include "editor/dialogs/world/world_info_dlg.h"
 #include "resources/image_set.h"
 #include "world/document_fixture.h"
+#include "editor/qt_test_app.h"
 
 namespace vyr {
 namespace {
 
-void EnsureApplication() {
-  if (QApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "test_editor";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-}
+using test::EnsureApplication;
 
 QLineEdit* Edit(QDialog& dialog, int id) {
   return dialog.findChild<QLineEdit*>(QStringLiteral("control%1").arg(id));
