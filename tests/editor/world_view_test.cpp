@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "commands/view_model_fakes.h"
+#include "platform/command_ids.h"
 #include "platform/profile.h"
 #include "platform/scripted_interaction.h"
 #include "world/document_fixture.h"
@@ -140,6 +141,13 @@ TEST(WorldViewTest, GridStopsAtThePlanesEdge) {
   EXPECT_EQ(image.pixel(168, 64), black);  // a dash of the last horizontal line
   EXPECT_EQ(image.pixel(216, 64), grey) << "a horizontal line ends at the plane's right edge";
   for (int y : {5, 100}) EXPECT_EQ(image.pixel(192, y), grey) << "no line on the plane's edge";
+}
+
+TEST(WorldViewTest, MouseInputReachesTheCurrentModeInPlanePixels) {
+  ShownView shown(MakeViewPlane(100, 100, 16, 16), 200, 150);
+  shown.view.Model().SetScroll(32, 16);
+  QTest::mouseMove(shown.view.viewport(), QPoint(10, 20));
+  EXPECT_EQ(shown.view.Model().Tiles().PaneText(cmd::kPaneMouse), "Mouse = 42, 36");
 }
 
 TEST(WorldViewTest, CursorFramesInvertTheirDots) {
