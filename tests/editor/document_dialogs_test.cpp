@@ -13,6 +13,7 @@
 #include "commands/document_commands.h"
 #include "editor/add_image_sets_dlg.h"
 #include "editor/new_world_dlg.h"
+#include "editor/test_application.h"
 #include "editor/world_info_dlg.h"
 #include "resources/image_set.h"
 #include "world/document_fixture.h"
@@ -20,13 +21,7 @@
 namespace vyr {
 namespace {
 
-void EnsureApplication() {
-  if (QApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "test_editor";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-}
+using test::EnsureApplication;
 
 QLineEdit* Edit(QDialog& dialog, int id) {
   return dialog.findChild<QLineEdit*>(QStringLiteral("control%1").arg(id));
