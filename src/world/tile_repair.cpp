@@ -61,12 +61,25 @@ constexpr int32_t EdgeOf(bool left, bool below, bool belowLeft, bool oddColumn, 
   return base + (belowLeft ? (below ? 3 : 1) : 0);
 }
 
-// A ground cell's final value by its neighbour bits: the shape, then the below-left fix-up.
-constexpr std::array<int32_t, 256> kGroundResult = [] {
-  std::array<int32_t, 256> table{};
-  for (unsigned bits = 0; bits < 256; ++bits) {
+// The ground of a 3 × 3 neighbourhood as three columns of three bits (top, middle, bottom),
+// left column lowest: what the sweep keeps in registers while it walks a row.
+constexpr unsigned kColumnBits = 3;
+constexpr unsigned kTop = 1, kMiddle = 2, kBottom = 4;
+
+constexpr unsigned SideBits(unsigned neighbourhood) {
+  const unsigned left = neighbourhood, middle = neighbourhood >> kColumnBits, right = neighbourhood >> 2 * kColumnBits;
+  return (left & kMiddle ? kLeft : 0) | (right & kMiddle ? kRight : 0) | (middle & kTop ? kUp : 0) |
+         (middle & kBottom ? kDown : 0) | (left & kTop ? kUpLeft : 0) | (right & kTop ? kUpRight : 0) |
+         (left & kBottom ? kDownLeft : 0) | (right & kBottom ? kDownRight : 0);
+}
+
+// A ground cell's final value by its neighbourhood: the shape, then the below-left fix-up.
+constexpr std::array<int32_t, 512> kGroundResult = [] {
+  std::array<int32_t, 512> table{};
+  for (unsigned neighbourhood = 0; neighbourhood < 512; ++neighbourhood) {
+    const unsigned bits = SideBits(neighbourhood);
     const int32_t shape = ShapeOf(bits);
-    table[bits] = (bits & kDownLeft) ? BelowLeftOf(shape) : shape;
+    table[neighbourhood] = (bits & kDownLeft) ? BelowLeftOf(shape) : shape;
   }
   return table;
 }();
@@ -78,21 +91,37 @@ constexpr std::array<int32_t, 32> kEdgeResult = [] {
   return table;
 }();
 
-// The repaired value of cell (c, r) holding `value`, a ground or edge tile. With kChecked
-// off the caller guarantees that all eight neighbours lie inside the grid.
-template <bool kChecked>
-int32_t Repaired(const int32_t* cells, int32_t width, int32_t height, int32_t c, int32_t r, int32_t value) {
-  const int32_t* at = cells + ptrdiff_t(r) * width + c;
-  auto ground = [&](int32_t dc, int32_t dr) -> unsigned {
-    if (kChecked && (c + dc < 0 || c + dc >= width || r + dr < 0 || r + dr >= height)) return 0;
-    return IsGroundTile(at[ptrdiff_t(dr) * width + dc]) ? 1u : 0u;
+// Repairs row r; the rows above and below exist when kUp and kDown say so. Returns the
+// number of cells changed.
+template <bool kUp, bool kDown>
+int64_t RepairRow(int32_t* row, int32_t width, int32_t r) {
+  const int32_t* up = kUp ? row - width : row;
+  const int32_t* down = kDown ? row + width : row;
+  auto column = [&](int32_t c) -> unsigned {
+    return (kUp && IsGroundTile(up[c]) ? kTop : 0) | (IsGroundTile(row[c]) ? kMiddle : 0) |
+           (kDown && IsGroundTile(down[c]) ? kBottom : 0);
   };
-  if (IsEdgeTile(value)) {
-    return kEdgeResult[ground(-1, 0) | ground(0, 1) << 1 | ground(-1, 1) << 2 | unsigned(c & 1) << 3 |
-                       unsigned(r & 1) << 4];
+  const unsigned oddRow = unsigned(r & 1) << 4;
+  unsigned left = 0, middle = column(0);
+  int64_t changed = 0;
+  for (int32_t c = 0; c < width; ++c) {
+    const unsigned right = c + 1 < width ? column(c + 1) : 0;
+    const int32_t value = row[c];
+    if (IsGroundTile(value) || IsEdgeTile(value)) {
+      const int32_t repaired =
+          IsGroundTile(value)
+              ? kGroundResult[left | middle << kColumnBits | right << 2 * kColumnBits]
+              : kEdgeResult[(left & kMiddle ? 1u : 0u) | (middle & kBottom ? 2u : 0u) | (left & kBottom ? 4u : 0u) |
+                            unsigned(c & 1) << 3 | oddRow];
+      if (repaired != value) {
+        row[c] = repaired;
+        ++changed;
+      }
+    }
+    left = middle;
+    middle = right;
   }
-  return kGroundResult[ground(-1, 0) | ground(1, 0) << 1 | ground(0, -1) << 2 | ground(0, 1) << 3 |
-                       ground(-1, -1) << 4 | ground(1, -1) << 5 | ground(-1, 1) << 6 | ground(1, 1) << 7];
+  return changed;
 }
 
 }  // namespace
@@ -118,18 +147,9 @@ int64_t CTileRepair::Run() {
   int64_t changed = 0;
   for (int32_t r = 0; r < m_height; ++r) {
     int32_t* row = cells + ptrdiff_t(r) * m_width;
-    const bool borderRow = r == 0 || r == m_height - 1;
-    for (int32_t c = 0; c < m_width; ++c) {
-      const int32_t value = row[c];
-      if (!IsGroundTile(value) && !IsEdgeTile(value)) continue;
-      const bool border = borderRow || c == 0 || c == m_width - 1;
-      const int32_t repaired = border ? Repaired<true>(cells, m_width, m_height, c, r, value)
-                                      : Repaired<false>(cells, m_width, m_height, c, r, value);
-      if (repaired != value) {
-        row[c] = repaired;
-        ++changed;
-      }
-    }
+    const bool up = r > 0, down = r + 1 < m_height;
+    changed += up ? (down ? RepairRow<true, true>(row, m_width, r) : RepairRow<true, false>(row, m_width, r))
+                  : (down ? RepairRow<false, true>(row, m_width, r) : RepairRow<false, false>(row, m_width, r));
   }
   return changed;
 }
