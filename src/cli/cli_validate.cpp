@@ -38,8 +38,10 @@ int RunValidate(const std::vector<std::string>& args) {
   if (!rezPath.empty()) profile.WriteProfileString("Options", "RezFile", rezPath);
   ScriptedInteraction nobody;
   CWorldDoc document(&profile, nobody);
-  if (!document.OnOpenDocument(worldPath) || !document.World())
-    return Fail("'" + worldPath + "': " + document.FailureReason());
+  if (!document.OnOpenDocument(worldPath) || !document.World()) {
+    const std::string reason = document.FailureReason();
+    return Fail(reason.find(worldPath) == std::string::npos ? "'" + worldPath + "': " + reason : reason);
+  }
 
   const std::vector<std::string> messages = InvalidTileMessages(*document.World());
   for (const std::string& message : messages) {
