@@ -8,6 +8,7 @@
 #include "cli/subcommand.h"
 #include "platform/profile.h"
 #include "platform/scripted_interaction.h"
+#include "res/messages.h"
 #include "world/tile_edits.h"
 #include "world/world.h"
 #include "world/world_doc.h"
@@ -39,7 +40,12 @@ int RunValidate(const std::vector<std::string>& args) {
   ScriptedInteraction nobody;
   CWorldDoc document(&profile, nobody);
   if (!document.OnOpenDocument(worldPath) || !document.World()) {
-    const std::string reason = document.FailureReason();
+    std::string reason = document.FailureReason();
+    // The editor's advice to answer Yes has no place here: point at --rez instead.
+    const std::string relocate = "\n\n" + std::string(res::text::kOpenAgainToRelocate);
+    const size_t advice = reason.find(relocate);
+    if (advice != std::string::npos)
+      reason.replace(advice, relocate.size(), "\n\nGive the world's archive with --rez ARCHIVE.");
     return Fail(reason.find(worldPath) == std::string::npos ? "'" + worldPath + "': " + reason : reason);
   }
 
