@@ -1,15 +1,22 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs, only those that are missing.
+# Installs the Debian packages the build needs, only those that are missing, and the Polish
+# locale the tests switch to.
 set -euo pipefail
-wanted=(cmake make g++ clang libclang-rt-14-dev qt6-base-dev qt6-translations-l10n zlib1g-dev libgtest-dev libgmock-dev
-        libbenchmark-dev imagemagick "$@")
+wanted=(cmake make g++ clang libclang-rt-14-dev qt6-base-dev qt6-translations-l10n zlib1g-dev libgtest-dev
+        libgmock-dev libbenchmark-dev imagemagick locales "$@")
 missing=()
+sudo=""; [ "$(id -u)" -ne 0 ] && sudo=sudo
 for p in "${wanted[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  sudo=""; [ "$(id -u)" -ne 0 ] && sudo=sudo
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+# The date tests switch to a Polish locale to show that file dates stay English.
+if ! locale -a 2>/dev/null | grep -qix 'pl_PL\.utf-\?8'; then
+  echo "Generating the pl_PL.UTF-8 locale"
+  $sudo sed -i 's/^# *pl_PL.UTF-8/pl_PL.UTF-8/' /etc/locale.gen
+  $sudo locale-gen >/dev/null
 fi

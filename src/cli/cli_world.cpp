@@ -1,4 +1,5 @@
-// vyrworld-tool subcommands on world files: info, dump (JSON) and resave.
+// vyrworld-tool subcommands on world files: info, dump (JSON), resave and repair.
+#include <charconv>
 #include <cinttypes>
 #include <cstdio>
 #include <string>
@@ -13,6 +14,7 @@
 #include "world/mask_attrib.h"
 #include "world/single_attrib.h"
 #include "world/standalone_world_host.h"
+#include "world/tile_repair.h"
 #include "world/world.h"
 #include "world/world_file.h"
 
@@ -405,10 +407,46 @@ int RunResave(const std::vector<std::string>& args) {
   return kExitOk;
 }
 
+// ---- repair
+
+int RunRepair(const std::vector<std::string>& args) {
+  std::vector<std::string> paths;
+  int32_t planeIndex = -1;  // -1: the object plane, else plane 0
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--plane") {
+      if (planeIndex != -1 || ++i == args.size()) return UsageError("repair");
+      const std::string& number = args[i];
+      const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), planeIndex);
+      if (error != std::errc() || end != number.data() + number.size() || planeIndex < 0) return UsageError("repair");
+    } else if (args[i].size() > 1 && args[i][0] == '-') {
+      return UsageError("repair");
+    } else {
+      paths.push_back(args[i]);
+    }
+  }
+  if (paths.size() != 2) return UsageError("repair");
+  LoadedWorld w;
+  std::string reason;
+  if (!LoadWorld(paths[0], w, reason)) return Fail(reason);
+  const int32_t count = w.world.PlaneCount();
+  if (planeIndex == -1) planeIndex = w.world.ObjectPlaneIndex() >= 0 ? w.world.ObjectPlaneIndex() : 0;
+  if (planeIndex >= count) {
+    return Fail("'" + paths[0] + "' has no plane " + std::to_string(planeIndex) + "; give --plane a number from 0 to " +
+                std::to_string(count - 1));
+  }
+  CPlane& plane = *w.world.Plane(planeIndex);
+  const int64_t changed = RepairTiles(plane);
+  if (!w.world.Save(w.host, paths[1], &reason)) return Fail(reason);
+  std::printf("Plane %d \"%s\": %lld cells changed\n", int(planeIndex), Windows1250ToUtf8(plane.Name()).c_str(),
+              static_cast<long long>(changed));
+  return kExitOk;
+}
+
 }  // namespace
 
 VYR_REGISTER_SUBCOMMAND(info, "info", "info WORLD", RunInfo);
 VYR_REGISTER_SUBCOMMAND(dump, "dump", "dump WORLD", RunDump);
 VYR_REGISTER_SUBCOMMAND(resave, "resave", "resave IN OUT [--compress | --no-compress]", RunResave);
+VYR_REGISTER_SUBCOMMAND(repair, "repair", "repair IN OUT [--plane N]", RunRepair);
 
 }  // namespace vyr::cli

@@ -13,6 +13,7 @@
 #include "world/mask_attrib.h"
 #include "world/single_attrib.h"
 #include "world/standalone_world_host.h"
+#include "world/tile_repair.h"
 #include "world/world_file.h"
 
 namespace vyr::demo {
@@ -141,7 +142,7 @@ std::vector<int32_t> LevelTiles() {
       tiles[size_t(r) * kLevelColumns + size_t(c)] = v;
     }
   }
-  ShapeGrid(tiles.data(), kLevelColumns, kLevelRows);
+  CTileRepair(tiles, kLevelColumns, kLevelRows).Run();
   // Raw ground and raw edge tiles placed after shaping stay as painted.
   for (int32_t r = 0; r < kLevelRows; ++r) {
     for (int32_t c = 0; c < kLevelColumns; ++c) {

@@ -117,7 +117,7 @@ int CPlane::ReplaceTiles(int32_t oldValue, int32_t newValue) {
 // an overlapping source sees cells already copied. Rows that cannot copy anything are
 // skipped arithmetically so that huge typed sizes cost nothing.
 int CPlane::BlockCopy(int32_t sourceColumn, int32_t sourceRow, int32_t destColumn, int32_t destRow, int32_t columns,
-                      int32_t rows) {
+                      int32_t rows, const CellsWritten& beforeWrite) {
   if (columns <= 0 || rows <= 0 || !m_hasGrid) return 0;
   using Wide = __int128;
   const int64_t width = m_width;
@@ -149,6 +149,7 @@ int CPlane::BlockCopy(int32_t sourceColumn, int32_t sourceRow, int32_t destColum
     const int64_t to = std::min<int64_t>(start + columns, cells);
     const int64_t dest = int64_t(d);
     const int64_t count = std::min<int64_t>(to - from, cells - dest);
+    if (beforeWrite && count > 0) beforeWrite(dest, count);
     for (int64_t i = 0; i < count; ++i) grid[dest + i] = grid[from + i];
     d += count + step;
     ++r;

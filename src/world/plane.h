@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -99,9 +100,11 @@ class CPlane {
   int SetTile(int32_t column, int32_t row, int32_t value);
   // Every cell equal to oldValue gets newValue; returns 1.
   int ReplaceTiles(int32_t oldValue, int32_t newValue);
+  // Told the cells [first, first + count) (linear indices) just before they are overwritten.
+  using CellsWritten = std::function<void(int64_t first, int64_t count)>;
   // The in-place linear block copy of the block-copy command (see plane.cpp). Returns 1.
   int BlockCopy(int32_t sourceColumn, int32_t sourceRow, int32_t destColumn, int32_t destRow, int32_t columns,
-                int32_t rows);
+                int32_t rows, const CellsWritten& beforeWrite = {});
 
   // --- view window
   const CRect& ScreenRect() const { return m_screenRect; }

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <sstream>
 
 #include "platform/file_io.h"
@@ -252,6 +253,51 @@ TEST_F(CliWorldTest, ResaveSwitchesCompression) {
   EXPECT_NE(ReadBytes(Path("to_packed.vwd")).size(), ReadBytes(plain).size());
 }
 
+TEST_F(CliWorldTest, RepairReshapesTheObjectPlaneOrTheChosenOne) {
+  {
+    CWorld world;
+    world.SetViewRect(CRect{0, 0, 639, 479});
+    for (CPlane* plane : {world.AddPlane("Back", 3, 1, 32, 32), world.AddPlane("Action", 3, 1, 32, 32)}) {
+      for (int32_t c = 0; c < 3; ++c) plane->SetTile(c, 0, 53);
+    }
+    world.Plane(1)->SetTile(2, 0, MakeTile(1, 53));
+    world.Plane(1)->m_flags = kPlaneFlagObjects;
+    world.SetObjectPlane(1);
+    StandaloneWorldHost host;
+    std::string reason;
+    ASSERT_EQ(SaveWorldFile(world, host, Path("in.vwd"), "May 1, 2000", &reason), 1) << reason;
+  }
+  auto tilesOf = [&](const std::string& name, int32_t plane) {
+    StandaloneWorldHost host;
+    CWorld world;
+    world.SetViewRect(CRect{0, 0, 639, 479});
+    EXPECT_EQ(world.LoadFromFile(host, Path(name)), 1);
+    const auto tiles = world.PlaneCount() > plane ? world.Plane(plane)->Tiles() : std::span<const int32_t>();
+    return std::vector<int32_t>(tiles.begin(), tiles.end());
+  };
+  const struct {
+    std::string arguments, written;
+    int32_t plane;
+    std::string out;
+    std::vector<int32_t> tiles;
+  } kRuns[] = {
+      {"'" + Path("in.vwd") + "' '" + Path("object.vwd") + "'", "object.vwd", 1, "Plane 1 \"Action\": 2 cells changed\n",
+       {3, 5, MakeTile(1, 53)}},
+      {"'" + Path("object.vwd") + "' '" + Path("back.vwd") + "' --plane 0", "back.vwd", 0,
+       "Plane 0 \"Back\": 3 cells changed\n", {3, 6, 5}},
+      {"--plane 0 '" + Path("back.vwd") + "' '" + Path("again.vwd") + "'", "again.vwd", 0,
+       "Plane 0 \"Back\": 0 cells changed\n", {3, 6, 5}},
+  };
+  for (const auto& run : kRuns) {
+    SCOPED_TRACE(run.arguments);
+    const ToolRun result = Tool("repair " + run.arguments);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, run.out);
+    EXPECT_EQ(tilesOf(run.written, run.plane), run.tiles);
+  }
+  EXPECT_EQ(tilesOf("object.vwd", 0), std::vector<int32_t>(3, 53));  // only the chosen plane
+}
+
 TEST_F(CliWorldTest, ExitStatuses) {
   const std::string world = WriteWorld("w.vwd", false);
   auto writeChanged = [&](const std::string& name, size_t offset, uint32_t value) {
@@ -275,6 +321,13 @@ TEST_F(CliWorldTest, ExitStatuses) {
       {"resave '" + world + "'", 2, "usage: vyrworld-tool resave IN OUT"},
       {"resave '" + world + "' x --compress --no-compress", 2, "usage"},
       {"resave '" + world + "' x --fast", 2, "usage"},
+      {"repair '" + world + "'", 2, "usage: vyrworld-tool repair IN OUT [--plane N]"},
+      {"repair '" + world + "' x --plane", 2, "usage"},
+      {"repair '" + world + "' x --plane 1x", 2, "usage"},
+      {"repair '" + world + "' x --plane -1", 2, "usage"},
+      {"repair '" + world + "' '" + Path("out.vwd") + "' --plane 2", 1,
+       "has no plane 2; give --plane a number from 0 to 1\n"},
+      {"repair '" + Path("broken.vwd") + "' '" + Path("out.vwd") + "'", 1, "is not a world file"},
       {"info '" + Path("absent.vwd") + "'", 1, "absent.vwd"},
       {"dump '" + m_dir + "'", 1, "folder"},
       {"info '" + Path("broken.vwd") + "'", 1, "header size 1525"},

@@ -14,9 +14,9 @@
 #include "editor/dialogs/world/add_image_sets_dlg.h"
 #include "editor/dialogs/world/new_world_dlg.h"
 #include "editor/dialogs/world/world_info_dlg.h"
+#include "editor/test_application.h"
 #include "resources/image_set.h"
 #include "world/document_fixture.h"
-#include "editor/qt_test_app.h"
 
 namespace vyr {
 namespace {

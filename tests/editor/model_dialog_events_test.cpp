@@ -11,7 +11,7 @@
 
 #include "editor/model_dialog.h"
 #include "editor/qt_interaction_port.h"
-#include "editor/qt_test_app.h"
+#include "editor/test_application.h"
 
 namespace vyr {
 namespace {

@@ -49,15 +49,15 @@ TEST(DateFormat, MakeTimeFillsTheWeekday) {
 }
 
 TEST(DateFormat, IgnoresTheUserLocale) {
-  // Whatever locale the process runs in, the names stay English.
+  // Under a Polish locale the names stay English.
   const char* previous = std::setlocale(LC_ALL, nullptr);
-  std::string keep = previous ? previous : "C";
-  for (const char* name : {"pl_PL.UTF-8", "de_DE.UTF-8", "C.UTF-8"}) {
-    if (!std::setlocale(LC_ALL, name)) continue;
-    EXPECT_EQ(FormatLongDateTime(MakeTime(1995, 3, 14, 12, 41, 29)),
-              "Tuesday, March 14, 1995, 12:41:29") << name;
+  const std::string keep = previous ? previous : "C";
+  if (!std::setlocale(LC_ALL, "pl_PL.UTF-8")) {
+    GTEST_SKIP() << "The pl_PL.UTF-8 locale is not installed; scripts/ensure-packages.sh generates it.";
   }
+  const std::string text = FormatLongDateTime(MakeTime(1995, 3, 14, 12, 41, 29));
   std::setlocale(LC_ALL, keep.c_str());
+  EXPECT_EQ(text, "Tuesday, March 14, 1995, 12:41:29");
 }
 
 TEST(DateFormat, TheClockCanBeReplaced) {

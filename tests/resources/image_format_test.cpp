@@ -405,6 +405,22 @@ TEST(PcxDecoder, ThreePlanesMapIntoTheColourCube) {
                                              ColourCubeIndex(30, 60, 70)}));
 }
 
+TEST(PcxDecoder, ThreePlanesWithPaddedLines) {
+  // 2 x 2 pixels in planes of 3 bytes: the third byte of each plane is padding.
+  ByteWriter w;
+  w.Raw(PcxHeader(0, 0, 1, 1, 3, 3).data(), 128);
+  for (uint8_t v : {255, 0, 99, 0, 255, 99, 0, 0, 99,  // row 0: red, green, blue planes
+                    0, 255, 99, 255, 255, 99, 255, 0, 99}) {
+    w.U8(0xC1);
+    w.U8(v);
+  }
+  CDibG dib;
+  std::string reason;
+  ASSERT_TRUE(dib.LoadFromMemory(w.Bytes(), kImageKindPcx, nullptr, &reason)) << reason;
+  EXPECT_EQ(Rows(dib), (std::vector<uint8_t>{ColourCubeIndex(255, 0, 0), ColourCubeIndex(0, 255, 0),
+                                             ColourCubeIndex(0, 255, 255), ColourCubeIndex(255, 255, 0)}));
+}
+
 TEST(PcxDecoder, BadItemsYieldNoImage) {
   auto withData = [](std::vector<uint8_t> header, std::vector<uint8_t> data) {
     header.insert(header.end(), data.begin(), data.end());

@@ -363,6 +363,23 @@ TEST(WorldFileTest, RoundTripKeepsEveryField) {
   }
 }
 
+TEST(WorldFileTest, ViewOriginsAreReadFromTheirOwnFields) {
+  CWorld world;
+  BuildRichWorld(world);
+  std::vector<uint8_t> image = Image(world, RichProperties(false));
+  const size_t plane1 = 1524 + 160;
+  StoreI32(image.data() + plane1 + kPlaneViewOriginX, 300);
+  StoreI32(image.data() + plane1 + kPlaneViewOriginY, -20);
+  StandaloneWorldHost host;
+  CWorld back;
+  back.SetViewRect(kView);
+  std::string reason;
+  ASSERT_EQ(back.LoadFromBuffer(host, image, &reason), 1) << reason;
+  EXPECT_EQ(back.Plane(1)->m_viewOriginX, 300);
+  EXPECT_EQ(back.Plane(1)->m_viewOriginY, -20);
+  EXPECT_EQ(back.Plane(1)->VisibleRect().left, 300);
+}
+
 TEST(WorldFileTest, ObjectsOfAnUnflaggedPlaneAreNotStored) {
   CWorld world;
   world.SetViewRect(kView);
