@@ -1,6 +1,6 @@
-# One static library per source folder; new files are picked up without editing CMake.
+# One static library per source folder (with its sub-folders); new files are picked up without editing CMake.
 function(vyr_layer name dir)
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
   if(sources)
     add_library(${name} STATIC ${sources})
     target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)

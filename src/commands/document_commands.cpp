@@ -1,50 +1,17 @@
-// The document's own commands and their update handlers.
+// The areas whose commands the document handles, registered in one place.
 #include "commands/document_commands.h"
 
-#include "commands/add_image_sets_dialog.h"
-#include "commands/new_world_dialog.h"
-#include "commands/world_info_dialog.h"
-#include "platform/command_ids.h"
-#include "world/view_port.h"
+#include "commands/planes/plane_commands.h"
+#include "commands/tiles/tile_commands.h"
+#include "commands/world/world_commands.h"
 #include "world/world_doc.h"
 
 namespace vyr {
 
-bool OnFileNew(CWorldDoc& doc) {
-  if (!doc.SaveModified()) return false;
-  if (!doc.OnNewDocument()) return false;
-  if (IViewPort* view = doc.ViewPort()) {
-    view->Invalidate(true);
-    view->UpdateNow();
-  }
-  CNewWorldDialog dialog(doc);
-  // The dialog's OK locates the resources and stays open until they are found.
-  if (doc.Interaction().RunDialog(dialog) == DialogResult::Ok) {
-    doc.SetModifiedFlag(true);
-    return true;
-  }
-  // Cancelled: no half-made world stays behind.
-  doc.FreeContents();
-  return false;
-}
-
 void RegisterDocumentCommands(CWorldDoc& doc) {
-  CommandTable& commands = doc.Commands();
-  doc.Hooks().runWorldInfoDialog = [&doc] { return RunWorldInfoDialog(doc); };
-
-  commands.On(cmd::kFileNew, [&doc] { OnFileNew(doc); });
-  commands.OnUpdate(cmd::kFileSave, [&doc](CommandState& state) { state.Enable(doc.CanSave()); });
-
-  commands.On(cmd::kWorldInfo, [&doc] {
-    if (doc.HasLoadedWorld() && RunWorldInfoDialog(doc)) doc.SetModifiedFlag(true);
-  });
-  commands.OnUpdate(cmd::kWorldInfo, [&doc](CommandState& state) { state.Enable(doc.HasLoadedWorld()); });
-
-  commands.On(cmd::kAddImageSets, [&doc] { RunAddImageSetsDialog(doc); });
-  commands.OnUpdate(cmd::kAddImageSets, [&doc](CommandState& state) { state.Enable(doc.CanAddImageSets()); });
-
-  commands.On(cmd::kRefreshRez, [&doc] { doc.RefreshArchive(); });
-  commands.OnUpdate(cmd::kRefreshRez, [&doc](CommandState& state) { state.Enable(doc.CanRefreshArchive()); });
+  RegisterWorldCommands(doc.Commands(), doc);
+  RegisterPlaneCommands(doc.Commands(), doc);
+  RegisterTileCommands(doc.Commands(), doc);
 }
 
 }  // namespace vyr

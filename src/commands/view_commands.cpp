@@ -1,4 +1,4 @@
-// The world view's commands: refresh, grid, "Bez Obrazów", the tile cursor menu and the automatic cursor.
+// The world view's commands: refresh, grid, "Bez Obrazów", then each edit mode's commands and status panes.
 #include "commands/view_commands.h"
 
 #include "commands/world_view_model.h"
@@ -29,39 +29,16 @@ void RegisterViewCommands(CommandTable& table, CWorldViewModel& model) {
     state.Enable(view->Document() && view->Document()->WorldLoaded());
   });
 
-  // The cursor entries are always enabled; without a current plane they do nothing.
-  const struct {
-    CommandId id;
-    CursorStep step;
-  } steps[] = {
-      {cmd::kCursorLeft, CursorStep::Left},
-      {cmd::kCursorRight, CursorStep::Right},
-      {cmd::kCursorUp, CursorStep::Up},
-      {cmd::kCursorDown, CursorStep::Down},
-  };
-  for (const auto& entry : steps) {
-    const CursorStep step = entry.step;
-    table.On(entry.id, [view, step] { view->StepCursor(step); });
+  // Each mode's own commands, and the texts of the status panes it fills.
+  for (IEditMode* mode : model.Modes()) {
+    mode->RegisterCommands(table);
+    for (CommandId pane : mode->Panes()) {
+      table.OnUpdate(pane, [mode, pane](CommandState& state) {
+        state.Enable(true);
+        state.SetText(mode->PaneText(pane));
+      });
+    }
   }
-  const struct {
-    CommandId id;
-    CursorJump jump;
-  } jumps[] = {
-      {cmd::kCursorTopLeft, CursorJump::TopLeft},         {cmd::kCursorTopRight, CursorJump::TopRight},
-      {cmd::kCursorBottomRight, CursorJump::BottomRight}, {cmd::kCursorBottomLeft, CursorJump::BottomLeft},
-      {cmd::kCursorRowStart, CursorJump::RowStart},       {cmd::kCursorRowEnd, CursorJump::RowEnd},
-      {cmd::kCursorColumnStart, CursorJump::ColumnStart}, {cmd::kCursorColumnEnd, CursorJump::ColumnEnd},
-  };
-  for (const auto& entry : jumps) {
-    const CursorJump jump = entry.jump;
-    table.On(entry.id, [view, jump] { view->JumpCursor(jump); });
-  }
-
-  table.On(cmd::kAutoCursor, [view] { view->OnToggleAutoCursor(); });
-  table.OnUpdate(cmd::kAutoCursor, [view](CommandState& state) {
-    state.Enable(true);
-    state.SetCheck(view->AutoCursor());
-  });
 }
 
 }  // namespace vyr

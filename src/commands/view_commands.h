@@ -1,4 +1,4 @@
-// The world view's commands: refresh, grid, "Bez Obrazów", the tile cursor menu and the automatic cursor.
+// The world view's commands: refresh, grid, "Bez Obrazów", then each edit mode's commands and status panes.
 #pragma once
 
 #include "platform/command_table.h"

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/profile.h"
+#include "platform/profile_keys.h"
 #include "resources/dib.h"
 #include "resources/image_set.h"
 #include "resources/palette.h"
@@ -16,21 +17,6 @@
 namespace vyr {
 
 namespace {
-
-constexpr const char* kOptions = "Options";
-constexpr const char* kCustom = "Custom";
-
-// Nested focus frames: `count` rectangles, each one pixel smaller on every side; the ones
-// that have shrunk to nothing are left out.
-std::vector<CRect> NestedFrames(CRect outer, int32_t count) {
-  std::vector<CRect> frames;
-  for (int32_t i = 0; i < count; ++i) {
-    if (outer.IsEmpty()) break;
-    frames.push_back(outer);
-    outer = {outer.left + 1, outer.top + 1, outer.right - 1, outer.bottom - 1};
-  }
-  return frames;
-}
 
 // Positions of grid lines along one axis: the first tile boundary at or after the scroll
 // position, then every tile, while short of the client's last pixel and inside the plane
@@ -60,12 +46,6 @@ int32_t CellOf(int32_t pixel, int32_t tile) {
   if (tile <= 0) return 0;
   int32_t cell = pixel / tile;
   return (pixel % tile != 0 && pixel < 0) ? cell - 1 : cell;
-}
-
-int32_t ClampIndex(int32_t value, int32_t count) {
-  if (value < 0) value = 0;
-  if (value >= count) value = count - 1;
-  return value;
 }
 
 }  // namespace
@@ -98,6 +78,13 @@ const CPalId* WorldDocViewSource::Palette() const {
 
 void WorldDocViewSource::RenderWorld(int invalidate) { m_document.RenderWorld(invalidate); }
 
+std::optional<int32_t> WorldDocViewSource::TileAt(CellPoint cell) const {
+  const CPlane* plane = m_document.CurrentPlane();
+  if (!plane || cell.column < 0 || cell.row < 0 || cell.column >= plane->Width() || cell.row >= plane->Height())
+    return std::nullopt;
+  return plane->GetTile(cell.column, cell.row);
+}
+
 std::optional<ViewObjectBox> WorldDocViewSource::SelectedObject() const {
   const CGameObject* object = m_document.SelectedObject();
   if (!object) return std::nullopt;
@@ -111,26 +98,26 @@ std::optional<ViewObjectBox> WorldDocViewSource::SelectedObject() const {
 
 CWorldViewModel::CWorldViewModel(Profile* profile) : m_profile(profile) {
   if (!m_profile) return;
-  m_warpX = m_profile->GetProfileInt(kOptions, "WarpX", -1);
-  m_warpY = m_profile->GetProfileInt(kOptions, "WarpY", -1);
-  m_gridOn = m_profile->GetProfileInt(kOptions, "Grid", 0) != 0;
-  m_moves.up = m_profile->GetProfileInt(kCustom, "Move Up", m_moves.up);
-  m_moves.down = m_profile->GetProfileInt(kCustom, "Move Down", m_moves.down);
-  m_moves.left = m_profile->GetProfileInt(kCustom, "Move Left", m_moves.left);
-  m_moves.right = m_profile->GetProfileInt(kCustom, "Move Right", m_moves.right);
+  m_warpX = m_profile->GetProfileInt(profile::kOptions, profile::kWarpX, -1);
+  m_warpY = m_profile->GetProfileInt(profile::kOptions, profile::kWarpY, -1);
+  m_gridOn = m_profile->GetProfileInt(profile::kOptions, profile::kGrid, 0) != 0;
+  m_moves.up = m_profile->GetProfileInt(profile::kCustom, profile::kMoveUp, m_moves.up);
+  m_moves.down = m_profile->GetProfileInt(profile::kCustom, profile::kMoveDown, m_moves.down);
+  m_moves.left = m_profile->GetProfileInt(profile::kCustom, profile::kMoveLeft, m_moves.left);
+  m_moves.right = m_profile->GetProfileInt(profile::kCustom, profile::kMoveRight, m_moves.right);
 }
 
 CWorldViewModel::~CWorldViewModel() {
   m_surface.reset();
   if (!m_profile) return;
-  m_profile->WriteProfileInt(kOptions, "WarpX", m_warpX);
-  m_profile->WriteProfileInt(kOptions, "WarpY", m_warpY);
-  m_profile->WriteProfileInt(kOptions, "Grid", m_gridOn ? 1 : 0);
-  if (m_tileDialogHidden) m_profile->WriteProfileInt(kOptions, "TileDialog", *m_tileDialogHidden ? 1 : 0);
-  m_profile->WriteProfileInt(kCustom, "Move Up", m_moves.up);
-  m_profile->WriteProfileInt(kCustom, "Move Down", m_moves.down);
-  m_profile->WriteProfileInt(kCustom, "Move Left", m_moves.left);
-  m_profile->WriteProfileInt(kCustom, "Move Right", m_moves.right);
+  m_profile->WriteProfileInt(profile::kOptions, profile::kWarpX, m_warpX);
+  m_profile->WriteProfileInt(profile::kOptions, profile::kWarpY, m_warpY);
+  m_profile->WriteProfileInt(profile::kOptions, profile::kGrid, m_gridOn ? 1 : 0);
+  if (m_tileDialogHidden) m_profile->WriteProfileInt(profile::kOptions, profile::kTileDialog, *m_tileDialogHidden ? 1 : 0);
+  m_profile->WriteProfileInt(profile::kCustom, profile::kMoveUp, m_moves.up);
+  m_profile->WriteProfileInt(profile::kCustom, profile::kMoveDown, m_moves.down);
+  m_profile->WriteProfileInt(profile::kCustom, profile::kMoveLeft, m_moves.left);
+  m_profile->WriteProfileInt(profile::kCustom, profile::kMoveRight, m_moves.right);
 }
 
 std::optional<ViewPlane> CWorldViewModel::Plane() const {
@@ -188,8 +175,8 @@ void CWorldViewModel::RefreshView() {
 
 void CWorldViewModel::CurrentPlaneChanged() {
   HideCursor();
-  m_cursorColumn = 0;
-  m_cursorRow = 0;
+  m_tileMode.OnPlaneChanged();
+  m_objectMode.OnPlaneChanged();
   Resize();
 }
 
@@ -268,26 +255,12 @@ std::vector<int32_t> CWorldViewModel::GridRows() const {
 
 bool CWorldViewModel::CursorDrawable() const {
   if (m_noImages || !m_document || !m_document->WorldLoaded() || !m_document->CurrentPlane()) return false;
-  return m_editMode != kObjectMode || m_document->SelectedObject().has_value();
+  return m_mode->HasCursor();
 }
 
 std::vector<CRect> CWorldViewModel::CursorFrames() const {
   if (!CursorDrawable()) return {};
-  if (m_editMode == kObjectMode) {
-    ViewObjectBox box = *m_document->SelectedObject();
-    int32_t a = box.x - m_scrollX - (box.width >> 1) + box.offsetX;
-    int32_t b = box.y - m_scrollY - (box.height >> 1) + box.offsetY;
-    CRect outer = m_gridOn ? CRect{a + 1, b + 1, a + box.width, b + box.height}
-                           : CRect{a, b, a + box.width + 1, b + box.height + 1};
-    return NestedFrames(outer, std::min(box.width / 8, 16));
-  }
-  ViewPlane plane = *m_document->CurrentPlane();
-  if (plane.tileWidth <= 7) return {};
-  int32_t left = m_cursorColumn * plane.tileWidth - m_scrollX;
-  int32_t top = m_cursorRow * plane.tileHeight - m_scrollY;
-  CRect outer = m_gridOn ? CRect{left + 1, top + 1, left + plane.tileWidth, top + plane.tileHeight}
-                         : CRect{left, top, left + plane.tileWidth + 1, top + plane.tileHeight + 1};
-  return NestedFrames(outer, plane.tileWidth / 8);
+  return m_mode->CursorFrames();
 }
 
 void CWorldViewModel::RequestOverlay() {
@@ -314,7 +287,7 @@ void CWorldViewModel::OnBlink(bool editorActive) {
 void CWorldViewModel::OnRefreshCommand() {
   m_cursorShown = false;
   Invalidate(false);
-  m_selection.Reset();
+  for (IEditMode* mode : Modes()) mode->OnRefresh();
 }
 
 void CWorldViewModel::OnToggleGrid() {
@@ -332,89 +305,33 @@ void CWorldViewModel::OnToggleNoImages() {
   RefreshView();
 }
 
-void CWorldViewModel::ClampCursor() {
-  std::optional<ViewPlane> plane = Plane();
-  if (!plane) return;
-  m_cursorColumn = ClampIndex(m_cursorColumn, plane->columns);
-  m_cursorRow = ClampIndex(m_cursorRow, plane->rows);
+void CWorldViewModel::SetEditMode(int mode) {
+  IEditMode* next = mode == kObjectMode ? static_cast<IEditMode*>(&m_objectMode) : &m_tileMode;
+  if (next == m_mode) return;
+  m_mode->Deactivate();
+  m_mode = next;
+  m_mode->Activate();
 }
 
-void CWorldViewModel::MoveCursorTo(int32_t column, int32_t row) {
-  if (!Plane()) return;
-  HideCursor();
-  m_cursorColumn = column;
-  m_cursorRow = row;
-  ClampCursor();
+PointerInput CWorldViewModel::Input(int32_t clientX, int32_t clientY, MouseButton button,
+                                    uint32_t modifiers) const {
+  return {MouseCell(clientX, clientY), MousePixel(clientX, clientY), button, modifiers};
 }
 
-bool CWorldViewModel::CursorCellVisible() const {
-  std::optional<ViewPlane> plane = Plane();
-  if (!plane) return true;
-  int64_t left = int64_t(m_cursorColumn) * plane->tileWidth;
-  int64_t top = int64_t(m_cursorRow) * plane->tileHeight;
-  int64_t right = left + plane->tileWidth - 1;
-  int64_t bottom = top + plane->tileHeight - 1;
-  return left >= m_scrollX && right < int64_t(m_scrollX) + m_clientWidth && top >= m_scrollY &&
-         bottom < int64_t(m_scrollY) + m_clientHeight;
+void CWorldViewModel::OnMouseDown(int32_t clientX, int32_t clientY, MouseButton button, uint32_t modifiers) {
+  m_mode->OnMouseDown(Input(clientX, clientY, button, modifiers));
 }
 
-void CWorldViewModel::StepCursor(CursorStep step) {
-  std::optional<ViewPlane> plane = Plane();
-  if (!plane) return;
-  HideCursor();
-  int32_t dx = 0;
-  int32_t dy = 0;
-  switch (step) {
-    case CursorStep::Left: --m_cursorColumn; dx = -plane->tileWidth; break;
-    case CursorStep::Right: ++m_cursorColumn; dx = plane->tileWidth; break;
-    case CursorStep::Up: --m_cursorRow; dy = -plane->tileHeight; break;
-    case CursorStep::Down: ++m_cursorRow; dy = plane->tileHeight; break;
-  }
-  ClampCursor();
-  if (CursorCellVisible()) return;
-  m_scrollX = Saturate(int64_t(m_scrollX) + dx);
-  m_scrollY = Saturate(int64_t(m_scrollY) + dy);
-  RefreshView();
+void CWorldViewModel::OnMouseUp(int32_t clientX, int32_t clientY, MouseButton button, uint32_t modifiers) {
+  m_mode->OnMouseUp(Input(clientX, clientY, button, modifiers));
 }
 
-void CWorldViewModel::JumpCursor(CursorJump jump) {
-  std::optional<ViewPlane> plane = Plane();
-  if (!plane) return;
-  HideCursor();
-  const int32_t lastColumn = plane->columns - 1;
-  const int32_t lastRow = plane->rows - 1;
-  switch (jump) {
-    case CursorJump::TopLeft:
-      m_cursorColumn = 0, m_cursorRow = 0, m_scrollX = 0, m_scrollY = 0;
-      break;
-    case CursorJump::TopRight:
-      m_cursorColumn = lastColumn, m_cursorRow = 0, m_scrollX = plane->pixelWidth, m_scrollY = 0;
-      break;
-    case CursorJump::BottomRight:
-      m_cursorColumn = lastColumn, m_cursorRow = lastRow;
-      m_scrollX = plane->pixelWidth, m_scrollY = plane->pixelHeight;
-      break;
-    case CursorJump::BottomLeft:
-      m_cursorColumn = 0, m_cursorRow = lastRow, m_scrollX = 0, m_scrollY = plane->pixelHeight;
-      break;
-    case CursorJump::RowStart:
-      m_cursorColumn = 0, m_scrollX = 0;
-      break;
-    case CursorJump::RowEnd:
-      m_cursorColumn = lastColumn, m_scrollX = plane->pixelWidth;
-      break;
-    case CursorJump::ColumnStart:
-      m_cursorRow = 0, m_scrollY = 0;
-      break;
-    case CursorJump::ColumnEnd:
-      m_cursorRow = lastRow, m_scrollY = plane->pixelHeight;
-      break;
-  }
-  RefreshView();
+void CWorldViewModel::OnMouseMove(int32_t clientX, int32_t clientY, uint32_t modifiers) {
+  m_mode->OnMouseMove(Input(clientX, clientY, MouseButton::None, modifiers));
 }
 
-void CWorldViewModel::AdvanceAutoCursor() {
-  if (m_autoCursor) StepCursor(CursorStep::Right);
+void CWorldViewModel::OnDoubleClick(int32_t clientX, int32_t clientY, MouseButton button, uint32_t modifiers) {
+  m_mode->OnDoubleClick(Input(clientX, clientY, button, modifiers));
 }
 
 void CWorldViewModel::SetWarp(int32_t x, int32_t y) {

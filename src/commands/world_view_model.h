@@ -1,4 +1,4 @@
-// The world view's state and logic (sizing, scrolling, grid, tile cursor, blink, refresh), free of any window system.
+// The world view's state and logic (sizing, scrolling, grid, blink, refresh), free of any window system; input goes to the current edit mode.
 #pragma once
 
 #include <array>
@@ -7,6 +7,9 @@
 #include <optional>
 #include <vector>
 
+#include "commands/modes/edit_mode.h"
+#include "commands/modes/object_mode.h"
+#include "commands/modes/tile_mode.h"
 #include "platform/rect.h"
 #include "world/view_port.h"
 
@@ -57,6 +60,8 @@ class IViewDocument {
   virtual void RenderWorld(int invalidate) = 0;
   // The selected object of the current plane (object mode), or nothing.
   virtual std::optional<ViewObjectBox> SelectedObject() const { return std::nullopt; }
+  // The tile value at a cell of the current plane; nothing without one.
+  virtual std::optional<int32_t> TileAt(CellPoint /*cell*/) const { return std::nullopt; }
 };
 
 // The real document as the view sees it.
@@ -70,6 +75,7 @@ class WorldDocViewSource final : public IViewDocument {
   const CPalId* Palette() const override;
   void RenderWorld(int invalidate) override;
   std::optional<ViewObjectBox> SelectedObject() const override;
+  std::optional<int32_t> TileAt(CellPoint cell) const override;
 
  private:
   CWorldDoc& m_document;
@@ -101,46 +107,12 @@ class IViewWindow {
   virtual void OverlayChanged(const CRect& area) = 0;
 };
 
-// Shift-click range of object mode, −1 meaning unset.
-struct SelectionRange {
-  int32_t xMin = -1;
-  int32_t xMax = -1;
-  int32_t yMin = -1;
-  int32_t yMax = -1;
-  void Reset() { *this = SelectionRange{}; }
-};
-
 // Pixel amounts of the custom moves, in the order Up, Down, Left, Right.
 struct CustomMoves {
   int32_t up = 20;
   int32_t down = 20;
   int32_t left = 20;
   int32_t right = 20;
-};
-
-struct CellPoint {
-  int32_t column = -1;
-  int32_t row = -1;
-  friend bool operator==(const CellPoint&, const CellPoint&) = default;
-};
-
-struct PixelPoint {
-  int32_t x = 0;
-  int32_t y = 0;
-  friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
-};
-
-enum class CursorStep { Left, Right, Up, Down };
-
-enum class CursorJump {
-  TopLeft,
-  TopRight,
-  BottomRight,
-  BottomLeft,
-  RowStart,
-  RowEnd,
-  ColumnStart,
-  ColumnEnd,
 };
 
 // Surfaces of this size or less in either direction are not made.
@@ -171,7 +143,7 @@ class CWorldViewModel final : public IViewPort {
   int32_t ScrollY() const override { return m_scrollY; }
   int32_t ClientWidth() const override { return m_clientWidth; }
   int32_t ClientHeight() const override { return m_clientHeight; }
-  int EditMode() const override { return m_editMode; }
+  int EditMode() const override { return m_mode->Id(); }
   bool NoImages() const override { return m_noImages; }
   void RefreshView() override;
   void CurrentPlaneChanged() override;
@@ -182,7 +154,24 @@ class CWorldViewModel final : public IViewPort {
   void UpdateNow() override;
 
   const CDibG* Surface() const { return m_surface.get(); }
-  void SetEditMode(int mode) { m_editMode = mode; }
+  // Deactivates the current mode and activates the one of `mode` (kTileMode, kObjectMode).
+  void SetEditMode(int mode);
+  IEditMode& CurrentMode() const { return *m_mode; }
+  TileMode& Tiles() { return m_tileMode; }
+  const TileMode& Tiles() const { return m_tileMode; }
+  ObjectMode& Objects() { return m_objectMode; }
+  // Every mode, to register their commands and panes once.
+  std::vector<IEditMode*> Modes() { return {&m_tileMode, &m_objectMode}; }
+
+  // Input in client pixels, handed to the current mode with its cell and plane pixel.
+  void OnMouseDown(int32_t clientX, int32_t clientY, MouseButton button, uint32_t modifiers);
+  void OnMouseUp(int32_t clientX, int32_t clientY, MouseButton button, uint32_t modifiers);
+  void OnMouseMove(int32_t clientX, int32_t clientY, uint32_t modifiers);
+  void OnDoubleClick(int32_t clientX, int32_t clientY, MouseButton button, uint32_t modifiers);
+  bool OnKeyPress(uint32_t key, uint32_t modifiers) { return m_mode->OnKeyPress(key, modifiers); }
+
+  // The current plane as the view sees it, or nothing.
+  std::optional<ViewPlane> Plane() const;
   // Sets the scroll position without refreshing (callers follow with RefreshView).
   void SetScroll(int32_t x, int32_t y);
 
@@ -203,8 +192,7 @@ class CWorldViewModel final : public IViewPort {
   // Client x of each vertical grid line, client y of each horizontal one, inside PlaneArea.
   std::vector<int32_t> GridColumns() const;
   std::vector<int32_t> GridRows() const;
-  // Nested frames of the tile cursor (tile mode) or the selection frame (object mode),
-  // outermost first; empty when nothing would be drawn.
+  // The current mode's cursor frames, outermost first; empty when nothing would be drawn.
   std::vector<CRect> CursorFrames() const;
   bool CursorShown() const { return m_cursorShown; }
   // The 200 ms blink: with the editor active, shows or hides the frames once.
@@ -220,30 +208,17 @@ class CWorldViewModel final : public IViewPort {
   bool GridOn() const { return m_gridOn; }
   void SetGridOn(bool on) { m_gridOn = on; }
 
-  // Tile cursor.
-  int32_t CursorColumn() const { return m_cursorColumn; }
-  int32_t CursorRow() const { return m_cursorRow; }
-  void MoveCursorTo(int32_t column, int32_t row);
-  void ClampCursor();
-  bool CursorCellVisible() const;
-  void AdvanceAutoCursor();
-  void StepCursor(CursorStep step);
-  void JumpCursor(CursorJump jump);
-  bool AutoCursor() const { return m_autoCursor; }
-  void OnToggleAutoCursor() { m_autoCursor = !m_autoCursor; }
-
   // Process-wide values kept beside the view.
   int32_t WarpX() const { return m_warpX; }
   int32_t WarpY() const { return m_warpY; }
   void SetWarp(int32_t x, int32_t y);
   CustomMoves& Moves() { return m_moves; }
-  SelectionRange& Selection() { return m_selection; }
   // The tile picker's hidden flag, written to the profile with the view's settings once
   // its owner has handed it over.
   void SetTileDialogHidden(bool hidden) { m_tileDialogHidden = hidden; }
 
  private:
-  std::optional<ViewPlane> Plane() const;
+  PointerInput Input(int32_t clientX, int32_t clientY, MouseButton button, uint32_t modifiers) const;
   void ClampScroll(const ViewPlane& plane);
   bool CursorDrawable() const;
   void RequestOverlay();
@@ -258,17 +233,15 @@ class CWorldViewModel final : public IViewPort {
   int32_t m_clientWidth = 0;
   int32_t m_clientHeight = 0;
   bool m_gridOn = false;
-  int32_t m_cursorRow = 0;
-  int32_t m_cursorColumn = 0;
   bool m_cursorShown = false;
-  bool m_autoCursor = true;
   bool m_noImages = false;
-  int m_editMode = kTileMode;
+  TileMode m_tileMode{*this};
+  ObjectMode m_objectMode{*this};
+  IEditMode* m_mode = &m_tileMode;
 
   int32_t m_warpX = -1;
   int32_t m_warpY = -1;
   CustomMoves m_moves;
-  SelectionRange m_selection;
   std::optional<bool> m_tileDialogHidden;
 };
 

@@ -10,18 +10,16 @@
 #include "editor/main_frame.h"
 #include "editor/qt_interaction_port.h"
 #include "editor/qt_text.h"
+#include "platform/profile_keys.h"
 #include "platform/document.h"
 #include "res/resources.h"
 
 namespace vyr {
 
 namespace {
-// Where the main window was left, so the editor opens as the designer arranged it.
-constexpr const char* kWindowSection = "Window";
-constexpr const char* kPlacementKey = "Placement";
-
+// Where the main window was left (profile::kWindow), so the editor opens as the designer arranged it.
 void RestorePlacement(QWidget& frame, const Profile& profile) {
-  const std::string saved = profile.GetProfileString(kWindowSection, kPlacementKey);
+  const std::string saved = profile.GetProfileString(profile::kWindow, profile::kPlacement);
   if (!saved.empty() && frame.restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(saved)))) return;
   // First start: a comfortable size that still fits the screen.
   QSize size(1024, 720);
@@ -73,7 +71,7 @@ bool CVyrWorldApp::InitInstance(const std::string& rawCommandLine) {
 
   // 3. Shell registration is the .desktop file and MIME type installed with the program.
   // 4. Whether the user hid the tile picker.
-  m_tileDialogHidden = m_profile.GetProfileInt("Options", "TileDialog", 1);
+  m_tileDialogHidden = m_profile.GetProfileInt(profile::kOptions, profile::kTileDialog, 1);
 
   // 5-6. The empty new document the framework always starts with.
   if (!m_document->OnNewDocument()) return false;
@@ -92,7 +90,7 @@ void CVyrWorldApp::ExitInstance() {
   m_exited = true;
   m_router = CommandRouter();
   if (m_frame && m_core)
-    m_profile.WriteProfileString(kWindowSection, kPlacementKey, m_frame->saveGeometry().toBase64().toStdString());
+    m_profile.WriteProfileString(profile::kWindow, profile::kPlacement, m_frame->saveGeometry().toBase64().toStdString());
   // The frame owns the view; both go before the document, as the framework destroys them.
   delete m_frame;
   m_frame = nullptr;
@@ -100,7 +98,7 @@ void CVyrWorldApp::ExitInstance() {
   if (m_core) m_core->SetDocument(nullptr);
   m_document.reset();
   if (!m_core) return;
-  m_profile.WriteProfileInt("Options", "TileDialog", m_tileDialogHidden);
+  m_profile.WriteProfileInt(profile::kOptions, profile::kTileDialog, m_tileDialogHidden);
   std::string error;
   if (!m_core->SaveSettings(error)) {
     m_port->Message("The settings could not be saved.\n\n" + error, MessageIcon::Warning);

@@ -3,6 +3,7 @@
 
 #include "commands/document_commands.h"
 #include "editor/main_frame.h"
+#include "editor/dialogs/document_dialogs.h"
 #include "editor/model_dialog.h"
 #include "editor/world_view.h"
 #include "world/world_doc.h"

@@ -311,15 +311,9 @@ bool CMainFrame::LoadToolbar(int resourceId) {
       continue;
     }
     QString tip = FromUtf8(res::ToolTip(id));
-    if (tip.isEmpty()) {
-      for (const res::MenuItem& top : res::Menu(res::kMenuTileMode)) {
-        for (const res::MenuItem& item : top.children) {
-          if (item.id == id && item.kind == res::MenuItem::Kind::Command && tip.isEmpty()) {
-            tip = StripMnemonics(FromUtf8(item.text));
-          }
-        }
-      }
-    }
+    // A button without its own tip is named by its menu entry, in whichever menu and
+    // however deep the entry sits.
+    if (tip.isEmpty()) tip = StripMnemonics(FromUtf8(res::MenuEntryText(id)));
     QAction* action = MakeCommandAction(id, tip, this);
     action->setIcon(ToolbarIcon(id));
     action->setToolTip(tip);

@@ -1,18 +1,20 @@
 // Binding of Qt dialogs to dialog models.
 #include "editor/model_dialog.h"
 
+#include <QAbstractButton>
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QTreeWidget>
+#include <utility>
 
-#include "editor/add_image_sets_dlg.h"
 #include "editor/dialog_look.h"
-#include "editor/new_world_dlg.h"
-#include "editor/world_info_dlg.h"
 
 namespace vyr {
 
@@ -22,12 +24,39 @@ CModelDlg::CModelDlg(CDialogModel& model, IInteractionPort& port, QWidget* paren
 }
 
 DialogResult CModelDlg::Run() {
+  m_model.BeginRun();
   m_model.OnInitDialog();
   LimitEdits();
-  Load();
-  if (exec() == QDialog::Accepted) return DialogResult::Ok;
+  LoadControls();
+  ApplyModelState();
+  if (std::optional<DialogResult> ended = m_model.EndResult()) return *ended;
+  const int result = exec();
+  if (std::optional<DialogResult> ended = m_model.EndResult()) return *ended;
+  if (result == QDialog::Accepted) return DialogResult::Ok;
   m_model.OnCancel();
   return DialogResult::Cancel;
+}
+
+void CModelDlg::LoadControls() {
+  const bool wasLoading = std::exchange(m_loading, true);
+  Load();
+  m_loading = wasLoading;
+  m_model.TakeReload();
+}
+
+void CModelDlg::ControlEventRaised(int id, ControlEvent event) {
+  // Loading the controls moves selections and focus too; those are not the user's.
+  if (m_loading || m_model.EndResult() || !isVisible()) return;
+  Store();
+  m_model.OnControlEvent(id, event, m_port);
+  ApplyModelState();
+}
+
+void CModelDlg::ApplyModelState() {
+  if (m_model.TakeReload()) LoadControls();
+  if (!m_model.Caption().empty()) setWindowTitle(Text(m_model.Caption().c_str()));
+  if (std::optional<DialogResult> ended = m_model.EndResult(); ended && isVisible())
+    done(*ended == DialogResult::Ok ? QDialog::Accepted : QDialog::Rejected);
 }
 
 QWidget* CModelDlg::Control(int id) const {
@@ -38,6 +67,18 @@ QWidget* CModelDlg::Control(int id) const {
 void CModelDlg::Bind(int id, QWidget* control) {
   control->setObjectName(QStringLiteral("control%1").arg(id));
   m_controls[id] = control;
+  auto raise = [this, id](ControlEvent event) { return [this, id, event] { ControlEventRaised(id, event); }; };
+  if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+    connect(button, &QAbstractButton::clicked, this, raise(ControlEvent::Clicked));
+  } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+    connect(edit, &QLineEdit::editingFinished, this, raise(ControlEvent::FocusLost));
+  } else if (auto* list = qobject_cast<QListWidget*>(control)) {
+    connect(list, &QListWidget::currentRowChanged, this, raise(ControlEvent::SelectionChanged));
+  } else if (auto* tree = qobject_cast<QTreeWidget*>(control)) {
+    connect(tree, &QTreeWidget::currentItemChanged, this, raise(ControlEvent::SelectionChanged));
+  } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+    connect(combo, &QComboBox::currentIndexChanged, this, raise(ControlEvent::SelectionChanged));
+  }
 }
 
 void CModelDlg::AddButtons(QBoxLayout* layout) {
@@ -114,12 +155,6 @@ void UppercaseTyping(QLineEdit* edit) { edit->installEventFilter(new UppercaseFi
 
 void SignedDigitsOnly(QLineEdit* edit) {
   edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*")), edit));
-}
-
-void RegisterDocumentDialogs() {
-  CNewWorldDlg::Register();
-  CWorldInfoDlg::Register();
-  CAddImageSetsDlg::Register();
 }
 
 }  // namespace vyr

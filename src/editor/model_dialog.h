@@ -1,5 +1,6 @@
-// A QDialog bound to a dialog model: fields in after OnInitDialog, out before OnOK, and a
-// refused OK keeps the dialog open on the model's focus control. The edits of a model's
+// A QDialog bound to a dialog model: fields in after OnInitDialog, out before OnOK and
+// before each control event, and a refused OK keeps the dialog open on the model's focus
+// control. The edits of a model's
 // limited fields take no more characters than the file holds, and OK refuses one that
 // holds a character the file cannot.
 #pragma once
@@ -21,7 +22,8 @@ class CModelDlg : public QDialog {
  public:
   CModelDlg(CDialogModel& model, IInteractionPort& port, QWidget* parent);
 
-  // Runs the dialog modally: OnInitDialog, Load, exec; OK runs Store and OnOK.
+  // Runs the dialog modally: OnInitDialog, Load, exec; OK runs Store and OnOK. A dialog
+  // the model ended from code returns the model's result.
   DialogResult Run();
 
   // The control with that resource number (named "control<id>"), or null.
@@ -36,7 +38,9 @@ class CModelDlg : public QDialog {
   virtual void Load() = 0;
   virtual void Store() = 0;
 
-  // Registers a control under its resource number.
+  // Registers a control under its resource number and passes its events to the model:
+  // buttons, check boxes and radio buttons when clicked, lists, trees and combo boxes when
+  // their selection changes, edits when the focus leaves them.
   void Bind(int id, QWidget* control);
   // The "OK" and "Anuluj" buttons under `layout`.
   void AddButtons(QBoxLayout* layout);
@@ -48,11 +52,17 @@ class CModelDlg : public QDialog {
   // outside the file's code page.
   bool EditsEncode();
   void Focus(int id);
+  // Store, the model's handler, then what it asked for: fields shown again, a new
+  // caption, the end of the dialog. Ignored while the controls are being loaded.
+  void ControlEventRaised(int id, ControlEvent event);
+  void LoadControls();
+  void ApplyModelState();
 
   CDialogModel& m_model;
   IInteractionPort& m_port;
   std::vector<DialogField> m_fields;
   std::map<int, QWidget*> m_controls;
+  bool m_loading = false;
 };
 
 // Letters typed into the edit become capitals; text put there by the program keeps its case.
@@ -60,9 +70,5 @@ void UppercaseTyping(QLineEdit* edit);
 
 // Digits, with one leading minus sign, for the signed number fields.
 void SignedDigitsOnly(QLineEdit* edit);
-
-// Registers the document's dialogs ("Nowy Świat", "Informacje Świata", "Dodawanie
-// Obrazów") with the Qt interaction port.
-void RegisterDocumentDialogs();
 
 }  // namespace vyr

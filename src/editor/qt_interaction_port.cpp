@@ -147,8 +147,10 @@ DialogResult QtInteractionPort::RunDialog(CDialogModel& model) {
                 MessageIcon::Error, MessageButtons::Ok);
     return DialogResult::Cancel;
   }
+  // A dialog run from another dialog's control stays above that one.
+  QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : m_parent.data();
   // A dialog asked for during long work (resource location while opening) gets the arrow.
-  return WithArrow(m_waitDepth > 0, [&] { return found->second(model, *this, m_parent); });
+  return WithArrow(m_waitDepth > 0, [&] { return found->second(model, *this, parent); });
 }
 
 }  // namespace vyr

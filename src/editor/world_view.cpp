@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
@@ -53,6 +54,8 @@ CWorldView::CWorldView(Profile* profile, QWidget* parent) : QAbstractScrollArea(
   // The surface covers the whole client area, so Qt need not erase before painting.
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   viewport()->setAutoFillBackground(false);
+  // The mouse pane follows the pointer without a button held.
+  viewport()->setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -136,9 +139,65 @@ void CWorldView::scrollContentsBy(int, int) {
   if (!m_model.OnScrollBy(dx, dy)) SetScrollPositions(m_model.ScrollX(), m_model.ScrollY());
 }
 
+namespace {
+
+uint32_t ModifiersOf(Qt::KeyboardModifiers held) {
+  uint32_t bits = 0;
+  if (held & Qt::ShiftModifier) bits |= kModShift;
+  if (held & Qt::ControlModifier) bits |= kModControl;
+  if (held & Qt::AltModifier) bits |= kModAlt;
+  if (held & Qt::KeypadModifier) bits |= kModKeypad;
+  return bits;
+}
+
+MouseButton ButtonOf(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton: return MouseButton::Left;
+    case Qt::RightButton: return MouseButton::Right;
+    case Qt::MiddleButton: return MouseButton::Middle;
+    default: return MouseButton::None;
+  }
+}
+
+// Digits, letters and Space have the same codes in Qt and as Windows virtual keys; the modes
+// need no other key by its code.
+uint32_t VirtualKeyOf(int key) {
+  const bool digit = key >= Qt::Key_0 && key <= Qt::Key_9;
+  const bool letter = key >= Qt::Key_A && key <= Qt::Key_Z;
+  return digit || letter || key == Qt::Key_Space ? uint32_t(key) : 0;
+}
+
+}  // namespace
+
 // Keys move the view only through the accelerator commands, never by the scroll area's own
-// key scrolling; unhandled keys go on to the frame.
-void CWorldView::keyPressEvent(QKeyEvent* event) { event->ignore(); }
+// key scrolling; what the current mode leaves goes on to the frame.
+void CWorldView::keyPressEvent(QKeyEvent* event) {
+  if (m_model.OnKeyPress(VirtualKeyOf(event->key()), ModifiersOf(event->modifiers()))) {
+    event->accept();
+    return;
+  }
+  event->ignore();
+}
+
+void CWorldView::mousePressEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  m_model.OnMouseDown(at.x(), at.y(), ButtonOf(event->button()), ModifiersOf(event->modifiers()));
+}
+
+void CWorldView::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  m_model.OnMouseUp(at.x(), at.y(), ButtonOf(event->button()), ModifiersOf(event->modifiers()));
+}
+
+void CWorldView::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  m_model.OnMouseMove(at.x(), at.y(), ModifiersOf(event->modifiers()));
+}
+
+void CWorldView::mouseDoubleClickEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  m_model.OnDoubleClick(at.x(), at.y(), ButtonOf(event->button()), ModifiersOf(event->modifiers()));
+}
 
 void CWorldView::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);

@@ -61,6 +61,10 @@ class CWorldView : public QAbstractScrollArea, public CommandTarget, private IVi
   void timerEvent(QTimerEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   // IViewWindow

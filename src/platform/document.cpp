@@ -3,14 +3,10 @@
 
 #include "platform/doc_template.h"
 #include "platform/interaction_port.h"
+#include "platform/path_name.h"
 
 namespace vyr {
 namespace {
-
-std::string FileNameOf(const std::string& path) {
-  size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 bool HasExtension(const std::string& path) {
   return FileNameOf(path).find('.') != std::string::npos;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace vyr {
 
@@ -17,9 +18,17 @@ enum class DialogResult { Ok = 1, Cancel = 2 };
 
 class IInteractionPort;
 
+// What happened to a control: a button, check box or radio button was clicked, a list's or
+// combo box's selection changed, or the focus left an edit.
+enum class ControlEvent { Clicked, SelectionChanged, FocusLost };
+
 // The model of a modal dialog: fields as plain data, filled by OnInitDialog and checked
 // by OnOK. The Qt layer copies fields into its controls after OnInitDialog and back
 // before OnOK; OnOK returning false keeps the dialog open with FocusControl focused.
+// Between the two, each control event reaches OnControlEvent with the controls' values
+// already copied into the fields; there the model may change fields and ask for them to
+// be shown again (ReloadFields), change the caption, run another dialog through the
+// port, or end the dialog (EndDialog, which skips OnOK and OnCancel).
 class CDialogModel {
  public:
   virtual ~CDialogModel() = default;
@@ -28,13 +37,32 @@ class CDialogModel {
   virtual void OnInitDialog() {}
   virtual bool OnOK(IInteractionPort& /*port*/) { return true; }
   virtual void OnCancel() {}
+  virtual void OnControlEvent(int /*control*/, ControlEvent /*event*/, IInteractionPort& /*port*/) {}
   int FocusControl() const { return m_focusControl; }
+
+  // For the port that runs the dialog: called before OnInitDialog, so a model can run again.
+  void BeginRun() {
+    m_reload = false;
+    m_end.reset();
+  }
+  // True once after the model asked for its fields to be shown again.
+  bool TakeReload() { return std::exchange(m_reload, false); }
+  // The caption the model set; empty keeps the dialog's own.
+  const std::string& Caption() const { return m_caption; }
+  // The result EndDialog gave, once it was called.
+  std::optional<DialogResult> EndResult() const { return m_end; }
 
  protected:
   void SetFocusControl(int control) { m_focusControl = control; }
+  void ReloadFields() { m_reload = true; }
+  void SetCaption(std::string caption) { m_caption = std::move(caption); }
+  void EndDialog(DialogResult result) { m_end = result; }
 
  private:
   int m_focusControl = 0;
+  bool m_reload = false;
+  std::string m_caption;
+  std::optional<DialogResult> m_end;
 };
 
 class IInteractionPort {

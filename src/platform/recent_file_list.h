@@ -5,13 +5,15 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/profile_keys.h"
+
 namespace vyr {
 
 class Profile;
 
 class RecentFileList {
  public:
-  static constexpr std::string_view kSection = "Recent File List";
+  static constexpr std::string_view kSection = profile::kRecentFileList;
 
   explicit RecentFileList(int size = 4) : m_paths(size_t(size)) {}
 

@@ -21,6 +21,8 @@ void ScriptedInteraction::QueueDialogOk(std::function<void(CDialogModel&, int)> 
     model.OnInitDialog();
     for (int attempt = 0; attempt < attempts; ++attempt) {
       if (edit) edit(model, attempt);
+      // A control event may have ended the dialog from code.
+      if (std::optional<DialogResult> ended = model.EndResult()) return *ended;
       if (model.OnOK(*this)) return DialogResult::Ok;
     }
     model.OnCancel();
@@ -105,6 +107,7 @@ DialogResult ScriptedInteraction::RunDialog(CDialogModel& model) {
   }
   DialogScript script = std::move(m_dialogs.front());
   m_dialogs.pop_front();
+  model.BeginRun();
   DialogResult result = script(model);
   m_log.push_back(name + (result == DialogResult::Ok ? ": ok" : ": cancel"));
   return result;

@@ -22,8 +22,10 @@ class ScriptedInteraction final : public IInteractionPort {
   void QueueFileName(std::optional<std::string> name) { m_fileNames.push_back(std::move(name)); }
   // The script plays the user: it may change the model's fields before answering.
   void QueueDialog(DialogScript script) { m_dialogs.push_back(std::move(script)); }
-  // Runs OnInitDialog, lets `edit` change the fields, then OnOK until it accepts (at most
-  // `attempts` times, `edit` running again before each retry), else cancels.
+  // Runs OnInitDialog, lets `edit` change the fields (and raise control events through
+  // OnControlEvent, with this port), then OnOK until it accepts (at most `attempts` times,
+  // `edit` running again before each retry), else cancels. A dialog the model ended from
+  // code returns its result without OnOK.
   void QueueDialogOk(std::function<void(CDialogModel&, int attempt)> edit = {}, int attempts = 1);
   void QueueDialogCancel();
 

@@ -249,4 +249,24 @@ std::span<const MenuItem> Menu(int resourceId) {
   }
 }
 
+namespace {
+
+std::string_view FindEntryText(std::span<const MenuItem> items, CommandId id) {
+  for (const MenuItem& item : items) {
+    if (item.kind == MenuItem::Kind::Command && item.id == id) return item.text;
+    if (item.kind == MenuItem::Kind::Popup) {
+      std::string_view text = FindEntryText(item.children, id);
+      if (!text.empty()) return text;
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string_view MenuEntryText(CommandId id) {
+  std::string_view text = FindEntryText(Menu(kMenuTileMode), id);
+  return text.empty() ? FindEntryText(Menu(kMenuObjectMode), id) : text;
+}
+
 }  // namespace vyr::res

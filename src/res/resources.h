@@ -63,6 +63,9 @@ struct Accelerator {
 };
 
 std::span<const MenuItem> Menu(int resourceId);
+// The text of the first command entry for `id` in menu 128, then 129, at any depth;
+// empty when neither menu has one.
+std::string_view MenuEntryText(CommandId id);
 std::span<const Accelerator> Accelerators(int resourceId);
 // Toolbar buttons in order; id 0 is a separator.
 std::span<const CommandId> Toolbar(int resourceId);

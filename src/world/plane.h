@@ -118,6 +118,10 @@ class CPlane {
   // Draws the visible rectangle of the grid into `surface` at the screen rectangle's
   // top-left corner (plane_draw.cpp). 0 without a grid or a surface.
   int Draw(CDibG& surface) const;
+  // Draws the objects over it in list order (so higher Z lies on top), each centred on its
+  // position less the origin, its image looked up afresh in `imageSets` and mirrored by
+  // its draw flags; an object without a set name or image only gets its bounds.
+  void DrawObjects(CDibG& surface, const CImageSetTable* imageSets, int32_t originX, int32_t originY);
 
   // --- name
   const std::string& Name() const { return m_name; }

@@ -1,8 +1,10 @@
-// CPlane::Draw: the plane's visible cells into an 8-bit surface, visiting only those cells.
+// CPlane::Draw and DrawObjects: the plane's visible cells, then its objects, into an 8-bit surface.
+#include <algorithm>
 #include <cstdint>
 
 #include "resources/dib.h"
 #include "resources/image_set.h"
+#include "world/game_object.h"
 #include "world/plane.h"
 
 namespace vyr {
@@ -55,6 +57,22 @@ int CPlane::Draw(CDibG& surface) const {
     }
   }
   return 1;
+}
+
+void CPlane::DrawObjects(CDibG& surface, const CImageSetTable* imageSets, int32_t originX, int32_t originY) {
+  if (!surface.IsCreated()) return;
+  auto clamp = [](int64_t value) { return int32_t(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)); };
+  for (const std::unique_ptr<CGameObject>& object : m_objects) {
+    // Sets may have been reloaded since the last drawing: the cached image could be stale.
+    object->ForgetImage();
+    if (!imageSets || object->m_imageSet.empty()) continue;
+    object->UpdateBounds(imageSets);
+    const CImage* image = object->ResolveImage(imageSets);
+    if (!image) continue;
+    const int64_t x = int64_t(object->m_x) - (int64_t(object->m_imageWidth) >> 1) - originX;
+    const int64_t y = int64_t(object->m_y) - (int64_t(object->m_imageHeight) >> 1) - originY;
+    image->Draw(surface, clamp(x), clamp(y), object->m_drawFlags);
+  }
 }
 
 }  // namespace vyr

@@ -1,10 +1,12 @@
 // CWorldDoc: construction, contents, the new/open/save steps, plane selection and rendering.
 #include "world/world_doc.h"
 
-#include <cstdio>
+#include <algorithm>
 
 #include "platform/interaction_port.h"
+#include "platform/message_format.h"
 #include "platform/profile.h"
+#include "platform/profile_keys.h"
 #include "res/messages.h"
 #include "res/resources.h"
 #include "resources/dib.h"
@@ -18,31 +20,19 @@
 
 namespace vyr {
 
-namespace {
-
-constexpr const char* kOptions = "Options";
-
-}  // namespace
-
-std::string CWorldDoc::FolderOf(const std::string& path) {
-  const size_t cut = path.find_last_of("/\\");
-  if (cut == std::string::npos) return ".";
-  return cut == 0 ? path.substr(0, 1) : path.substr(0, cut);
-}
-
 CWorldDoc::CWorldDoc(Profile* profile, IInteractionPort& interaction)
     : m_profile(profile), m_interaction(interaction) {
   AttachFramework(&interaction, {}, std::string(res::LoadString(res::kDocTemplateString)));
   if (m_profile) {
-    m_autoZ = m_profile->GetProfileInt(kOptions, "AutoZ", 1);
-    m_autoImageSet = m_profile->GetProfileInt(kOptions, "AutoImage", 1);
+    m_autoZ = m_profile->GetProfileInt(profile::kOptions, profile::kAutoZ, 1);
+    m_autoImageSet = m_profile->GetProfileInt(profile::kOptions, profile::kAutoImage, 1);
   }
 }
 
 CWorldDoc::~CWorldDoc() {
   if (m_profile) {
-    m_profile->WriteProfileInt(kOptions, "AutoZ", m_autoZ);
-    m_profile->WriteProfileInt(kOptions, "AutoImage", m_autoImageSet);
+    m_profile->WriteProfileInt(profile::kOptions, profile::kAutoZ, m_autoZ);
+    m_profile->WriteProfileInt(profile::kOptions, profile::kAutoImage, m_autoImageSet);
   }
   FreeContents();
 }
@@ -74,7 +64,7 @@ void CWorldDoc::ResetContents() {
 
 bool CWorldDoc::OnNewDocument() {
   if (!CDocument::OnNewDocument()) return false;
-  if (m_hooks.closeTilePicker) m_hooks.closeTilePicker();
+  Notify([](IDocumentObserver& o) { o.ContentsReset(); });
   ResetContents();
   return true;
 }
@@ -93,7 +83,7 @@ bool CWorldDoc::OnOpenDocument(const std::string& path) {
 
 bool CWorldDoc::OpenWorld(const std::string& path) {
   WaitCursor wait(m_interaction);
-  if (m_hooks.closeTilePicker) m_hooks.closeTilePicker();
+  Notify([](IDocumentObserver& o) { o.ContentsReset(); });
   ResetContents();
   m_failureReason.clear();
   m_resourceFailure.clear();
@@ -155,9 +145,18 @@ bool CWorldDoc::OnSaveDocument(const std::string& path) {
   return true;
 }
 
+void CWorldDoc::AddObserver(IDocumentObserver* observer) {
+  if (observer && std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end())
+    m_observers.push_back(observer);
+}
+
+void CWorldDoc::RemoveObserver(IDocumentObserver* observer) {
+  m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer), m_observers.end());
+}
+
 void CWorldDoc::SelectImage(int32_t image) {
   m_currentImage = image;
-  if (m_hooks.tilePickerImageChanged) m_hooks.tilePickerImageChanged(image);
+  Notify([image](IDocumentObserver& o) { o.CurrentImageChanged(image); });
 }
 
 void CWorldDoc::ValidateCurrentTile() {
@@ -186,14 +185,12 @@ void CWorldDoc::CheckTileSizes() {
   if (!m_currentPlane) return;
   const CImageSet* set = m_currentPlane->ImageSetAt(0);
   if (!set) return;
-  const std::string pattern(res::text::kTileSizeWarning);
   for (int32_t number = set->Lowest(); number <= set->Highest(); ++number) {
     const CImage* image = set->GetImage(number);
     if (!image) continue;
     if (image->m_width == m_currentPlane->TileWidth() && image->m_height == m_currentPlane->TileHeight()) continue;
-    char text[96];
-    std::snprintf(text, sizeof text, pattern.c_str(), int(number), int(image->m_width), int(image->m_height));
-    m_interaction.Message(text, MessageIcon::Warning);
+    m_interaction.Message(FormatMessage(res::text::kTileSizeWarning, {number, image->m_width, image->m_height}),
+                          MessageIcon::Warning);
   }
 }
 
@@ -207,7 +204,7 @@ void CWorldDoc::SelectPlane(CPlane* plane) {
   CheckTileSizes();
   if (m_view) m_view->CurrentPlaneChanged();
   RenderWorld(1);
-  if (m_hooks.reopenTilePicker) m_hooks.reopenTilePicker();
+  Notify([](IDocumentObserver& o) { o.CurrentPlaneChanged(); });
 }
 
 void CWorldDoc::RenderWorld(int invalidate) {
@@ -224,8 +221,8 @@ void CWorldDoc::RenderWorld(int invalidate) {
   surface->Fill(255);
   if (!m_view->NoImages()) {
     m_currentPlane->Draw(*surface);
-    if (m_view->EditMode() == kObjectMode && m_hooks.drawObjects)
-      m_hooks.drawObjects(*surface, m_view->ScrollX(), m_view->ScrollY());
+    if (m_view->EditMode() == kObjectMode)
+      m_currentPlane->DrawObjects(*surface, m_imageSets.get(), m_view->ScrollX(), m_view->ScrollY());
   }
   if (invalidate) {
     m_view->MarkCursorHidden();

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -10,6 +9,7 @@
 
 #include "platform/document.h"
 #include "platform/rect.h"
+#include "world/document_observer.h"
 #include "world/world_host.h"
 
 namespace vyr {
@@ -26,20 +26,6 @@ class CWorld;
 class IInteractionPort;
 class IViewPort;
 class Profile;
-
-// What the document asks of the application and of the dialogs layered above it. Unset
-// hooks do nothing (or answer "not confirmed").
-struct DocumentHooks {
-  // The tile picker: closed before resources are re-read or a new world starts, reopened
-  // (unless the user hid it) when the current plane changed, told the current image.
-  std::function<void()> closeTilePicker;
-  std::function<void()> reopenTilePicker;
-  std::function<void(int32_t image)> tilePickerImageChanged;
-  // Runs the world information dialog modally; true when it ended with OK.
-  std::function<bool()> runWorldInfoDialog;
-  // Object mode draws the current plane's objects over its tiles (surface, scroll x, y).
-  std::function<void(CDibG& surface, int32_t scrollX, int32_t scrollY)> drawObjects;
-};
 
 // The world header field a resource is named by, so a dialog can point the user at it.
 enum class ResourceField { kNone, kArchive, kImageDir, kPalette };
@@ -65,7 +51,12 @@ class CWorldDoc : public CDocument, public IWorldHost {
 
   void SetViewPort(IViewPort* view) { m_view = view; }
   IViewPort* ViewPort() const { return m_view; }
-  DocumentHooks& Hooks() { return m_hooks; }
+  // Listeners are told of changes in the order they were added; each must be removed
+  // before it is destroyed.
+  void AddObserver(IDocumentObserver* observer);
+  void RemoveObserver(IDocumentObserver* observer);
+  // The dialogs the document runs for itself (without them it answers "not confirmed").
+  void SetServices(std::unique_ptr<IDocumentServices> services) { m_services = std::move(services); }
   IInteractionPort& Interaction() { return m_interaction; }
   Profile* GetProfile() const { return m_profile; }
 
@@ -157,8 +148,6 @@ class CWorldDoc : public CDocument, public IWorldHost {
   // path against the world's folder, the path as it stands, then a file of the same name
   // (any case) beside the world. Without a world folder only the path as it stands.
   std::vector<std::string> WorldArchiveCandidates(const std::string& worldFolder) const;
-  // The folder part of a path written with either separator ("." when it has none).
-  static std::string FolderOf(const std::string& path);
   // Opens the profile's RezFile, else the world's archive, and remembers it as the one in
   // use. On failure `why` holds the reasons of files that exist but would not open.
   bool OpenResourceArchive(const std::string& worldFolder, std::string& why);
@@ -178,11 +167,18 @@ class CWorldDoc : public CDocument, public IWorldHost {
   CRect InitialViewRect() const;
   // The open step proper; OnOpenDocument names the file being opened around it.
   bool OpenWorld(const std::string& path);
+  // Calls `notice` on every observer; one may remove itself meanwhile.
+  template <typename Notice>
+  void Notify(Notice notice) {
+    const std::vector<IDocumentObserver*> observers = m_observers;
+    for (IDocumentObserver* observer : observers) notice(*observer);
+  }
 
   Profile* m_profile;
   IInteractionPort& m_interaction;
   IViewPort* m_view = nullptr;
-  DocumentHooks m_hooks;
+  std::vector<IDocumentObserver*> m_observers;
+  std::unique_ptr<IDocumentServices> m_services;
 
   std::unique_ptr<CRezMgr> m_archive;
   std::unique_ptr<CWorld> m_world;

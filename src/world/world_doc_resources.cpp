@@ -2,11 +2,13 @@
 // the object image sets, adding image sets and refreshing the archive.
 #include <algorithm>
 #include <filesystem>
-#include <initializer_list>
 #include <system_error>
 
 #include "platform/interaction_port.h"
+#include "platform/message_format.h"
+#include "platform/path_name.h"
 #include "platform/profile.h"
+#include "platform/profile_keys.h"
 #include "res/messages.h"
 #include "resources/image_set.h"
 #include "resources/palette.h"
@@ -23,7 +25,6 @@ namespace vyr {
 
 namespace {
 
-constexpr const char* kOptions = "Options";
 // Damage lines shown in a message; the tool lists them all.
 constexpr size_t kDamageLinesShown = 8;
 
@@ -38,19 +39,6 @@ std::string AbsoluteOf(const std::string& path) {
   return error ? path : absolute.lexically_normal().string();
 }
 
-// Each %s of `pattern` in turn takes the next value as it stands (a value may hold '%').
-std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values) {
-  std::string text(pattern);
-  size_t from = 0;
-  for (std::string_view value : values) {
-    const size_t at = text.find("%s", from);
-    if (at == std::string::npos) break;
-    text.replace(at, 2, value);
-    from = at + value.size();
-  }
-  return text;
-}
-
 std::string Paragraphs(const std::string& first, std::string_view second) {
   if (first.empty() || second.empty()) return first.empty() ? std::string(second) : first;
   return first + "\n\n" + std::string(second);
@@ -60,7 +48,7 @@ std::string Paragraphs(const std::string& first, std::string_view second) {
 std::string DamageReport(const CRezMgr& archive, const std::string& name) {
   const std::vector<std::string>& problems = archive.Problems();
   if (problems.empty()) return {};
-  std::string text = Fill(res::text::kRezDamaged, {name});
+  std::string text = FormatMessage(res::text::kRezDamaged, {name});
   for (size_t i = 0; i < problems.size() && i < kDamageLinesShown; ++i) text += "\n- " + problems[i];
   if (problems.size() > kDamageLinesShown)
     text += "\n- (" + std::to_string(problems.size() - kDamageLinesShown) + " more)";
@@ -113,7 +101,7 @@ bool CWorldDoc::OpenArchiveAt(const std::string& path, std::string* reason) {
 bool CWorldDoc::OpenResourceArchive(const std::string& worldFolder, std::string& why) {
   why.clear();
   std::vector<std::string> paths;
-  if (m_profile) paths.push_back(m_profile->GetProfileString(kOptions, "RezFile"));
+  if (m_profile) paths.push_back(m_profile->GetProfileString(profile::kOptions, profile::kRezFile));
   for (std::string& candidate : WorldArchiveCandidates(worldFolder)) paths.push_back(std::move(candidate));
   for (const std::string& path : paths) {
     std::string reason;
@@ -132,18 +120,18 @@ std::string CWorldDoc::ResourceMissingText(ResourceField field, const std::strin
   const std::string_view pattern = field == ResourceField::kPalette ? res::text::kPaletteNotInRez
                                    : empty                          ? res::text::kImageDirHoldsNoImages
                                                                     : res::text::kImageDirNotInRez;
-  const std::string text = Fill(pattern, {name, m_archiveInUse});
+  const std::string text = FormatMessage(pattern, {name, m_archiveInUse});
   return m_archive ? Paragraphs(text, DamageReport(*m_archive, m_archiveInUse)) : text;
 }
 
 bool CWorldDoc::AskForNewLocation(std::string_view pattern, const std::string& value, const std::string& details,
                                   const std::string& failure) {
-  std::string question = Fill(pattern, {value});
+  std::string question = FormatMessage(pattern, {value});
   if (!details.empty()) {
     const size_t last = question.rfind("\n\n");
     question.insert(last == std::string::npos ? question.size() : last, "\n\n" + details);
   }
-  if (m_interaction.AskYesNo(question) && m_hooks.runWorldInfoDialog && m_hooks.runWorldInfoDialog()) {
+  if (m_interaction.AskYesNo(question) && m_services && m_services->EditWorldInfo()) {
     SetModifiedFlag(true);
     return true;
   }
@@ -191,7 +179,7 @@ int CWorldDoc::ResolveResources() {
     if (!OpenResourceArchive(worldFolder, why)) {
       const std::string& archive = m_properties.archivePath;
       if (AskForNewLocation(res::text::kNoRezFile, archive, why,
-                            Paragraphs(Fill(res::text::kRezNotOpened, {archive}), why)))
+                            Paragraphs(FormatMessage(res::text::kRezNotOpened, {archive}), why)))
         continue;
       return 0;
     }
@@ -229,7 +217,7 @@ ResourceProblem CWorldDoc::ResolveNewWorldResources() {
     return {ResourceField::kArchive, "The new world could not be prepared. Close other programs and try again."};
   std::string why;
   if (!OpenResourceArchive({}, why))
-    return {ResourceField::kArchive, Paragraphs(Fill(res::text::kRezNotOpened, {m_properties.archivePath}), why)};
+    return {ResourceField::kArchive, Paragraphs(FormatMessage(res::text::kRezNotOpened, {m_properties.archivePath}), why)};
   if (IsNoPalette(m_properties.palette)) {
     UseDefaultPalette();
   } else if (!LoadPaletteItem(m_properties.palette)) {
@@ -294,14 +282,14 @@ void CWorldDoc::RefreshArchive() {
   const FreshenResult result = FreshenArchive(archivePath, folder, options);
   m_interaction.EndProgress();
   if (!result.ok)
-    m_interaction.Message(Paragraphs(Paragraphs(Fill(res::text::kRefreshFailed, {archivePath, folder}), result.reason),
+    m_interaction.Message(Paragraphs(Paragraphs(FormatMessage(res::text::kRefreshFailed, {archivePath, folder}), result.reason),
                                      res::text::kRefreshWhatToDo),
                           MessageIcon::Error);
 
   std::string reason;
   if (wasOpen && !OpenArchiveAt(archivePath, &reason)) {
     m_archive.reset();
-    m_interaction.Message(Fill(res::text::kReopenAfterRefresh, {archivePath, reason}), MessageIcon::Error);
+    m_interaction.Message(FormatMessage(res::text::kReopenAfterRefresh, {archivePath, reason}), MessageIcon::Error);
   }
 }
 

@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "commands/new_world_dialog.h"
-#include "commands/world_info_dialog.h"
+#include "commands/world/new_world_dialog.h"
+#include "commands/world/world_info_dialog.h"
 #include "world/document_fixture.h"
 #include "world/standalone_world_host.h"
 #include "world/world.h"

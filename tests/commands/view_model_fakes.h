@@ -5,7 +5,9 @@
 #include <optional>
 #include <vector>
 
+#include "commands/view_commands.h"
 #include "commands/world_view_model.h"
+#include "platform/command_table.h"
 #include "resources/palette.h"
 
 namespace vyr::viewtest {
@@ -31,12 +33,19 @@ class FakeViewDocument : public IViewDocument {
   const CPalId* Palette() const override { return palette; }
   void RenderWorld(int invalidate) override { renders.push_back(invalidate); }
   std::optional<ViewObjectBox> SelectedObject() const override { return selected; }
+  std::optional<int32_t> TileAt(CellPoint cell) const override {
+    if (!plane || cell.column < 0 || cell.row < 0 || cell.column >= plane->columns || cell.row >= plane->rows)
+      return std::nullopt;
+    const size_t at = size_t(cell.row) * size_t(plane->columns) + size_t(cell.column);
+    return at < tiles.size() ? std::optional<int32_t>(tiles[at]) : std::nullopt;
+  }
 
   bool loaded = true;
   std::optional<ViewPlane> plane;
   CPalId ownPalette;
   const CPalId* palette = &ownPalette;
   std::optional<ViewObjectBox> selected;
+  std::vector<int32_t> tiles;  // row by row over the plane's columns
   PixelPoint origin{-1, -1};
   CRect viewRect;
   std::vector<int> renders;
@@ -70,6 +79,42 @@ class FakeViewWindow : public IViewWindow {
   std::vector<ViewScrollSizes> sizes;
   std::vector<PixelPoint> positions;
   std::vector<CRect> overlays;
+};
+
+// A model over a fake plane and window, sized once, with the records cleared.
+struct ViewFixture {
+  FakeViewDocument document;
+  FakeViewWindow window;
+  CWorldViewModel model;
+
+  ViewFixture(int32_t columns, int32_t rows, int32_t tile, int32_t clientWidth, int32_t clientHeight) {
+    document.plane = MakeViewPlane(columns, rows, tile, tile);
+    window.width = clientWidth;
+    window.height = clientHeight;
+    model.SetDocument(&document);
+    model.SetWindow(&window);
+    model.InitialUpdate();
+    document.renders.clear();
+    window.Clear();
+  }
+};
+
+// A model whose commands are routed as the view's.
+struct RoutedView {
+  FakeViewDocument document;
+  FakeViewWindow window;
+  CWorldViewModel model;
+  CommandTarget target;
+  CommandRouter router;
+
+  RoutedView() {
+    document.plane = MakeViewPlane(100, 80, 32, 32);
+    model.SetDocument(&document);
+    model.SetWindow(&window);
+    model.InitialUpdate();
+    RegisterViewCommands(target.Commands(), model);
+    router.SetTarget(CommandRouter::Slot::View, &target);
+  }
 };
 
 }  // namespace vyr::viewtest

@@ -1,4 +1,4 @@
-// Tests of the world view model: sizing, scroll clamping, grid, cursor frames, blink, refresh policy and the tile cursor.
+// Tests of the world view model: sizing, scroll clamping, grid, cursor frames, blink and refresh policy.
 #include "commands/world_view_model.h"
 
 #include <gtest/gtest.h>
@@ -21,23 +21,8 @@ namespace {
 using viewtest::FakeViewDocument;
 using viewtest::MakeViewPlane;
 using viewtest::FakeViewWindow;
-
-struct ViewFixture {
-  FakeViewDocument document;
-  FakeViewWindow window;
-  CWorldViewModel model;
-
-  ViewFixture(int32_t columns, int32_t rows, int32_t tile, int32_t clientWidth, int32_t clientHeight) {
-    document.plane = MakeViewPlane(columns, rows, tile, tile);
-    window.width = clientWidth;
-    window.height = clientHeight;
-    model.SetDocument(&document);
-    model.SetWindow(&window);
-    model.InitialUpdate();
-    document.renders.clear();
-    window.Clear();
-  }
-};
+using viewtest::RoutedView;
+using viewtest::ViewFixture;
 
 TEST(WorldViewModelTest, ScrollIsClampedToThePlane) {
   struct Row {
@@ -225,7 +210,7 @@ TEST(WorldViewModelTest, CursorFramesAreNestedByTileWidth) {
 
 TEST(WorldViewModelTest, CursorFrameDependsOnGridAndScroll) {
   ViewFixture view(100, 100, 16, 640, 480);
-  view.model.MoveCursorTo(10, 20);
+  view.model.Tiles().MoveCursorTo(10, 20);
   view.model.SetScroll(100, 200);
   view.model.RefreshView();
   // left = 10·16 − 100 = 60, top = 20·16 − 200 = 120
@@ -278,7 +263,7 @@ TEST(WorldViewModelTest, HideCursorRepaintsWhereTheCursorWas) {
   ViewFixture view(100, 100, 16, 640, 480);
   view.model.OnBlink(true);
   view.window.Clear();
-  view.model.MoveCursorTo(3, 4);
+  view.model.Tiles().MoveCursorTo(3, 4);
   EXPECT_FALSE(view.model.CursorShown());
   ASSERT_EQ(view.window.overlays.size(), 1u);
   EXPECT_EQ(view.window.overlays[0], (CRect{0, 0, 17, 17}));  // the old cell
@@ -288,7 +273,7 @@ TEST(WorldViewModelTest, HideCursorRepaintsWhereTheCursorWas) {
 
 TEST(WorldViewModelTest, RefreshPolicy) {
   ViewFixture view(100, 100, 16, 640, 480);
-  view.model.Selection() = {1, 2, 3, 4};
+  view.model.Objects().Selection() = {1, 2, 3, 4};
   view.model.OnBlink(true);
   view.window.Clear();
 
@@ -296,8 +281,8 @@ TEST(WorldViewModelTest, RefreshPolicy) {
   EXPECT_FALSE(view.model.CursorShown());
   EXPECT_EQ(view.window.invalidations, std::vector<bool>{false});
   EXPECT_TRUE(view.document.renders.empty());
-  EXPECT_EQ(view.model.Selection().xMin, -1);
-  EXPECT_EQ(view.model.Selection().yMax, -1);
+  EXPECT_EQ(view.model.Objects().Selection().xMin, -1);
+  EXPECT_EQ(view.model.Objects().Selection().yMax, -1);
 
   view.window.Clear();
   view.model.OnBlink(true);
@@ -349,134 +334,6 @@ TEST(WorldViewModelTest, CenterOn) {
   view.model.CenterOn(INT32_MIN, INT32_MAX);  // no overflow
   EXPECT_EQ(view.model.ScrollX(), 0);
   EXPECT_EQ(view.model.ScrollY(), 6400 - 480);
-}
-
-TEST(WorldViewModelTest, CursorStepsScrollOnlyWhenTheCellLeavesTheView) {
-  struct Row {
-    const char* name;
-    int32_t column, row, scrollX, scrollY;
-    CursorStep step;
-    int32_t wantColumn, wantRow, wantScrollX, wantScrollY;
-    bool refreshed;
-  };
-  // 100 × 100 cells of 64 pixels in a 640 × 480 window: 10 columns, 7.5 rows visible
-  const Row rows[] = {
-      {"right inside", 3, 3, 0, 0, CursorStep::Right, 4, 3, 0, 0, false},
-      {"right off the edge", 9, 3, 0, 0, CursorStep::Right, 10, 3, 64, 0, true},
-      {"left off the edge", 5, 3, 384, 0, CursorStep::Left, 4, 3, 320, 0, true},
-      {"left at column 0", 0, 3, 0, 0, CursorStep::Left, 0, 3, 0, 0, false},
-      {"down into a half row", 6, 6, 0, 0, CursorStep::Down, 6, 7, 0, 64, true},
-      {"up off the top", 2, 2, 0, 192, CursorStep::Up, 2, 1, 0, 128, true},
-      {"right on the last column, visible", 99, 0, 5760, 0, CursorStep::Right, 99, 0, 5760, 0, false},
-      {"right on the last column, hidden", 99, 0, 0, 0, CursorStep::Right, 99, 0, 64, 0, true},
-      {"down on the last row, far off", 0, 99, 0, 0, CursorStep::Down, 0, 99, 0, 64, true},
-  };
-  for (const Row& row : rows) {
-    ViewFixture view(100, 100, 64, 640, 480);
-    view.model.SetScroll(row.scrollX, row.scrollY);
-    view.model.RefreshView();
-    view.model.MoveCursorTo(row.column, row.row);
-    view.document.renders.clear();
-    view.model.StepCursor(row.step);
-    EXPECT_EQ(view.model.CursorColumn(), row.wantColumn) << row.name;
-    EXPECT_EQ(view.model.CursorRow(), row.wantRow) << row.name;
-    EXPECT_EQ(view.model.ScrollX(), row.wantScrollX) << row.name;
-    EXPECT_EQ(view.model.ScrollY(), row.wantScrollY) << row.name;
-    EXPECT_EQ(!view.document.renders.empty(), row.refreshed) << row.name;
-  }
-}
-
-TEST(WorldViewModelTest, CursorJumps) {
-  struct Row {
-    CursorJump jump;
-    int32_t wantColumn, wantRow, wantScrollX, wantScrollY;
-  };
-  // from cell (50, 40) at scroll (1000, 1000) on 100 × 80 cells of 32 pixels, window 640 × 480
-  const int32_t maxX = 3200 - 640;
-  const int32_t maxY = 2560 - 480;
-  const Row rows[] = {
-      {CursorJump::TopLeft, 0, 0, 0, 0},
-      {CursorJump::TopRight, 99, 0, maxX, 0},
-      {CursorJump::BottomRight, 99, 79, maxX, maxY},
-      {CursorJump::BottomLeft, 0, 79, 0, maxY},
-      {CursorJump::RowStart, 0, 40, 0, 1000},
-      {CursorJump::RowEnd, 99, 40, maxX, 1000},
-      {CursorJump::ColumnStart, 50, 0, 1000, 0},
-      {CursorJump::ColumnEnd, 50, 79, 1000, maxY},
-  };
-  for (const Row& row : rows) {
-    ViewFixture view(100, 80, 32, 640, 480);
-    view.model.SetScroll(1000, 1000);
-    view.model.MoveCursorTo(50, 40);
-    view.document.renders.clear();
-    view.model.JumpCursor(row.jump);
-    EXPECT_EQ(view.model.CursorColumn(), row.wantColumn) << int(row.jump);
-    EXPECT_EQ(view.model.CursorRow(), row.wantRow) << int(row.jump);
-    EXPECT_EQ(view.model.ScrollX(), row.wantScrollX) << int(row.jump);
-    EXPECT_EQ(view.model.ScrollY(), row.wantScrollY) << int(row.jump);
-    EXPECT_EQ(view.document.renders, std::vector<int>{1}) << int(row.jump);
-  }
-}
-
-TEST(WorldViewModelTest, JumpOnAPlaneSmallerThanTheWindow) {
-  ViewFixture view(5, 4, 32, 640, 480);
-  view.model.JumpCursor(CursorJump::BottomRight);
-  EXPECT_EQ(view.model.CursorColumn(), 4);
-  EXPECT_EQ(view.model.CursorRow(), 3);
-  EXPECT_EQ(view.model.ScrollX(), 0);
-  EXPECT_EQ(view.model.ScrollY(), 0);
-}
-
-TEST(WorldViewModelTest, CursorRoutinesNeedACurrentPlane) {
-  ViewFixture view(100, 100, 32, 640, 480);
-  view.model.MoveCursorTo(7, 8);
-  view.document.plane.reset();
-  view.model.MoveCursorTo(1, 1);
-  view.model.StepCursor(CursorStep::Right);
-  view.model.JumpCursor(CursorJump::TopLeft);
-  EXPECT_EQ(view.model.CursorColumn(), 7);
-  EXPECT_EQ(view.model.CursorRow(), 8);
-  EXPECT_TRUE(view.model.CursorCellVisible());
-  EXPECT_TRUE(view.document.renders.empty());
-}
-
-TEST(WorldViewModelTest, MoveCursorToClampsIntoThePlane) {
-  struct Row {
-    int32_t column, row, wantColumn, wantRow;
-  };
-  const Row rows[] = {{-5, -1, 0, 0}, {10, 3, 9, 3}, {4, 100, 4, 5}, {9, 5, 9, 5}};
-  for (const Row& row : rows) {
-    ViewFixture view(10, 6, 32, 640, 480);
-    view.model.MoveCursorTo(row.column, row.row);
-    EXPECT_EQ(view.model.CursorColumn(), row.wantColumn);
-    EXPECT_EQ(view.model.CursorRow(), row.wantRow);
-    EXPECT_TRUE(view.document.renders.empty());  // no scroll, no refresh
-  }
-}
-
-TEST(WorldViewModelTest, AutoCursorAdvancesOnlyWhenOn) {
-  ViewFixture view(100, 100, 32, 640, 480);
-  view.model.MoveCursorTo(3, 3);
-  view.model.AdvanceAutoCursor();
-  EXPECT_EQ(view.model.CursorColumn(), 4);
-  view.model.OnToggleAutoCursor();
-  EXPECT_FALSE(view.model.AutoCursor());
-  view.model.AdvanceAutoCursor();
-  EXPECT_EQ(view.model.CursorColumn(), 4);
-}
-
-TEST(WorldViewModelTest, PlaneChangePutsTheCursorHomeAndKeepsTheScroll) {
-  ViewFixture view(100, 100, 32, 640, 480);
-  view.model.SetScroll(320, 320);
-  view.model.MoveCursorTo(20, 20);
-  view.document.plane = MakeViewPlane(200, 200, 16, 16);
-  view.model.CurrentPlaneChanged();
-  EXPECT_EQ(view.model.CursorColumn(), 0);
-  EXPECT_EQ(view.model.CursorRow(), 0);
-  EXPECT_EQ(view.model.ScrollX(), 320);
-  EXPECT_EQ(view.model.ScrollY(), 320);
-  EXPECT_EQ(view.window.sizes.back().totalWidth, 3200);
-  EXPECT_EQ(view.document.renders, std::vector<int>{1});
 }
 
 TEST(WorldViewModelTest, OnScrollByNeedsSurfaceWorldAndPlane) {
@@ -534,23 +391,6 @@ TEST(WorldViewModelTest, TileDialogIsLeftToItsOwnerUntilHandedOver) {
 namespace vyr {
 namespace {
 
-struct RoutedView {
-  FakeViewDocument document;
-  FakeViewWindow window;
-  CWorldViewModel model;
-  CommandTarget target;
-  CommandRouter router;
-
-  RoutedView() {
-    document.plane = MakeViewPlane(100, 80, 32, 32);
-    model.SetDocument(&document);
-    model.SetWindow(&window);
-    model.InitialUpdate();
-    RegisterViewCommands(target.Commands(), model);
-    router.SetTarget(CommandRouter::Slot::View, &target);
-  }
-};
-
 TEST(ViewCommandsTest, GridNoImagesAndAutoCursorStates) {
   RoutedView view;
   CommandState grid = view.router.QueryState(cmd::kGrid);
@@ -584,27 +424,6 @@ TEST(ViewCommandsTest, RefreshCommandRepaintsWithoutRendering) {
   EXPECT_TRUE(view.router.Execute(cmd::kRefreshView));
   EXPECT_EQ(view.window.invalidations, std::vector<bool>{false});
   EXPECT_TRUE(view.document.renders.empty());
-}
-
-TEST(ViewCommandsTest, CursorEntriesMoveTheCursor) {
-  struct Row {
-    CommandId id;
-    int32_t column, row;
-  };
-  // from cell (10, 10)
-  const Row rows[] = {
-      {cmd::kCursorLeft, 9, 10},         {cmd::kCursorRight, 11, 10},     {cmd::kCursorUp, 10, 9},
-      {cmd::kCursorDown, 10, 11},        {cmd::kCursorTopLeft, 0, 0},     {cmd::kCursorTopRight, 99, 0},
-      {cmd::kCursorBottomRight, 99, 79}, {cmd::kCursorBottomLeft, 0, 79}, {cmd::kCursorRowStart, 0, 10},
-      {cmd::kCursorRowEnd, 99, 10},      {cmd::kCursorColumnStart, 10, 0}, {cmd::kCursorColumnEnd, 10, 79},
-  };
-  for (const Row& row : rows) {
-    RoutedView view;
-    view.model.MoveCursorTo(10, 10);
-    EXPECT_TRUE(view.router.Execute(row.id)) << row.id;
-    EXPECT_EQ(view.model.CursorColumn(), row.column) << row.id;
-    EXPECT_EQ(view.model.CursorRow(), row.row) << row.id;
-  }
 }
 
 }  // namespace

@@ -11,10 +11,10 @@
 #include <QTreeWidget>
 
 #include "commands/document_commands.h"
-#include "editor/add_image_sets_dlg.h"
-#include "editor/new_world_dlg.h"
+#include "editor/dialogs/world/add_image_sets_dlg.h"
+#include "editor/dialogs/world/new_world_dlg.h"
+#include "editor/dialogs/world/world_info_dlg.h"
 #include "editor/test_application.h"
-#include "editor/world_info_dlg.h"
 #include "resources/image_set.h"
 #include "world/document_fixture.h"
 

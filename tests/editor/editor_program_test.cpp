@@ -114,7 +114,7 @@ TEST_F(EditorProgram, PrintShowsThePictureWithoutScrollBarsOrCursor) {
   QApplication::processEvents();
   ASSERT_TRUE(view->horizontalScrollBar()->isVisible());
   view->Model().SetGridOn(true);
-  view->Model().MoveCursorTo(1, 1);
+  view->Model().Tiles().MoveCursorTo(1, 1);
   const QImage plain = view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
   view->Model().OnBlink(true);
   ASSERT_TRUE(view->Model().CursorShown());

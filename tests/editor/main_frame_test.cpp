@@ -191,6 +191,10 @@ TEST_F(MainFrameTest, ObjectModeResourcesAndRunTimeTexts) {
   EXPECT_EQ(MenuTitles(), (QStringList{"&Plik", "&Edycja", "&Świat", "&Warstwy", "&Objekty", "&Logiki",
                                        "&Współrzędna Z", "&Dodatki", "&Widok", "&Pomoc"}));
   EXPECT_EQ(frame->ToolbarIds(), Ids(res::Toolbar(129)));
+  // Buttons whose entries sit only in the object-mode menu are named by them too.
+  EXPECT_EQ(frame->ToolbarAction(cmd::kObjectEdit)->toolTip(), "Edytuj");
+  EXPECT_EQ(frame->ToolbarAction(cmd::kTileMode)->toolTip(), "Tryb Klocków");
+  EXPECT_EQ(frame->ToolbarAction(cmd::kZoomIn)->toolTip(), "Przybliż");
   EXPECT_EQ(frame->StatusPaneIds(), (std::vector<CommandId>{0, 32845, 32846, 32847}));
   frame->SetStatusPanes(3);  // not a set: nothing changes
   EXPECT_EQ(frame->StatusPaneSet(), 2);

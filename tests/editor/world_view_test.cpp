@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "commands/view_model_fakes.h"
+#include "platform/command_ids.h"
 #include "platform/profile.h"
 #include "platform/scripted_interaction.h"
 #include "world/document_fixture.h"
@@ -142,9 +143,16 @@ TEST(WorldViewTest, GridStopsAtThePlanesEdge) {
   for (int y : {5, 100}) EXPECT_EQ(image.pixel(192, y), grey) << "no line on the plane's edge";
 }
 
+TEST(WorldViewTest, MouseInputReachesTheCurrentModeInPlanePixels) {
+  ShownView shown(MakeViewPlane(100, 100, 16, 16), 200, 150);
+  shown.view.Model().SetScroll(32, 16);
+  QTest::mouseMove(shown.view.viewport(), QPoint(10, 20));
+  EXPECT_EQ(shown.view.Model().Tiles().PaneText(cmd::kPaneMouse), "Mouse = 42, 36");
+}
+
 TEST(WorldViewTest, CursorFramesInvertTheirDots) {
   ShownView shown(MakeViewPlane(100, 100, 16, 16), 200, 150);
-  shown.view.Model().MoveCursorTo(2, 1);
+  shown.view.Model().Tiles().MoveCursorTo(2, 1);
   shown.view.Model().OnBlink(true);
   ASSERT_TRUE(shown.view.Model().CursorShown());
   QImage image = shown.Grab();
@@ -204,7 +212,7 @@ TEST(WorldViewTest, ScrollBarsReachTheFarEdgeOfALargePlane) {
   EXPECT_EQ(image.pixel(clientWidth - 1, clientHeight - 1) & 0xFFFFFF,
             shown.document.Colour(PatternDocument::Pattern(127999, 95999)) & 0xFFFFFF);
   // and the model's moves move the bars
-  shown.view.Model().JumpCursor(CursorJump::TopLeft);
+  shown.view.Model().Tiles().JumpCursor(CursorJump::TopLeft);
   EXPECT_EQ(horizontal->value(), 0);
   EXPECT_EQ(vertical->value(), 0);
 }

@@ -1,4 +1,4 @@
-// Tests of CPlane::Draw: cells at the scroll position, partial first cells, fill, empty and bad tiles, transparency.
+// Tests of CPlane::Draw and DrawObjects: cells at the scroll position, partial first cells, fill, empty and bad tiles, transparency, objects.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -7,6 +7,7 @@
 #include "resources/dib.h"
 #include "resources/image_set.h"
 #include "resources/palette.h"
+#include "world/game_object.h"
 #include "world/plane.h"
 
 namespace vyr {
@@ -182,6 +183,36 @@ TEST(PlaneDrawTest, NothingWithoutGridOrSurface) {
   ASSERT_EQ(plane.Create(4, 4, 16, 16, {0, 0, 15, 15}), 1);
   CDibG none;
   EXPECT_EQ(plane.Draw(none), 0);
+}
+
+TEST(PlaneDrawTest, ObjectsAreCentredAtTheOriginInListOrderAndMirroredByTheirFlags) {
+  DrawFixture fixture(4, 4, 16, 16, 64, 64);
+  CImageSet* sprites = fixture.sets.FindOrCreate("SPRITES");
+  // 8 × 4: left half colour 10, right half 20; image 1 a plain 30.
+  fixture.AddImage(*sprites, 0, 8, 4, false, [](int32_t u, int32_t) { return uint8_t(u < 4 ? 10 : 20); });
+  fixture.AddImage(*sprites, 1, 8, 4, false, [](int32_t, int32_t) { return uint8_t(30); });
+  auto add = [&](int32_t x, int32_t y, int32_t index, int32_t flags, const char* set) {
+    CGameObject* object = fixture.plane.NewObject(0);
+    object->m_x = x, object->m_y = y, object->m_imageIndex = index, object->m_drawFlags = flags;
+    object->m_imageSet = set;
+    return object;
+  };
+  add(20, 20, -1, 0, "SPRITES");                  // lowest image, at (16, 18) … (23, 21)
+  add(40, 20, 0, kImageDrawMirrored, "SPRITES");  // (36, 18) … (43, 21), right half first
+  add(22, 20, 1, 0, "SPRITES");                   // later in the list: over the first
+  CGameObject* unnamed = add(50, 50, 0, 0, "SPRITES");
+  ASSERT_NE(unnamed->ResolveImage(&fixture.sets), nullptr);
+  unnamed->m_imageSet.clear();  // its cached image is now stale
+  fixture.Render(0, 0);
+  fixture.plane.DrawObjects(fixture.surface, &fixture.sets, 10, 0);  // the view scrolled 10 right
+  const struct {
+    int32_t x, y;
+    uint8_t colour;
+  } pixels[] = {{6, 18, 10}, {7, 21, 10}, {8, 18, 30}, {15, 21, 30}, {26, 18, 20}, {30, 18, 10}, {33, 21, 10}};
+  for (const auto& p : pixels) EXPECT_EQ(fixture.surface.GetPixel(p.x, p.y), p.colour) << p.x << "," << p.y;
+  EXPECT_NE(fixture.surface.GetPixel(6, 17), 10);
+  EXPECT_EQ(unnamed->ResolveImage(&fixture.sets), nullptr) << "an object without a set is left imageless";
+  EXPECT_EQ(fixture.surface.GetPixel(40, 48), kBackground);
 }
 
 }  // namespace

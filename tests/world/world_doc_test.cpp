@@ -14,6 +14,15 @@
 namespace vyr {
 namespace {
 
+struct RecordingObserver final : IDocumentObserver {
+  void CurrentPlaneChanged() override { ++planeChanges; }
+  void CurrentImageChanged(int32_t image) override { images.push_back(image); }
+  void ContentsReset() override { ++resets; }
+  int planeChanges = 0;
+  int resets = 0;
+  std::vector<int32_t> images;
+};
+
 using test::DocumentRig;
 using test::PlaneSpec;
 
@@ -110,15 +119,15 @@ TEST_F(OpenFixture, OpeningMakesTheHighestFlaggedPlaneCurrent) {
     for (size_t i = 0; i < row.flags.size(); ++i) planes.push_back({"P" + std::to_string(i), row.flags[i]});
     const std::string path = World(planes);
     DocumentRig rig;
-    int closes = 0, reopens = 0;
-    rig.doc.Hooks().closeTilePicker = [&] { ++closes; };
-    rig.doc.Hooks().reopenTilePicker = [&] { ++reopens; };
+    RecordingObserver observer;
+    rig.doc.AddObserver(&observer);
     ASSERT_TRUE(rig.doc.OnOpenDocument(path)) << rig.doc.FailureReason();
     ASSERT_TRUE(rig.doc.HasLoadedWorld());
     EXPECT_EQ(rig.doc.World()->IndexOf(rig.doc.CurrentPlane()), row.current);
     EXPECT_FALSE(rig.doc.IsModified());
-    EXPECT_EQ(closes, 1);
-    EXPECT_EQ(reopens, 1);
+    EXPECT_EQ(observer.resets, 1);
+    EXPECT_EQ(observer.planeChanges, 1);
+    rig.doc.RemoveObserver(&observer);
     EXPECT_TRUE(rig.view.Logged("plane changed"));
     EXPECT_TRUE(rig.view.Logged("refresh"));
     EXPECT_EQ(rig.doc.UndoStack()->Limit(), CWorldDoc::kUndoLimit);
@@ -217,12 +226,14 @@ TEST_F(OpenFixture, SelectingAPlaneWarnsAboutTilesOfAnotherSizeAndValidatesTheCu
 
   // Slot 0 names no loaded set, set BACK in slot 1 with images 2 and 5: the first filled ones are taken.
   rig.user.ClearLog();
-  std::vector<int32_t> shown;
-  doc.Hooks().tilePickerImageChanged = [&](int32_t image) { shown.push_back(image); };
+  RecordingObserver observer;
+  doc.AddObserver(&observer);
+  doc.AddObserver(&observer);  // once only
   doc.SelectPlane(doc.World()->Plane(1));
   EXPECT_EQ(doc.CurrentSet(), 1);
   EXPECT_EQ(doc.CurrentImage(), 2);
-  EXPECT_EQ(shown, (std::vector<int32_t>{0, 2}));
+  EXPECT_EQ(observer.images, (std::vector<int32_t>{0, 2}));
+  doc.RemoveObserver(&observer);
   EXPECT_TRUE(rig.user.Log().empty()) << "no first set, no warning";
 
   rig.view.m_log.clear();

@@ -1,0 +1,191 @@
+// Tile mode: the tile cursor's moves and frame, its menu commands and the tile-mode status panes.
+#include "commands/modes/tile_mode.h"
+
+#include <algorithm>
+
+#include "commands/world_view_model.h"
+#include "platform/command_ids.h"
+#include "platform/message_format.h"
+#include "res/messages.h"
+#include "world/view_port.h"
+
+namespace vyr {
+
+namespace {
+
+int32_t ClampIndex(int32_t value, int32_t count) {
+  if (value < 0) value = 0;
+  if (value >= count) value = count - 1;
+  return value;
+}
+
+// Scroll arithmetic on user-typed positions must not overflow.
+int32_t Saturate(int64_t value) { return int32_t(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)); }
+
+}  // namespace
+
+int TileMode::Id() const { return kTileMode; }
+
+void TileMode::OnPlaneChanged() {
+  m_cursorColumn = 0;
+  m_cursorRow = 0;
+}
+
+std::vector<CRect> TileMode::CursorFrames() const {
+  std::optional<ViewPlane> plane = m_view.Plane();
+  if (!plane || plane->tileWidth <= 7) return {};
+  int32_t left = m_cursorColumn * plane->tileWidth - m_view.ScrollX();
+  int32_t top = m_cursorRow * plane->tileHeight - m_view.ScrollY();
+  CRect outer = m_view.GridOn() ? CRect{left + 1, top + 1, left + plane->tileWidth, top + plane->tileHeight}
+                                : CRect{left, top, left + plane->tileWidth + 1, top + plane->tileHeight + 1};
+  return NestedFrames(outer, plane->tileWidth / 8);
+}
+
+std::vector<CommandId> TileMode::Panes() const {
+  return {cmd::kPaneMouse, cmd::kPaneTile, cmd::kPaneSet, cmd::kPaneImage};
+}
+
+std::string TileMode::PaneText(CommandId pane) const {
+  switch (pane) {
+    case cmd::kPaneMouse: return FormatMessage(res::text::kPaneMouse, {m_mouse.x, m_mouse.y});
+    case cmd::kPaneTile: return FormatMessage(res::text::kPaneTile, {m_cursorColumn, m_cursorRow});
+    default: break;
+  }
+  // The set and image panes describe the tile under the cursor.
+  const bool set = pane == cmd::kPaneSet;
+  std::optional<int32_t> tile = m_view.Document() && m_view.Plane()
+                                    ? m_view.Document()->TileAt({m_cursorColumn, m_cursorRow})
+                                    : std::nullopt;
+  if (!tile) return std::string(set ? res::text::kPaneSetEmpty : res::text::kPaneImageEmpty);
+  if (*tile == -1) return std::string(set ? res::text::kPaneSetInvisible : res::text::kPaneImageInvisible);
+  if (*tile == int32_t(0xEEEEEEEEu)) return std::string(set ? res::text::kPaneSetFill : res::text::kPaneImageFill);
+  const uint32_t value = uint32_t(*tile);
+  return set ? FormatMessage(res::text::kPaneSet, {value >> 16}) : FormatMessage(res::text::kPaneImage, {value & 0xFFFF});
+}
+
+void TileMode::ClampCursor() {
+  std::optional<ViewPlane> plane = m_view.Plane();
+  if (!plane) return;
+  m_cursorColumn = ClampIndex(m_cursorColumn, plane->columns);
+  m_cursorRow = ClampIndex(m_cursorRow, plane->rows);
+}
+
+void TileMode::MoveCursorTo(int32_t column, int32_t row) {
+  if (!m_view.Plane()) return;
+  m_view.HideCursor();
+  m_cursorColumn = column;
+  m_cursorRow = row;
+  ClampCursor();
+}
+
+bool TileMode::CursorCellVisible() const {
+  std::optional<ViewPlane> plane = m_view.Plane();
+  if (!plane) return true;
+  int64_t left = int64_t(m_cursorColumn) * plane->tileWidth;
+  int64_t top = int64_t(m_cursorRow) * plane->tileHeight;
+  int64_t right = left + plane->tileWidth - 1;
+  int64_t bottom = top + plane->tileHeight - 1;
+  const int64_t scrollX = m_view.ScrollX();
+  const int64_t scrollY = m_view.ScrollY();
+  return left >= scrollX && right < scrollX + m_view.ClientWidth() && top >= scrollY &&
+         bottom < scrollY + m_view.ClientHeight();
+}
+
+void TileMode::StepCursor(CursorStep step) {
+  std::optional<ViewPlane> plane = m_view.Plane();
+  if (!plane) return;
+  m_view.HideCursor();
+  int32_t dx = 0;
+  int32_t dy = 0;
+  switch (step) {
+    case CursorStep::Left: --m_cursorColumn; dx = -plane->tileWidth; break;
+    case CursorStep::Right: ++m_cursorColumn; dx = plane->tileWidth; break;
+    case CursorStep::Up: --m_cursorRow; dy = -plane->tileHeight; break;
+    case CursorStep::Down: ++m_cursorRow; dy = plane->tileHeight; break;
+  }
+  ClampCursor();
+  if (CursorCellVisible()) return;
+  m_view.SetScroll(Saturate(int64_t(m_view.ScrollX()) + dx), Saturate(int64_t(m_view.ScrollY()) + dy));
+  m_view.RefreshView();
+}
+
+void TileMode::JumpCursor(CursorJump jump) {
+  std::optional<ViewPlane> plane = m_view.Plane();
+  if (!plane) return;
+  m_view.HideCursor();
+  const int32_t lastColumn = plane->columns - 1;
+  const int32_t lastRow = plane->rows - 1;
+  int32_t scrollX = m_view.ScrollX();
+  int32_t scrollY = m_view.ScrollY();
+  switch (jump) {
+    case CursorJump::TopLeft:
+      m_cursorColumn = 0, m_cursorRow = 0, scrollX = 0, scrollY = 0;
+      break;
+    case CursorJump::TopRight:
+      m_cursorColumn = lastColumn, m_cursorRow = 0, scrollX = plane->pixelWidth, scrollY = 0;
+      break;
+    case CursorJump::BottomRight:
+      m_cursorColumn = lastColumn, m_cursorRow = lastRow;
+      scrollX = plane->pixelWidth, scrollY = plane->pixelHeight;
+      break;
+    case CursorJump::BottomLeft:
+      m_cursorColumn = 0, m_cursorRow = lastRow, scrollX = 0, scrollY = plane->pixelHeight;
+      break;
+    case CursorJump::RowStart:
+      m_cursorColumn = 0, scrollX = 0;
+      break;
+    case CursorJump::RowEnd:
+      m_cursorColumn = lastColumn, scrollX = plane->pixelWidth;
+      break;
+    case CursorJump::ColumnStart:
+      m_cursorRow = 0, scrollY = 0;
+      break;
+    case CursorJump::ColumnEnd:
+      m_cursorRow = lastRow, scrollY = plane->pixelHeight;
+      break;
+  }
+  m_view.SetScroll(scrollX, scrollY);
+  m_view.RefreshView();
+}
+
+void TileMode::AdvanceAutoCursor() {
+  if (m_autoCursor) StepCursor(CursorStep::Right);
+}
+
+void TileMode::RegisterCommands(CommandTable& table) {
+  // The cursor entries are always enabled; without a current plane they do nothing.
+  const struct {
+    CommandId id;
+    CursorStep step;
+  } steps[] = {
+      {cmd::kCursorLeft, CursorStep::Left},
+      {cmd::kCursorRight, CursorStep::Right},
+      {cmd::kCursorUp, CursorStep::Up},
+      {cmd::kCursorDown, CursorStep::Down},
+  };
+  for (const auto& entry : steps) {
+    const CursorStep step = entry.step;
+    table.On(entry.id, [this, step] { StepCursor(step); });
+  }
+  const struct {
+    CommandId id;
+    CursorJump jump;
+  } jumps[] = {
+      {cmd::kCursorTopLeft, CursorJump::TopLeft},         {cmd::kCursorTopRight, CursorJump::TopRight},
+      {cmd::kCursorBottomRight, CursorJump::BottomRight}, {cmd::kCursorBottomLeft, CursorJump::BottomLeft},
+      {cmd::kCursorRowStart, CursorJump::RowStart},       {cmd::kCursorRowEnd, CursorJump::RowEnd},
+      {cmd::kCursorColumnStart, CursorJump::ColumnStart}, {cmd::kCursorColumnEnd, CursorJump::ColumnEnd},
+  };
+  for (const auto& entry : jumps) {
+    const CursorJump jump = entry.jump;
+    table.On(entry.id, [this, jump] { JumpCursor(jump); });
+  }
+
+  table.On(cmd::kAutoCursor, [this] { OnToggleAutoCursor(); });
+  table.OnUpdate(cmd::kAutoCursor, [this](CommandState& state) {
+    state.Enable(true);
+    state.SetCheck(AutoCursor());
+  });
+}
+
+}  // namespace vyr

@@ -1,0 +1,16 @@
+// The dialogs each area's models run through the interaction port.
+#include "editor/dialogs/document_dialogs.h"
+
+#include "editor/dialogs/world/add_image_sets_dlg.h"
+#include "editor/dialogs/world/new_world_dlg.h"
+#include "editor/dialogs/world/world_info_dlg.h"
+
+namespace vyr {
+
+void RegisterDocumentDialogs() {
+  CNewWorldDlg::Register();
+  CWorldInfoDlg::Register();
+  CAddImageSetsDlg::Register();
+}
+
+}  // namespace vyr

@@ -1,0 +1,21 @@
+// The Qt face of the "Nowy Świat" dialog (template 130).
+#pragma once
+
+#include "commands/world/new_world_dialog.h"
+#include "editor/dialogs/world/world_header_dlg.h"
+
+namespace vyr {
+
+class CNewWorldDlg : public CWorldHeaderDlg {
+ public:
+  CNewWorldDlg(CNewWorldDialog& model, IInteractionPort& port, QWidget* parent);
+
+  // Makes the interaction port build this dialog for template 130.
+  static void Register();
+
+ protected:
+  void Load() override;
+  void Store() override;
+};
+
+}  // namespace vyr

@@ -1,0 +1,72 @@
+// The printf-style conversions the message tables use.
+#include "platform/message_format.h"
+
+#include <cstdio>
+
+namespace vyr {
+
+namespace {
+
+std::string NumberText(int64_t value, char conversion) {
+  char text[32];
+  switch (conversion) {
+    case 'u': std::snprintf(text, sizeof text, "%llu", static_cast<unsigned long long>(uint32_t(value))); break;
+    case 'x': std::snprintf(text, sizeof text, "%llx", static_cast<unsigned long long>(uint32_t(value))); break;
+    case 'X': std::snprintf(text, sizeof text, "%llX", static_cast<unsigned long long>(uint32_t(value))); break;
+    case 'c': return std::string(1, char(value));
+    default: std::snprintf(text, sizeof text, "%lld", static_cast<long long>(value)); break;
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string FormatMessage(std::string_view pattern, std::initializer_list<FormatArg> values) {
+  std::string out;
+  const FormatArg* next = values.begin();
+  size_t i = 0;
+  while (i < pattern.size()) {
+    if (pattern[i] != '%') {
+      out += pattern[i++];
+      continue;
+    }
+    if (i + 1 < pattern.size() && pattern[i + 1] == '%') {
+      out += '%';
+      i += 2;
+      continue;
+    }
+    size_t at = i + 1;
+    bool left = false;
+    bool zero = false;
+    for (; at < pattern.size() && (pattern[at] == '-' || pattern[at] == '0'); ++at) {
+      left = left || pattern[at] == '-';
+      zero = zero || pattern[at] == '0';
+    }
+    size_t width = 0;
+    for (; at < pattern.size() && pattern[at] >= '0' && pattern[at] <= '9' && width < 1000; ++at)
+      width = width * 10 + size_t(pattern[at] - '0');
+    const char conversion = at < pattern.size() ? pattern[at] : '\0';
+    if (std::string_view("iduxXcs").find(conversion) == std::string_view::npos || conversion == '\0' ||
+        next == values.end()) {
+      out += pattern[i++];
+      continue;
+    }
+    const FormatArg& value = *next++;
+    std::string text = value.IsText() ? std::string(value.Text()) : NumberText(value.Number(), conversion);
+    if (text.size() < width) {
+      const size_t pad = width - text.size();
+      if (left) {
+        text.append(pad, ' ');
+      } else if (zero && !value.IsText()) {
+        text.insert(text.front() == '-' ? 1 : 0, pad, '0');
+      } else {
+        text.insert(0, pad, ' ');
+      }
+    }
+    out += text;
+    i = at + 1;
+  }
+  return out;
+}
+
+}  // namespace vyr

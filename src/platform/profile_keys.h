@@ -1,0 +1,31 @@
+// The profile's section and key names, in one place so readers and writers agree.
+#pragma once
+
+#include <string_view>
+
+namespace vyr::profile {
+
+inline constexpr std::string_view kOptions = "Options";
+inline constexpr std::string_view kCustom = "Custom";
+inline constexpr std::string_view kWindow = "Window";
+inline constexpr std::string_view kRecentFileList = "Recent File List";
+
+// Options
+inline constexpr std::string_view kRezFile = "RezFile";
+inline constexpr std::string_view kAutoZ = "AutoZ";
+inline constexpr std::string_view kAutoImage = "AutoImage";
+inline constexpr std::string_view kWarpX = "WarpX";
+inline constexpr std::string_view kWarpY = "WarpY";
+inline constexpr std::string_view kGrid = "Grid";
+inline constexpr std::string_view kTileDialog = "TileDialog";
+
+// Custom
+inline constexpr std::string_view kMoveUp = "Move Up";
+inline constexpr std::string_view kMoveDown = "Move Down";
+inline constexpr std::string_view kMoveLeft = "Move Left";
+inline constexpr std::string_view kMoveRight = "Move Right";
+
+// Window
+inline constexpr std::string_view kPlacement = "Placement";
+
+}  // namespace vyr::profile
