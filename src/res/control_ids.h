@@ -8,6 +8,11 @@ inline constexpr int kNewWorldDialog = 130;
 inline constexpr int kWorldInfoDialog = 132;
 // The image-adding dialog has no template of its own in the old program; this number is ours.
 inline constexpr int kAddImageSetsDialog = 169;
+// Nor have the plane dialogs; these numbers are ours too.
+inline constexpr int kNewPlaneDialog = 180;
+inline constexpr int kPlaneInfoDialog = 181;
+inline constexpr int kPlanesDialog = 182;
+inline constexpr int kMovePlaneDialog = 183;
 
 // "Nowy Świat" and "Informacje Świata": the header fields both show.
 inline constexpr int kWorldName = 1000;
@@ -31,5 +36,34 @@ inline constexpr int kWorldPrefixes[4] = {1134, 1136, 1138, 1140};
 // "Dodawanie Obrazów".
 inline constexpr int kAddImagesTree = 1000;
 inline constexpr int kAddImagesPrefix = 1001;
+
+// "Nowa Warstwa" and "Informacje Warstwy".
+inline constexpr int kPlaneName = 1000;
+inline constexpr int kPlaneTileWidth = 1004;
+inline constexpr int kPlaneTileHeight = 1005;
+inline constexpr int kPlaneWidth = 1006;
+inline constexpr int kPlaneHeight = 1010;
+inline constexpr int kPlaneMovementX = 1007;
+inline constexpr int kPlaneMovementY = 1011;
+inline constexpr int kPlaneColour = 1008;
+inline constexpr int kPlaneZ = 1012;
+inline constexpr int kPlaneImageSets = 1009;
+inline constexpr int kPlaneObjects = 1016;
+inline constexpr int kPlaneNoImages = 1018;
+inline constexpr int kPlaneEndlessX = 1020;
+inline constexpr int kPlaneEndlessY = 1019;
+inline constexpr int kPlaneAutoSize = 1021;
+inline constexpr int kPlaneStatistics = 3;
+
+// "Warstwy w świecie".
+inline constexpr int kPlanesList = 1007;
+inline constexpr int kPlanesSelect = 1012;
+inline constexpr int kPlanesRemove = 1014;
+inline constexpr int kPlanesMove = 1015;
+
+// "Przesuń Warstwę".
+inline constexpr int kMovePlaneName = 1000;
+inline constexpr int kMovePlaneCurrent = 1022;
+inline constexpr int kMovePlaneNew = 1023;
 
 }  // namespace vyr::ctl

@@ -120,13 +120,14 @@ class CWorldDoc : public CDocument, public IWorldHost {
 
   // --- editing state
   CPlane* CurrentPlane() const { return m_currentPlane; }
-  // Makes a plane current (null: none): undo cleared, current tile reset and validated,
+  // Makes a plane current (null: none); nothing happens for the current plane. Otherwise
+  // undo cleared, selected object dropped, current tile reset and validated,
   // tile-size warnings, view re-sized and rendered, tile picker reopened.
   void SelectPlane(CPlane* plane);
   // Moves the current set and image onto an existing image of the current plane.
   void ValidateCurrentTile();
-  // One "WARNING!  Tile %i is %ix%i" box per image of the first set whose size differs
-  // from the current plane's tile size.
+  // One box with a "WARNING!  Tile %i is %ix%i" line per image of the first set whose size
+  // differs from the current plane's tile size (the first lines, then "... and N more").
   void CheckTileSizes();
   int32_t CurrentSet() const { return m_currentSet; }
   int32_t CurrentImage() const { return m_currentImage; }
