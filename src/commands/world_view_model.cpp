@@ -138,8 +138,6 @@ void CWorldViewModel::Resize() {
     m_clientHeight = m_window->ClientHeight();
   }
   if (!m_document) return;
-  // The plane may have shrunk under the cursor.
-  m_tileMode.ClampCursor();
   std::optional<ViewPlane> plane = m_document->CurrentPlane();
   if (plane && m_window) {
     m_window->SetScrollSizes({plane->pixelWidth, plane->pixelHeight, m_clientWidth - plane->tileWidth,

@@ -157,6 +157,7 @@ TEST_F(PlanesFixture, SizesThatCannotMakeAPlaneKeepTheNewPlaneDialogOpen) {
 
 TEST_F(PlanesFixture, PlaneInformationShowsThePlaneAndKeepsWhatItDoesNotShow) {
   EXPECT_TRUE(Enabled(cmd::kPlaneInfo));
+  const uint64_t changes = rig().doc.Changes().Value();
   Plane(0).m_z = 3;
   Plane(0).SetImageSetCount(0);
   Plane(0).AddImageSet(rig().doc.ImageSets(), 0, "TILES");
@@ -176,6 +177,7 @@ TEST_F(PlanesFixture, PlaneInformationShowsThePlaneAndKeepsWhatItDoesNotShow) {
   EXPECT_EQ(Plane(0).m_flags, 0x40 | kPlaneFlagEndlessX) << "bits above 4 survive";
   EXPECT_EQ(Slots(Plane(0)), (Strings{"TILES", "", "BACK"})) << "an untouched list is not parsed again";
   EXPECT_TRUE(rig().doc.IsModified());
+  EXPECT_GT(rig().doc.Changes().Value(), changes) << "no undo may clear the mark over it";
   EXPECT_TRUE(rig().view.Logged("refresh"));
 
   // Giving the objects to another plane takes them from the first.

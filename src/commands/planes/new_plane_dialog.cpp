@@ -2,7 +2,6 @@
 #include "commands/planes/new_plane_dialog.h"
 
 #include "commands/planes/image_set_words.h"
-#include "commands/planes/plane_changes.h"
 #include "resources/image_set.h"
 #include "world/plane.h"
 #include "world/world.h"
@@ -56,7 +55,7 @@ bool CNewPlaneDialog::OnOK(IInteractionPort& port) {
 
 void RunNewPlaneDialog(CWorldDoc& doc) {
   CNewPlaneDialog dialog(doc);
-  if (doc.Interaction().RunDialog(dialog) == DialogResult::Ok) NotePlaneChange(doc);
+  if (doc.Interaction().RunDialog(dialog) == DialogResult::Ok) doc.NoteUnrecordedChange();
 }
 
 }  // namespace vyr

@@ -4,7 +4,6 @@
 #include <tuple>
 
 #include "commands/planes/image_set_words.h"
-#include "commands/planes/plane_changes.h"
 #include "res/messages.h"
 #include "world/plane.h"
 #include "world/undo_stack.h"
@@ -67,7 +66,11 @@ bool CPlaneInfoDialog::OnOK(IInteractionPort& port) {
     // Undo entries name cells of the old grid.
     if (CUndoStack* undo = m_doc.UndoStack()) undo->Clear();
   }
-  if (resized && view) view->Resize();
+  if (resized && view) {
+    view->Resize();
+    // The grid may have shrunk under the cursor; moving it in place clamps it.
+    view->MoveCursorTo(view->CursorColumn(), view->CursorRow());
+  }
 
   plane->SetName(m_name);
   if (m_imageSets != m_initialImageSets) {
@@ -83,9 +86,13 @@ void RunPlaneInfoDialog(CWorldDoc& doc) {
   if (!doc.CurrentPlane()) return;
   CPlaneInfoDialog dialog(doc);
   if (doc.Interaction().RunDialog(dialog) != DialogResult::Ok) return;
-  if (dialog.m_imageSetsChanged) doc.ValidateCurrentTile();
+  if (dialog.m_imageSetsChanged) {
+    doc.ValidateCurrentTile();
+    // Tells the tile picker, whose list may now show another set.
+    doc.SelectSet(doc.CurrentSet());
+  }
   if (IViewPort* view = doc.ViewPort()) view->RefreshView();
-  NotePlaneChange(doc);
+  doc.NoteUnrecordedChange();
 }
 
 }  // namespace vyr

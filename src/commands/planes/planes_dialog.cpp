@@ -2,7 +2,6 @@
 #include "commands/planes/planes_dialog.h"
 
 #include "commands/planes/move_plane_dialog.h"
-#include "commands/planes/plane_changes.h"
 #include "platform/message_format.h"
 #include "res/messages.h"
 #include "res/resources.h"
@@ -73,7 +72,7 @@ void CPlanesDialog::RemoveChosen(IInteractionPort& port) {
     port.Message(res::LoadString(kStringCannotRemove), MessageIcon::Warning);
     return;
   }
-  NotePlaneChange(m_doc);
+  m_doc.NoteUnrecordedChange();
   if (wasCurrent) m_doc.SelectPlane(world->PlaneCount() > 0 ? world->Plane(0) : nullptr);
   m_selected = -1;
   Fill();
@@ -94,7 +93,7 @@ void CPlanesDialog::MoveChosen(IInteractionPort& port) {
     port.Message(res::LoadString(kStringCannotMove), MessageIcon::Warning);
     return;
   }
-  NotePlaneChange(m_doc);
+  m_doc.NoteUnrecordedChange();
   m_selected = move.m_target;
   Fill();
   ReloadFields();
