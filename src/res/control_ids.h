@@ -9,10 +9,10 @@ inline constexpr int kWorldInfoDialog = 132;
 // The image-adding dialog has no template of its own in the old program; this number is ours.
 inline constexpr int kAddImageSetsDialog = 169;
 // Nor have the plane dialogs; these numbers are ours too.
-inline constexpr int kNewPlaneDialog = 180;
-inline constexpr int kPlaneInfoDialog = 181;
-inline constexpr int kPlanesDialog = 182;
-inline constexpr int kMovePlaneDialog = 183;
+inline constexpr int kNewPlaneDialog = 190;
+inline constexpr int kPlaneInfoDialog = 191;
+inline constexpr int kPlanesDialog = 192;
+inline constexpr int kMovePlaneDialog = 193;
 
 // "Nowy Świat" and "Informacje Świata": the header fields both show.
 inline constexpr int kWorldName = 1000;

@@ -284,7 +284,7 @@ TEST_F(PlanesFixture, RemovingAPlaneAsksAndTheLastRemovalClosesTheList) {
                                      "question: Remove  plane, are you sure? -> yes",
                                      "message: Nie można usunąć tego planu.",
                                      "question: Remove Ground plane, are you sure? -> yes",
-                                     "question: Remove Sky plane, are you sure? -> yes", "dialog 182: ok"}));
+                                     "question: Remove Sky plane, are you sure? -> yes", "dialog 192: ok"}));
   EXPECT_EQ(World().PlaneCount(), 0);
   EXPECT_EQ(rig().doc.CurrentPlane(), nullptr);
   EXPECT_TRUE(rig().doc.IsModified());
