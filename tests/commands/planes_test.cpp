@@ -194,6 +194,29 @@ TEST_F(PlanesFixture, PlaneInformationShowsThePlaneAndKeepsWhatItDoesNotShow) {
   EXPECT_EQ(Slots(Plane(1)), (Strings{"TILES"}));
 }
 
+TEST_F(PlanesFixture, StatisticsRunForTheCurrentSetAndThenCancelThePlaneInformation) {
+  const struct {
+    int32_t set;
+    Strings log;
+  } rows[] = {
+      {2, {"dialog 183: ok", "dialog 191: cancel"}},
+      {1, {"beep", "dialog 191: ok"}},  // slot 1 names no loaded set
+  };
+  for (const auto& row : rows) {
+    rig().doc.SelectSet(row.set);
+    rig().user.ClearLog();
+    QueueEdit<CPlaneInfoDialog>([this](CPlaneInfoDialog& d) {
+      d.m_name = "Changed";
+      d.OnControlEvent(CPlaneInfoDialog::kStatisticsControl, ControlEvent::Clicked, rig().user);
+    });
+    if (row.set == 2) rig().user.QueueDialog([](CDialogModel&) { return DialogResult::Ok; });
+    Run(cmd::kPlaneInfo);
+    EXPECT_EQ(rig().user.Log(), row.log) << row.set;
+    EXPECT_TRUE(rig().user.AllScriptUsed());
+    EXPECT_EQ(Plane(0).Name() == "Ground", row.set == 2) << "a cancelled dialog stores nothing";
+  }
+}
+
 TEST_F(PlanesFixture, SizeChangesNeedAYesAndResizingKeepsTheTopLeftCells) {
   const struct {
     Answer tiles, grid;

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "commands/planes/image_set_words.h"
+#include "commands/tiles/tile_stats_dialog.h"
 #include "res/messages.h"
 #include "world/plane.h"
 #include "world/undo_stack.h"
@@ -80,6 +81,18 @@ bool CPlaneInfoDialog::OnOK(IInteractionPort& port) {
   }
   StoreValues(*plane, plane->m_flags);
   return true;
+}
+
+void CPlaneInfoDialog::OnControlEvent(int control, ControlEvent event, IInteractionPort& port) {
+  if (control != kStatisticsControl || event != ControlEvent::Clicked) return;
+  const CPlane* plane = m_doc.CurrentPlane();
+  if (!plane || !m_doc.World() || !plane->ImageSetAt(m_doc.CurrentSet())) {
+    port.Beep();
+    return;
+  }
+  CTileStatsDialog statistics(*m_doc.World(), *plane, m_doc.CurrentSet());
+  port.RunDialog(statistics);
+  EndDialog(DialogResult::Cancel);
 }
 
 void RunPlaneInfoDialog(CWorldDoc& doc) {

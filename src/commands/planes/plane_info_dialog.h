@@ -20,6 +20,9 @@ class CPlaneInfoDialog : public CPlaneDialog {
   // "Bez Obrazów", a new grid size clears the undo stack and re-sizes the view. Then the
   // name, the image sets (only when their text changed) and the other values are stored.
   bool OnOK(IInteractionPort& port) override;
+  // "Statystyki...": the tile statistics of the current set, after which this dialog ends
+  // as cancelled; without a loaded current set only a beep.
+  void OnControlEvent(int control, ControlEvent event, IInteractionPort& port) override;
 
   // What OnOK changed, for the command to pass on.
   bool m_imageSetsChanged = false;

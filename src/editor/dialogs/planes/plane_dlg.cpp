@@ -93,8 +93,6 @@ CPlaneDlg::CPlaneDlg(CPlaneDialog& model, IInteractionPort& port, QWidget* paren
     auto* button = new QPushButton(Text("Statystyki..."), this);
     button->setAutoDefault(false);
     Bind(CPlaneInfoDialog::kStatisticsControl, button);
-    // The tile statistics dialog it opens is not built yet.
-    button->setEnabled(false);
     layout->addWidget(button, 0, Qt::AlignLeft);
   }
   AddButtons(layout);
