@@ -11,6 +11,7 @@
 #include "resources/palette.h"
 #include "world/game_object.h"
 #include "world/plane.h"
+#include "world/tile_edits.h"
 #include "world/world.h"
 #include "world/world_doc.h"
 
@@ -83,6 +84,19 @@ std::optional<int32_t> WorldDocViewSource::TileAt(CellPoint cell) const {
   if (!plane || cell.column < 0 || cell.row < 0 || cell.column >= plane->Width() || cell.row >= plane->Height())
     return std::nullopt;
   return plane->GetTile(cell.column, cell.row);
+}
+
+bool WorldDocViewSource::ImageExists(int32_t image) const {
+  return vyr::ImageExists(m_document.CurrentPlane(), m_document.CurrentSet(), image) != 0;
+}
+
+int32_t WorldDocViewSource::CurrentSet() const { return m_document.CurrentSet(); }
+void WorldDocViewSource::SelectSet(int32_t set) { m_document.SelectSet(set); }
+void WorldDocViewSource::SelectImage(int32_t image) { m_document.SelectImage(image); }
+
+std::optional<PixelPoint> WorldDocViewSource::StartPosition() const {
+  if (!m_document.World()) return std::nullopt;
+  return PixelPoint{m_document.Properties().startX, m_document.Properties().startY};
 }
 
 std::optional<ViewObjectBox> WorldDocViewSource::SelectedObject() const {
@@ -332,6 +346,11 @@ void CWorldViewModel::OnMouseMove(int32_t clientX, int32_t clientY, uint32_t mod
 
 void CWorldViewModel::OnDoubleClick(int32_t clientX, int32_t clientY, MouseButton button, uint32_t modifiers) {
   m_mode->OnDoubleClick(Input(clientX, clientY, button, modifiers));
+}
+
+bool CWorldViewModel::OnKeyPress(uint32_t key, uint32_t modifiers) {
+  const bool typed = m_tileMode.OnTypedKey(key, modifiers);
+  return m_mode->OnKeyPress(key, modifiers) || typed;
 }
 
 void CWorldViewModel::SetWarp(int32_t x, int32_t y) {
