@@ -11,7 +11,6 @@
 #include "resources/palette.h"
 #include "world/game_object.h"
 #include "world/plane.h"
-#include "world/tile_edits.h"
 #include "world/world.h"
 #include "world/world_doc.h"
 
@@ -86,9 +85,11 @@ std::optional<int32_t> WorldDocViewSource::TileAt(CellPoint cell) const {
   return plane->GetTile(cell.column, cell.row);
 }
 
-bool WorldDocViewSource::ImageExists(int32_t image) const {
-  return vyr::ImageExists(m_document.CurrentPlane(), m_document.CurrentSet(), image) != 0;
+bool WorldDocViewSource::SetTileAt(CellPoint cell, int32_t value) {
+  return m_document.SetTile(cell.column, cell.row, value) != 0;
 }
+
+bool WorldDocViewSource::ImageExists(int32_t image) const { return m_document.ImageExists(image); }
 
 int32_t WorldDocViewSource::CurrentSet() const { return m_document.CurrentSet(); }
 void WorldDocViewSource::SelectSet(int32_t set) { m_document.SelectSet(set); }

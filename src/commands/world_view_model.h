@@ -89,6 +89,7 @@ class WorldDocViewSource final : public IViewDocument {
   void RenderWorld(int invalidate) override;
   std::optional<ViewObjectBox> SelectedObject() const override;
   std::optional<int32_t> TileAt(CellPoint cell) const override;
+  bool SetTileAt(CellPoint cell, int32_t value) override;
   bool ImageExists(int32_t image) const override;
   int32_t CurrentSet() const override;
   void SelectSet(int32_t set) override;
