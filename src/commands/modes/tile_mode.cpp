@@ -1,4 +1,4 @@
-// Tile mode: the tile cursor's moves and frame, its menu commands and the tile-mode status panes.
+// Tile mode: the tile cursor's moves and frame, its menu commands, mouse edits, typed image numbers and the tile-mode status panes.
 #include "commands/modes/tile_mode.h"
 
 #include <algorithm>

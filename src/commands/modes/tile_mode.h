@@ -1,9 +1,10 @@
-// TileMode: the view's default edit mode, owning the tile cursor, its commands and the tile-mode status panes.
+// TileMode: the view's default edit mode, owning the tile cursor, its commands, the mouse edits, typed image numbers and the tile-mode status panes.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 #include "commands/modes/edit_mode.h"
 
@@ -36,7 +37,6 @@ class TypedNumber {
   // Adds `digit` typed at `now` and returns the number typed so far.
   int32_t Add(int digit, uint32_t now);
   void Clear() { m_length = 0; }
-  size_t Length() const { return m_length; }
 
  private:
   std::array<char, 9> m_digits{};
