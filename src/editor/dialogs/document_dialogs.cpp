@@ -2,6 +2,7 @@
 #include "editor/dialogs/document_dialogs.h"
 
 #include "editor/dialogs/tiles/navigation_dlgs.h"
+#include "editor/dialogs/tiles/tile_dlgs.h"
 #include "editor/dialogs/world/add_image_sets_dlg.h"
 #include "editor/dialogs/world/new_world_dlg.h"
 #include "editor/dialogs/world/world_info_dlg.h"
@@ -13,6 +14,7 @@ void RegisterDocumentDialogs() {
   CWorldInfoDlg::Register();
   CAddImageSetsDlg::Register();
   RegisterNavigationDialogs();
+  RegisterTileDialogs();
 }
 
 }  // namespace vyr
