@@ -8,7 +8,10 @@ inline constexpr int kNewWorldDialog = 130;
 inline constexpr int kWorldInfoDialog = 132;
 // The image-adding dialog has no template of its own in the old program; this number is ours.
 inline constexpr int kAddImageSetsDialog = 169;
-// Nor have the plane dialogs; these numbers are ours too.
+inline constexpr int kGoToDialog = 163;
+inline constexpr int kCustomMovesDialog = 167;
+
+// The plane dialogs have no template numbers of their own in the old program; these are ours.
 inline constexpr int kNewPlaneDialog = 190;
 inline constexpr int kPlaneInfoDialog = 191;
 inline constexpr int kPlanesDialog = 192;
@@ -72,6 +75,17 @@ inline constexpr int kPlanesMove = 1015;
 inline constexpr int kMovePlaneName = 1000;
 inline constexpr int kMovePlaneCurrent = 1022;
 inline constexpr int kMovePlaneNew = 1023;
+
+// "Idź Do X,Y".
+inline constexpr int kGoToX = 1084;
+inline constexpr int kGoToY = 1085;
+inline constexpr int kGoToStoreWarp = 1160;
+
+// "Ustawianie Dodatkowych Ruchów".
+inline constexpr int kMoveLeft = 1165;
+inline constexpr int kMoveRight = 1166;
+inline constexpr int kMoveUp = 1167;
+inline constexpr int kMoveDown = 1168;
 
 // "Wypełnienie".
 inline constexpr int kFillWhole = 1022;

@@ -3,6 +3,7 @@
 
 #include "editor/dialogs/planes/plane_dlg.h"
 #include "editor/dialogs/planes/planes_dlg.h"
+#include "editor/dialogs/tiles/navigation_dlgs.h"
 #include "editor/dialogs/tiles/tile_dlgs.h"
 #include "editor/dialogs/world/add_image_sets_dlg.h"
 #include "editor/dialogs/world/new_world_dlg.h"
@@ -16,6 +17,7 @@ void RegisterDocumentDialogs() {
   CAddImageSetsDlg::Register();
   CPlaneDlg::Register();
   CPlanesDlg::Register();
+  RegisterNavigationDialogs();
   RegisterTileDialogs();
 }
 
