@@ -173,6 +173,7 @@ class CWorldViewModel final : public IViewPort {
   int32_t ClientHeight() const override { return m_clientHeight; }
   int EditMode() const override { return m_mode->Id(); }
   bool NoImages() const override { return m_noImages; }
+  void SetNoImages(bool on) override { m_noImages = on; }
   void RefreshView() override;
   void CurrentPlaneChanged() override;
   void HideCursor() override;

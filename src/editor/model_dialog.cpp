@@ -9,14 +9,35 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QTreeWidget>
+#include <functional>
 #include <utility>
 
 #include "editor/dialog_look.h"
 
 namespace vyr {
+
+namespace {
+
+// A multi-line edit has no editingFinished signal: its focus leaving is watched instead.
+class FocusOutFilter : public QObject {
+ public:
+  FocusOutFilter(std::function<void()> onFocusOut, QObject* parent) : QObject(parent), m_onFocusOut(std::move(onFocusOut)) {}
+
+ protected:
+  bool eventFilter(QObject* /*target*/, QEvent* event) override {
+    if (event->type() == QEvent::FocusOut) m_onFocusOut();
+    return false;
+  }
+
+ private:
+  std::function<void()> m_onFocusOut;
+};
+
+}  // namespace
 
 CModelDlg::CModelDlg(CDialogModel& model, IInteractionPort& port, QWidget* parent)
     : QDialog(parent), m_model(model), m_port(port) {
@@ -72,8 +93,11 @@ void CModelDlg::Bind(int id, QWidget* control) {
     connect(button, &QAbstractButton::clicked, this, raise(ControlEvent::Clicked));
   } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
     connect(edit, &QLineEdit::editingFinished, this, raise(ControlEvent::FocusLost));
+  } else if (auto* text = qobject_cast<QPlainTextEdit*>(control)) {
+    text->installEventFilter(new FocusOutFilter(raise(ControlEvent::FocusLost), text));
   } else if (auto* list = qobject_cast<QListWidget*>(control)) {
     connect(list, &QListWidget::currentRowChanged, this, raise(ControlEvent::SelectionChanged));
+    connect(list, &QListWidget::itemDoubleClicked, this, raise(ControlEvent::DoubleClicked));
   } else if (auto* tree = qobject_cast<QTreeWidget*>(control)) {
     connect(tree, &QTreeWidget::currentItemChanged, this, raise(ControlEvent::SelectionChanged));
   } else if (auto* combo = qobject_cast<QComboBox*>(control)) {

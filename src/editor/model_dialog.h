@@ -40,7 +40,8 @@ class CModelDlg : public QDialog {
 
   // Registers a control under its resource number and passes its events to the model:
   // buttons, check boxes and radio buttons when clicked, lists, trees and combo boxes when
-  // their selection changes, edits when the focus leaves them.
+  // their selection changes, lists also on a double click, edits (one- or multi-line)
+  // when the focus leaves them.
   void Bind(int id, QWidget* control);
   // The "OK" and "Anuluj" buttons under `layout`.
   void AddButtons(QBoxLayout* layout);

@@ -21,8 +21,8 @@ enum class BeepKind { Default, Exclamation };
 class IInteractionPort;
 
 // What happened to a control: a button, check box or radio button was clicked, a list's or
-// combo box's selection changed, or the focus left an edit.
-enum class ControlEvent { Clicked, SelectionChanged, FocusLost };
+// combo box's selection changed, the focus left an edit, or a list entry was double-clicked.
+enum class ControlEvent { Clicked, SelectionChanged, FocusLost, DoubleClicked };
 
 // The model of a modal dialog: fields as plain data, filled by OnInitDialog and checked
 // by OnOK. The Qt layer copies fields into its controls after OnInitDialog and back

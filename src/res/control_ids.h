@@ -11,6 +11,12 @@ inline constexpr int kAddImageSetsDialog = 169;
 inline constexpr int kGoToDialog = 163;
 inline constexpr int kCustomMovesDialog = 167;
 
+// The plane dialogs have no template numbers of their own in the old program; these are ours.
+inline constexpr int kNewPlaneDialog = 190;
+inline constexpr int kPlaneInfoDialog = 191;
+inline constexpr int kPlanesDialog = 192;
+inline constexpr int kMovePlaneDialog = 193;
+
 // The tile dialogs have no template numbers of their own in the old program; these are ours.
 inline constexpr int kFillDialog = 180;
 inline constexpr int kBlockCopyDialog = 181;
@@ -40,6 +46,35 @@ inline constexpr int kWorldPrefixes[4] = {1134, 1136, 1138, 1140};
 // "Dodawanie Obrazów".
 inline constexpr int kAddImagesTree = 1000;
 inline constexpr int kAddImagesPrefix = 1001;
+
+// "Nowa Warstwa" and "Informacje Warstwy".
+inline constexpr int kPlaneName = 1000;
+inline constexpr int kPlaneTileWidth = 1004;
+inline constexpr int kPlaneTileHeight = 1005;
+inline constexpr int kPlaneWidth = 1006;
+inline constexpr int kPlaneHeight = 1010;
+inline constexpr int kPlaneMovementX = 1007;
+inline constexpr int kPlaneMovementY = 1011;
+inline constexpr int kPlaneColour = 1008;
+inline constexpr int kPlaneZ = 1012;
+inline constexpr int kPlaneImageSets = 1009;
+inline constexpr int kPlaneObjects = 1016;
+inline constexpr int kPlaneNoImages = 1018;
+inline constexpr int kPlaneEndlessX = 1020;
+inline constexpr int kPlaneEndlessY = 1019;
+inline constexpr int kPlaneAutoSize = 1021;
+inline constexpr int kPlaneStatistics = 3;
+
+// "Warstwy w świecie".
+inline constexpr int kPlanesList = 1007;
+inline constexpr int kPlanesSelect = 1012;
+inline constexpr int kPlanesRemove = 1014;
+inline constexpr int kPlanesMove = 1015;
+
+// "Przesuń Warstwę".
+inline constexpr int kMovePlaneName = 1000;
+inline constexpr int kMovePlaneCurrent = 1022;
+inline constexpr int kMovePlaneNew = 1023;
 
 // "Idź Do X,Y".
 inline constexpr int kGoToX = 1084;

@@ -23,22 +23,22 @@ int32_t ShiftFor(int32_t size) {
   return shift;
 }
 
-bool SizesAcceptable(int32_t width, int32_t height, int32_t tileWidth, int32_t tileHeight) {
+const std::string kNoName;
+
+}  // namespace
+
+bool PlaneSizesFit(int32_t width, int32_t height, int32_t tileWidth, int32_t tileHeight) {
   if (width <= 0 || height <= 0 || tileWidth <= 0 || tileHeight <= 0) return false;
   const int64_t limit = std::numeric_limits<int32_t>::max();
   return int64_t(width) * height <= kMaxPlaneCells && int64_t(width) * tileWidth <= limit &&
          int64_t(height) * tileHeight <= limit;
 }
 
-const std::string kNoName;
-
-}  // namespace
-
 CPlane::CPlane() = default;
 CPlane::~CPlane() = default;
 
 int CPlane::Create(int32_t width, int32_t height, int32_t tileWidth, int32_t tileHeight, const CRect& screenRect) {
-  if (!SizesAcceptable(width, height, tileWidth, tileHeight)) return 0;
+  if (!PlaneSizesFit(width, height, tileWidth, tileHeight)) return 0;
   m_width = width;
   m_height = height;
   SetTileSizeFields(tileWidth, tileHeight);
@@ -79,7 +79,7 @@ int CPlane::ChangeTileSize(int32_t tileWidth, int32_t tileHeight) {
 }
 
 int CPlane::Resize(int32_t width, int32_t height) {
-  if (!m_hasGrid || !SizesAcceptable(width, height, m_tileWidth, m_tileHeight)) return 0;
+  if (!m_hasGrid || !PlaneSizesFit(width, height, m_tileWidth, m_tileHeight)) return 0;
   std::vector<int32_t> grid(size_t(int64_t(width) * height), kEmptyTile);
   const int32_t rows = std::min(m_height, height);
   const int32_t columns = std::min(m_width, width);

@@ -43,6 +43,10 @@ inline constexpr int32_t kMaxImageSetSlots = 0x10000;
 // Largest grid a plane accepts (1 GiB of tile values); beyond it Create and Resize refuse.
 inline constexpr int64_t kMaxPlaneCells = int64_t(1) << 28;
 
+// True when Create would accept the sizes: all positive, at most kMaxPlaneCells cells and
+// pixel sizes within int32.
+bool PlaneSizesFit(int32_t width, int32_t height, int32_t tileWidth, int32_t tileHeight);
+
 // One slot of a plane's image-set table: the name as stored in the world, and the loaded
 // set of that name (null when none is loaded). An empty name is a slot never filled.
 struct ImageSetSlot {

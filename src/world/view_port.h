@@ -32,6 +32,8 @@ class IViewPort {
   virtual int32_t ClientHeight() const = 0;
   virtual int EditMode() const = 0;  // kTileMode or kObjectMode
   virtual bool NoImages() const = 0;
+  // "Bez Obrazów" on or off; takes effect with the next render.
+  virtual void SetNoImages(bool on) = 0;
 
   // Clamp scroll, hand the origin to the current plane, render, sync scroll bars.
   virtual void RefreshView() = 0;

@@ -198,6 +198,8 @@ void CWorldDoc::CheckTileSizes() {
 void CWorldDoc::SelectPlane(CPlane* plane) {
   if (plane == m_currentPlane) return;
   if (m_undo) m_undo->Clear();
+  // The selected object belongs to the plane being left.
+  m_selectedObject = nullptr;
   m_currentPlane = plane;
   m_currentSet = 0;
   SelectImage(0);

@@ -120,7 +120,8 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
 
   // --- editing state
   CPlane* CurrentPlane() const { return m_currentPlane; }
-  // Makes a plane current (null: none): undo cleared, current tile reset and validated,
+  // Makes a plane current (null: none); nothing happens for the current plane. Otherwise
+  // undo cleared, selected object dropped, current tile reset and validated,
   // tile-size warnings, view re-sized and rendered, tile picker reopened.
   void SelectPlane(CPlane* plane);
   // Moves the current set and image onto an existing image of the current plane.

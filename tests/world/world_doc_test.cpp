@@ -225,6 +225,8 @@ TEST_F(OpenFixture, SelectingAPlaneWarnsAboutTilesOfAnotherSizeAndValidatesTheCu
   EXPECT_EQ(doc.CurrentImage(), 0);
 
   // Slot 0 names no loaded set, set BACK in slot 1 with images 2 and 5: the first filled ones are taken.
+  // The selected object stays behind with the plane it belongs to.
+  doc.SetSelectedObject(doc.CurrentPlane()->NewObject(0));
   rig.user.ClearLog();
   RecordingObserver observer;
   doc.AddObserver(&observer);
@@ -232,6 +234,7 @@ TEST_F(OpenFixture, SelectingAPlaneWarnsAboutTilesOfAnotherSizeAndValidatesTheCu
   doc.SelectPlane(doc.World()->Plane(1));
   EXPECT_EQ(doc.CurrentSet(), 1);
   EXPECT_EQ(doc.CurrentImage(), 2);
+  EXPECT_EQ(doc.SelectedObject(), nullptr);
   EXPECT_EQ(observer.images, (std::vector<int32_t>{0, 2}));
   doc.RemoveObserver(&observer);
   EXPECT_TRUE(rig.user.Log().empty()) << "no first set, no warning";

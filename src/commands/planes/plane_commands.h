@@ -7,7 +7,8 @@ namespace vyr {
 
 class CWorldDoc;
 
-// Enters the plane commands in `table`. None is handled yet: their entries show disabled.
+// Enters "Dod&aj...", "&Informacje" and "&Warstwy..." in `table`. "&Usuń" stays without a
+// handler (planes are removed in "Warstwy w świecie") and so shows disabled.
 void RegisterPlaneCommands(CommandTable& table, CWorldDoc& doc);
 
 }  // namespace vyr

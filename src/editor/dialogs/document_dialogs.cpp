@@ -1,6 +1,8 @@
 // The dialogs each area's models run through the interaction port.
 #include "editor/dialogs/document_dialogs.h"
 
+#include "editor/dialogs/planes/plane_dlg.h"
+#include "editor/dialogs/planes/planes_dlg.h"
 #include "editor/dialogs/tiles/navigation_dlgs.h"
 #include "editor/dialogs/tiles/tile_dlgs.h"
 #include "editor/dialogs/world/add_image_sets_dlg.h"
@@ -13,6 +15,8 @@ void RegisterDocumentDialogs() {
   CNewWorldDlg::Register();
   CWorldInfoDlg::Register();
   CAddImageSetsDlg::Register();
+  CPlaneDlg::Register();
+  CPlanesDlg::Register();
   RegisterNavigationDialogs();
   RegisterTileDialogs();
 }

@@ -3,8 +3,9 @@
 
 namespace vyr {
 
-// The world area's "Nowy Świat", "Informacje Świata" and "Dodawanie Obrazów"; later areas
-// add theirs here.
+// The world area's "Nowy Świat", "Informacje Świata" and "Dodawanie Obrazów", the plane
+// area's "Nowa Warstwa", "Informacje Warstwy", "Warstwy w świecie" and "Przesuń Warstwę";
+// later areas add theirs here.
 void RegisterDocumentDialogs();
 
 }  // namespace vyr
