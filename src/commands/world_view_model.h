@@ -152,6 +152,10 @@ class CWorldViewModel final : public IViewPort {
   void Invalidate(bool erase) override;
   void InvalidateRect(const CRect& clientRect, bool erase) override;
   void UpdateNow() override;
+  int32_t CursorColumn() const override { return m_tileMode.CursorColumn(); }
+  int32_t CursorRow() const override { return m_tileMode.CursorRow(); }
+  void MoveCursorTo(int32_t column, int32_t row) override { m_tileMode.MoveCursorTo(column, row); }
+  void AdvanceAutoCursor() override { m_tileMode.AdvanceAutoCursor(); }
 
   const CDibG* Surface() const { return m_surface.get(); }
   // Deactivates the current mode and activates the one of `mode` (kTileMode, kObjectMode).
@@ -173,7 +177,7 @@ class CWorldViewModel final : public IViewPort {
   // The current plane as the view sees it, or nothing.
   std::optional<ViewPlane> Plane() const;
   // Sets the scroll position without refreshing (callers follow with RefreshView).
-  void SetScroll(int32_t x, int32_t y);
+  void SetScroll(int32_t x, int32_t y) override;
 
   // Scroll-bar movement by (dx, dy) pixels; 0 when nothing can scroll.
   int OnScrollBy(int32_t dx, int32_t dy);

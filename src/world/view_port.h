@@ -42,6 +42,17 @@ class IViewPort {
   virtual void Invalidate(bool erase) = 0;
   virtual void InvalidateRect(const CRect& clientRect, bool erase) = 0;
   virtual void UpdateNow() = 0;
+
+  // The tile cursor, for the edits made at it and for undo. A view without one reports
+  // cell (0, 0) and ignores the moves.
+  virtual int32_t CursorColumn() const { return 0; }
+  virtual int32_t CursorRow() const { return 0; }
+  // Hides the cursor and moves it to the cell, clamped to the plane; no scrolling.
+  virtual void MoveCursorTo(int32_t /*column*/, int32_t /*row*/) {}
+  // After an edit at the cursor: one step right when the automatic cursor is on.
+  virtual void AdvanceAutoCursor() {}
+  // Sets the scroll origin without refreshing; callers follow with Resize or RefreshView.
+  virtual void SetScroll(int32_t /*x*/, int32_t /*y*/) {}
 };
 
 }  // namespace vyr

@@ -142,6 +142,7 @@ bool CWorldDoc::OnSaveDocument(const std::string& path) {
     return false;
   }
   SetModifiedFlag(false);
+  m_changes.Bump();
   return true;
 }
 
@@ -156,6 +157,12 @@ void CWorldDoc::RemoveObserver(IDocumentObserver* observer) {
 
 void CWorldDoc::SelectImage(int32_t image) {
   m_currentImage = image;
+  Notify([image](IDocumentObserver& o) { o.CurrentImageChanged(image); });
+}
+
+void CWorldDoc::SelectSet(int32_t set) {
+  m_currentSet = set;
+  const int32_t image = m_currentImage;
   Notify([image](IDocumentObserver& o) { o.CurrentImageChanged(image); });
 }
 

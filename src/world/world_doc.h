@@ -10,6 +10,7 @@
 #include "platform/document.h"
 #include "platform/rect.h"
 #include "world/document_observer.h"
+#include "world/undo_stack.h"
 #include "world/world_host.h"
 
 namespace vyr {
@@ -21,7 +22,6 @@ class CPalId;
 class CPlane;
 class CRezDir;
 class CRezMgr;
-class CUndoStack;
 class CWorld;
 class IInteractionPort;
 class IViewPort;
@@ -38,7 +38,7 @@ struct ResourceProblem {
   explicit operator bool() const { return field != ResourceField::kNone; }
 };
 
-class CWorldDoc : public CDocument, public IWorldHost {
+class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
  public:
   static constexpr int32_t kUndoLimit = 1000;
 
@@ -130,8 +130,13 @@ class CWorldDoc : public CDocument, public IWorldHost {
   void CheckTileSizes();
   int32_t CurrentSet() const { return m_currentSet; }
   int32_t CurrentImage() const { return m_currentImage; }
-  void SelectSet(int32_t set) { m_currentSet = set; }
+  // Both tell the observers CurrentImageChanged; no check is made.
+  void SelectSet(int32_t set);
   void SelectImage(int32_t image);
+  // 1 with a loaded world, a current plane whose current set slot holds a set, and an
+  // image at `image` in it (−1: the set's first image).
+  bool ImageExists(int32_t image) const;
+  bool HasCurrentImage() const { return ImageExists(m_currentImage); }
   CGameObject* SelectedObject() const { return m_selectedObject; }
   void SetSelectedObject(CGameObject* object) { m_selectedObject = object; }
 
@@ -142,6 +147,26 @@ class CWorldDoc : public CDocument, public IWorldHost {
 
   // Composes the current plane into the view's surface; with invalidate, repaints the view.
   void RenderWorld(int invalidate);
+
+  // --- tile edits on the current plane (world_doc_tiles.cpp)
+  // The cell's value: kEmptyTile outside the grid, 0 without a current plane.
+  int32_t GetTile(int32_t column, int32_t row) const;
+  // Writes one cell: 0 without a plane or outside the grid; 1 when written or already
+  // holding the value (then nothing else happens). A write is recorded for undo (with
+  // `record` and a view), marks the document modified, re-renders, tells the observers
+  // CellsChanged and, with `invalidate`, repaints the cell's rectangle at once.
+  int SetTile(int32_t column, int32_t row, int32_t value, int record = 1, int invalidate = 1);
+  // SetTile at the view's tile cursor (cell (0, 0) without a view).
+  int SetTileAtCursor(int32_t value);
+  // For changes the undo stack does not record (fill, block copy, replace, repair, the
+  // plane dialogs): marks the document modified so no older entry can clear the mark.
+  void NoteUnrecordedChange();
+  // Takes back the newest tile change: the cell, the modified flag (see ChangeCounter), the
+  // scroll position, then the cursor onto the cell and a refresh. kEmpty also without a
+  // view (the caller beeps); kDisabled before resources are loaded or without a plane.
+  UndoOutcome::Status Undo();
+  // Bumped by NoteUnrecordedChange and every save.
+  const ChangeCounter& Changes() const { return m_changes; }
 
  private:
   // Where the world's stored archive path may name a file, in the order tried: a relative
@@ -174,6 +199,9 @@ class CWorldDoc : public CDocument, public IWorldHost {
     for (IDocumentObserver* observer : observers) notice(*observer);
   }
 
+  // IUndoTarget: entries write only into the current plane (the stack is cleared when it changes).
+  bool WriteTile(int32_t plane, int32_t column, int32_t row, int32_t value) override;
+
   Profile* m_profile;
   IInteractionPort& m_interaction;
   IViewPort* m_view = nullptr;
@@ -192,6 +220,7 @@ class CWorldDoc : public CDocument, public IWorldHost {
   int32_t m_currentSet = 0;
   int32_t m_autoZ = 1;
   int32_t m_autoImageSet = 1;
+  ChangeCounter m_changes;
 
   std::string m_failureReason;
   bool m_objectImageSetsPending = true;

@@ -181,8 +181,8 @@ class FakeViewPort : public IViewPort {
     if (m_doc && m_doc->World()) m_doc->World()->SetAllViewRects(CRect{0, 0, m_width - 1, m_height - 1});
     if (m_doc) m_doc->RenderWorld(1);
   }
-  int32_t ScrollX() const override { return 0; }
-  int32_t ScrollY() const override { return 0; }
+  int32_t ScrollX() const override { return m_scrollX; }
+  int32_t ScrollY() const override { return m_scrollY; }
   int32_t ClientWidth() const override { return m_width; }
   int32_t ClientHeight() const override { return m_height; }
   int EditMode() const override { return m_editMode; }
@@ -197,6 +197,17 @@ class FakeViewPort : public IViewPort {
   void Invalidate(bool erase) override { m_log.push_back(erase ? "invalidate erase" : "invalidate"); }
   void InvalidateRect(const CRect&, bool) override { m_log.push_back("invalidate rect"); }
   void UpdateNow() override { m_log.push_back("update"); }
+  int32_t CursorColumn() const override { return m_cursorColumn; }
+  int32_t CursorRow() const override { return m_cursorRow; }
+  void MoveCursorTo(int32_t column, int32_t row) override {
+    m_cursorColumn = column;
+    m_cursorRow = row;
+  }
+  void AdvanceAutoCursor() override { ++m_cursorColumn; }
+  void SetScroll(int32_t x, int32_t y) override {
+    m_scrollX = x;
+    m_scrollY = y;
+  }
 
   void MakeSurface() {
     if (m_doc && m_doc->Palette() && m_doc->Palette()->IsCreated() && !m_surface.IsCreated())
@@ -211,6 +222,10 @@ class FakeViewPort : public IViewPort {
   int32_t m_height;
   int m_editMode = kTileMode;
   bool m_noImages = false;
+  int32_t m_scrollX = 0;
+  int32_t m_scrollY = 0;
+  int32_t m_cursorColumn = 0;
+  int32_t m_cursorRow = 0;
   CDibG m_surface;
   std::vector<std::string> m_log;
 };

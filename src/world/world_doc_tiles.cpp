@@ -1,0 +1,75 @@
+// CWorldDoc: reading and writing cells of the current plane, the current tile, and undo.
+#include "world/plane.h"
+#include "world/tile_edits.h"
+#include "world/view_port.h"
+#include "world/world.h"
+#include "world/world_doc.h"
+
+namespace vyr {
+
+int32_t CWorldDoc::GetTile(int32_t column, int32_t row) const {
+  if (!m_currentPlane) return 0;
+  return m_currentPlane->GetTile(column, row);
+}
+
+int CWorldDoc::SetTile(int32_t column, int32_t row, int32_t value, int record, int invalidate) {
+  CPlane* plane = m_currentPlane;
+  if (!plane || column < 0 || row < 0 || column >= plane->Width() || row >= plane->Height()) return 0;
+  const int32_t old = plane->GetTile(column, row);
+  if (old == value) return 1;
+
+  if (record && m_view && m_undo && m_world) {
+    const UndoViewState where{m_view->ScrollX(), m_view->ScrollY(), column, row};
+    m_undo->PushUndo(std::make_unique<CTileUndoEntry>(m_world->IndexOf(plane), column, row, old, value, where,
+                                                      IsModified(), m_changes.Value()));
+  }
+  plane->SetTile(column, row, value);
+  SetModifiedFlag(true);
+  RenderWorld(0);
+  const CRect cell{column, row, column, row};
+  Notify([&cell](IDocumentObserver& o) { o.CellsChanged(cell); });
+
+  if (invalidate && m_view) {
+    const int32_t left = column * plane->TileWidth() - m_view->ScrollX();
+    const int32_t top = row * plane->TileHeight() - m_view->ScrollY();
+    m_view->HideCursor();
+    m_view->InvalidateRect(CRect{left, top, left + plane->TileWidth(), top + plane->TileHeight()}, false);
+    m_view->UpdateNow();
+  }
+  return 1;
+}
+
+int CWorldDoc::SetTileAtCursor(int32_t value) {
+  if (!m_view) return SetTile(0, 0, value);
+  return SetTile(m_view->CursorColumn(), m_view->CursorRow(), value);
+}
+
+bool CWorldDoc::ImageExists(int32_t image) const {
+  return HasLoadedWorld() && vyr::ImageExists(m_currentPlane, m_currentSet, image) != 0;
+}
+
+void CWorldDoc::NoteUnrecordedChange() {
+  m_changes.Bump();
+  SetModifiedFlag(true);
+}
+
+bool CWorldDoc::WriteTile(int32_t plane, int32_t column, int32_t row, int32_t value) {
+  if (!m_world || !m_currentPlane || m_world->IndexOf(m_currentPlane) != plane) return false;
+  return SetTile(column, row, value, 0, 0) != 0;
+}
+
+UndoOutcome::Status CWorldDoc::Undo() {
+  using Status = UndoOutcome::Status;
+  if (!m_undo || !m_undo->CanUndo() || !m_view) return Status::kEmpty;
+  if (m_undo->Limit() <= 0 || !m_currentPlane) return Status::kDisabled;
+  const UndoOutcome outcome = m_undo->Undo(*this, m_changes);
+  if (outcome.status != Status::kDone) return outcome.status;
+  SetModifiedFlag(outcome.modified);
+  m_view->SetScroll(outcome.view.scrollX, outcome.view.scrollY);
+  m_view->Resize();
+  m_view->MoveCursorTo(outcome.view.cursorColumn, outcome.view.cursorRow);
+  m_view->RefreshView();
+  return Status::kDone;
+}
+
+}  // namespace vyr
