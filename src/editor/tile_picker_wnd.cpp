@@ -56,7 +56,7 @@ class TilePickerList : public QListWidget {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setItemDelegate(new ItemPainter(window));
   }
 
@@ -210,7 +210,9 @@ void CTilePickerWnd::closeEvent(QCloseEvent* event) {
   // The window stays, hidden; its list goes until it is shown again.
   m_list->clear();
   m_model.Clear();
-  if (m_owner.userClosed) m_owner.userClosed();
+  // Qt closes every window on quitting, after the main one: not the user's doing.
+  const bool byUser = !parentWidget() || parentWidget()->isVisible();
+  if (byUser && m_owner.userClosed) m_owner.userClosed();
   event->accept();
 }
 

@@ -132,6 +132,14 @@ TEST_F(PickerApp, OknoWyboruOpensHidesAndShowsAndOnlyTheUsersCloseSetsTheFlag) {
   QTest::qWait(10);
   EXPECT_EQ(Picker(), nullptr);
   EXPECT_EQ(m_app->TileDialogHidden(), 0);
+
+  // Qt closes the picker after the main window when the program quits: the flag stays.
+  Doc().SelectSet(0);
+  Frame()->SendCommand(cmd::kTilePicker);
+  ASSERT_TRUE(Picker()->isVisible());
+  Frame()->close();
+  Picker()->close();
+  EXPECT_EQ(m_app->TileDialogHidden(), 0);
 }
 
 }  // namespace
