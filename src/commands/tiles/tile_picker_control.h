@@ -47,13 +47,19 @@ class TilePickerControl : public IDocumentObserver {
   void RegisterCommands(CommandTable& table);
 
   // --- IDocumentObserver
-  void CurrentPlaneChanged() override { Open(false); }
-  void CurrentImageChanged(int32_t) override {
-    if (m_host.PickerExists()) m_host.FollowCurrentTile();
+  // A picker the user hid stays, but lists the new plane's set for when it is shown.
+  void CurrentPlaneChanged() override {
+    Open(false);
+    Follow();
   }
+  void CurrentImageChanged(int32_t) override { Follow(); }
   void ContentsReset() override { Close(); }
 
  private:
+  void Follow() {
+    if (m_host.PickerExists()) m_host.FollowCurrentTile();
+  }
+
   int& m_hidden;
   ITilePickerHost& m_host;
 };

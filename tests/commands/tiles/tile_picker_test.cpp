@@ -139,11 +139,20 @@ TEST(TilePickerControlTest, ANewPlaneOpensThePickerUnlessTheUserHidItAndNewConte
     rig.control.CurrentPlaneChanged();
     EXPECT_EQ(rig.host.exists, flag == 0);
     rig.control.CurrentImageChanged(3);
-    EXPECT_EQ(rig.host.followed, flag == 0 ? 1 : 0);
+    EXPECT_EQ(rig.host.followed, flag == 0 ? 2 : 0);
     rig.control.ContentsReset();
     EXPECT_FALSE(rig.host.exists);
     EXPECT_EQ(rig.hidden, flag) << "a close the program makes keeps the flag";
   }
+  // Hidden by the user, the picker stays for a new plane and lists its set.
+  PickerControlRig rig(0);
+  rig.control.Toggle();
+  rig.control.Toggle();
+  ASSERT_EQ(rig.hidden, 1);
+  rig.control.CurrentPlaneChanged();
+  EXPECT_EQ(rig.host.created, 1);
+  EXPECT_FALSE(rig.host.visible);
+  EXPECT_EQ(rig.host.followed, 1);
 }
 
 TEST(TilePickerControlTest, OknoWyboruOpensHidesAndShowsWithItsCheckMark) {
