@@ -85,7 +85,8 @@ Answer QtInteractionPort::ShowMessage(std::string_view text, MessageIcon icon, M
   }
 }
 
-void QtInteractionPort::Beep() { QApplication::beep(); }
+// Qt has one system beep for both kinds.
+void QtInteractionPort::Beep(BeepKind) { QApplication::beep(); }
 
 void QtInteractionPort::BeginWaitCursor() {
   ++m_waitDepth;

@@ -33,7 +33,7 @@ class QtInteractionPort final : public IInteractionPort {
   static QStringList NameFilters(std::string_view filter);
 
   Answer ShowMessage(std::string_view text, MessageIcon icon, MessageButtons buttons) override;
-  void Beep() override;
+  void Beep(BeepKind kind = BeepKind::Default) override;
   void BeginWaitCursor() override;
   void EndWaitCursor() override;
   void BeginProgress(std::string_view text, int maximum) override;

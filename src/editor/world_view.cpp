@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "commands/tiles/tile_commands.h"
 #include "commands/view_commands.h"
 #include "resources/dib.h"
 #include "resources/palette.h"
@@ -70,6 +71,7 @@ void CWorldView::AttachDocument(CWorldDoc& document) {
   m_worldDoc = &document;
   m_worldDocSource = std::make_unique<WorldDocViewSource>(document);
   document.SetViewPort(&m_model);
+  RegisterTileViewCommands(Commands(), document);
   SetDocument(m_worldDocSource.get());
 }
 

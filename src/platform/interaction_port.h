@@ -15,6 +15,8 @@ enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 // The numbers are the Windows IDOK ... IDNO values.
 enum class Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 enum class DialogResult { Ok = 1, Cancel = 2 };
+// The Windows sounds a beep names: MessageBeep(0) and MessageBeep(MB_ICONEXCLAMATION).
+enum class BeepKind { Default, Exclamation };
 
 class IInteractionPort;
 
@@ -71,7 +73,7 @@ class IInteractionPort {
 
   // A message box; the caption is the application title.
   virtual Answer ShowMessage(std::string_view text, MessageIcon icon, MessageButtons buttons) = 0;
-  virtual void Beep() = 0;
+  virtual void Beep(BeepKind kind = BeepKind::Default) = 0;
 
   // Nested begin/end pairs; the cursor returns when the outermost pair ends.
   virtual void BeginWaitCursor() = 0;

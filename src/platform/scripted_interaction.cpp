@@ -54,8 +54,8 @@ Answer ScriptedInteraction::ShowMessage(std::string_view text, MessageIcon, Mess
   return answer;
 }
 
-void ScriptedInteraction::Beep() {
-  m_log.push_back("beep");
+void ScriptedInteraction::Beep(BeepKind kind) {
+  m_log.push_back(kind == BeepKind::Exclamation ? "beep exclamation" : "beep");
 }
 
 void ScriptedInteraction::BeginWaitCursor() { ++m_waitDepth; }

@@ -36,7 +36,8 @@ class ScriptedInteraction final : public IInteractionPort {
   void ClearLog() { m_log.clear(); }
 
   Answer ShowMessage(std::string_view text, MessageIcon icon, MessageButtons buttons) override;
-  void Beep() override;
+  // Logged as "beep", or "beep exclamation".
+  void Beep(BeepKind kind = BeepKind::Default) override;
   void BeginWaitCursor() override;
   void EndWaitCursor() override;
   void BeginProgress(std::string_view text, int maximum) override;

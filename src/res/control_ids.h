@@ -9,6 +9,13 @@ inline constexpr int kWorldInfoDialog = 132;
 // The image-adding dialog has no template of its own in the old program; this number is ours.
 inline constexpr int kAddImageSetsDialog = 169;
 
+// The tile dialogs have no template numbers of their own in the old program; these are ours.
+inline constexpr int kFillDialog = 180;
+inline constexpr int kBlockCopyDialog = 181;
+inline constexpr int kReplaceDialog = 182;
+inline constexpr int kTileStatsDialog = 183;
+inline constexpr int kTextReportDialog = 184;
+
 // "Nowy Świat" and "Informacje Świata": the header fields both show.
 inline constexpr int kWorldName = 1000;
 inline constexpr int kWorldAuthor = 1001;
@@ -31,5 +38,46 @@ inline constexpr int kWorldPrefixes[4] = {1134, 1136, 1138, 1140};
 // "Dodawanie Obrazów".
 inline constexpr int kAddImagesTree = 1000;
 inline constexpr int kAddImagesPrefix = 1001;
+
+// "Wypełnienie".
+inline constexpr int kFillWhole = 1022;
+inline constexpr int kFillLimited = 1023;
+inline constexpr int kFillFull = 1024;
+inline constexpr int kFillCurrent = 1025;
+inline constexpr int kFillDelete = 1026;
+inline constexpr int kFillColour = 1027;
+inline constexpr int kFillColumn = 1028;
+inline constexpr int kFillRow = 1029;
+
+// "Block Copy".
+inline constexpr int kCopyFromColumn = 1152;
+inline constexpr int kCopyFromRow = 1153;
+inline constexpr int kCopyToColumn = 1154;
+inline constexpr int kCopyToRow = 1155;
+inline constexpr int kCopyWidth = 1156;
+inline constexpr int kCopyHeight = 1157;
+
+// "Zmiana": "Szukaj" and "Zamień na".
+inline constexpr int kSearchTile = 1157;
+inline constexpr int kSearchDelete = 1158;
+inline constexpr int kSearchColour = 1159;
+inline constexpr int kSearchValue = 1160;
+inline constexpr int kReplaceTile = 1153;
+inline constexpr int kReplaceDelete = 1154;
+inline constexpr int kReplaceColour = 1155;
+inline constexpr int kReplaceValue = 1156;
+
+// "Statystyki Klocków".
+inline constexpr int kStatsUsed = 1127;
+inline constexpr int kStatsCounts = 1128;
+inline constexpr int kStatsUnused = 1129;
+inline constexpr int kStatsAvailable = 1130;
+inline constexpr int kStatsUsedTotal = 1131;
+inline constexpr int kStatsUnusedTotal = 1132;
+inline constexpr int kStatsImagesTotal = 1133;
+inline constexpr int kStatsScript = 1135;
+
+// The scrollable text of a long report.
+inline constexpr int kReportText = 1000;
 
 }  // namespace vyr::ctl

@@ -14,6 +14,7 @@
 #include "resources/palette.h"
 #include "resources/rez_mgr.h"
 #include "world/plane.h"
+#include "world/tile_edits.h"
 #include "world/undo_stack.h"
 #include "world/view_port.h"
 #include "world/world.h"
@@ -190,15 +191,8 @@ void CWorldDoc::ValidateCurrentTile() {
 
 void CWorldDoc::CheckTileSizes() {
   if (!m_currentPlane) return;
-  const CImageSet* set = m_currentPlane->ImageSetAt(0);
-  if (!set) return;
-  for (int32_t number = set->Lowest(); number <= set->Highest(); ++number) {
-    const CImage* image = set->GetImage(number);
-    if (!image) continue;
-    if (image->m_width == m_currentPlane->TileWidth() && image->m_height == m_currentPlane->TileHeight()) continue;
-    m_interaction.Message(FormatMessage(res::text::kTileSizeWarning, {number, image->m_width, image->m_height}),
-                          MessageIcon::Warning);
-  }
+  const std::string warnings = TileSizeWarnings(*m_currentPlane);
+  if (!warnings.empty()) m_interaction.Message(warnings, MessageIcon::Warning);
 }
 
 void CWorldDoc::SelectPlane(CPlane* plane) {

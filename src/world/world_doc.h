@@ -125,8 +125,8 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   void SelectPlane(CPlane* plane);
   // Moves the current set and image onto an existing image of the current plane.
   void ValidateCurrentTile();
-  // One "WARNING!  Tile %i is %ix%i" box per image of the first set whose size differs
-  // from the current plane's tile size.
+  // One box with a "WARNING!  Tile %i is %ix%i" line per image of the first set whose size
+  // differs from the current plane's tile size (the first lines, then "... and N more").
   void CheckTileSizes();
   int32_t CurrentSet() const { return m_currentSet; }
   int32_t CurrentImage() const { return m_currentImage; }
@@ -158,6 +158,10 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   int SetTile(int32_t column, int32_t row, int32_t value, int record = 1, int invalidate = 1);
   // SetTile at the view's tile cursor (cell (0, 0) without a view).
   int SetTileAtCursor(int32_t value);
+  // "&Następny" / "&Poprzedni": the next or previous filled slot of the current set
+  // (an invalid set falls back to 0, wrapping), selected and written at the cursor.
+  void NextTile() { StepTile(1); }
+  void PrevTile() { StepTile(-1); }
   // For changes the undo stack does not record (fill, block copy, replace, repair, the
   // plane dialogs): marks the document modified so no older entry can clear the mark.
   void NoteUnrecordedChange();
@@ -199,6 +203,7 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
     for (IDocumentObserver* observer : observers) notice(*observer);
   }
 
+  void StepTile(int direction);
   // IUndoTarget: entries write only into the current plane (the stack is cleared when it changes).
   bool WriteTile(int32_t plane, int32_t column, int32_t row, int32_t value) override;
 

@@ -44,6 +44,16 @@ int CWorldDoc::SetTileAtCursor(int32_t value) {
   return SetTile(m_view->CursorColumn(), m_view->CursorRow(), value);
 }
 
+void CWorldDoc::StepTile(int direction) {
+  if (!m_currentPlane) return;
+  // An invalid set falls back to 0 even when that set has nothing to step to.
+  if (!m_currentPlane->ImageSetAt(m_currentSet) && m_currentSet != 0) SelectSet(0);
+  const ImageStep step = vyr::StepImage(*m_currentPlane, m_currentSet, m_currentImage, direction);
+  if (!step.found) return;
+  SelectImage(step.image);
+  if (const std::optional<int32_t> tile = SelectionTile(step.set, step.image)) SetTileAtCursor(*tile);
+}
+
 bool CWorldDoc::ImageExists(int32_t image) const {
   return HasLoadedWorld() && vyr::ImageExists(m_currentPlane, m_currentSet, image) != 0;
 }

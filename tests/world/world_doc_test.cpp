@@ -216,7 +216,7 @@ TEST_F(OpenFixture, SelectingAPlaneWarnsAboutTilesOfAnotherSizeAndValidatesTheCu
   std::vector<std::string> warnings;
   for (const std::string& line : rig.user.Log())
     if (line.rfind("message: WARNING!", 0) == 0) warnings.push_back(line);
-  EXPECT_EQ(warnings, (std::vector<std::string>{"message: WARNING!  Tile 0 is 16x16", "message: WARNING!  Tile 1 is 16x16"}));
+  EXPECT_EQ(warnings, (std::vector<std::string>{"message: WARNING!  Tile 0 is 16x16\nWARNING!  Tile 1 is 16x16"}));
 
   rig.user.ClearLog();
   doc.SelectPlane(doc.World()->Plane(0));

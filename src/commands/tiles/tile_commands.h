@@ -1,5 +1,8 @@
-// The tile area's commands ("&Klocki": placing, deleting and filling tiles, undo, the tile dialogs).
+// The tile area's commands ("&Klocki", "&Edycja": placing, deleting and filling tiles,
+// undo, the tile dialogs, the invalid-tile check, and the view's tile repair).
 #pragma once
+
+#include <cstdint>
 
 #include "platform/command_table.h"
 
@@ -7,7 +10,27 @@ namespace vyr {
 
 class CWorldDoc;
 
-// Enters the tile commands in `table`. None is handled yet: their entries show disabled.
+// Enters the document's tile commands in `table`.
 void RegisterTileCommands(CommandTable& table, CWorldDoc& doc);
+// Enters "Naprawia Klocki" (Alt+F) in the view's table.
+void RegisterTileViewCommands(CommandTable& table, CWorldDoc& doc);
+
+// After a change of many cells that undo does not record: marks the document modified
+// (NoteUnrecordedChange) and refreshes the view.
+void FinishUnrecordedEdit(CWorldDoc& doc);
+// "Wstaw w miejscu kursora": the current selection at the cursor, then the automatic
+// cursor's step; nothing when the current set holds no image at the current number.
+void InsertTileAtCursor(CWorldDoc& doc);
+// "Usuń" (kEmptyTile) and "Wypełnij Kolorem" (kColourTile): the value at the cursor, then
+// the automatic cursor's step; nothing without a current plane.
+void WriteTileAtCursorAndAdvance(CWorldDoc& doc, int32_t value);
+// "Cofnij": undo, with the exclamation beep when there is nothing to take back.
+void UndoTileChange(CWorldDoc& doc);
+// "Uszkodzone...": "Level contains all valid tiles!", or "Level contains invalid tiles!"
+// and then the report in a scrollable box.
+void CheckInvalidTiles(CWorldDoc& doc);
+// "Naprawia Klocki": repairs the current plane; when a cell changed, marks the document
+// modified and refreshes the view. Returns the number of cells changed.
+int64_t RepairCurrentPlane(CWorldDoc& doc);
 
 }  // namespace vyr

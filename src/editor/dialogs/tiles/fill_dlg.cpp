@@ -1,0 +1,88 @@
+// The "Wypełnienie" dialog's controls and their binding to the model.
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "commands/tiles/fill_dialog.h"
+#include "editor/dialog_look.h"
+#include "editor/dialogs/tiles/tile_dlg_parts.h"
+#include "editor/model_dialog.h"
+
+namespace vyr {
+
+namespace {
+
+class CFillDlg final : public CModelDlg {
+ public:
+  CFillDlg(CFillDialog& model, IInteractionPort& port, QWidget* parent) : CModelDlg(model, port, parent), m_model(model) {
+    setWindowTitle(Text("Wypełnienie"));
+    auto* type = new QGroupBox(Text("Typ"), this);
+    auto* typeLayout = new QVBoxLayout(type);
+    auto* whole = new QRadioButton(Text("Całkowite"), type);
+    whole->setChecked(true);
+    typeLayout->addWidget(whole);
+    for (const char* text : {"Limitowane", "Full"}) {
+      auto* other = new QRadioButton(Text(text), type);
+      other->setEnabled(false);
+      typeLayout->addWidget(other);
+    }
+
+    auto* tile = new QGroupBox(Text("Klocek"), this);
+    auto* tileLayout = new QVBoxLayout(tile);
+    m_current = new QRadioButton(tile);
+    m_delete = new QRadioButton(Text("Usuń"), tile);
+    m_colour = new QRadioButton(Text("Kolor"), tile);
+    for (auto [id, button] : {std::pair{ctl::kFillCurrent, m_current}, std::pair{ctl::kFillDelete, m_delete},
+                              std::pair{ctl::kFillColour, m_colour}}) {
+      Bind(id, button);
+      tileLayout->addWidget(button);
+    }
+
+    auto* cell = new QGroupBox(Text("Zaznaczenie"), this);
+    auto* cellForm = new QFormLayout(cell);
+    m_column = new QLineEdit(cell);
+    m_row = new QLineEdit(cell);
+    ShowReadOnly(m_column);
+    ShowReadOnly(m_row);
+    cellForm->addRow(Text("Kolumna:"), m_column);
+    cellForm->addRow(Text("Wiersz:"), m_row);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(type);
+    layout->addWidget(tile);
+    layout->addWidget(cell);
+    AddButtons(layout);
+  }
+
+ protected:
+  void Load() override {
+    m_current->setText(FromBytes(m_model.m_currentText));
+    m_current->setChecked(m_model.m_tile == ctl::kFillCurrent);
+    m_delete->setChecked(m_model.m_tile == ctl::kFillDelete);
+    m_colour->setChecked(m_model.m_tile == ctl::kFillColour);
+    m_column->setText(FromBytes(m_model.m_column));
+    m_row->setText(FromBytes(m_model.m_row));
+  }
+  void Store() override {
+    m_model.m_tile = m_delete->isChecked() ? ctl::kFillDelete
+                     : m_colour->isChecked() ? ctl::kFillColour
+                                             : ctl::kFillCurrent;
+  }
+
+ private:
+  CFillDialog& m_model;
+  QRadioButton* m_current;
+  QRadioButton* m_delete;
+  QRadioButton* m_colour;
+  QLineEdit* m_column;
+  QLineEdit* m_row;
+};
+
+}  // namespace
+
+void RegisterFillDlg() { RegisterModelDlg<CFillDlg, CFillDialog>(); }
+
+}  // namespace vyr
