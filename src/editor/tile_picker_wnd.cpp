@@ -61,6 +61,16 @@ class TilePickerList : public QListWidget {
   }
 
  protected:
+  // A tool window shares its main window's shortcuts: plain keys (arrows, Space, digits)
+  // stay with the list, those with Ctrl or Alt (Ctrl+T) still reach the main window.
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::ShortcutOverride &&
+        !(static_cast<QKeyEvent*>(event)->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+      event->accept();
+      return true;
+    }
+    return QListWidget::event(event);
+  }
   void mousePressEvent(QMouseEvent* event) override {
     if (event->button() == Qt::RightButton) {
       const int row = indexAt(event->position().toPoint()).row();

@@ -98,6 +98,16 @@ TEST_F(PickerApp, OpensBesideTheViewFollowsTheDocumentAndPlacesAtTheCursor) {
   EXPECT_EQ(TileAtCursor(), MakeTile(0, 2));
   EXPECT_EQ(Doc().UndoStack()->UndoCount(), 2u);
 
+  // Down then Space: the next image becomes current, goes in, and the cursor moves on.
+  const IViewPort& view = *Doc().ViewPort();
+  const int32_t column = view.CursorColumn();
+  const int32_t row = view.CursorRow();
+  QTest::keyClick(&List(), Qt::Key_Down);
+  EXPECT_EQ(Doc().CurrentImage(), 3);
+  QTest::keyClick(&List(), Qt::Key_Space);
+  EXPECT_EQ(Doc().GetTile(column, row), MakeTile(0, 3));
+  EXPECT_NE(std::pair(view.CursorColumn(), view.CursorRow()), std::pair(column, row));
+
   // The other set: the list follows it, so a click never places from the old one.
   Doc().SelectSet(1);
   EXPECT_EQ(Items(), (std::vector<QString>{"2", "5"}));
@@ -122,7 +132,8 @@ TEST_F(PickerApp, OknoWyboruOpensHidesAndShowsAndOnlyTheUsersCloseSetsTheFlag) {
   EXPECT_TRUE(Picker()->isVisible());
   EXPECT_EQ(Items().size(), 4u) << "listed again once shown";
   EXPECT_EQ(m_app->TileDialogHidden(), 0);
-  Frame()->SendCommand(cmd::kTilePicker);
+  // Ctrl+T also reaches the main window from the picker's list.
+  QTest::keyClick(&List(), Qt::Key_T, Qt::ControlModifier);
   EXPECT_FALSE(Picker()->isVisible());
   EXPECT_EQ(m_app->TileDialogHidden(), 1);
   Frame()->SendCommand(cmd::kTilePicker);
