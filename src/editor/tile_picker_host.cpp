@@ -77,6 +77,8 @@ void CTilePickerHost::ShowPicker(bool show) {
   if (!m_window) return;
   if (!show) Remember();
   m_window->setVisible(show);
+  // Hidden from inside (Ctrl+T), the picker leaves the keys to the main window.
+  if (!show) m_frame.activateWindow();
 }
 
 void CTilePickerHost::FollowCurrentTile() {
