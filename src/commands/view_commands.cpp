@@ -1,6 +1,7 @@
-// The world view's commands: refresh, grid, "Bez Obrazów", then each edit mode's commands and status panes.
+// The world view's commands: refresh, grid, "Bez Obrazów", navigation, then each edit mode's commands and status panes.
 #include "commands/view_commands.h"
 
+#include "commands/modes/view_navigation.h"
 #include "commands/world_view_model.h"
 #include "platform/command_ids.h"
 
@@ -28,6 +29,8 @@ void RegisterViewCommands(CommandTable& table, CWorldViewModel& model) {
   table.OnUpdate(cmd::kWorldView, [view](CommandState& state) {
     state.Enable(view->Document() && view->Document()->WorldLoaded());
   });
+
+  RegisterNavigationCommands(table, model);
 
   // Each mode's own commands, and the texts of the status panes it fills.
   for (IEditMode* mode : model.Modes()) {

@@ -1,4 +1,4 @@
-// The world view's commands: refresh, grid, "Bez Obrazów", then each edit mode's commands and status panes.
+// The world view's commands: refresh, grid, "Bez Obrazów", navigation, then each edit mode's commands and status panes.
 #pragma once
 
 #include "platform/command_table.h"

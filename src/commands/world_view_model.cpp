@@ -85,6 +85,21 @@ std::optional<int32_t> WorldDocViewSource::TileAt(CellPoint cell) const {
   return plane->GetTile(cell.column, cell.row);
 }
 
+bool WorldDocViewSource::SetTileAt(CellPoint cell, int32_t value) {
+  return m_document.SetTile(cell.column, cell.row, value) != 0;
+}
+
+bool WorldDocViewSource::ImageExists(int32_t image) const { return m_document.ImageExists(image); }
+
+int32_t WorldDocViewSource::CurrentSet() const { return m_document.CurrentSet(); }
+void WorldDocViewSource::SelectSet(int32_t set) { m_document.SelectSet(set); }
+void WorldDocViewSource::SelectImage(int32_t image) { m_document.SelectImage(image); }
+
+std::optional<PixelPoint> WorldDocViewSource::StartPosition() const {
+  if (!m_document.World()) return std::nullopt;
+  return PixelPoint{m_document.Properties().startX, m_document.Properties().startY};
+}
+
 std::optional<ViewObjectBox> WorldDocViewSource::SelectedObject() const {
   const CGameObject* object = m_document.SelectedObject();
   if (!object) return std::nullopt;
@@ -332,6 +347,11 @@ void CWorldViewModel::OnMouseMove(int32_t clientX, int32_t clientY, uint32_t mod
 
 void CWorldViewModel::OnDoubleClick(int32_t clientX, int32_t clientY, MouseButton button, uint32_t modifiers) {
   m_mode->OnDoubleClick(Input(clientX, clientY, button, modifiers));
+}
+
+bool CWorldViewModel::OnKeyPress(uint32_t key, uint32_t modifiers) {
+  const bool typed = m_tileMode.OnTypedKey(key, modifiers);
+  return m_mode->OnKeyPress(key, modifiers) || typed;
 }
 
 void CWorldViewModel::SetWarp(int32_t x, int32_t y) {

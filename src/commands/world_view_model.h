@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -18,6 +19,7 @@ namespace vyr {
 class CDibG;
 class CPalId;
 class CWorldDoc;
+class IInteractionPort;
 class Profile;
 
 // The current plane's geometry as the view needs it.
@@ -62,6 +64,17 @@ class IViewDocument {
   virtual std::optional<ViewObjectBox> SelectedObject() const { return std::nullopt; }
   // The tile value at a cell of the current plane; nothing without one.
   virtual std::optional<int32_t> TileAt(CellPoint /*cell*/) const { return std::nullopt; }
+  // Writes a tile value at a cell of the current plane with undo and redraw; false when
+  // nothing was written.
+  virtual bool SetTileAt(CellPoint /*cell*/, int32_t /*value*/) { return false; }
+  // Whether the current image set holds that image.
+  virtual bool ImageExists(int32_t /*image*/) const { return false; }
+  // The current tile: its set, and selecting a set or an image (which the picker follows).
+  virtual int32_t CurrentSet() const { return 0; }
+  virtual void SelectSet(int32_t /*set*/) {}
+  virtual void SelectImage(int32_t /*image*/) {}
+  // The world's start position in pixels, or nothing without a world.
+  virtual std::optional<PixelPoint> StartPosition() const { return std::nullopt; }
 };
 
 // The real document as the view sees it.
@@ -76,6 +89,12 @@ class WorldDocViewSource final : public IViewDocument {
   void RenderWorld(int invalidate) override;
   std::optional<ViewObjectBox> SelectedObject() const override;
   std::optional<int32_t> TileAt(CellPoint cell) const override;
+  bool SetTileAt(CellPoint cell, int32_t value) override;
+  bool ImageExists(int32_t image) const override;
+  int32_t CurrentSet() const override;
+  void SelectSet(int32_t set) override;
+  void SelectImage(int32_t image) override;
+  std::optional<PixelPoint> StartPosition() const override;
 
  private:
   CWorldDoc& m_document;
@@ -131,6 +150,15 @@ class CWorldViewModel final : public IViewPort {
   void SetDocument(IViewDocument* document) { m_document = document; }
   IViewDocument* Document() const { return m_document; }
   void SetWindow(IViewWindow* window) { m_window = window; }
+  // Where the view's dialogs run (go-to, custom moves); they do nothing without one.
+  void SetInteraction(IInteractionPort* port) { m_port = port; }
+  IInteractionPort* Interaction() const { return m_port; }
+  // How the view sends itself a command through the whole routing chain, as the mouse
+  // edits do; without a sender they do nothing.
+  void SetCommandSender(std::function<void(CommandId)> sender) { m_sendCommand = std::move(sender); }
+  void SendCommand(CommandId id) const {
+    if (m_sendCommand) m_sendCommand(id);
+  }
 
   // The first sizing of a new window: provisional scroll sizes, then Resize.
   void InitialUpdate();
@@ -172,7 +200,8 @@ class CWorldViewModel final : public IViewPort {
   void OnMouseUp(int32_t clientX, int32_t clientY, MouseButton button, uint32_t modifiers);
   void OnMouseMove(int32_t clientX, int32_t clientY, uint32_t modifiers);
   void OnDoubleClick(int32_t clientX, int32_t clientY, MouseButton button, uint32_t modifiers);
-  bool OnKeyPress(uint32_t key, uint32_t modifiers) { return m_mode->OnKeyPress(key, modifiers); }
+  // Typed image numbers reach tile mode in either mode; then the current mode has the key.
+  bool OnKeyPress(uint32_t key, uint32_t modifiers);
 
   // The current plane as the view sees it, or nothing.
   std::optional<ViewPlane> Plane() const;
@@ -230,6 +259,8 @@ class CWorldViewModel final : public IViewPort {
   IViewDocument* m_document = nullptr;
   IViewWindow* m_window = nullptr;
   Profile* m_profile = nullptr;
+  IInteractionPort* m_port = nullptr;
+  std::function<void(CommandId)> m_sendCommand;
 
   int32_t m_scrollX = 0;
   int32_t m_scrollY = 0;

@@ -21,6 +21,9 @@ CVyrWorldApp::Parts MakeEditorParts() {
   parts.makeView = [](CVyrWorldApp& app, CMainFrame& frame) {
     auto* view = new CWorldView(&app.AppProfile(), &frame);
     view->AttachDocument(static_cast<CWorldDoc&>(*app.Document()));
+    view->Model().SetInteraction(&app.Port());
+    // Mouse edits go the way a menu command goes: view, document, frame, application.
+    view->Model().SetCommandSender([&app](CommandId id) { app.Router().Execute(id); });
     return CVyrWorldApp::ViewParts{view, view};
   };
   return parts;

@@ -8,6 +8,8 @@ inline constexpr int kNewWorldDialog = 130;
 inline constexpr int kWorldInfoDialog = 132;
 // The image-adding dialog has no template of its own in the old program; this number is ours.
 inline constexpr int kAddImageSetsDialog = 169;
+inline constexpr int kGoToDialog = 163;
+inline constexpr int kCustomMovesDialog = 167;
 
 // The tile dialogs have no template numbers of their own in the old program; these are ours.
 inline constexpr int kFillDialog = 180;
@@ -38,6 +40,17 @@ inline constexpr int kWorldPrefixes[4] = {1134, 1136, 1138, 1140};
 // "Dodawanie Obrazów".
 inline constexpr int kAddImagesTree = 1000;
 inline constexpr int kAddImagesPrefix = 1001;
+
+// "Idź Do X,Y".
+inline constexpr int kGoToX = 1084;
+inline constexpr int kGoToY = 1085;
+inline constexpr int kGoToStoreWarp = 1160;
+
+// "Ustawianie Dodatkowych Ruchów".
+inline constexpr int kMoveLeft = 1165;
+inline constexpr int kMoveRight = 1166;
+inline constexpr int kMoveUp = 1167;
+inline constexpr int kMoveDown = 1168;
 
 // "Wypełnienie".
 inline constexpr int kFillWhole = 1022;

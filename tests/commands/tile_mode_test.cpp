@@ -1,4 +1,5 @@
-// Tests of tile mode: the tile cursor's steps, jumps and automatic advance, its menu entries and the status panes.
+// Tests of tile mode: the tile cursor's steps, jumps and automatic advance, its menu entries, the status panes,
+// mouse edits, typed image numbers and the view's navigation commands.
 #include "commands/modes/tile_mode.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,9 @@
 
 #include "commands/view_model_fakes.h"
 #include "commands/world_view_model.h"
+#include "commands/modes/navigation_dialogs.h"
 #include "platform/command_ids.h"
+#include "platform/scripted_interaction.h"
 #include "world/view_port.h"
 
 namespace vyr {
@@ -206,6 +209,232 @@ TEST(TileModeTest, TheViewSwitchesModesAndForwardsInput) {
   view.model.OnMouseMove(130, 70, 0);
   EXPECT_EQ(view.model.Tiles().PaneText(cmd::kPaneMouse), "Mouse = 130, 70");
   EXPECT_EQ(view.model.Tiles().CursorColumn(), 1);
+}
+
+// A key of the typed-number table: a digit or another key, at a time in milliseconds.
+struct Stroke {
+  uint32_t key;
+  uint32_t at;
+  uint32_t modifiers = 0;
+};
+
+TEST(TileModeTest, TypedImageNumbers) {
+  struct Row {
+    const char* name;
+    std::vector<Stroke> strokes;
+    std::vector<int32_t> placedImages;  // in the current set 3
+  };
+  const Row rows[] = {
+      {"within 750 ms", {{'1', 1000}, {'2', 1749}}, {1, 12}},
+      {"800 ms apart", {{'1', 1000}, {'2', 1800}}, {1, 2}},
+      {"a tenth digit restarts", {{'1', 0}, {'0', 10}, {'0', 20}, {'0', 30}, {'0', 40}, {'0', 50}, {'0', 60},
+                                  {'0', 70}, {'0', 80}, {'7', 90}}, {1, 7}},
+      {"another key empties", {{'1', 0}, {'X', 10}, {'2', 20}}, {1, 2}},
+      {"a number without an image keeps the window", {{'4', 0}, {'4', 600}, {'1', 1200}}, {441}},
+      {"keypad, Ctrl and Alt digits do not type", {{'1', 0}, {'2', 10, kModKeypad}, {'2', 20, kModControl},
+                                                   {'3', 30, kModAlt}, {'2', 40}}, {1, 2}},
+      {"across the tick counter's wrap", {{'1', 0xFFFFFF00u}, {'2', 0x100}}, {1, 12}},
+  };
+  for (const Row& row : rows) {
+    ViewFixture view(10, 10, 32, 640, 480);
+    view.document.tiles.assign(100, -1);
+    view.document.images = {1, 2, 7, 12, 441};
+    view.document.currentSet = 3;
+    view.model.Tiles().MoveCursorTo(4, 5);
+    uint32_t now = 0;
+    view.model.Tiles().SetTickSource([&now] { return now; });
+    for (const Stroke& stroke : row.strokes) {
+      now = stroke.at;
+      view.model.OnKeyPress(stroke.key, stroke.modifiers);
+    }
+    std::vector<int32_t> wantWrites;
+    std::vector<std::string> wantSelections;
+    for (int32_t image : row.placedImages) {
+      wantWrites.push_back(3 << 16 | image);
+      wantSelections.push_back("image " + std::to_string(image));
+    }
+    EXPECT_EQ(view.document.writes, wantWrites) << row.name;
+    EXPECT_EQ(view.document.selections, wantSelections) << row.name;
+    // Typing never advances the cursor, automatic or not.
+    EXPECT_EQ(view.model.Tiles().CursorColumn(), 4) << row.name;
+    EXPECT_EQ(view.model.Tiles().CursorRow(), 5) << row.name;
+  }
+}
+
+TEST(TileModeTest, TypingWorksInObjectModeAndNeedsAPlane) {
+  ViewFixture view(10, 10, 32, 640, 480);
+  view.document.tiles.assign(100, -1);
+  view.document.images = {5};
+  view.model.SetEditMode(kObjectMode);
+  view.model.OnKeyPress('5', 0);
+  EXPECT_EQ(view.document.writes, std::vector<int32_t>{5});
+  view.document.plane.reset();
+  view.model.OnKeyPress('5', 0);
+  EXPECT_EQ(view.document.writes.size(), 1u);
+}
+
+// A routed view whose right clicks reach a recording handler of the edit commands.
+struct MouseRig : RoutedView {
+  MouseRig() {
+    document.tiles.assign(100 * 80, -1);
+    document.tiles[1 * 100 + 2] = int32_t(0x00040009);
+    document.tiles[1 * 100 + 3] = int32_t(0xEEEEEEEEu);
+    for (CommandId id : {cmd::kTileInsert, cmd::kTileDelete, cmd::kTileFillColour}) {
+      editor.Commands().On(id, [this, id] {
+        sent.push_back(id);
+        autoCursorDuring = model.Tiles().AutoCursor();
+        model.Tiles().AdvanceAutoCursor();
+      });
+    }
+    router.SetTarget(CommandRouter::Slot::Document, &editor);
+    model.SetCommandSender([this](CommandId id) { router.Execute(id); });
+  }
+  CommandTarget editor;
+  std::vector<CommandId> sent;
+  bool autoCursorDuring = true;
+};
+
+TEST(TileModeTest, MouseClicks) {
+  struct Row {
+    const char* name;
+    int32_t x, y;  // client pixels; the view is scrolled by (0, 0)
+    MouseButton button;
+    uint32_t modifiers;
+    int32_t wantColumn, wantRow;
+    std::vector<std::string> wantSelections;
+    std::vector<CommandId> wantSent;
+  };
+  const Row rows[] = {
+      {"left moves the cursor", 70, 40, MouseButton::Left, 0, 2, 1, {}, {}},
+      {"shift-left picks up set, then image", 70, 40, MouseButton::Left, kModShift, 2, 1, {"set 4", "image 9"}, {}},
+      {"ctrl-left on the colour tile", 100, 40, MouseButton::Left, kModControl, 3, 1, {}, {}},
+      {"ctrl-left on an empty cell", 130, 40, MouseButton::Left, kModControl, 4, 1, {}, {}},
+      {"right inserts", 70, 40, MouseButton::Right, 0, 2, 1, {}, {cmd::kTileInsert}},
+      {"shift-right deletes", 70, 40, MouseButton::Right, kModShift, 2, 1, {}, {cmd::kTileDelete}},
+      {"ctrl wins over shift", 70, 40, MouseButton::Right, kModShift | kModControl, 2, 1, {}, {cmd::kTileFillColour}},
+  };
+  for (const Row& row : rows) {
+    MouseRig view;
+    view.model.Tiles().MoveCursorTo(9, 9);
+    view.model.OnMouseDown(row.x, row.y, row.button, row.modifiers);
+    EXPECT_EQ(view.model.Tiles().CursorColumn(), row.wantColumn) << row.name;
+    EXPECT_EQ(view.model.Tiles().CursorRow(), row.wantRow) << row.name;
+    EXPECT_EQ(view.document.selections, row.wantSelections) << row.name;
+    EXPECT_EQ(view.sent, row.wantSent) << row.name;
+    EXPECT_TRUE(view.model.Tiles().AutoCursor()) << row.name;
+    EXPECT_EQ(view.autoCursorDuring, row.wantSent.empty()) << row.name;  // off while an edit runs
+    EXPECT_EQ(view.model.ScrollX(), 0) << row.name;
+  }
+}
+
+TEST(TileModeTest, ClicksBesideASmallPlaneDoNothing) {
+  MouseRig view;
+  view.document.plane = viewtest::MakeViewPlane(5, 5, 32, 32);  // 160 × 160 pixels in 640 × 480
+  view.model.Tiles().MoveCursorTo(1, 1);
+  view.model.OnMouseDown(300, 40, MouseButton::Left, 0);
+  view.model.OnMouseDown(40, 300, MouseButton::Right, 0);
+  EXPECT_EQ(view.model.Tiles().CursorColumn(), 1);
+  EXPECT_EQ(view.model.Tiles().CursorRow(), 1);
+  EXPECT_TRUE(view.sent.empty());
+}
+
+TEST(TileModeTest, ScrollsByATileAndByTheCustomMoves) {
+  struct Row {
+    CommandId id;
+    int32_t wantX, wantY;
+  };
+  // from scroll (320, 320) on 100 × 80 cells of 32 pixels; moves up 5, down 6, left 7, right 8
+  const Row rows[] = {
+      {cmd::kScrollRight, 352, 320}, {cmd::kScrollLeft, 288, 320}, {cmd::kScrollUp, 320, 288},
+      {cmd::kScrollDown, 320, 352},  {cmd::kCustomUp, 320, 315},   {cmd::kCustomDown, 320, 326},
+      {cmd::kCustomLeft, 313, 320},  {cmd::kCustomRight, 328, 320},
+  };
+  for (const Row& row : rows) {
+    RoutedView view;
+    view.model.Moves() = CustomMoves{5, 6, 7, 8};
+    view.model.SetScroll(320, 320);
+    view.model.Tiles().MoveCursorTo(12, 12);
+    EXPECT_TRUE(view.router.Execute(row.id)) << row.id;
+    EXPECT_EQ(view.model.ScrollX(), row.wantX) << row.id;
+    EXPECT_EQ(view.model.ScrollY(), row.wantY) << row.id;
+    EXPECT_EQ(view.model.Tiles().CursorColumn(), 12) << row.id;
+  }
+  // A huge custom move ends at the clamp instead of wrapping past it.
+  RoutedView view;
+  view.model.Moves().right = INT32_MAX;
+  view.model.SetScroll(320, 0);
+  view.router.Execute(cmd::kCustomRight);
+  EXPECT_EQ(view.model.ScrollX(), 3200 - 640);
+}
+
+TEST(TileModeTest, CustomMovesDialog) {
+  RoutedView view;
+  ScriptedInteraction user;
+  view.model.SetInteraction(&user);
+  view.model.Moves() = CustomMoves{1, 2, 3, 4};
+  std::vector<std::string> shown;
+  user.QueueDialogOk([&shown](CDialogModel& model, int) {
+    auto& dialog = dynamic_cast<CCustomMovesDialog&>(model);
+    shown = {dialog.m_left, dialog.m_right, dialog.m_up, dialog.m_down};
+    dialog.m_left = "";
+    dialog.m_right = "99999999999";
+    dialog.m_up = "40";
+    dialog.m_down = "x";
+  });
+  view.router.Execute(cmd::kCustomMoves);
+  EXPECT_EQ(shown, (std::vector<std::string>{"3", "4", "1", "2"}));
+  EXPECT_EQ(view.model.Moves().left, 0);
+  EXPECT_EQ(view.model.Moves().right, INT32_MAX);
+  EXPECT_EQ(view.model.Moves().up, 40);
+  EXPECT_EQ(view.model.Moves().down, 0);
+  user.QueueDialogCancel();
+  view.router.Execute(cmd::kCustomMoves);
+  EXPECT_EQ(view.model.Moves().up, 40);
+}
+
+TEST(TileModeTest, GoToCommandsAndTheWarp) {
+  RoutedView view;  // 3200 × 2560 pixels in 640 × 480
+  ScriptedInteraction user;
+  view.model.SetInteraction(&user);
+  view.document.start = PixelPoint{1000, 900};
+  auto enabled = [&view](CommandId id) { return view.router.QueryState(id).enabled; };
+  EXPECT_FALSE(enabled(cmd::kGoToWarp));
+  view.model.SetWarp(5, -1);
+  EXPECT_FALSE(enabled(cmd::kGoToWarp));
+
+  view.model.SetScroll(500, 500);
+  user.QueueDialogCancel();
+  view.router.Execute(cmd::kGoTo);
+  EXPECT_EQ(view.model.ScrollX(), 500);
+
+  auto goTo = [&](const char* x, const char* y, bool storeWarp) {
+    user.QueueDialogOk([=](CDialogModel& model, int) {
+      auto& dialog = dynamic_cast<CGoToDialog&>(model);
+      EXPECT_EQ(dialog.m_x + dialog.m_y, "");  // opens empty
+      EXPECT_FALSE(dialog.m_storeWarp);
+      dialog.m_x = x, dialog.m_y = y, dialog.m_storeWarp = storeWarp;
+    });
+    view.router.Execute(cmd::kGoTo);
+  };
+  goTo("0", "0", false);
+  EXPECT_EQ(view.model.ScrollX(), 0);
+  EXPECT_EQ(view.model.ScrollY(), 0);
+  goTo("2000", "99999999999", true);
+  EXPECT_EQ(view.model.ScrollX(), 2000 - 320);
+  EXPECT_EQ(view.model.ScrollY(), 2560 - 480);
+  EXPECT_EQ(view.model.WarpY(), INT32_MAX);
+
+  view.router.Execute(cmd::kGoToStart);
+  EXPECT_EQ(view.model.ScrollX(), 1000 - 320);
+  EXPECT_EQ(view.model.ScrollY(), 900 - 240);
+  ASSERT_TRUE(enabled(cmd::kGoToWarp));
+  view.router.Execute(cmd::kGoToWarp);
+  EXPECT_EQ(view.model.ScrollX(), 2000 - 320);
+
+  view.document.plane.reset();
+  EXPECT_TRUE(enabled(cmd::kGoTo));
+  EXPECT_FALSE(enabled(cmd::kGoToStart));
+  EXPECT_FALSE(enabled(cmd::kGoToWarp));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "commands/view_commands.h"
@@ -39,6 +41,20 @@ class FakeViewDocument : public IViewDocument {
     const size_t at = size_t(cell.row) * size_t(plane->columns) + size_t(cell.column);
     return at < tiles.size() ? std::optional<int32_t>(tiles[at]) : std::nullopt;
   }
+  bool SetTileAt(CellPoint cell, int32_t value) override {
+    if (!TileAt(cell)) return false;
+    tiles[size_t(cell.row) * size_t(plane->columns) + size_t(cell.column)] = value;
+    writes.push_back(value);
+    return true;
+  }
+  bool ImageExists(int32_t image) const override { return images.count(image) != 0; }
+  int32_t CurrentSet() const override { return currentSet; }
+  void SelectSet(int32_t set) override {
+    currentSet = set;
+    selections.push_back("set " + std::to_string(set));
+  }
+  void SelectImage(int32_t image) override { selections.push_back("image " + std::to_string(image)); }
+  std::optional<PixelPoint> StartPosition() const override { return start; }
 
   bool loaded = true;
   std::optional<ViewPlane> plane;
@@ -46,6 +62,11 @@ class FakeViewDocument : public IViewDocument {
   const CPalId* palette = &ownPalette;
   std::optional<ViewObjectBox> selected;
   std::vector<int32_t> tiles;  // row by row over the plane's columns
+  std::set<int32_t> images;    // of the current set
+  int32_t currentSet = 0;
+  std::vector<int32_t> writes;
+  std::vector<std::string> selections;  // "set N" / "image N" in call order
+  std::optional<PixelPoint> start;
   PixelPoint origin{-1, -1};
   CRect viewRect;
   std::vector<int> renders;

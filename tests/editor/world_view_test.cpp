@@ -284,17 +284,28 @@ TEST(WorldViewTest, ResizeRemakesTheSurface) {
 namespace vyr {
 namespace {
 
-TEST(WorldViewTest, ShowsAWorldOpenedByTheDocument) {
-  App();
+// A world of one 40 × 30 plane of 16-pixel TILES cells, where cell (c, r) holds image c % 3,
+// and a document to open it.
+struct WorldOnDisk {
+  bool appReady = (App(), true);
   test::TempFolder folder;
-  const std::string archive = folder / "GAME.REZ";
-  test::WriteArchive(archive, test::StandardArchive());
-  const std::string path = folder / "W.VWD";
-  test::WriteWorld(path, test::StandardProperties(archive), {test::PlaneSpec{"Main", 0, {"TILES"}, 40, 30, 16}});
-
+  std::string path = folder / "W.VWD";
   Profile profile;
   ScriptedInteraction user;
-  CWorldDoc doc(&profile, user);
+  CWorldDoc doc{&profile, user};
+
+  WorldOnDisk() {
+    const std::string archive = folder / "GAME.REZ";
+    test::WriteArchive(archive, test::StandardArchive());
+    test::WriteWorld(path, test::StandardProperties(archive), {test::PlaneSpec{"Main", 0, {"TILES"}, 40, 30, 16}});
+  }
+};
+
+TEST(WorldViewTest, ShowsAWorldOpenedByTheDocument) {
+  WorldOnDisk world;
+  Profile& profile = world.profile;
+  CWorldDoc& doc = world.doc;
+  const std::string& path = world.path;
   {
     CWorldView view(&profile);
     view.resize(200 + 2 * view.frameWidth(), 100 + 2 * view.frameWidth());
@@ -318,6 +329,46 @@ TEST(WorldViewTest, ShowsAWorldOpenedByTheDocument) {
   }
   EXPECT_EQ(doc.ViewPort(), nullptr);  // the view let go of the document
   EXPECT_TRUE(profile.HasKey("Options", "Grid"));
+}
+
+// The mouse and typed digits reach tile mode and edit the opened world; the insert command
+// is a stand-in routed as the real one is.
+TEST(WorldViewTest, ClicksAndTypedDigitsEditTheWorld) {
+  WorldOnDisk world;
+  CWorldDoc& doc = world.doc;
+  CWorldView view(&world.profile);
+  view.resize(300, 200);
+  view.AttachDocument(doc);
+  view.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+  ASSERT_TRUE(doc.OnOpenDocument(world.path)) << doc.FailureReason();
+  CommandTarget editor;
+  editor.Commands().On(cmd::kTileInsert, [&doc] {
+    doc.SetTileAtCursor(MakeTile(uint32_t(doc.CurrentSet()), uint32_t(doc.CurrentImage())));
+    doc.ViewPort()->AdvanceAutoCursor();
+  });
+  CommandRouter router;
+  router.SetTarget(CommandRouter::Slot::View, &view);
+  router.SetTarget(CommandRouter::Slot::Document, &editor);
+  view.Model().SetCommandSender([&router](CommandId id) { router.Execute(id); });
+  view.setFocus();
+
+  QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(3 * 16 + 5, 2 * 16 + 5));
+  QTest::keyClick(&view, Qt::Key_2);
+  EXPECT_EQ(doc.GetTile(3, 2), MakeTile(0, 2));
+  EXPECT_EQ(doc.CurrentImage(), 2);
+  EXPECT_EQ(view.Model().Tiles().CursorColumn(), 3);
+
+  QTest::mouseClick(view.viewport(), Qt::RightButton, {}, QPoint(4 * 16 + 5, 2 * 16 + 5));
+  EXPECT_EQ(doc.GetTile(4, 2), MakeTile(0, 2));
+  EXPECT_EQ(view.Model().Tiles().CursorColumn(), 4);
+  EXPECT_TRUE(view.Model().Tiles().AutoCursor());
+
+  // both edits went through undo
+  doc.Undo();
+  doc.Undo();
+  EXPECT_EQ(doc.GetTile(3, 2), MakeTile(0, 0));
+  EXPECT_EQ(doc.GetTile(4, 2), MakeTile(0, 1));
 }
 
 }  // namespace

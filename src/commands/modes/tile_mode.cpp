@@ -1,12 +1,16 @@
-// Tile mode: the tile cursor's moves and frame, its menu commands and the tile-mode status panes.
+// Tile mode: the tile cursor's moves and frame, its menu commands, mouse edits, typed image numbers and the tile-mode status panes.
 #include "commands/modes/tile_mode.h"
 
 #include <algorithm>
+#include <chrono>
+#include <utility>
 
 #include "commands/world_view_model.h"
 #include "platform/command_ids.h"
 #include "platform/message_format.h"
 #include "res/messages.h"
+#include "world/plane.h"
+#include "world/tile_edits.h"
 #include "world/view_port.h"
 
 namespace vyr {
@@ -22,9 +26,67 @@ int32_t ClampIndex(int32_t value, int32_t count) {
 // Scroll arithmetic on user-typed positions must not overflow.
 int32_t Saturate(int64_t value) { return int32_t(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)); }
 
+bool Inside(const ViewPlane& plane, CellPoint cell) {
+  return cell.column >= 0 && cell.row >= 0 && cell.column < plane.columns && cell.row < plane.rows;
+}
+
 }  // namespace
 
+uint32_t SystemTicks() {
+  using namespace std::chrono;
+  return uint32_t(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+int32_t TypedNumber::Add(int digit, uint32_t now) {
+  // Unsigned, so the window holds across the tick counter's wrap.
+  size_t at = now - m_last < kWindowMilliseconds ? m_length : 0;
+  if (at > 8) at = 0;
+  m_digits[at] = char('0' + digit);
+  m_length = at + 1;
+  m_last = now;
+  int32_t number = 0;
+  for (size_t i = 0; i < m_length; ++i) number = number * 10 + (m_digits[i] - '0');
+  return number;
+}
+
 int TileMode::Id() const { return kTileMode; }
+
+void TileMode::OnMouseDown(const PointerInput& input) {
+  if (input.button != MouseButton::Left && input.button != MouseButton::Right) return;
+  std::optional<ViewPlane> plane = m_view.Plane();
+  // A click beside a plane smaller than the window edits nothing.
+  if (!plane || !Inside(*plane, input.cell)) return;
+  MoveCursorTo(input.cell.column, input.cell.row);
+  const bool control = (input.modifiers & kModControl) != 0;
+  const bool shift = (input.modifiers & kModShift) != 0;
+  if (input.button == MouseButton::Right) {
+    const bool autoCursor = std::exchange(m_autoCursor, false);
+    m_view.SendCommand(control ? cmd::kTileFillColour : shift ? cmd::kTileDelete : cmd::kTileInsert);
+    m_autoCursor = autoCursor;
+    return;
+  }
+  IViewDocument* document = m_view.Document();
+  if (!(control || shift) || !document) return;
+  std::optional<int32_t> tile = document->TileAt({m_cursorColumn, m_cursorRow});
+  if (!tile || !IsImageTile(*tile)) return;
+  // The set first, so that whoever follows the image sees it in its own set.
+  document->SelectSet(int32_t(uint32_t(*tile) >> 16));
+  document->SelectImage(*tile & 0xFFFF);
+}
+
+bool TileMode::OnTypedKey(uint32_t key, uint32_t modifiers) {
+  const bool digit = key >= '0' && key <= '9' && (modifiers & (kModKeypad | kModControl | kModAlt)) == 0;
+  if (!digit) {
+    m_typed.Clear();
+    return false;
+  }
+  const int32_t image = m_typed.Add(int(key - '0'), m_ticks());
+  IViewDocument* document = m_view.Document();
+  if (!document || !document->WorldLoaded() || !m_view.Plane() || !document->ImageExists(image)) return true;
+  std::optional<int32_t> value = SelectionTile(document->CurrentSet(), image);
+  if (value && document->SetTileAt({m_cursorColumn, m_cursorRow}, *value)) document->SelectImage(image);
+  return true;
+}
 
 void TileMode::OnPlaneChanged() {
   m_cursorColumn = 0;
@@ -58,7 +120,7 @@ std::string TileMode::PaneText(CommandId pane) const {
                                     : std::nullopt;
   if (!tile) return std::string(set ? res::text::kPaneSetEmpty : res::text::kPaneImageEmpty);
   if (*tile == -1) return std::string(set ? res::text::kPaneSetInvisible : res::text::kPaneImageInvisible);
-  if (*tile == int32_t(0xEEEEEEEEu)) return std::string(set ? res::text::kPaneSetFill : res::text::kPaneImageFill);
+  if (*tile == kColourTile) return std::string(set ? res::text::kPaneSetFill : res::text::kPaneImageFill);
   const uint32_t value = uint32_t(*tile);
   return set ? FormatMessage(res::text::kPaneSet, {value >> 16}) : FormatMessage(res::text::kPaneImage, {value & 0xFFFF});
 }

@@ -1,7 +1,10 @@
-// TileMode: the view's default edit mode, owning the tile cursor, its commands and the tile-mode status panes.
+// TileMode: the view's default edit mode, owning the tile cursor, its commands, the mouse edits, typed image numbers and the tile-mode status panes.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <functional>
+#include <utility>
 
 #include "commands/modes/edit_mode.h"
 
@@ -22,12 +25,39 @@ enum class CursorJump {
   ColumnEnd,
 };
 
+// Milliseconds from an arbitrary start, wrapping; tests give their own.
+using TickSource = std::function<uint32_t()>;
+uint32_t SystemTicks();
+
+// The digits of a typed image number: a digit within 750 ms of the last one continues the
+// number, up to nine digits (a tenth starts again).
+class TypedNumber {
+ public:
+  static constexpr uint32_t kWindowMilliseconds = 750;
+  // Adds `digit` typed at `now` and returns the number typed so far.
+  int32_t Add(int digit, uint32_t now);
+  void Clear() { m_length = 0; }
+
+ private:
+  std::array<char, 9> m_digits{};
+  size_t m_length = 0;
+  uint32_t m_last = 0;
+};
+
 class TileMode final : public IEditMode {
  public:
   explicit TileMode(CWorldViewModel& view) : m_view(view) {}
 
   int Id() const override;
   void OnMouseMove(const PointerInput& input) override { m_mouse = input.pixel; }
+  // Left: the cursor to the cell, with Shift or Ctrl also picking up its tile. Right: the
+  // cursor to the cell, then fill with colour (Ctrl), delete (Shift) or insert, without
+  // advancing the cursor.
+  void OnMouseDown(const PointerInput& input) override;
+  // Keys reach this in either mode: a main-keyboard digit without Ctrl or Alt types an image
+  // number placed at the cursor (true); any other key ends the number (false).
+  bool OnTypedKey(uint32_t key, uint32_t modifiers);
+  void SetTickSource(TickSource ticks) { m_ticks = std::move(ticks); }
   void OnPlaneChanged() override;
   bool HasCursor() const override { return true; }
   std::vector<CRect> CursorFrames() const override;
@@ -58,6 +88,8 @@ class TileMode final : public IEditMode {
   int32_t m_cursorColumn = 0;
   bool m_autoCursor = true;
   PixelPoint m_mouse;
+  TypedNumber m_typed;
+  TickSource m_ticks = SystemTicks;
 };
 
 }  // namespace vyr

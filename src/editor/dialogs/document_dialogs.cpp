@@ -1,6 +1,7 @@
 // The dialogs each area's models run through the interaction port.
 #include "editor/dialogs/document_dialogs.h"
 
+#include "editor/dialogs/tiles/navigation_dlgs.h"
 #include "editor/dialogs/tiles/tile_dlgs.h"
 #include "editor/dialogs/world/add_image_sets_dlg.h"
 #include "editor/dialogs/world/new_world_dlg.h"
@@ -12,6 +13,7 @@ void RegisterDocumentDialogs() {
   CNewWorldDlg::Register();
   CWorldInfoDlg::Register();
   CAddImageSetsDlg::Register();
+  RegisterNavigationDialogs();
   RegisterTileDialogs();
 }
 

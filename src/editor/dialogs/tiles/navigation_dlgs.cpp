@@ -1,0 +1,101 @@
+// The go-to and custom-moves dialogs' edits and check box, bound to their models.
+#include "editor/dialogs/tiles/navigation_dlgs.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+#include "editor/qt_interaction_port.h"
+
+namespace vyr {
+
+namespace {
+
+// The edits take digits only, so no negative number can be typed.
+QLineEdit* DigitsEdit(QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+  return edit;
+}
+
+template <typename Dialog, typename Model>
+void RegisterDialog() {
+  QtInteractionPort::RegisterDialog(Model::kTemplateId, [](CDialogModel& model, IInteractionPort& port, QWidget* parent) {
+    Dialog dialog(static_cast<Model&>(model), port, parent);
+    return dialog.Run();
+  });
+}
+
+}  // namespace
+
+CGoToDlg::CGoToDlg(CGoToDialog& model, IInteractionPort& port, QWidget* parent)
+    : CModelDlg(model, port, parent), m_model(model) {
+  setWindowTitle(Text("Idź Do X,Y"));
+  m_x = DigitsEdit(this);
+  m_y = DigitsEdit(this);
+  m_storeWarp = new QCheckBox(Text("Zapisz w Warpie"), this);
+  Bind(ctl::kGoToX, m_x);
+  Bind(ctl::kGoToY, m_y);
+  Bind(ctl::kGoToStoreWarp, m_storeWarp);
+  auto* form = new QFormLayout;
+  form->addRow(Text("X:"), m_x);
+  form->addRow(Text("Y:"), m_y);
+  form->addRow(m_storeWarp);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  AddButtons(layout);
+}
+
+void CGoToDlg::Load() {
+  m_x->setText(FromBytes(m_model.m_x));
+  m_y->setText(FromBytes(m_model.m_y));
+  m_storeWarp->setChecked(m_model.m_storeWarp);
+}
+
+void CGoToDlg::Store() {
+  m_model.m_x = ToBytes(m_x->text());
+  m_model.m_y = ToBytes(m_y->text());
+  m_model.m_storeWarp = m_storeWarp->isChecked();
+}
+
+CCustomMovesDlg::CCustomMovesDlg(CCustomMovesDialog& model, IInteractionPort& port, QWidget* parent)
+    : CModelDlg(model, port, parent), m_model(model) {
+  setWindowTitle(Text("Ustawianie Dodatkowych Ruchów"));
+  auto* form = new QFormLayout;
+  auto edit = [this, form](int id, const char* label) {
+    QLineEdit* line = DigitsEdit(this);
+    Bind(id, line);
+    form->addRow(Text(label), line);
+    return line;
+  };
+  m_left = edit(ctl::kMoveLeft, "Lewo:");
+  m_right = edit(ctl::kMoveRight, "Prawo:");
+  m_up = edit(ctl::kMoveUp, "Góra:");
+  m_down = edit(ctl::kMoveDown, "Dół:");
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  AddButtons(layout);
+}
+
+void CCustomMovesDlg::Load() {
+  m_left->setText(FromBytes(m_model.m_left));
+  m_right->setText(FromBytes(m_model.m_right));
+  m_up->setText(FromBytes(m_model.m_up));
+  m_down->setText(FromBytes(m_model.m_down));
+}
+
+void CCustomMovesDlg::Store() {
+  m_model.m_left = ToBytes(m_left->text());
+  m_model.m_right = ToBytes(m_right->text());
+  m_model.m_up = ToBytes(m_up->text());
+  m_model.m_down = ToBytes(m_down->text());
+}
+
+void RegisterNavigationDialogs() {
+  RegisterDialog<CGoToDlg, CGoToDialog>();
+  RegisterDialog<CCustomMovesDlg, CCustomMovesDialog>();
+}
+
+}  // namespace vyr
