@@ -78,7 +78,7 @@ TEST_F(PickerApp, OpensBesideTheViewFollowsTheDocumentAndPlacesAtTheCursor) {
   ASSERT_TRUE(Picker()->isVisible());
   EXPECT_EQ(Picker()->windowTitle(), QString::fromUtf8("Obrazy Klocków"));
   // At the view's top right, inside it.
-  const QWidget* client = static_cast<QAbstractScrollArea*>(Frame()->View())->viewport();
+  QWidget* client = static_cast<QAbstractScrollArea*>(Frame()->View())->viewport();
   const QPoint origin = client->mapToGlobal(QPoint(0, 0));
   EXPECT_EQ(Picker()->pos(), QPoint(origin.x() + client->width() - Picker()->width() - 4, origin.y() + 4));
   EXPECT_EQ(Items(), (std::vector<QString>{"0", "1", "2", "3"}));
@@ -113,6 +113,14 @@ TEST_F(PickerApp, OpensBesideTheViewFollowsTheDocumentAndPlacesAtTheCursor) {
   EXPECT_EQ(Items(), (std::vector<QString>{"2", "5"}));
   QTest::mouseClick(List().viewport(), Qt::RightButton, {}, ItemCentre(1));
   EXPECT_EQ(TileAtCursor(), MakeTile(1, 5));
+
+  // The eyedropper in the view picks up that tile from set 0: the list follows the set too.
+  Doc().SelectSet(0);
+  ASSERT_EQ(Items().size(), 4u);
+  const QPoint cell(Doc().ViewPort()->CursorColumn() * 16 + 5, Doc().ViewPort()->CursorRow() * 16 + 5);
+  QTest::mouseClick(client, Qt::LeftButton, Qt::ShiftModifier, cell);
+  EXPECT_EQ(Items(), (std::vector<QString>{"2", "5"}));
+  EXPECT_EQ(List().currentRow(), 1);
 }
 
 TEST_F(PickerApp, OknoWyboruOpensHidesAndShowsAndOnlyTheUsersCloseSetsTheFlag) {
