@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTimer>
+#include <optional>
 
 #include "editor/qt_text.h"
 #include "platform/command_ids.h"
@@ -18,6 +19,7 @@
 #include "resources/image_set.h"
 #include "resources/palette.h"
 #include "world/plane.h"
+#include "world/tile_edits.h"
 #include "world/world_doc.h"
 
 namespace vyr {
@@ -173,7 +175,7 @@ void CTilePickerWnd::PlaceItem(int index) {
   m_model.Select(index);
   const int32_t image = m_model.ImageAt(index);
   if (image < 0) return;
-  m_doc.SetTileAtCursor(MakeTile(uint32_t(m_doc.CurrentSet()) & 0xFFFFu, uint32_t(image) & 0xFFFFu));
+  if (const std::optional<int32_t> tile = SelectionTile(m_doc.CurrentSet(), image)) m_doc.SetTileAtCursor(*tile);
 }
 
 void CTilePickerWnd::OnSpace() const {
