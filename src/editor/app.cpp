@@ -10,9 +10,12 @@
 #include "editor/main_frame.h"
 #include "editor/qt_interaction_port.h"
 #include "editor/qt_text.h"
+#include "editor/tile_picker_host.h"
+#include "editor/world_view.h"
 #include "platform/profile_keys.h"
 #include "platform/document.h"
 #include "res/resources.h"
+#include "world/world_doc.h"
 
 namespace vyr {
 
@@ -68,6 +71,12 @@ bool CVyrWorldApp::InitInstance(const std::string& rawCommandLine) {
   m_router.SetTarget(CommandRouter::Slot::Document, m_document.get());
   m_router.SetTarget(CommandRouter::Slot::Frame, m_frame);
   m_router.SetTarget(CommandRouter::Slot::Application, m_core.get());
+  // The application owns the tile picker of a world document, and its command.
+  if (auto* world = dynamic_cast<CWorldDoc*>(m_document.get())) {
+    m_picker = std::make_unique<CTilePickerHost>(*world, *m_frame, qobject_cast<CWorldView*>(view.widget),
+                                                 m_tileDialogHidden);
+    m_picker->Control().RegisterCommands(m_core->Commands());
+  }
 
   // 3. Shell registration is the .desktop file and MIME type installed with the program.
   // 4. Whether the user hid the tile picker.
@@ -91,6 +100,10 @@ void CVyrWorldApp::ExitInstance() {
   m_router = CommandRouter();
   if (m_frame && m_core)
     m_profile.WriteProfileString(profile::kWindow, profile::kPlacement, m_frame->saveGeometry().toBase64().toStdString());
+  if (m_picker) {
+    m_core->Commands().Remove(cmd::kTilePicker);
+    m_picker.reset();
+  }
   // The frame owns the view; both go before the document, as the framework destroys them.
   delete m_frame;
   m_frame = nullptr;

@@ -16,6 +16,7 @@ namespace vyr {
 
 class CDocument;
 class CMainFrame;
+class CTilePickerHost;
 class IInteractionPort;
 class QtInteractionPort;
 
@@ -53,6 +54,8 @@ class CVyrWorldApp {
   // Options/TileDialog: 1 when the user hid the tile picker.
   int TileDialogHidden() const { return m_tileDialogHidden; }
   void SetTileDialogHidden(int hidden) { m_tileDialogHidden = hidden; }
+  // The tile picker ("Okno Wyboru"); null unless the document is a world document.
+  CTilePickerHost* TilePicker() const { return m_picker.get(); }
 
  private:
   Parts m_parts;
@@ -64,6 +67,7 @@ class CVyrWorldApp {
   CMainFrame* m_frame = nullptr;
   CommandRouter m_router;
   int m_tileDialogHidden = 1;
+  std::unique_ptr<CTilePickerHost> m_picker;
   bool m_exited = false;
 };
 

@@ -1,0 +1,40 @@
+// TilePickerControl: opening, closing and toggling the tile picker.
+#include "commands/tiles/tile_picker_control.h"
+
+#include "platform/command_ids.h"
+
+namespace vyr {
+
+void TilePickerControl::Open(bool force) {
+  if (m_hidden && !force) return;
+  Close();
+  m_host.CreatePicker();
+}
+
+void TilePickerControl::Close() {
+  if (!m_host.PickerExists()) return;
+  // The window's close handler counts every close as the user's; this one is not.
+  const int hidden = m_hidden;
+  m_host.DestroyPicker();
+  m_hidden = hidden;
+}
+
+void TilePickerControl::Toggle() {
+  if (!m_host.PickerExists()) {
+    Open(true);
+    m_hidden = 0;
+  } else if (m_host.PickerVisible()) {
+    m_hidden = 1;
+    m_host.ShowPicker(false);
+  } else {
+    m_hidden = 0;
+    m_host.ShowPicker(true);
+  }
+}
+
+void TilePickerControl::RegisterCommands(CommandTable& table) {
+  table.On(cmd::kTilePicker, [this] { Toggle(); });
+  table.OnUpdate(cmd::kTilePicker, [this](CommandState& state) { state.SetCheck(Checked()); });
+}
+
+}  // namespace vyr
