@@ -337,7 +337,10 @@ TEST_F(PlanesFixture, MovingAPlaneTakesTheNewPositionOrSaysItCannot) {
       Press(d, CPlanesDialog::kMoveControl, 0);
       EXPECT_EQ(d.m_names, row.names);
     });
+    ASSERT_EQ(rig().doc.SetTile(0, 0, 12345), 1);
+    rig().doc.SetModifiedFlag(false);
     Run(cmd::kPlanes);
+    EXPECT_EQ(rig().doc.UndoStack()->CanUndo(), row.refused) << "entries name planes by index: " << row.position;
     EXPECT_EQ(World().ObjectPlaneIndex(), row.objectPlaneIndex) << row.position;
     EXPECT_EQ(rig().doc.IsModified(), !row.refused) << row.position;
     EXPECT_EQ(rig().Logged("message: Nie można przesunąć tego planu."), row.refused) << row.position;

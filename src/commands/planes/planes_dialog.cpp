@@ -6,6 +6,7 @@
 #include "res/messages.h"
 #include "res/resources.h"
 #include "world/plane.h"
+#include "world/undo_stack.h"
 #include "world/world.h"
 #include "world/world_doc.h"
 
@@ -53,6 +54,11 @@ void CPlanesDialog::OnControlEvent(int control, ControlEvent event, IInteraction
   }
 }
 
+void CPlanesDialog::ForgetPlaneIndices() {
+  // Undo entries name their plane by index, which a removal or a move shifts.
+  if (CUndoStack* undo = m_doc.UndoStack()) undo->Clear();
+}
+
 void CPlanesDialog::SelectChosen() {
   if (m_selected < 0 || !m_doc.World()) return;
   if (CPlane* plane = m_doc.World()->Plane(m_selected)) m_doc.SelectPlane(plane);
@@ -73,6 +79,7 @@ void CPlanesDialog::RemoveChosen(IInteractionPort& port) {
     return;
   }
   m_doc.NoteUnrecordedChange();
+  ForgetPlaneIndices();
   if (wasCurrent) m_doc.SelectPlane(world->PlaneCount() > 0 ? world->Plane(0) : nullptr);
   m_selected = -1;
   Fill();
@@ -94,6 +101,7 @@ void CPlanesDialog::MoveChosen(IInteractionPort& port) {
     return;
   }
   m_doc.NoteUnrecordedChange();
+  ForgetPlaneIndices();
   m_selected = move.m_target;
   Fill();
   ReloadFields();

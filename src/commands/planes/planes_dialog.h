@@ -33,6 +33,7 @@ class CPlanesDialog : public CDialogModel {
  private:
   void Fill();
   void SelectChosen();
+  void ForgetPlaneIndices();
   void RemoveChosen(IInteractionPort& port);
   void MoveChosen(IInteractionPort& port);
 
