@@ -106,7 +106,7 @@ TEST(Resources, EveryKeyedCommandHasAMenuEntryOrIsKeyOnly) {
   std::set<CommandId> inMenus;
   CollectIds(res::Menu(128), inMenus);
   CollectIds(res::Menu(129), inMenus);
-  // Commands the design gives keys or buttons but no menu entry.
+  // Commands reached by keys or buttons only, with no menu entry.
   const std::set<CommandId> keyOnly = {32833, 32901, 32915, 57670, 57607, 57667, 32850, 32782};
   for (int table : {128, 129}) {
     for (const res::Accelerator& a : res::Accelerators(table)) {

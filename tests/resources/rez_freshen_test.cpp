@@ -124,7 +124,7 @@ TEST_F(FreshenTest, SecondRunStoresNothingAndATouchedFileIsStoredAgain) {
   FreshenResult third = Run();
   ASSERT_TRUE(third.ok) << third.reason;
   EXPECT_EQ(third.stored, 1);
-  EXPECT_EQ(Freshen(Archive(), Folder()), 0);  // the design's form
+  EXPECT_EQ(Freshen(Archive(), Folder()), 0);  // the two-argument form
 
   CRezMgr mgr;
   ASSERT_TRUE(mgr.OpenArchive(Archive(), true));
