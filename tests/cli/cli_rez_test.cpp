@@ -10,20 +10,15 @@
 #include <fstream>
 #include <sstream>
 
+#include "cli/tool_run.h"
+
 namespace {
 
+using vyr::ReadText;
+using vyr::RunTool;
+using vyr::ToolRun;
+
 namespace fs = std::filesystem;
-
-struct Outcome {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 class CliRezTest : public ::testing::Test {
  protected:
@@ -44,18 +39,7 @@ class CliRezTest : public ::testing::Test {
   }
   std::string P(const std::string& relative) const { return "'" + (m_dir / relative).string() + "'"; }
 
-  Outcome Tool(const std::string& args) {
-    const fs::path out = m_dir / "stdout.txt";
-    const fs::path err = m_dir / "stderr.txt";
-    const std::string command =
-        std::string("'") + VYR_TOOL_PATH + "' " + args + " >'" + out.string() + "' 2>'" + err.string() + "'";
-    const int raw = std::system(command.c_str());
-    Outcome o;
-    o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    o.out = Slurp(out);
-    o.err = Slurp(err);
-    return o;
-  }
+  ToolRun Tool(const std::string& args) { return RunTool(args, m_dir); }
 
   fs::path m_dir;
 };
@@ -81,7 +65,7 @@ TEST_F(CliRezTest, ExitStatuses) {
       {"rez freshen " + P("A.REZ") + " " + P("REZ"), 0},
   };
   for (const Row& row : rows) {
-    const Outcome o = Tool(row.args);
+    const ToolRun o = Tool(row.args);
     EXPECT_EQ(o.status, row.status) << row.args << "\n" << o.err;
     if (row.status == 1) {
       EXPECT_EQ(o.err.rfind("vyrworld-tool: ", 0), 0u) << o.err;
@@ -92,7 +76,7 @@ TEST_F(CliRezTest, ExitStatuses) {
 }
 
 TEST_F(CliRezTest, CreateFreshenListAndExtract) {
-  Outcome created = Tool("rez create " + P("A.REZ") + " " + P("REZ"));
+  ToolRun created = Tool("rez create " + P("A.REZ") + " " + P("REZ"));
   ASSERT_EQ(created.status, 0) << created.err;
   EXPECT_EQ(created.out, "3\n");
   EXPECT_EQ(Tool("rez freshen " + P("A.REZ") + " " + P("REZ")).out, "0\n");
@@ -103,17 +87,17 @@ TEST_F(CliRezTest, CreateFreshenListAndExtract) {
                       fs::file_time_type::clock::now() + std::chrono::hours(1));
   EXPECT_EQ(Tool("rez freshen " + P("A.REZ") + " " + P("REZ")).out, "1\n");
 
-  const Outcome extracted = Tool("rez extract " + P("A.REZ") + " images\\\\tiles\\\\1.pid " + P("one.pid"));
+  const ToolRun extracted = Tool("rez extract " + P("A.REZ") + " images\\\\tiles\\\\1.pid " + P("one.pid"));
   ASSERT_EQ(extracted.status, 0) << extracted.err;
-  EXPECT_EQ(Slurp(m_dir / "one.pid"), "tile one, redrawn");
+  EXPECT_EQ(ReadText(m_dir / "one.pid"), "tile one, redrawn");
 
-  const Outcome text = Tool("rez list " + P("A.REZ"));
+  const ToolRun text = Tool("rez list " + P("A.REZ"));
   ASSERT_EQ(text.status, 0);
   EXPECT_NE(text.out.find("IMAGES/"), std::string::npos);
   EXPECT_NE(text.out.find("FLAG.PID  id=10000000 type=PID size=4 "), std::string::npos) << text.out;
   EXPECT_NE(text.out.find("MAIN.PAL  id=10000000 type=PAL size=768 "), std::string::npos) << text.out;
 
-  const Outcome json = Tool("rez list " + P("A.REZ") + " /Images/Tiles --json");
+  const ToolRun json = Tool("rez list " + P("A.REZ") + " /Images/Tiles --json");
   ASSERT_EQ(json.status, 0);
   EXPECT_EQ(json.out.rfind("{\"archive\":", 0), 0u);
   EXPECT_NE(json.out.find("\"compact\":false"), std::string::npos);
@@ -128,20 +112,20 @@ TEST_F(CliRezTest, CreateFreshenListAndExtract) {
 // have written over it.
 TEST_F(CliRezTest, FilesThatAreNoArchiveAreRefusedAndLeftUnchanged) {
   ASSERT_EQ(Tool("make-demo " + P("demo")).status, 0);
-  std::string zeroRoot = Slurp(m_dir / "demo" / "DEMO.REZ");
+  std::string zeroRoot = ReadText(m_dir / "demo" / "DEMO.REZ");
   zeroRoot.replace(135, 4, 4, '\0');
   Write("ZERO.REZ", zeroRoot);
   for (const char* file : {"demo/DEMO.VWD", "ZERO.REZ"}) {
-    const std::string before = Slurp(m_dir / file);
+    const std::string before = ReadText(m_dir / file);
     for (const std::string& args : {"rez freshen " + P(file) + " " + P("REZ"), "rez list " + P(file),
                                     "rez extract " + P(file) + " /IMAGES/TILES/1.PID " + P("out")}) {
       SCOPED_TRACE(args);
-      const Outcome o = Tool(args);
+      const ToolRun o = Tool(args);
       EXPECT_EQ(o.status, 1);
       EXPECT_EQ(o.err.rfind("vyrworld-tool: " + P(file) + " is not an archive: ", 0), 0u) << o.err;
       EXPECT_TRUE(o.out.empty()) << o.out;
     }
-    EXPECT_EQ(Slurp(m_dir / file), before);
+    EXPECT_EQ(ReadText(m_dir / file), before);
   }
 }
 
@@ -149,7 +133,7 @@ TEST_F(CliRezTest, DamagedArchivesShowTheirProblems) {
   Write("REZ/TOP.PID", "top");
   ASSERT_EQ(Tool("rez create " + P("A.REZ") + " " + P("REZ")).status, 0);
   // Both directory entries of the root (they come first) get blocks past the end.
-  std::string bytes = Slurp(m_dir / "A.REZ");
+  std::string bytes = ReadText(m_dir / "A.REZ");
   auto u32 = [&](size_t at) {
     uint32_t value = 0;
     std::memcpy(&value, &bytes[at], 4);  // little-endian, as the machines the tests run on
@@ -171,14 +155,14 @@ TEST_F(CliRezTest, DamagedArchivesShowTheirProblems) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.args);
-    const Outcome o = Tool(row.args);
+    const ToolRun o = Tool(row.args);
     EXPECT_EQ(o.status, row.status) << o.err;
     EXPECT_NE(o.out.find(row.outPart), std::string::npos) << o.out;
     EXPECT_EQ(o.err.rfind("vyrworld-tool: warning: directory '/", 0), 0u) << o.err;
     EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 2 + row.status) << o.err;
     EXPECT_EQ(o.err.find("is damaged (2 problems above)") != std::string::npos, row.status == 1) << o.err;
   }
-  EXPECT_EQ(Slurp(m_dir / "top.pid"), "top");
+  EXPECT_EQ(ReadText(m_dir / "top.pid"), "top");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "cli/tool_run.h"
 #include "world/standalone_world_host.h"
 #include "world/world.h"
 #include "world/world_file.h"
@@ -15,19 +16,6 @@ namespace vyr {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct ToolRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadText(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
 
 class CliValidate : public testing::Test {
  protected:
@@ -50,17 +38,7 @@ class CliValidate : public testing::Test {
   }
   static void TearDownTestSuite() { fs::remove_all(s_dir); }
 
-  static ToolRun Tool(const std::string& arguments) {
-    const fs::path out = s_dir / "stdout.txt", err = s_dir / "stderr.txt";
-    const std::string command =
-        std::string("'") + VYR_TOOL_PATH + "' " + arguments + " >'" + out.string() + "' 2>'" + err.string() + "'";
-    ToolRun run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadText(out);
-    run.err = ReadText(err);
-    return run;
-  }
+  static ToolRun Tool(const std::string& arguments) { return RunTool(arguments, s_dir); }
   static std::string At(const std::string& relative) { return "'" + (s_dir / relative).string() + "'"; }
 
   static fs::path s_dir;

@@ -11,6 +11,7 @@
 #include <span>
 #include <sstream>
 
+#include "cli/tool_run.h"
 #include "platform/file_io.h"
 #include "world/double_attrib.h"
 #include "world/mask_attrib.h"
@@ -22,12 +23,6 @@
 namespace vyr {
 namespace {
 
-struct ToolRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
 class CliWorldTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -38,24 +33,7 @@ class CliWorldTest : public testing::Test {
 
   std::string Path(const std::string& name) const { return m_dir + "/" + name; }
 
-  ToolRun Tool(const std::string& arguments) const {
-    const std::string out = Path("stdout.txt");
-    const std::string err = Path("stderr.txt");
-    const std::string command = std::string("'") + VYR_TOOL_PATH + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
-    ToolRun run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadText(out);
-    run.err = ReadText(err);
-    return run;
-  }
-
-  static std::string ReadText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-  }
+  ToolRun Tool(const std::string& arguments) const { return RunTool(arguments, m_dir); }
 
   static std::vector<uint8_t> ReadBytes(const std::string& path) {
     std::vector<uint8_t> bytes;
