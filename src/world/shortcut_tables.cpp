@@ -21,6 +21,17 @@ bool NeedsEscape(unsigned char c, bool atEdge) {
          (atEdge && (c == ' ' || c == '\t'));
 }
 
+// The profile drops blanks and one pair of quotes around a value; quoting such a name
+// keeps every byte of it.
+std::string Quoted(const std::string& value) {
+  if (value.empty()) return value;
+  const char first = value.front();
+  const char last = value.back();
+  const bool edgeBlank = first == ' ' || first == '\t' || last == ' ' || last == '\t';
+  const bool quoted = value.size() > 1 && first == last && (first == '"' || first == '\'');
+  return edgeBlank || quoted ? '"' + value + '"' : value;
+}
+
 }  // namespace
 
 std::string WorldProfileSection(const std::string& path) {
@@ -83,8 +94,8 @@ int CLogicTable::Store() {
   int number = 0;
   for (const auto& [logic, imageSet] : m_pairs) {
     ++number;
-    m_profile->WriteProfileString(m_section, Numbered(profile::kLogicName, number), logic);
-    m_profile->WriteProfileString(m_section, Numbered(profile::kImageName, number), imageSet);
+    m_profile->WriteProfileString(m_section, Numbered(profile::kLogicName, number), Quoted(logic));
+    m_profile->WriteProfileString(m_section, Numbered(profile::kImageName, number), Quoted(imageSet));
   }
   StoreCount(profile::kLogicImageCount, number, {profile::kLogicName, profile::kImageName});
   for (int i = 0; i < kShortcutCount; ++i) {
@@ -93,7 +104,7 @@ int CLogicTable::Store() {
     if (m_defaults[size_t(i)].empty())
       m_profile->DeleteKey(m_section, key);
     else
-      m_profile->WriteProfileString(m_section, key, m_defaults[size_t(i)]);
+      m_profile->WriteProfileString(m_section, key, Quoted(m_defaults[size_t(i)]));
   }
   return 1;
 }
@@ -134,7 +145,7 @@ int CZTable::Store() {
   int number = 0;
   for (const auto& [logic, z] : m_pairs) {
     ++number;
-    m_profile->WriteProfileString(m_section, Numbered(profile::kZAssocString, number), logic);
+    m_profile->WriteProfileString(m_section, Numbered(profile::kZAssocString, number), Quoted(logic));
     m_profile->WriteProfileInt(m_section, Numbered(profile::kZAssocCoord, number), z);
   }
   StoreCount(profile::kZAssocCount, number, {profile::kZAssocString, profile::kZAssocCoord});

@@ -44,6 +44,7 @@ TEST(ShortcutTables, RoundTripUnderOneSectionForEverySpellingAndDropEmptiedDefau
   ASSERT_EQ(z.SetSection(&profile, awkward), 1);
   logic.RememberImageSet("GUARD", "SOLDIER");
   logic.RememberImageSet("DOOR", "DOORS");
+  logic.RememberImageSet(" SPACED", "'Q'");  // bytes the file would trim
   logic.SetDefaultLogic(3, "GUARD");
   logic.SetDefaultLogic(9, "DOOR");
   z.RememberZ("GUARD", 4, false);
@@ -67,6 +68,7 @@ TEST(ShortcutTables, RoundTripUnderOneSectionForEverySpellingAndDropEmptiedDefau
   ASSERT_EQ(zBack.Load(), 1);
   EXPECT_EQ(logicBack.FindImageSet("GUARD"), "SOLDIER");
   EXPECT_EQ(logicBack.FindImageSet("DOOR"), "DOORS");
+  EXPECT_EQ(logicBack.FindImageSet(" SPACED"), "'Q'");
   EXPECT_EQ(logicBack.DefaultLogic(3), "GUARD");
   EXPECT_EQ(logicBack.DefaultLogic(9), "");
   EXPECT_EQ(zBack.FindZ("GUARD"), 4);
