@@ -341,7 +341,18 @@ void CWorldViewModel::OnMouseUp(int32_t clientX, int32_t clientY, MouseButton bu
   m_mode->OnMouseUp(Input(clientX, clientY, button, modifiers));
 }
 
+bool CWorldViewModel::MouseInView(int32_t& x, int32_t& y) const {
+  if (!m_mouseInView) return false;
+  const PixelPoint pixel = MousePixel(m_mouseX, m_mouseY);
+  x = pixel.x;
+  y = pixel.y;
+  return true;
+}
+
 void CWorldViewModel::OnMouseMove(int32_t clientX, int32_t clientY, uint32_t modifiers) {
+  m_mouseInView = clientX >= 0 && clientY >= 0 && clientX < m_clientWidth && clientY < m_clientHeight;
+  m_mouseX = clientX;
+  m_mouseY = clientY;
   m_mode->OnMouseMove(Input(clientX, clientY, MouseButton::None, modifiers));
 }
 

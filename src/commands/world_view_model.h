@@ -185,6 +185,7 @@ class CWorldViewModel final : public IViewPort {
   int32_t CursorRow() const override { return m_tileMode.CursorRow(); }
   void MoveCursorTo(int32_t column, int32_t row) override { m_tileMode.MoveCursorTo(column, row); }
   void AdvanceAutoCursor() override { m_tileMode.AdvanceAutoCursor(); }
+  bool MouseInView(int32_t& x, int32_t& y) const override;
 
   const CDibG* Surface() const { return m_surface.get(); }
   // Deactivates the current mode and activates the one of `mode` (kTileMode, kObjectMode).
@@ -201,6 +202,8 @@ class CWorldViewModel final : public IViewPort {
   void OnMouseUp(int32_t clientX, int32_t clientY, MouseButton button, uint32_t modifiers);
   void OnMouseMove(int32_t clientX, int32_t clientY, uint32_t modifiers);
   void OnDoubleClick(int32_t clientX, int32_t clientY, MouseButton button, uint32_t modifiers);
+  // The mouse left the view's client area.
+  void OnMouseLeave() { m_mouseInView = false; }
   // Typed image numbers reach tile mode in either mode; then the current mode has the key.
   bool OnKeyPress(uint32_t key, uint32_t modifiers);
 
@@ -271,6 +274,10 @@ class CWorldViewModel final : public IViewPort {
   bool m_gridOn = false;
   bool m_cursorShown = false;
   bool m_noImages = false;
+  // The last mouse position over the client area, for objects placed at the mouse.
+  bool m_mouseInView = false;
+  int32_t m_mouseX = 0;
+  int32_t m_mouseY = 0;
   TileMode m_tileMode{*this};
   ObjectMode m_objectMode{*this};
   IEditMode* m_mode = &m_tileMode;

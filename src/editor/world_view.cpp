@@ -196,6 +196,11 @@ void CWorldView::mouseMoveEvent(QMouseEvent* event) {
   m_model.OnMouseMove(at.x(), at.y(), ModifiersOf(event->modifiers()));
 }
 
+bool CWorldView::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::Leave) m_model.OnMouseLeave();
+  return QAbstractScrollArea::viewportEvent(event);
+}
+
 void CWorldView::mouseDoubleClickEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   m_model.OnDoubleClick(at.x(), at.y(), ButtonOf(event->button()), ModifiersOf(event->modifiers()));

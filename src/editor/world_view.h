@@ -65,6 +65,7 @@ class CWorldView : public QAbstractScrollArea, public CommandTarget, private IVi
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
 
  private:
   // IViewWindow

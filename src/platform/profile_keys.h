@@ -25,6 +25,16 @@ inline constexpr std::string_view kMoveDown = "Move Down";
 inline constexpr std::string_view kMoveLeft = "Move Left";
 inline constexpr std::string_view kMoveRight = "Move Right";
 
+// A world's section (its path): the shortcut tables; numbered keys end in the number.
+inline constexpr std::string_view kLogicImageCount = "Logic/Image Name Count";
+inline constexpr std::string_view kLogicName = "Logic Name ";
+inline constexpr std::string_view kImageName = "Image Name ";
+inline constexpr std::string_view kDefaultLogic = "Default Logic ";
+inline constexpr std::string_view kZAssocCount = "Z Assoc Count";
+inline constexpr std::string_view kZAssocString = "Z Assoc String ";
+inline constexpr std::string_view kZAssocCoord = "Z Assoc Coord ";
+inline constexpr std::string_view kDefaultZValue = "Default Z Value ";
+
 // Window
 inline constexpr std::string_view kPlacement = "Placement";
 

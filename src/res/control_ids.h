@@ -24,6 +24,12 @@ inline constexpr int kReplaceDialog = 182;
 inline constexpr int kTileStatsDialog = 183;
 inline constexpr int kTextReportDialog = 184;
 
+// The default Z and default logic dialogs of the shortcuts.
+inline constexpr int kDefaultZDialog = 157;
+inline constexpr int kDefaultLogicDialog = 158;
+inline constexpr int kDefaultZ[10] = {1139, 1140, 1141, 1142, 1143, 1144, 1145, 1146, 1147, 1148};
+inline constexpr int kDefaultLogic[10] = {1150, 1151, 1083, 1084, 1085, 1086, 1087, 1088, 1089, 1090};
+
 // "Nowy Świat" and "Informacje Świata": the header fields both show.
 inline constexpr int kWorldName = 1000;
 inline constexpr int kWorldAuthor = 1001;

@@ -169,6 +169,9 @@ class CPlane {
   void RemoveInvalidObjects();
   // Ascending z by the exchange re-sort (equal z may change their order).
   void SortObjects();
+  // Moves one object, after its z changed, before the first other object of greater z;
+  // the others keep their order. 0 when it is not linked in this plane.
+  int PlaceByZ(CGameObject* object);
   CGameObject* FirstObject() const;
   CGameObject* LastObject() const;
   // Neighbours in list order; null for an object not linked in this plane, and at the

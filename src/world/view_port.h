@@ -55,6 +55,9 @@ class IViewPort {
   virtual void AdvanceAutoCursor() {}
   // Sets the scroll origin without refreshing; callers follow with Resize or RefreshView.
   virtual void SetScroll(int32_t /*x*/, int32_t /*y*/) {}
+  // The plane pixel under the mouse while it is over the view; false when it is not (a
+  // command chosen from a menu or the toolbar).
+  virtual bool MouseInView(int32_t& /*x*/, int32_t& /*y*/) const { return false; }
 };
 
 }  // namespace vyr

@@ -14,6 +14,7 @@
 #include "resources/palette.h"
 #include "resources/rez_mgr.h"
 #include "world/plane.h"
+#include "world/shortcut_tables.h"
 #include "world/tile_edits.h"
 #include "world/undo_stack.h"
 #include "world/view_port.h"
@@ -42,6 +43,11 @@ bool CWorldDoc::HasLoadedWorld() const { return m_world && m_imageSets && m_worl
 
 void CWorldDoc::FreeContents() {
   m_objectImageSetsPending = true;
+  // An opened or saved world keeps its shortcuts even when the world itself is not saved.
+  if (m_zTable) m_zTable->Store();
+  m_zTable.reset();
+  if (m_logicTable) m_logicTable->Store();
+  m_logicTable.reset();
   m_currentPlane = nullptr;
   m_selectedObject = nullptr;
   // The world's planes refer to the image sets, so the world goes first.
@@ -61,6 +67,8 @@ void CWorldDoc::ResetContents() {
   m_undo = std::make_unique<CUndoStack>();
   m_archive = std::make_unique<CRezMgr>();
   m_palette = std::make_unique<CPalId>();
+  m_zTable = std::make_unique<CZTable>();
+  m_logicTable = std::make_unique<CLogicTable>();
 }
 
 bool CWorldDoc::OnNewDocument() {
@@ -88,6 +96,8 @@ bool CWorldDoc::OpenWorld(const std::string& path) {
   ResetContents();
   m_failureReason.clear();
   m_resourceFailure.clear();
+  if (m_zTable->SetSection(m_profile, path)) m_zTable->Load();
+  if (m_logicTable->SetSection(m_profile, path)) m_logicTable->Load();
 
   // Cleared before reading, not after: a new location given during resource location
   // marks the document modified, and that mark must survive so the change can be saved.
@@ -144,6 +154,9 @@ bool CWorldDoc::OnSaveDocument(const std::string& path) {
   }
   SetModifiedFlag(false);
   m_changes.Bump();
+  // Only a written file moves the shortcuts to its section.
+  if (m_zTable) m_zTable->SetSection(m_profile, path);
+  if (m_logicTable) m_logicTable->SetSection(m_profile, path);
   return true;
 }
 

@@ -18,6 +18,7 @@ namespace vyr {
 class CDibG;
 class CGameObject;
 class CImageSetTable;
+class CLogicTable;
 class CPalId;
 class CPlane;
 class CRezDir;
@@ -26,6 +27,7 @@ class CWorld;
 class IInteractionPort;
 class IViewPort;
 class Profile;
+class CZTable;
 
 // The world header field a resource is named by, so a dialog can point the user at it.
 enum class ResourceField { kNone, kArchive, kImageDir, kPalette };
@@ -115,6 +117,10 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   CRezMgr* Archive() const { return m_archive.get(); }
   CPalId* Palette() const { return m_palette.get(); }
   CUndoStack* UndoStack() const { return m_undo.get(); }
+  // The shortcut tables of the open world (none before the first new or open). They
+  // store themselves in the world's profile section when the contents go.
+  CLogicTable* LogicTable() const { return m_logicTable.get(); }
+  CZTable* ZTable() const { return m_zTable.get(); }
   // A world that reports itself valid, with its image-set registry.
   bool HasLoadedWorld() const;
 
@@ -219,6 +225,8 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   std::unique_ptr<CImageSetTable> m_imageSets;
   std::unique_ptr<CUndoStack> m_undo;
   std::unique_ptr<CPalId> m_palette;
+  std::unique_ptr<CZTable> m_zTable;
+  std::unique_ptr<CLogicTable> m_logicTable;
   CPlane* m_currentPlane = nullptr;
   CGameObject* m_selectedObject = nullptr;
   WorldProperties m_properties;

@@ -309,6 +309,21 @@ TEST(WorldViewModelTest, MousePixelAndCell) {
   EXPECT_EQ(view.model.MouseCell(10, 20), (CellPoint{-1, -1}));
 }
 
+TEST(WorldViewModelTest, MouseInViewOnlyWhileTheMouseIsOverTheClientArea) {
+  ViewFixture view(100, 100, 64, 640, 480);
+  view.model.SetScroll(100, 40);
+  int32_t x = 0, y = 0;
+  EXPECT_FALSE(view.model.MouseInView(x, y));  // never entered
+  view.model.OnMouseMove(10, 20, 0);
+  ASSERT_TRUE(view.model.MouseInView(x, y));
+  EXPECT_EQ((PixelPoint{x, y}), (PixelPoint{110, 60}));
+  view.model.OnMouseMove(700, 20, 0);  // dragged past the edge
+  EXPECT_FALSE(view.model.MouseInView(x, y));
+  view.model.OnMouseMove(10, 20, 0);
+  view.model.OnMouseLeave();  // off to a menu
+  EXPECT_FALSE(view.model.MouseInView(x, y));
+}
+
 TEST(WorldViewModelTest, MouseCellOfTilesThatAreNoPowerOfTwo) {
   // 48-pixel tiles: cells by division, consistent with where the cells are drawn
   FakeViewDocument document;

@@ -210,6 +210,13 @@ class FakeViewPort : public IViewPort {
     m_scrollY = y;
   }
 
+  bool MouseInView(int32_t& x, int32_t& y) const override {
+    if (!m_mouseInView) return false;
+    x = m_mouseX;
+    y = m_mouseY;
+    return true;
+  }
+
   void MakeSurface() {
     if (m_doc && m_doc->Palette() && m_doc->Palette()->IsCreated() && !m_surface.IsCreated())
       m_surface.Create(m_width, m_height, m_doc->Palette());
@@ -227,6 +234,9 @@ class FakeViewPort : public IViewPort {
   int32_t m_scrollY = 0;
   int32_t m_cursorColumn = 0;
   int32_t m_cursorRow = 0;
+  bool m_mouseInView = false;
+  int32_t m_mouseX = 0;
+  int32_t m_mouseY = 0;
   CDibG m_surface;
   std::vector<std::string> m_log;
 };
