@@ -62,6 +62,14 @@ std::vector<uint8_t> Bytes(const std::string& path) {
   return bytes;
 }
 
+// Shows the frame at the given size and returns its world view (null: none).
+CWorldView* ShowFrame(CMainFrame& frame, int width, int height) {
+  frame.resize(width, height);
+  frame.show();
+  if (!QTest::qWaitForWindowExposed(&frame)) return nullptr;
+  return dynamic_cast<CWorldView*>(frame.View());
+}
+
 TEST_F(EditorProgram, OpensTheDemoFromTheCommandLineDrawsItAndSavesItUnchanged) {
   ScriptedInteraction user;
   CVyrWorldApp app(MakeEditorParts(), &user, Path("profile.ini"));
@@ -73,10 +81,7 @@ TEST_F(EditorProgram, OpensTheDemoFromTheCommandLineDrawsItAndSavesItUnchanged) 
   EXPECT_EQ(doc.CurrentPlane()->Name(), "Action");  // the plane that holds the objects
 
   CMainFrame& frame = *app.MainFrame();
-  frame.resize(900, 700);
-  frame.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-  auto* view = dynamic_cast<CWorldView*>(frame.View());
+  CWorldView* view = ShowFrame(frame, 900, 700);
   ASSERT_NE(view, nullptr);
   // Show the ground at the bottom left of the level.
   view->Model().CenterOn(0, doc.CurrentPlane()->Height() * doc.CurrentPlane()->TileHeight());
@@ -155,10 +160,7 @@ TEST_F(EditorProgram, ObjectModeSwapsTheFrameDrawsTheObjectsAndTabWalksThem) {
   ASSERT_TRUE(app.InitInstance(Path("DEMO.VWD")));
   auto& doc = static_cast<CWorldDoc&>(*app.Document());
   CMainFrame& frame = *app.MainFrame();
-  frame.resize(900, 700);
-  frame.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-  auto* view = dynamic_cast<CWorldView*>(frame.View());
+  CWorldView* view = ShowFrame(frame, 900, 700);
   ASSERT_NE(view, nullptr);
   CWorldViewModel& model = view->Model();
 
