@@ -160,10 +160,13 @@ std::vector<PixelPoint> ObjectMode::MarkerCorners() const {
   std::vector<PixelPoint> corners;
   const CPlane* plane = Plane();
   if (!plane || m_view.NoImages()) return corners;
-  for (const auto& object : plane->Objects())
-    if (!object->m_image)
-      corners.push_back({Saturate(int64_t(object->m_x) - m_view.ScrollX() - 16),
-                         Saturate(int64_t(object->m_y) - m_view.ScrollY() - 16)});
+  for (const auto& object : plane->Objects()) {
+    const int64_t x = int64_t(object->m_x) - m_view.ScrollX() - 16;
+    const int64_t y = int64_t(object->m_y) - m_view.ScrollY() - 16;
+    // Only those on the window: objects out of sight are not resolved by the drawing.
+    if (object->m_image || x <= -32 || y <= -32 || x >= m_view.ClientWidth() || y >= m_view.ClientHeight()) continue;
+    corners.push_back({int32_t(x), int32_t(y)});
+  }
   return corners;
 }
 
