@@ -1,5 +1,6 @@
 // Rendering a 1920 × 1080 view of 64 × 64 tiles (fill 255 + CPlane::Draw), and one tile edit as the editor
-// makes it (undo entry, cell write, re-render), each beside a memcpy of the same surface.
+// makes it (undo entry, cell write, re-render), each beside a memcpy of the same surface; the same view
+// in object mode over 10,000 objects, and a click's hit test among them.
 #include <benchmark/benchmark.h>
 
 #include <time.h>
@@ -11,6 +12,7 @@
 #include "resources/dib.h"
 #include "resources/image_set.h"
 #include "resources/palette.h"
+#include "world/game_object.h"
 #include "world/plane.h"
 #include "world/undo_stack.h"
 
@@ -137,6 +139,83 @@ void BM_TileEdit(benchmark::State& state) {
   state.counters["x_goal_2ms"] = editSeconds / 2e-3;
 }
 
+constexpr int32_t kObjectSpacing = 128;  // a 100 x 100 grid of objects: about 120 in the view
+constexpr int32_t kObjectsPerRow = 100;
+
+// The transparent-tile scene with 10,000 objects of 48 × 48 sprite images over the plane.
+struct ObjectScene : RenderScene {
+  ObjectScene() : RenderScene(TileKind::Transparent, 200, 200) {
+    CImageSet* set = sets.FindOrCreate("OBJ");
+    for (int n = 0; n < 4; ++n) {
+      auto image = std::make_unique<CImage>();
+      image->Surface().Create(48, 48, &palette);
+      for (int32_t v = 0; v < 48; ++v)
+        for (int32_t u = 0; u < 48; ++u) {
+          // A sprite: a lopsided blob of colour on index 0.
+          const int32_t du = u - 20 - n, dv = v - 24;
+          image->Surface().SetPixel(u, v, du * du + dv * dv < 400 ? uint8_t(20 + (u * 3 + v) % 40) : 0);
+        }
+      image->m_width = 48;
+      image->m_height = 48;
+      image->m_offsetX = n;
+      image->m_transparent = true;
+      set->PutImage(n, std::move(image));
+    }
+    for (int32_t i = 0; i < kObjectsPerRow * kObjectsPerRow; ++i) {
+      CGameObject* object = plane.NewObject(0);
+      object->m_x = 40 + (i % kObjectsPerRow) * kObjectSpacing;
+      object->m_y = 40 + (i / kObjectsPerRow) * kObjectSpacing;
+      object->m_imageSet = "OBJ";
+      object->m_imageIndex = i % 5 - 1;
+      object->m_drawFlags = i % 2 ? kDrawMirror : 0;
+      object->UpdateBounds(&sets);
+    }
+  }
+  void RenderObjects() {
+    Render();
+    plane.DrawObjects(surface, &sets, plane.m_viewOriginX, plane.m_viewOriginY);
+  }
+};
+
+// Goal: at most twice the tile-only render of the same view. The two alternate, so that
+// both see the same machine load.
+void BM_RenderObjectMode(benchmark::State& state) {
+  ObjectScene scene;
+  double tileSeconds = 0, objectSeconds = 0;
+  for (auto _ : state) {
+    const double start = ThreadSeconds();
+    scene.Render();
+    benchmark::ClobberMemory();
+    const double middle = ThreadSeconds();
+    scene.RenderObjects();
+    benchmark::DoNotOptimize(scene.surface.Bits());
+    benchmark::ClobberMemory();
+    tileSeconds += middle - start;
+    objectSeconds += ThreadSeconds() - middle;
+  }
+  const double iterations = double(state.iterations());
+  state.counters["render_us"] = objectSeconds / iterations * 1e6;
+  state.counters["tile_render_us"] = tileSeconds / iterations * 1e6;
+  state.counters["x_tile_render"] = objectSeconds / tileSeconds;
+  state.counters["x_goal_2x"] = objectSeconds / tileSeconds / 2;
+}
+
+// A click among 10,000 objects. Goal: 100 µs.
+void BM_HitTestObjects(benchmark::State& state) {
+  ObjectScene scene;
+  int32_t click = 0;
+  const double start = ThreadSeconds();
+  for (auto _ : state) {
+    const int32_t x = (click * 7919) % (kObjectsPerRow * kObjectSpacing);
+    const int32_t y = (click * 104729) % (kObjectsPerRow * kObjectSpacing);
+    ++click;
+    benchmark::DoNotOptimize(scene.plane.HitTest(x, y));
+  }
+  const double seconds = (ThreadSeconds() - start) / double(state.iterations());
+  state.counters["hit_us"] = seconds * 1e6;
+  state.counters["x_goal_100us"] = seconds / 100e-6;
+}
+
 void BM_MemcpySurface(benchmark::State& state) {
   CPalId palette;
   palette.BuildDefault();
@@ -156,6 +235,8 @@ BENCHMARK(BM_RenderOpaque)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenderTransparent)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenderOpaqueHugePlane)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TileEdit)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RenderObjectMode)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HitTestObjects)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vyr

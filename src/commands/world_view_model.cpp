@@ -105,7 +105,8 @@ std::optional<ViewObjectBox> WorldDocViewSource::SelectedObject() const {
   if (!object) return std::nullopt;
   ViewObjectBox box{object->m_x, object->m_y, object->m_imageWidth, object->m_imageHeight, 0, 0};
   if (object->m_image) {
-    box.offsetX = object->m_image->m_offsetX;
+    // A mirrored image is drawn with its offset turned around.
+    box.offsetX = (object->m_drawFlags & kDrawMirror) ? -object->m_image->m_offsetX : object->m_image->m_offsetX;
     box.offsetY = object->m_image->m_offsetY;
   }
   return box;
@@ -180,6 +181,8 @@ void CWorldViewModel::ClampScroll(const ViewPlane& plane) {
 }
 
 void CWorldViewModel::RefreshView() {
+  // The current plane may have lost its objects since: object mode has nothing to show.
+  m_objectMode.LeaveIfPlaneLacksObjects();
   std::optional<ViewPlane> plane = Plane();
   if (!plane) return;
   ClampScroll(*plane);
@@ -192,6 +195,7 @@ void CWorldViewModel::CurrentPlaneChanged() {
   HideCursor();
   m_tileMode.OnPlaneChanged();
   m_objectMode.OnPlaneChanged();
+  m_objectMode.LeaveIfPlaneLacksObjects();
   Resize();
 }
 

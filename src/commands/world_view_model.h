@@ -75,6 +75,9 @@ class IViewDocument {
   virtual void SelectImage(int32_t /*image*/) {}
   // The world's start position in pixels, or nothing without a world.
   virtual std::optional<PixelPoint> StartPosition() const { return std::nullopt; }
+  // The real document, for object mode's work on the current plane's objects; null in
+  // fakes without objects.
+  virtual CWorldDoc* WorldDocument() const { return nullptr; }
 };
 
 // The real document as the view sees it.
@@ -95,6 +98,7 @@ class WorldDocViewSource final : public IViewDocument {
   void SelectSet(int32_t set) override;
   void SelectImage(int32_t image) override;
   std::optional<PixelPoint> StartPosition() const override;
+  CWorldDoc* WorldDocument() const override { return &m_document; }
 
  private:
   CWorldDoc& m_document;
@@ -160,6 +164,14 @@ class CWorldViewModel final : public IViewPort {
     if (m_sendCommand) m_sendCommand(id);
   }
 
+  // How a mode switch reaches the frame (menu, toolbar, accelerators, status panes of
+  // kTileMode or kObjectMode). Without one there is no main frame and object mode stays shut.
+  void SetModeFrame(std::function<void(int)> show) { m_modeFrame = std::move(show); }
+  bool HasModeFrame() const { return bool(m_modeFrame); }
+  void ShowModeInFrame(int mode) const {
+    if (m_modeFrame) m_modeFrame(mode);
+  }
+
   // The first sizing of a new window: provisional scroll sizes, then Resize.
   void InitialUpdate();
 
@@ -194,6 +206,7 @@ class CWorldViewModel final : public IViewPort {
   TileMode& Tiles() { return m_tileMode; }
   const TileMode& Tiles() const { return m_tileMode; }
   ObjectMode& Objects() { return m_objectMode; }
+  const ObjectMode& Objects() const { return m_objectMode; }
   // Every mode, to register their commands and panes once.
   std::vector<IEditMode*> Modes() { return {&m_tileMode, &m_objectMode}; }
 
@@ -265,6 +278,7 @@ class CWorldViewModel final : public IViewPort {
   Profile* m_profile = nullptr;
   IInteractionPort* m_port = nullptr;
   std::function<void(CommandId)> m_sendCommand;
+  std::function<void(int)> m_modeFrame;
 
   int32_t m_scrollX = 0;
   int32_t m_scrollY = 0;

@@ -6,6 +6,8 @@
 #include "editor/dialogs/document_dialogs.h"
 #include "editor/model_dialog.h"
 #include "editor/world_view.h"
+#include "res/resources.h"
+#include "world/view_port.h"
 #include "world/world_doc.h"
 
 namespace vyr {
@@ -24,6 +26,13 @@ CVyrWorldApp::Parts MakeEditorParts() {
     view->Model().SetInteraction(&app.Port());
     // Mouse edits go the way a menu command goes: view, document, frame, application.
     view->Model().SetCommandSender([&app](CommandId id) { app.Router().Execute(id); });
+    view->Model().SetModeFrame([&frame](int mode) {
+      const int resource = mode == kObjectMode ? res::kMenuObjectMode : res::kMenuTileMode;
+      frame.SetMenuResource(resource);
+      frame.LoadToolbar(resource);
+      frame.LoadAccelerators(resource);
+      frame.SetStatusPanes(mode == kObjectMode ? 2 : 1);
+    });
     return CVyrWorldApp::ViewParts{view, view};
   };
   return parts;

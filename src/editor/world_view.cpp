@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
+#include <QPixmap>
 #include <QPolygon>
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -301,6 +302,23 @@ void CWorldView::DrawCursorFrames(QPainter& painter) const {
   painter.restore();
 }
 
+// Object mode's mark for an object without an image: a 32 x 32 ring with a cross.
+void CWorldView::DrawObjectMarkers(QPainter& painter) const {
+  if (m_model.EditMode() != kObjectMode) return;
+  static const QPixmap marker = [] {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter icon(&pixmap);
+    icon.setPen(QPen(Qt::black, 2));
+    icon.setBrush(QColor(255, 255, 0));
+    icon.drawEllipse(2, 2, 28, 28);
+    icon.drawLine(10, 10, 22, 22);
+    icon.drawLine(22, 10, 10, 22);
+    return pixmap;
+  }();
+  for (const PixelPoint& corner : m_model.Objects().MarkerCorners()) painter.drawPixmap(corner.x, corner.y, marker);
+}
+
 void CWorldView::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
   if (m_model.ShowsSurface()) {
@@ -308,6 +326,7 @@ void CWorldView::paintEvent(QPaintEvent* event) {
     QRegion outside = event->region() - QRect(0, 0, surface.Width(), surface.Height());
     for (const QRect& rect : outside) painter.fillRect(rect, Qt::white);
     DrawContents(painter);
+    DrawObjectMarkers(painter);
   } else {
     // Nothing of the world: the bare window.
     painter.fillRect(event->rect(), Qt::white);

@@ -80,6 +80,7 @@ class CWorldView : public QAbstractScrollArea, public CommandTarget, private IVi
 
   void ApplyScrollRanges();
   void DrawCursorFrames(QPainter& painter) const;
+  void DrawObjectMarkers(QPainter& painter) const;
   bool EditorActive() const;
 
   CWorldViewModel m_model;

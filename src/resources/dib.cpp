@@ -175,8 +175,15 @@ bool CDibG::DrawMirrored(int32_t x, int32_t y, const CDibG& source, bool transpa
     const uint8_t* from = source.PixelPtr(startColumn, row);
     uint8_t* to = PixelPtr(clip.targetX, clip.targetY + row - clip.firstRow);
     if (transparent) {
-      for (int32_t i = 0; i < count; ++i)
-        if (const uint8_t v = *(from - i); v != 0) to[i] = v;
+      // The row turned around in pieces, then the plain transparent copy: a branch per
+      // pixel would stall on sprites' unpredictable clear and opaque runs.
+      uint8_t turned[256];
+      for (int32_t done = 0; done < count;) {
+        const int32_t piece = std::min<int32_t>(count - done, int32_t(sizeof turned));
+        for (int32_t i = 0; i < piece; ++i) turned[i] = *(from - done - i);
+        CopyTransparent(to + done, turned, size_t(piece));
+        done += piece;
+      }
     } else {
       for (int32_t i = 0; i < count; ++i) to[i] = *(from - i);
     }

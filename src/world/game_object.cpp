@@ -174,7 +174,8 @@ void CGameObject::UpdateBounds(const CImageSetTable* imageSets) {
     // Halves round toward negative infinity, as an arithmetic shift does.
     halfW = int64_t(m_imageWidth) >> 1;
     halfH = int64_t(m_imageHeight) >> 1;
-    offsetX = m_image->m_offsetX;
+    // The mirrored drawing turns the offset around; bounds follow what is drawn.
+    offsetX = (m_drawFlags & kDrawMirror) ? -int64_t(m_image->m_offsetX) : m_image->m_offsetX;
     offsetY = m_image->m_offsetY;
   }
   m_bounds.left = Wrap(int64_t(m_x) - halfW + offsetX);

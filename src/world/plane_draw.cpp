@@ -1,6 +1,7 @@
 // CPlane::Draw and DrawObjects: the plane's visible cells, then its objects, into an 8-bit surface.
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 
 #include "resources/dib.h"
 #include "resources/image_set.h"
@@ -59,12 +60,34 @@ int CPlane::Draw(CDibG& surface) const {
   return 1;
 }
 
+namespace {
+
+// How far any image of the sets (or an imageless object's 32 x 32 box) can reach from an
+// object's position, so objects farther outside the surface are passed over unresolved.
+int64_t ObjectReach(const CImageSetTable& imageSets) {
+  int64_t reach = 17;
+  for (const auto& [name, set] : imageSets.Sets())
+    for (int32_t n = 0; n < set->ImageCount(); ++n)
+      if (const CImage* image = set->GetImage(n))
+        reach = std::max({reach, int64_t(image->m_width) / 2 + 1 + std::abs(int64_t(image->m_offsetX)),
+                          int64_t(image->m_height) / 2 + 1 + std::abs(int64_t(image->m_offsetY))});
+  return reach;
+}
+
+}  // namespace
+
 void CPlane::DrawObjects(CDibG& surface, const CImageSetTable* imageSets, int32_t originX, int32_t originY) {
   if (!surface.IsCreated()) return;
   auto clamp = [](int64_t value) { return int32_t(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)); };
+  const int64_t reach = imageSets ? ObjectReach(*imageSets) : 0;
+  const int64_t left = int64_t(originX) - reach, right = int64_t(originX) + surface.Width() + reach;
+  const int64_t top = int64_t(originY) - reach, bottom = int64_t(originY) + surface.Height() + reach;
   for (const std::unique_ptr<CGameObject>& object : m_objects) {
     // Sets may have been reloaded since the last drawing: the cached image could be stale.
-    object->ForgetImage();
+    // (Tested before writing, so objects out of sight cost a read.)
+    if (object->m_image) object->ForgetImage();
+    // Out of sight: its image is looked up (and its bounds renewed) when it comes into view.
+    if (object->m_x < left || object->m_x > right || object->m_y < top || object->m_y > bottom) continue;
     if (!imageSets || object->m_imageSet.empty()) continue;
     object->UpdateBounds(imageSets);
     const CImage* image = object->ResolveImage(imageSets);

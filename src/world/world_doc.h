@@ -146,6 +146,10 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   bool HasCurrentImage() const { return ImageExists(m_currentImage); }
   CGameObject* SelectedObject() const { return m_selectedObject; }
   void SetSelectedObject(CGameObject* object) { m_selectedObject = object; }
+  // The object a double click just made, while its edit dialog runs (else null): the
+  // dialog removes it again when cancelled.
+  CGameObject* ObjectBeingCreated() const { return m_objectBeingCreated; }
+  void SetObjectBeingCreated(CGameObject* object) { m_objectBeingCreated = object; }
 
   bool AutoZ() const { return m_autoZ != 0; }
   void SetAutoZ(bool on) { m_autoZ = on ? 1 : 0; }
@@ -229,6 +233,7 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   std::unique_ptr<CLogicTable> m_logicTable;
   CPlane* m_currentPlane = nullptr;
   CGameObject* m_selectedObject = nullptr;
+  CGameObject* m_objectBeingCreated = nullptr;
   WorldProperties m_properties;
   int32_t m_currentImage = 0;
   int32_t m_currentSet = 0;

@@ -15,7 +15,11 @@
 
 #include "editor/main_frame.h"
 #include "editor/world_view.h"
+#include "platform/command_ids.h"
 #include "platform/file_io.h"
+#include "resources/dib.h"
+#include "resources/image_set.h"
+#include "world/game_object.h"
 #include "platform/scripted_interaction.h"
 #include "world/plane.h"
 #include "world/world.h"
@@ -58,6 +62,14 @@ std::vector<uint8_t> Bytes(const std::string& path) {
   return bytes;
 }
 
+// Shows the frame at the given size and returns its world view (null: none).
+CWorldView* ShowFrame(CMainFrame& frame, int width, int height) {
+  frame.resize(width, height);
+  frame.show();
+  if (!QTest::qWaitForWindowExposed(&frame)) return nullptr;
+  return dynamic_cast<CWorldView*>(frame.View());
+}
+
 TEST_F(EditorProgram, OpensTheDemoFromTheCommandLineDrawsItAndSavesItUnchanged) {
   ScriptedInteraction user;
   CVyrWorldApp app(MakeEditorParts(), &user, Path("profile.ini"));
@@ -69,10 +81,7 @@ TEST_F(EditorProgram, OpensTheDemoFromTheCommandLineDrawsItAndSavesItUnchanged) 
   EXPECT_EQ(doc.CurrentPlane()->Name(), "Action");  // the plane that holds the objects
 
   CMainFrame& frame = *app.MainFrame();
-  frame.resize(900, 700);
-  frame.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-  auto* view = dynamic_cast<CWorldView*>(frame.View());
+  CWorldView* view = ShowFrame(frame, 900, 700);
   ASSERT_NE(view, nullptr);
   // Show the ground at the bottom left of the level.
   view->Model().CenterOn(0, doc.CurrentPlane()->Height() * doc.CurrentPlane()->TileHeight());
@@ -125,6 +134,83 @@ TEST_F(EditorProgram, PrintShowsThePictureWithoutScrollBarsOrCursor) {
   for (int y = 0; y < printed.height(); ++y)
     for (int x = 0; x < printed.width(); ++x) wrong += printed.pixel(x, y) != plain.pixel(x, y);
   EXPECT_EQ(wrong, 0);
+  app.ExitInstance();
+}
+
+// Pixels of an object's image that the surface does not show where the object's bounds
+// start, read mirrored or not; transparent pixels are not compared.
+int MisplacedPixels(const CDibG& surface, const CGameObject& object, int32_t scrollX, int32_t scrollY,
+                    bool mirrored) {
+  const CDibG& pixels = object.m_image->Surface();
+  int wrong = 0;
+  for (int32_t j = 0; j < pixels.Height(); ++j)
+    for (int32_t i = 0; i < pixels.Width(); ++i) {
+      const uint8_t colour = pixels.GetPixel(mirrored ? pixels.Width() - 1 - i : i, j);
+      if (colour == 0) continue;
+      wrong += surface.GetPixel(object.m_bounds.left - scrollX + i, object.m_bounds.top - scrollY + j) != colour;
+    }
+  return wrong;
+}
+
+// Ctrl+M swaps the frame to the object-mode menu, toolbar, keys and panes; the demo's
+// objects are drawn where their bounds say, mirrored ones turned around; Tab walks them in z.
+TEST_F(EditorProgram, ObjectModeSwapsTheFrameDrawsTheObjectsAndTabWalksThem) {
+  ScriptedInteraction user;
+  CVyrWorldApp app(MakeEditorParts(), &user, Path("profile.ini"));
+  ASSERT_TRUE(app.InitInstance(Path("DEMO.VWD")));
+  auto& doc = static_cast<CWorldDoc&>(*app.Document());
+  CMainFrame& frame = *app.MainFrame();
+  CWorldView* view = ShowFrame(frame, 900, 700);
+  ASSERT_NE(view, nullptr);
+  CWorldViewModel& model = view->Model();
+
+  ASSERT_TRUE(frame.SendCommand(cmd::kToggleMode));
+  EXPECT_EQ(model.EditMode(), kObjectMode);
+  EXPECT_EQ(frame.MenuResource(), res::kMenuObjectMode);
+  EXPECT_EQ(frame.ToolbarResource(), res::kMenuObjectMode);
+  EXPECT_EQ(frame.AcceleratorResource(), res::kMenuObjectMode);
+  EXPECT_EQ(frame.StatusPaneSet(), 2);
+  EXPECT_NE(frame.ToolbarAction(cmd::kObjectEdit), nullptr);
+
+  // Tab from no selection walks the list, which is in ascending z, and wraps.
+  const CPlane& plane = *doc.CurrentPlane();
+  ASSERT_GT(plane.ObjectCount(), 2u);
+  const CGameObject* before = nullptr;
+  for (const auto& object : plane.Objects()) {
+    ASSERT_TRUE(frame.SendCommand(cmd::kObjectNext));
+    EXPECT_EQ(doc.SelectedObject(), object.get());
+    if (before) {
+      EXPECT_LE(before->m_z, object->m_z);
+    }
+    before = object.get();
+  }
+  ASSERT_TRUE(frame.SendCommand(cmd::kObjectNext));
+  EXPECT_EQ(doc.SelectedObject(), plane.FirstObject());
+
+  int plainChecked = 0;
+  int mirroredChecked = 0;
+  for (const auto& object : plane.Objects()) {
+    const bool mirrored = (object->m_drawFlags & kDrawMirror) != 0;
+    if ((mirrored ? mirroredChecked : plainChecked) > 0) continue;
+    model.CenterOn(object->m_x, object->m_y);
+    if (!object->m_image) continue;
+    const CDibG& surface = *model.Surface();
+    const int32_t x = model.ScrollX(), y = model.ScrollY();
+    const int area = object->m_imageWidth * object->m_imageHeight;
+    const int right = MisplacedPixels(surface, *object, x, y, mirrored);
+    EXPECT_LT(right * 20, area) << object->m_logic;  // a few pixels may lie under later objects
+    if (mirrored) {
+      EXPECT_LT(right, MisplacedPixels(surface, *object, x, y, false)) << object->m_logic;
+    }
+    ++(mirrored ? mirroredChecked : plainChecked);
+  }
+  EXPECT_EQ(plainChecked, 1);
+  EXPECT_EQ(mirroredChecked, 1);
+
+  ASSERT_TRUE(frame.SendCommand(cmd::kToggleMode));
+  EXPECT_EQ(frame.MenuResource(), res::kMenuTileMode);
+  EXPECT_EQ(frame.StatusPaneSet(), 1);
+  EXPECT_TRUE(user.Unexpected().empty());
   app.ExitInstance();
 }
 

@@ -270,6 +270,10 @@ TEST_F(GameObjectTest, BoundsComeFromTheResolvedImage) {
     EXPECT_EQ(o.m_imageHeight, 5 * n);
     const int halfW = 5 * n, halfH = (5 * n) / 2;
     EXPECT_EQ(o.m_bounds, (CRect{100 - halfW + n, 50 - halfH - n, 100 + halfW + n, 50 + halfH - n}));
+    // Mirrored, the image is drawn with its x offset turned around.
+    o.m_drawFlags = kDrawMirror;
+    o.UpdateBounds(&sets);
+    EXPECT_EQ(o.m_bounds, (CRect{100 - halfW - n, 50 - halfH - n, 100 + halfW - n, 50 + halfH - n}));
   }
 
   // The cached image stays until it is forgotten; without sets nothing resolves.

@@ -215,5 +215,23 @@ TEST(PlaneDrawTest, ObjectsAreCentredAtTheOriginInListOrderAndMirroredByTheirFla
   EXPECT_EQ(fixture.surface.GetPixel(40, 48), kBackground);
 }
 
+// Objects out of sight are passed over, but one whose image reaches into the view is not.
+TEST(PlaneDrawTest, ObjectsOutsideTheViewAreSkippedUnlessTheirImageReachesIn) {
+  DrawFixture fixture(4, 4, 16, 16, 64, 64);
+  CImageSet* sprites = fixture.sets.FindOrCreate("SPRITES");
+  CImage* wide = fixture.AddImage(*sprites, 0, 40, 4, false, [](int32_t, int32_t) { return uint8_t(30); });
+  wide->m_offsetX = -12;
+  CGameObject* reaching = fixture.plane.NewObject(0);
+  reaching->m_x = 95, reaching->m_y = 10, reaching->m_imageSet = "SPRITES";  // drawn from 95 - 20 - 12
+  CGameObject* far = fixture.plane.NewObject(0);
+  far->m_x = 1000, far->m_y = 10, far->m_imageSet = "SPRITES";
+  fixture.Render(0, 0);
+  fixture.plane.DrawObjects(fixture.surface, &fixture.sets, 0, 0);
+  EXPECT_EQ(fixture.surface.GetPixel(63, 10), 30);
+  EXPECT_NE(fixture.surface.GetPixel(62, 10), 30);
+  EXPECT_EQ(far->m_image, nullptr);
+  EXPECT_EQ(far->m_bounds, CRect{});
+}
+
 }  // namespace
 }  // namespace vyr

@@ -1,0 +1,216 @@
+// Object mode over a real document: entering and leaving, clicks and the Shift-click range,
+// what the selection may point at, Tab, nudges, Delete and the double click.
+#include <gtest/gtest.h>
+
+#include "commands/modes/object_mode.h"
+#include "commands/view_commands.h"
+#include "commands/world_view_model.h"
+#include "platform/command_ids.h"
+#include "platform/scripted_interaction.h"
+#include "view_model_fakes.h"
+#include "world/document_fixture.h"
+#include "world/game_object.h"
+#include "world/plane.h"
+
+namespace vyr {
+namespace {
+
+struct ObjectModeTest : ::testing::Test {
+  void SetUp() override {
+    test::WriteArchive(folder / "data.rez", test::StandardArchive());
+    // Plane 0 holds no objects; plane 1 (current after opening) does.
+    test::WriteWorld(folder / "w.vwd", test::StandardProperties(folder / "data.rez"),
+                     {{"Sky", 0, {"TILES"}, 40, 30, 16}, {"Ground", kPlaneFlagObjects, {"TILES"}, 40, 30, 16}});
+    window.width = 320;
+    window.height = 240;
+    model.SetWindow(&window);
+    model.SetDocument(&source);
+    model.SetInteraction(&user);
+    model.SetCommandSender([this](CommandId id) {
+      sent.push_back(id);
+      if (id == cmd::kObjectEdit) created = doc.ObjectBeingCreated();
+    });
+    model.SetModeFrame([this](int mode) { frames.push_back(mode); });
+    RegisterViewCommands(commands, model);
+    doc.SetViewPort(&model);
+    model.InitialUpdate();
+    ASSERT_TRUE(doc.OnOpenDocument(folder / "w.vwd")) << doc.FailureReason();
+    ASSERT_EQ(doc.CurrentPlane(), Plane(1));
+  }
+  void TearDown() override { doc.SetViewPort(nullptr); }
+
+  CPlane* Plane(int32_t index) { return doc.World()->Plane(index); }
+  // An object without an image: a 32 x 32 box around its position.
+  CGameObject* Add(int32_t x, int32_t y, int32_t z, int32_t id = 0) {
+    CGameObject* object = Plane(1)->NewObject(0);
+    object->m_x = x;
+    object->m_y = y;
+    object->m_z = z;
+    object->m_id = id;
+    object->m_logic = "L" + std::to_string(x);
+    Plane(1)->SortObjects();
+    object->UpdateBounds(nullptr);
+    return object;
+  }
+  void Run(CommandId id) { (*commands.FindHandler(id))(id); }
+  bool Enabled(CommandId id) {
+    CommandState state;
+    (*commands.FindUpdate(id))(id, state);
+    return state.enabled;
+  }
+  // A click at a plane pixel (the view is not scrolled).
+  void Click(int32_t x, int32_t y, MouseButton button = MouseButton::Left, uint32_t modifiers = 0) {
+    model.OnMouseDown(x - model.ScrollX(), y - model.ScrollY(), button, modifiers);
+  }
+
+  test::TempFolder folder;
+  Profile profile;
+  ScriptedInteraction user;
+  CWorldDoc doc{&profile, user};
+  WorldDocViewSource source{doc};
+  viewtest::FakeViewWindow window;
+  CWorldViewModel model;
+  CommandTable commands;
+  std::vector<CommandId> sent;
+  std::vector<int> frames;
+  CGameObject* created = nullptr;
+};
+
+TEST_F(ObjectModeTest, EntersOnlyOnAPlaneWithObjectsAndLeavesWhenThePlaneHasNone) {
+  model.SetGridOn(true);
+  doc.SelectPlane(Plane(0));
+  EXPECT_FALSE(Enabled(cmd::kObjectMode));
+  Run(cmd::kToggleMode);
+  EXPECT_EQ(model.EditMode(), kTileMode);
+
+  doc.SelectPlane(Plane(1));
+  EXPECT_TRUE(Enabled(cmd::kObjectMode));
+  EXPECT_TRUE(doc.ObjectImageSetsPending());
+  Run(cmd::kObjectMode);
+  EXPECT_EQ(model.EditMode(), kObjectMode);
+  EXPECT_FALSE(model.GridOn());
+  EXPECT_FALSE(doc.ObjectImageSetsPending());
+  Run(cmd::kToggleMode);
+  EXPECT_EQ(model.EditMode(), kTileMode);
+  EXPECT_FALSE(model.GridOn());  // leaving does not bring the grid back
+  EXPECT_EQ(frames, (std::vector<int>{kObjectMode, kTileMode}));
+
+  // Another plane without objects, or the current one losing the flag, ends the mode.
+  Run(cmd::kObjectMode);
+  doc.SelectPlane(Plane(0));
+  EXPECT_EQ(model.EditMode(), kTileMode);
+  doc.SelectPlane(Plane(1));
+  Run(cmd::kObjectMode);
+  Plane(1)->m_flags = 0;
+  model.RefreshView();
+  EXPECT_EQ(model.EditMode(), kTileMode);
+
+  // Without a main frame there is nothing to switch.
+  Plane(1)->m_flags = kPlaneFlagObjects;
+  model.SetModeFrame({});
+  Run(cmd::kObjectMode);
+  EXPECT_EQ(model.EditMode(), kTileMode);
+}
+
+TEST_F(ObjectModeTest, ClicksSelectTheNearestEarliestObjectAndShiftClicksCollectARange) {
+  CGameObject* lower = Add(300, 100, 1);
+  CGameObject* left = Add(100, 100, 5);
+  CGameObject* right = Add(110, 100, 5);
+  Run(cmd::kObjectMode);
+  ASSERT_EQ(Plane(1)->FirstObject(), lower);
+  // Equally near centres: the one earlier in the list wins, whichever side it is on.
+  CGameObject* earlier = Plane(1)->NextObject(lower, false);
+  Click(105, 100);
+  EXPECT_EQ(doc.SelectedObject(), earlier);
+  Click(108, 100);
+  EXPECT_EQ(doc.SelectedObject(), right);
+  Click(102, 100);
+  EXPECT_EQ(doc.SelectedObject(), left);
+
+  SelectionRange& range = model.Objects().Selection();
+  for (int32_t x : {300, 100, 200}) Click(x, x, MouseButton::Left, kModShift);
+  EXPECT_EQ(range.xMin, 100);
+  EXPECT_EQ(range.xMax, 200);
+  EXPECT_EQ(range.yMin, 100);
+  EXPECT_EQ(range.yMax, 200);
+  Click(600, 400);  // empty space
+  EXPECT_EQ(doc.SelectedObject(), nullptr);
+  EXPECT_EQ(range.xMin, -1);
+  EXPECT_EQ(range.yMax, -1);
+
+  Click(300, 100, MouseButton::Right);
+  EXPECT_EQ(doc.SelectedObject(), lower);
+  Click(600, 400, MouseButton::Right);
+  EXPECT_EQ(sent, (std::vector<CommandId>{cmd::kObjectEdit}));
+}
+
+TEST_F(ObjectModeTest, TheSelectionNeverOutlivesItsPlaneOrItsObject) {
+  CGameObject* object = Add(100, 100, 0);
+  Run(cmd::kObjectMode);
+  doc.SetSelectedObject(object);
+  doc.SelectPlane(Plane(0));
+  EXPECT_EQ(doc.SelectedObject(), nullptr);
+
+  // An object of another plane is never taken as the selection.
+  doc.SelectPlane(Plane(1));
+  CGameObject* stray = Plane(0)->NewObject(0);
+  doc.SetSelectedObject(stray);
+  EXPECT_FALSE(Enabled(cmd::kObjectDelete));
+  EXPECT_EQ(doc.SelectedObject(), nullptr);
+
+  doc.SetSelectedObject(object);
+  doc.SetModifiedFlag(false);
+  user.QueueAnswer(Answer::No);
+  Run(cmd::kObjectDelete);
+  EXPECT_EQ(Plane(1)->ObjectCount(), 1u);
+  EXPECT_FALSE(doc.IsModified());
+  user.QueueAnswer(Answer::Yes);
+  Run(cmd::kObjectDelete);
+  EXPECT_EQ(Plane(1)->ObjectCount(), 0u);
+  EXPECT_EQ(doc.SelectedObject(), nullptr);
+  EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(ObjectModeTest, TabWalksInZOrderWrappingAndNudgesMoveWithoutResorting) {
+  CGameObject* high = Add(1000, 600, 9);
+  CGameObject* low = Add(400, 300, 1);
+  Run(cmd::kObjectPrevious);
+  EXPECT_EQ(doc.SelectedObject(), high);
+  Run(cmd::kObjectNext);
+  EXPECT_EQ(doc.SelectedObject(), low);
+  EXPECT_EQ(model.ScrollX(), 400 - 160);
+  EXPECT_EQ(model.ScrollY(), 300 - 120);
+  Run(cmd::kObjectNext);
+  Run(cmd::kObjectNext);
+  EXPECT_EQ(doc.SelectedObject(), low);  // wrapped
+
+  doc.SetModifiedFlag(false);
+  Run(cmd::kNudgeRight10);
+  Run(cmd::kNudgeUp1);
+  EXPECT_EQ(low->m_x, 410);
+  EXPECT_EQ(low->m_y, 299);
+  EXPECT_EQ(low->m_bounds, (CRect{394, 283, 426, 315}));
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(Plane(1)->FirstObject(), low);
+}
+
+TEST_F(ObjectModeTest, ADoubleClickMakesAnObjectAtTheMouseWithAnUnusedIdAndEditsIt) {
+  ObjectIdCounter::ResetForTests(7);
+  Add(50, 50, 3, 7);
+  Add(60, 60, 3, 8);
+  model.OnDoubleClick(200, 100, MouseButton::Left, 0);
+  EXPECT_TRUE(sent.empty());  // tile mode
+  Run(cmd::kObjectMode);
+  model.OnDoubleClick(200, 100, MouseButton::Left, 0);
+  ASSERT_NE(created, nullptr);
+  EXPECT_EQ(Plane(1)->FirstObject(), created);
+  EXPECT_EQ(created->m_x, 200);
+  EXPECT_EQ(created->m_y, 100);
+  EXPECT_EQ(created->m_id, 9);
+  EXPECT_EQ(doc.SelectedObject(), created);
+  EXPECT_EQ(doc.ObjectBeingCreated(), nullptr);
+  EXPECT_EQ(sent, (std::vector<CommandId>{cmd::kObjectEdit}));
+}
+
+}  // namespace
+}  // namespace vyr
