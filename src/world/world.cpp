@@ -2,11 +2,24 @@
 #include "world/world.h"
 
 #include <algorithm>
+#include <set>
+
+#include "world/game_object.h"
+#include "world/plane.h"
 
 namespace vyr {
 
 CWorld::CWorld() = default;
 CWorld::~CWorld() { Clear(); }
+
+int32_t CWorld::NextUnusedObjectId() const {
+  std::set<int32_t> used;
+  for (const auto& plane : m_planes)
+    for (const auto& object : plane->Objects()) used.insert(object->m_id);
+  int32_t id = ObjectIdCounter::Next();
+  while (used.count(id) != 0) id = ObjectIdCounter::Next();
+  return id;
+}
 
 int CWorld::SetViewRect(const CRect& rect) {
   m_viewRect = rect;

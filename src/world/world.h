@@ -45,6 +45,10 @@ class CWorld {
   // Moves the plane at `from` to position `to`; 0 for a position outside the stack.
   int MovePlane(int32_t from, int32_t to);
 
+  // The object id counter's next id that no object of the world holds: ids typed into the
+  // edit dialog or read from files may lie above the counter.
+  int32_t NextUnusedObjectId() const;
+
   // --- object plane record
   CPlane* ObjectPlane() const { return m_objectPlane; }
   int32_t ObjectPlaneIndex() const { return m_objectPlaneIndex; }

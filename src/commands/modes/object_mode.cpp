@@ -2,7 +2,6 @@
 #include "commands/modes/object_mode.h"
 
 #include <algorithm>
-#include <set>
 
 #include "commands/world_view_model.h"
 #include "platform/command_ids.h"
@@ -40,15 +39,6 @@ void SelectionRange::Add(int32_t x, int32_t y) {
   };
   add(xMin, xMax, x);
   add(yMin, yMax, y);
-}
-
-int32_t NextUnusedObjectId(const CWorld* world) {
-  std::set<int32_t> used;
-  for (int32_t i = 0; world && i < world->PlaneCount(); ++i)
-    for (const auto& object : world->Plane(i)->Objects()) used.insert(object->m_id);
-  int32_t id = ObjectIdCounter::Next();
-  while (used.count(id) != 0) id = ObjectIdCounter::Next();
-  return id;
 }
 
 int ObjectMode::Id() const { return kObjectMode; }
@@ -134,7 +124,7 @@ void ObjectMode::OnDoubleClick(const PointerInput& input) {
   object->m_x = input.pixel.x;
   object->m_y = input.pixel.y;
   object->m_z = 0;
-  object->m_id = NextUnusedObjectId(doc->World());
+  object->m_id = doc->World()->NextUnusedObjectId();
   object->UpdateBounds(doc->ImageSets());
   doc->NoteUnrecordedChange();
   Select(object);

@@ -29,9 +29,6 @@ struct SelectionRange {
   void Add(int32_t x, int32_t y);
 };
 
-// The counter's next id, passing over ids some object of the world already carries.
-int32_t NextUnusedObjectId(const CWorld* world);
-
 class ObjectMode final : public IEditMode {
  public:
   explicit ObjectMode(CWorldViewModel& view) : m_view(view) {}

@@ -1,7 +1,6 @@
 // The logic and Z shortcut commands, their menu texts and the auto rules they share with the edit dialog.
 #include "commands/objects/shortcut_commands.h"
 
-#include <unordered_set>
 
 #include "commands/objects/default_shortcut_dialogs.h"
 #include "platform/command_table.h"
@@ -32,17 +31,6 @@ std::string MenuLiteral(const std::string& bytes) {
 CPlane* ObjectPlane(const CWorldDoc& doc) {
   CPlane* plane = doc.CurrentPlane();
   return plane && (plane->m_flags & kPlaneFlagObjects) ? plane : nullptr;
-}
-
-// The counter's next id that no object of the world uses (ids typed into the dialog or
-// read from files may lie above the counter).
-int32_t UnusedObjectId(const CWorld& world) {
-  std::unordered_set<int32_t> used;
-  for (int32_t i = 0; i < world.PlaneCount(); ++i)
-    for (const auto& object : world.Plane(i)->Objects()) used.insert(object->m_id);
-  int32_t id = ObjectIdCounter::Next();
-  while (used.count(id)) id = ObjectIdCounter::Next();
-  return id;
 }
 
 bool CanInsertLogic(const CWorldDoc& doc, int n) {
@@ -98,7 +86,7 @@ CGameObject* InsertDefaultLogic(CWorldDoc& doc, int n) {
   CGameObject* object = plane->NewObject(0);
   object->m_x = place.x;
   object->m_y = place.y;
-  object->m_id = UnusedObjectId(*doc.World());
+  object->m_id = doc.World()->NextUnusedObjectId();
   object->m_logic = doc.LogicTable()->DefaultLogic(n);
   if (doc.AutoZ() && doc.ZTable())
     if (std::optional<int32_t> z = doc.ZTable()->FindZ(object->m_logic)) object->m_z = *z;
