@@ -124,6 +124,8 @@ class IViewWindow {
   virtual void SetScrollPositions(int32_t x, int32_t y) = 0;
   // The cursor frames inside `area` were shown or hidden: repaint that area.
   virtual void OverlayChanged(const CRect& area) = 0;
+  // The mouse in client pixels while it is over the window.
+  virtual bool MouseInClient(int32_t& /*x*/, int32_t& /*y*/) const { return false; }
 };
 
 // Pixel amounts of the custom moves, in the order Up, Down, Left, Right.
@@ -208,6 +210,7 @@ class CWorldViewModel final : public IViewPort {
   std::optional<ViewPlane> Plane() const;
   // Sets the scroll position without refreshing (callers follow with RefreshView).
   void SetScroll(int32_t x, int32_t y) override;
+  bool MouseInClient(int32_t& x, int32_t& y) const override { return m_window && m_window->MouseInClient(x, y); }
 
   // Scroll-bar movement by (dx, dy) pixels; 0 when nothing can scroll.
   int OnScrollBy(int32_t dx, int32_t dy);

@@ -223,6 +223,14 @@ void CWorldView::timerEvent(QTimerEvent* event) {
 
 QPoint CWorldView::MouseClientPosition() const { return viewport()->mapFromGlobal(QCursor::pos()); }
 
+bool CWorldView::MouseInClient(int32_t& x, int32_t& y) const {
+  const QPoint client = MouseClientPosition();
+  if (!viewport()->rect().contains(client)) return false;
+  x = client.x();
+  y = client.y();
+  return true;
+}
+
 PixelPoint CWorldView::MousePixel() const {
   QPoint client = MouseClientPosition();
   return m_model.MousePixel(client.x(), client.y());

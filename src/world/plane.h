@@ -162,6 +162,9 @@ class CPlane {
   // A new, initialised object inserted before the first object of greater z; with
   // resort non-zero the whole list is re-sorted afterwards.
   CGameObject* NewObject(int resort);
+  // Moves a linked object of this plane before the first other object of greater z, so
+  // the list stays in ascending z after its z changed; 0 when it is not linked here.
+  int PlaceByZ(CGameObject* object);
   // Unlinks and destroys the object; 0 when it is not linked in this plane.
   int RemoveObject(CGameObject* object);
   void RemoveAllObjects();

@@ -53,6 +53,9 @@ class IViewPort {
   virtual void MoveCursorTo(int32_t /*column*/, int32_t /*row*/) {}
   // After an edit at the cursor: one step right when the automatic cursor is on.
   virtual void AdvanceAutoCursor() {}
+  // The mouse in client pixels while it is over the view; false otherwise (a command
+  // from a menu or the toolbar).
+  virtual bool MouseInClient(int32_t& /*x*/, int32_t& /*y*/) const { return false; }
   // Sets the scroll origin without refreshing; callers follow with Resize or RefreshView.
   virtual void SetScroll(int32_t /*x*/, int32_t /*y*/) {}
 };

@@ -8,7 +8,9 @@
 #include <atomic>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/profile.h"
@@ -209,6 +211,12 @@ class FakeViewPort : public IViewPort {
     m_scrollX = x;
     m_scrollY = y;
   }
+  bool MouseInClient(int32_t& x, int32_t& y) const override {
+    if (!m_mouse) return false;
+    x = m_mouse->first;
+    y = m_mouse->second;
+    return true;
+  }
 
   void MakeSurface() {
     if (m_doc && m_doc->Palette() && m_doc->Palette()->IsCreated() && !m_surface.IsCreated())
@@ -227,6 +235,7 @@ class FakeViewPort : public IViewPort {
   int32_t m_scrollY = 0;
   int32_t m_cursorColumn = 0;
   int32_t m_cursorRow = 0;
+  std::optional<std::pair<int32_t, int32_t>> m_mouse;  // client pixels; none: outside the view
   CDibG m_surface;
   std::vector<std::string> m_log;
 };
