@@ -94,9 +94,13 @@ bool CanPasteObject(const CWorldDoc& doc) {
 CGameObject* PasteObject(CWorldDoc& doc) {
   if (!CanPasteObject(doc)) return nullptr;
   const IViewPort& view = *doc.ViewPort();
-  int32_t x = view.ClientWidth() / 2;
-  int32_t y = view.ClientHeight() / 2;
-  view.MouseInClient(x, y);
+  int32_t x = 0;
+  int32_t y = 0;
+  // From a menu or the toolbar the mouse is off the view and would put the object off the plane.
+  if (!view.MouseInClient(x, y)) {
+    x = view.ClientWidth() / 2;
+    y = view.ClientHeight() / 2;
+  }
   CPlane& plane = *ObjectsPlane(doc);
   CGameObject* object = plane.NewObject(0);
   object->CopyFrom(ObjectClipboard::Content());
