@@ -2,6 +2,7 @@
 #include "commands/document_commands.h"
 
 #include "commands/objects/shortcut_commands.h"
+#include "commands/objects/object_commands.h"
 #include "commands/planes/plane_commands.h"
 #include "commands/tiles/tile_commands.h"
 #include "commands/world/world_commands.h"
@@ -14,6 +15,7 @@ void RegisterDocumentCommands(CWorldDoc& doc) {
   RegisterPlaneCommands(doc.Commands(), doc);
   RegisterTileCommands(doc.Commands(), doc);
   RegisterShortcutCommands(doc.Commands(), doc);
+  RegisterObjectCommands(doc.Commands(), doc);
 }
 
 }  // namespace vyr

@@ -23,6 +23,11 @@ inline constexpr int kBlockCopyDialog = 181;
 inline constexpr int kReplaceDialog = 182;
 inline constexpr int kTileStatsDialog = 183;
 inline constexpr int kTextReportDialog = 184;
+inline constexpr int kScaleObjectsDialog = 154;
+inline constexpr int kChangeLogicDialog = 155;
+inline constexpr int kChangeZDialog = 161;
+inline constexpr int kChangeImageSetDialog = 164;
+inline constexpr int kLogicByImageSetDialog = 165;
 
 // The default Z and default logic dialogs of the shortcuts.
 inline constexpr int kDefaultZDialog = 157;
@@ -130,6 +135,13 @@ inline constexpr int kStatsUsedTotal = 1131;
 inline constexpr int kStatsUnusedTotal = 1132;
 inline constexpr int kStatsImagesTotal = 1133;
 inline constexpr int kStatsScript = 1135;
+
+// The object bulk dialogs: "Procent:", the two names of each replacement, "Zmiana Z".
+inline constexpr int kScalePercent = 1137;
+inline constexpr int kChangeFrom = 1138;
+inline constexpr int kChangeTo = 1139;
+inline constexpr int kChangeZLogic = 1081;
+inline constexpr int kChangeZValue = 1158;
 
 // The scrollable text of a long report.
 inline constexpr int kReportText = 1000;

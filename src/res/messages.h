@@ -7,6 +7,8 @@
 namespace vyr::res::text {
 
 inline constexpr std::string_view kDeleteObject = "Delete object, are you sure?";
+inline constexpr std::string_view kScaleOutOfRange =
+    "Scaling by %i%% would move an object past the largest coordinate; enter a smaller percentage.";
 inline constexpr std::string_view kRemovePlane = "Remove %s plane, are you sure?";
 inline constexpr std::string_view kChangeTileDimensions = "Change tile dimensions, are you sure?";
 inline constexpr std::string_view kChangePlaneDimensions = "Change plane dimensions, are you sure?";

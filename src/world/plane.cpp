@@ -255,18 +255,20 @@ CGameObject* CPlane::NewObject(int resort) {
   return created;
 }
 
-int CPlane::RemoveObject(CGameObject* object) {
-  if (!object || object->m_listPosition.m_plane != this) return 0;
-  m_objects.erase(object->m_listPosition.m_node);
+int CPlane::PlaceByZ(CGameObject* object) {
+  if (!object || object->m_listPosition.Plane() != this) return 0;
+  const ObjectList::iterator node = object->m_listPosition.m_node;
+  const int32_t z = object->m_z;
+  auto before = std::find_if(m_objects.begin(), m_objects.end(),
+                             [z, object](const auto& o) { return o.get() != object && o->m_z > z; });
+  // splice keeps the node, so the object's stored iterator stays valid.
+  m_objects.splice(before, m_objects, node);
   return 1;
 }
 
-int CPlane::PlaceByZ(CGameObject* object) {
+int CPlane::RemoveObject(CGameObject* object) {
   if (!object || object->m_listPosition.m_plane != this) return 0;
-  const int32_t z = object->m_z;
-  auto before = std::find_if(m_objects.begin(), m_objects.end(),
-                             [object, z](const auto& o) { return o.get() != object && o->m_z > z; });
-  m_objects.splice(before, m_objects, object->m_listPosition.m_node);
+  m_objects.erase(object->m_listPosition.m_node);
   return 1;
 }
 

@@ -162,6 +162,9 @@ class CPlane {
   // A new, initialised object inserted before the first object of greater z; with
   // resort non-zero the whole list is re-sorted afterwards.
   CGameObject* NewObject(int resort);
+  // Moves a linked object of this plane before the first other object of greater z, so
+  // the list stays in ascending z after its z changed; 0 when it is not linked here.
+  int PlaceByZ(CGameObject* object);
   // Unlinks and destroys the object; 0 when it is not linked in this plane.
   int RemoveObject(CGameObject* object);
   void RemoveAllObjects();
@@ -169,9 +172,6 @@ class CPlane {
   void RemoveInvalidObjects();
   // Ascending z by the exchange re-sort (equal z may change their order).
   void SortObjects();
-  // Moves one object, after its z changed, before the first other object of greater z;
-  // the others keep their order. 0 when it is not linked in this plane.
-  int PlaceByZ(CGameObject* object);
   CGameObject* FirstObject() const;
   CGameObject* LastObject() const;
   // Neighbours in list order; null for an object not linked in this plane, and at the

@@ -2,6 +2,7 @@
 #include "editor/dialogs/document_dialogs.h"
 
 #include "editor/dialogs/objects/default_shortcut_dlgs.h"
+#include "editor/dialogs/objects/bulk_dlgs.h"
 #include "editor/dialogs/planes/plane_dlg.h"
 #include "editor/dialogs/planes/planes_dlg.h"
 #include "editor/dialogs/tiles/navigation_dlgs.h"
@@ -21,6 +22,7 @@ void RegisterDocumentDialogs() {
   RegisterNavigationDialogs();
   RegisterTileDialogs();
   RegisterDefaultShortcutDialogs();
+  RegisterObjectBulkDialogs();
 }
 
 }  // namespace vyr
