@@ -24,13 +24,6 @@ void Finish(CWorldDoc& doc) {
   if (IViewPort* view = doc.ViewPort()) view->RefreshView();
 }
 
-bool IdInUse(const CWorld& world, int32_t id) {
-  for (int32_t i = 0; i < world.PlaneCount(); ++i)
-    for (const auto& object : world.Plane(i)->Objects())
-      if (object->m_id == id) return true;
-  return false;
-}
-
 template <typename Remove>
 bool DeleteObjects(CWorldDoc& doc, std::string_view question, Remove remove) {
   CPlane* plane = ObjectsPlane(doc);
