@@ -1,6 +1,7 @@
 // The areas whose commands the document handles, registered in one place.
 #include "commands/document_commands.h"
 
+#include "commands/objects/object_commands.h"
 #include "commands/planes/plane_commands.h"
 #include "commands/tiles/tile_commands.h"
 #include "commands/world/world_commands.h"
@@ -12,6 +13,7 @@ void RegisterDocumentCommands(CWorldDoc& doc) {
   RegisterWorldCommands(doc.Commands(), doc);
   RegisterPlaneCommands(doc.Commands(), doc);
   RegisterTileCommands(doc.Commands(), doc);
+  RegisterObjectCommands(doc.Commands(), doc);
 }
 
 }  // namespace vyr

@@ -261,6 +261,17 @@ int CPlane::RemoveObject(CGameObject* object) {
   return 1;
 }
 
+int CPlane::ReinsertByZ(CGameObject* object) {
+  if (!object || object->m_listPosition.m_plane != this) return 0;
+  const ObjectList::iterator node = object->m_listPosition.m_node;
+  const int32_t z = object->m_z;
+  auto before = std::find_if(m_objects.begin(), m_objects.end(),
+                             [object, z](const auto& o) { return o.get() != object && o->m_z > z; });
+  // Splicing keeps the node, so the object's list position stays valid.
+  m_objects.splice(before, m_objects, node);
+  return 1;
+}
+
 void CPlane::RemoveAllObjects() { m_objects.clear(); }
 
 void CPlane::RemoveInvalidObjects() {

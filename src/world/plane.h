@@ -169,6 +169,8 @@ class CPlane {
   void RemoveInvalidObjects();
   // Ascending z by the exchange re-sort (equal z may change their order).
   void SortObjects();
+  // Moves one object of this plane before the first other object of greater z (0 when not linked here).
+  int ReinsertByZ(CGameObject* object);
   CGameObject* FirstObject() const;
   CGameObject* LastObject() const;
   // Neighbours in list order; null for an object not linked in this plane, and at the

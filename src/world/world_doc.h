@@ -10,6 +10,7 @@
 #include "platform/document.h"
 #include "platform/rect.h"
 #include "world/document_observer.h"
+#include "world/logic_memory.h"
 #include "world/undo_stack.h"
 #include "world/world_host.h"
 
@@ -145,6 +146,9 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   void SetAutoZ(bool on) { m_autoZ = on ? 1 : 0; }
   bool AutoImageSet() const { return m_autoImageSet != 0; }
   void SetAutoImageSet(bool on) { m_autoImageSet = on ? 1 : 0; }
+  // The pairings Auto Z and Auto ImageSety use; an in-memory keeper unless another is set.
+  ILogicMemory& LogicMemory() { return m_logicMemoryInUse ? *m_logicMemoryInUse : m_logicMemory; }
+  void SetLogicMemory(ILogicMemory* memory) { m_logicMemoryInUse = memory; }
 
   // Composes the current plane into the view's surface; with invalidate, repaints the view.
   void RenderWorld(int invalidate);
@@ -226,6 +230,8 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   int32_t m_currentSet = 0;
   int32_t m_autoZ = 1;
   int32_t m_autoImageSet = 1;
+  CLogicMemory m_logicMemory;
+  ILogicMemory* m_logicMemoryInUse = nullptr;
   ChangeCounter m_changes;
 
   std::string m_failureReason;
