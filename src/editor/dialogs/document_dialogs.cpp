@@ -1,6 +1,7 @@
 // The dialogs each area's models run through the interaction port.
 #include "editor/dialogs/document_dialogs.h"
 
+#include "editor/dialogs/objects/object_dlgs.h"
 #include "editor/dialogs/planes/plane_dlg.h"
 #include "editor/dialogs/planes/planes_dlg.h"
 #include "editor/dialogs/tiles/navigation_dlgs.h"
@@ -19,6 +20,7 @@ void RegisterDocumentDialogs() {
   CPlanesDlg::Register();
   RegisterNavigationDialogs();
   RegisterTileDialogs();
+  RegisterObjectDialogs();
 }
 
 }  // namespace vyr
