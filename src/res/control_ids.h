@@ -146,4 +146,79 @@ inline constexpr int kChangeZValue = 1158;
 // The scrollable text of a long report.
 inline constexpr int kReportText = 1000;
 
+// "Edycja Objektu" and its sub-dialogs.
+inline constexpr int kObjectEditDialog = 144;
+inline constexpr int kObjectRectsDialog = 147;
+inline constexpr int kObjectPointsDialog = 148;
+inline constexpr int kObjectFlagsDialog = 149;
+inline constexpr int kObjectUserDialog = 150;
+inline constexpr int kObjectOtherDialog = 151;
+inline constexpr int kObjectHitsDialog = 152;
+
+inline constexpr int kObjectId = 1047;
+inline constexpr int kObjectName = 1000;
+inline constexpr int kObjectLogic = 1081;
+inline constexpr int kObjectImageSet = 1082;
+inline constexpr int kObjectAnimation = 1083;
+inline constexpr int kObjectX = 1084;
+inline constexpr int kObjectY = 1085;
+inline constexpr int kObjectZ = 1086;
+inline constexpr int kObjectImage = 1035;
+inline constexpr int kObjectScore = 1088;
+inline constexpr int kObjectPoints = 1089;
+inline constexpr int kObjectTime = 1092;
+inline constexpr int kObjectPowerup = 1090;
+inline constexpr int kObjectDamage = 1091;
+inline constexpr int kObjectHealth = 1093;
+inline constexpr int kObjectSpeedX = 1103;
+inline constexpr int kObjectSpeedY = 1104;
+inline constexpr int kObjectFaceDirection = 1120;
+inline constexpr int kObjectMinX = 1105;
+inline constexpr int kObjectMaxX = 1107;
+inline constexpr int kObjectDirection = 1119;
+inline constexpr int kObjectMinY = 1106;
+inline constexpr int kObjectMaxY = 1108;
+inline constexpr int kObjectSpeed = 1116;
+inline constexpr int kObjectRects = 1094;
+inline constexpr int kObjectPointsButton = 1095;
+inline constexpr int kObjectFlags = 1098;
+inline constexpr int kObjectHits = 1102;
+inline constexpr int kObjectUser = 1096;
+inline constexpr int kObjectOther = 1097;
+inline constexpr int kObjectPrev = 1049;
+inline constexpr int kObjectNext = 1048;
+inline constexpr int kObjectDelete = 1099;
+inline constexpr int kObjectCopy = 1100;
+inline constexpr int kObjectPaste = 1101;
+inline constexpr int kObjectRangeX = 1136;
+inline constexpr int kObjectRangeY = 1137;
+
+// "Kwadraty Objektu": per rectangle (Ruch, Szkody, Atak, Klipy, User1, User2) the edits
+// left, top, right, bottom, then its "X" and "Y" buttons.
+inline constexpr int kObjectRectEdits[6][4] = {{1104, 1105, 1106, 1107}, {1108, 1109, 1110, 1111},
+                                               {1124, 1125, 1126, 1127}, {1112, 1113, 1114, 1115},
+                                               {1116, 1117, 1118, 1119}, {1120, 1121, 1122, 1123}};
+inline constexpr int kObjectRectButtons[6][2] = {{1164, 1165}, {1166, 1167}, {1168, 1169},
+                                                 {1170, 1171}, {1172, 1173}, {1174, 1175}};
+
+// "Punkty Objektu": xMin, yMin, xMax, yMax, xTweak, yTweak, xRuch, yRuch.
+inline constexpr int kObjectPointEdits[8] = {1105, 1106, 1107, 1108, 1113, 1114, 1115, 1116};
+
+// "Flagi Objektu": dynamic flags 1, 2, 4, 8; added flags 1 … 32; draw flags 1 … 8; user flags 1 … 2048.
+inline constexpr int kObjectDynamicBoxes[4] = {1106, 1129, 1130, 1131};
+inline constexpr int kObjectAddedBoxes[6] = {1107, 1110, 1109, 1108, 1111, 1116};
+inline constexpr int kObjectDrawBoxes[4] = {1112, 1114, 1115, 1113};
+inline constexpr int kObjectUserBoxes[12] = {1117, 1120, 1119, 1118, 1121, 1122, 1123, 1124, 1125, 1126, 1127, 1128};
+
+// "Wartości 'User'  Objektu": "User 1:" … "User 8:".
+inline constexpr int kObjectUserEdits[8] = {1107, 1108, 1109, 1110, 1111, 1112, 1113, 1114};
+
+// "Inne Opcje Objektu": delay, speed, width, height, direction, face direction, time, frame.
+inline constexpr int kObjectOtherEdits[8] = {1115, 1116, 1117, 1118, 1119, 1120, 1121, 1122};
+
+// "Informacje Hitów Objektu": in hit-table order the type radios and mask boxes; "Wszystkie".
+inline constexpr int kObjectHitTypeRadios[12] = {1123, 1129, 1132, 1124, 1130, 1133, 1125, 1131, 1135, 1136, 1137, 1138};
+inline constexpr int kObjectHitMaskBoxes[12] = {1126, 1139, 1140, 1141, 1142, 1143, 1144, 1145, 1146, 1147, 1148, 1149};
+inline constexpr int kObjectHitAll = 1150;
+
 }  // namespace vyr::ctl

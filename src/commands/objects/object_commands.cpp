@@ -2,8 +2,11 @@
 #include "commands/objects/object_commands.h"
 
 #include "commands/objects/bulk_dialogs.h"
+#include "commands/objects/object_edit_dialog.h"
 #include "commands/objects/object_edits.h"
 #include "platform/command_ids.h"
+#include "world/game_object.h"
+#include "world/plane.h"
 #include "world/view_port.h"
 #include "world/world_doc.h"
 
@@ -43,6 +46,19 @@ void RegisterObjectCommands(CommandTable& table, CWorldDoc& doc) {
   table.On(cmd::kLogicByImageSet, [d] { RunObjectsDialog<CLogicByImageSetDialog>(*d, false); });
   table.On(cmd::kChangeZ, [d] { RunObjectsDialog<CChangeZDialog>(*d, false); });
   table.OnUpdate(cmd::kChangeZ, [d](CommandState& state) { state.Enable(InObjectMode(*d)); });
+
+  table.On(cmd::kObjectEdit, [d] {
+    CPlane* plane = d->CurrentPlane();
+    if (!plane || !plane->FirstObject()) return;
+    CGameObject* selected = d->SelectedObject();
+    // A selection left on another plane is never edited here.
+    if (!selected || selected->m_listPosition.Plane() != plane) selected = plane->FirstObject();
+    CGameObject* created = d->ObjectBeingCreated();
+    RunObjectEditDialog(*d, created ? created : selected, created);
+  });
+  table.OnUpdate(cmd::kObjectEdit, [d](CommandState& state) {
+    state.Enable(d->CurrentPlane() && d->CurrentPlane()->FirstObject());
+  });
 }
 
 }  // namespace vyr

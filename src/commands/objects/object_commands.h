@@ -1,4 +1,4 @@
-// The object area's bulk commands and clipboard ("Usuń Wszystkie", "Kopiuj", "Zmień Z..." …).
+// The object area's commands: the edit dialog ("Edytuj"), bulk commands and the clipboard.
 #pragma once
 
 #include "platform/command_table.h"
@@ -7,7 +7,9 @@ namespace vyr {
 
 class CWorldDoc;
 
-// Enters the document's object bulk and clipboard commands in `table`.
+// Enters the document's object commands in `table`.
+// "Edytuj" / "&Informacje" edit the selected object of the current plane, or its first
+// object when none is selected (the object a double click just made, when one did).
 void RegisterObjectCommands(CommandTable& table, CWorldDoc& doc);
 
 }  // namespace vyr

@@ -3,6 +3,7 @@
 
 #include "editor/dialogs/objects/default_shortcut_dlgs.h"
 #include "editor/dialogs/objects/bulk_dlgs.h"
+#include "editor/dialogs/objects/object_dlgs.h"
 #include "editor/dialogs/planes/plane_dlg.h"
 #include "editor/dialogs/planes/planes_dlg.h"
 #include "editor/dialogs/tiles/navigation_dlgs.h"
@@ -23,6 +24,7 @@ void RegisterDocumentDialogs() {
   RegisterTileDialogs();
   RegisterDefaultShortcutDialogs();
   RegisterObjectBulkDialogs();
+  RegisterObjectDialogs();
 }
 
 }  // namespace vyr
