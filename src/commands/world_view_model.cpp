@@ -6,6 +6,7 @@
 
 #include "platform/profile.h"
 #include "platform/profile_keys.h"
+#include "platform/saturate.h"
 #include "resources/dib.h"
 #include "resources/image_set.h"
 #include "resources/palette.h"
@@ -35,10 +36,6 @@ int32_t ClampAxis(int32_t scroll, int32_t planeExtent, int32_t clientExtent) {
   return std::clamp(scroll, 0, limit);
 }
 
-// Scroll arithmetic on user-typed positions must not overflow.
-int32_t Saturate(int64_t value) {
-  return int32_t(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
-}
 
 // Pixel to cell: the floor of the division, which is the right shift for tiles of a power
 // of two and keeps other tile sizes consistent with where their cells are drawn.

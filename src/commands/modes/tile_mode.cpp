@@ -8,6 +8,7 @@
 #include "commands/world_view_model.h"
 #include "platform/command_ids.h"
 #include "platform/message_format.h"
+#include "platform/saturate.h"
 #include "res/messages.h"
 #include "world/plane.h"
 #include "world/tile_edits.h"
@@ -24,7 +25,6 @@ int32_t ClampIndex(int32_t value, int32_t count) {
 }
 
 // Scroll arithmetic on user-typed positions must not overflow.
-int32_t Saturate(int64_t value) { return int32_t(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)); }
 
 bool Inside(const ViewPlane& plane, CellPoint cell) {
   return cell.column >= 0 && cell.row >= 0 && cell.column < plane.columns && cell.row < plane.rows;

@@ -7,13 +7,13 @@
 #include "commands/modes/navigation_dialogs.h"
 #include "commands/world_view_model.h"
 #include "platform/command_ids.h"
+#include "platform/saturate.h"
 
 namespace vyr {
 
 namespace {
 
 // Typed amounts may be anything a 32-bit number holds: the sum must not wrap.
-int32_t Saturate(int64_t value) { return int32_t(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)); }
 
 void ScrollBy(CWorldViewModel& view, int64_t dx, int64_t dy) {
   view.SetScroll(Saturate(view.ScrollX() + dx), Saturate(view.ScrollY() + dy));

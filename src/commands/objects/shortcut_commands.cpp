@@ -1,8 +1,8 @@
 // The logic and Z shortcut commands, their menu texts and the auto rules they share with the edit dialog.
 #include "commands/objects/shortcut_commands.h"
 
-
 #include "commands/objects/default_shortcut_dialogs.h"
+#include "commands/objects/object_edits.h"
 #include "platform/command_table.h"
 #include "platform/message_format.h"
 #include "platform/windows1250.h"
@@ -26,11 +26,6 @@ std::string MenuLiteral(const std::string& bytes) {
     text += c;
   }
   return text;
-}
-
-CPlane* ObjectPlane(const CWorldDoc& doc) {
-  CPlane* plane = doc.CurrentPlane();
-  return plane && (plane->m_flags & kPlaneFlagObjects) ? plane : nullptr;
 }
 
 bool CanInsertLogic(const CWorldDoc& doc, int n) {
@@ -79,7 +74,7 @@ bool SetDefaultZ(CWorldDoc& doc, int n) {
 }
 
 CGameObject* InsertDefaultLogic(CWorldDoc& doc, int n) {
-  CPlane* plane = ObjectPlane(doc);
+  CPlane* plane = ObjectsPlane(doc);
   IViewPort* view = doc.ViewPort();
   if (!plane || !view || !doc.World() || !CanInsertLogic(doc, n)) return nullptr;
   const PlanePoint place = NewObjectPlace(*view);
