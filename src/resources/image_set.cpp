@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 
 #include "resources/image_formats.h"
 #include "resources/palette.h"
@@ -90,9 +91,17 @@ CImage* CImageSet::PutImage(int32_t number, std::unique_ptr<CImage> image) {
   if (slot) return nullptr;
   slot = std::move(image);
   ++m_present;
+  m_reach = std::max({m_reach, int64_t(slot->m_width) / 2 + 1 + std::abs(int64_t(slot->m_offsetX)),
+                      int64_t(slot->m_height) / 2 + 1 + std::abs(int64_t(slot->m_offsetY))});
   if (number < m_lowest) m_lowest = number;
   if (number > m_highest) m_highest = number;
   return slot.get();
+}
+
+int64_t CImageSetTable::Reach() const {
+  int64_t reach = 0;
+  for (const auto& entry : m_sets) reach = std::max(reach, entry.second->Reach());
+  return reach;
 }
 
 int32_t CImageSet::ImageNumberFromName(std::string_view name) {

@@ -79,6 +79,10 @@ class CImageSet {
   int32_t Highest() const { return m_highest; }
   // Number of images present (the filled slots).
   int32_t PresentCount() const { return m_present; }
+  // How far any image of the set, drawn centred on a point, can reach from that point
+  // (half its size plus its hot spot, plus one); kept as images are put, so drawing can
+  // pass over far objects without walking the images.
+  int64_t Reach() const { return m_reach; }
 
   // Puts an image in a free slot; returns null (and keeps `image` unowned) when the slot is taken.
   CImage* PutImage(int32_t number, std::unique_ptr<CImage> image);
@@ -99,6 +103,7 @@ class CImageSet {
   int32_t m_lowest = 99999;
   int32_t m_highest = 0;
   int32_t m_present = 0;
+  int64_t m_reach = 0;
 };
 
 // Called with the name of each set that holds images after a load in adding mode.
@@ -113,6 +118,8 @@ class CImageSetTable {
   void Clear();
   size_t Count() const { return m_sets.size(); }
   const std::map<std::string, std::unique_ptr<CImageSet>>& Sets() const { return m_sets; }
+  // The largest reach of any set's image (0 without images).
+  int64_t Reach() const;
 
   // The palette and palette-from-images flag images are loaded with.
   void SetLoadContext(const ImageLoadContext& context) { m_context = context; }

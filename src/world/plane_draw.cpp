@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "platform/saturate.h"
 #include "resources/dib.h"
 #include "resources/image_set.h"
 #include "world/game_object.h"
@@ -60,26 +61,10 @@ int CPlane::Draw(CDibG& surface) const {
   return 1;
 }
 
-namespace {
-
-// How far any image of the sets (or an imageless object's 32 x 32 box) can reach from an
-// object's position, so objects farther outside the surface are passed over unresolved.
-int64_t ObjectReach(const CImageSetTable& imageSets) {
-  int64_t reach = 17;
-  for (const auto& [name, set] : imageSets.Sets())
-    for (int32_t n = 0; n < set->ImageCount(); ++n)
-      if (const CImage* image = set->GetImage(n))
-        reach = std::max({reach, int64_t(image->m_width) / 2 + 1 + std::abs(int64_t(image->m_offsetX)),
-                          int64_t(image->m_height) / 2 + 1 + std::abs(int64_t(image->m_offsetY))});
-  return reach;
-}
-
-}  // namespace
-
 void CPlane::DrawObjects(CDibG& surface, const CImageSetTable* imageSets, int32_t originX, int32_t originY) {
   if (!surface.IsCreated()) return;
-  auto clamp = [](int64_t value) { return int32_t(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)); };
-  const int64_t reach = imageSets ? ObjectReach(*imageSets) : 0;
+  // An imageless object's 32 x 32 box reaches 17 from its position.
+  const int64_t reach = std::max<int64_t>(17, imageSets ? imageSets->Reach() : 0);
   const int64_t left = int64_t(originX) - reach, right = int64_t(originX) + surface.Width() + reach;
   const int64_t top = int64_t(originY) - reach, bottom = int64_t(originY) + surface.Height() + reach;
   for (const std::unique_ptr<CGameObject>& object : m_objects) {
@@ -94,7 +79,7 @@ void CPlane::DrawObjects(CDibG& surface, const CImageSetTable* imageSets, int32_
     if (!image) continue;
     const int64_t x = int64_t(object->m_x) - (int64_t(object->m_imageWidth) >> 1) - originX;
     const int64_t y = int64_t(object->m_y) - (int64_t(object->m_imageHeight) >> 1) - originY;
-    image->Draw(surface, clamp(x), clamp(y), object->m_drawFlags);
+    image->Draw(surface, Saturate(x), Saturate(y), object->m_drawFlags);
   }
 }
 

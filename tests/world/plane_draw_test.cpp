@@ -37,8 +37,10 @@ struct DrawFixture {
   }
 
   template <typename PixelFn>
-  CImage* AddImage(CImageSet& set, int32_t number, int32_t width, int32_t height, bool transparent, PixelFn pixel) {
+  CImage* AddImage(CImageSet& set, int32_t number, int32_t width, int32_t height, bool transparent, PixelFn pixel,
+                   int32_t offsetX = 0) {
     auto image = std::make_unique<CImage>();
+    image->m_offsetX = offsetX;
     EXPECT_TRUE(image->Surface().Create(width, height, &palette));
     for (int32_t v = 0; v < height; ++v)
       for (int32_t u = 0; u < width; ++u) image->Surface().SetPixel(u, v, pixel(u, v));
@@ -219,8 +221,7 @@ TEST(PlaneDrawTest, ObjectsAreCentredAtTheOriginInListOrderAndMirroredByTheirFla
 TEST(PlaneDrawTest, ObjectsOutsideTheViewAreSkippedUnlessTheirImageReachesIn) {
   DrawFixture fixture(4, 4, 16, 16, 64, 64);
   CImageSet* sprites = fixture.sets.FindOrCreate("SPRITES");
-  CImage* wide = fixture.AddImage(*sprites, 0, 40, 4, false, [](int32_t, int32_t) { return uint8_t(30); });
-  wide->m_offsetX = -12;
+  fixture.AddImage(*sprites, 0, 40, 4, false, [](int32_t, int32_t) { return uint8_t(30); }, -12);
   CGameObject* reaching = fixture.plane.NewObject(0);
   reaching->m_x = 95, reaching->m_y = 10, reaching->m_imageSet = "SPRITES";  // drawn from 95 - 20 - 12
   CGameObject* far = fixture.plane.NewObject(0);
