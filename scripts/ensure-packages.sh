@@ -4,7 +4,8 @@
 set -euo pipefail
 wanted=(cmake make g++ clang libclang-rt-14-dev qt6-base-dev qt6-translations-l10n zlib1g-dev libgtest-dev
         libgmock-dev libbenchmark-dev imagemagick locales libcli11-dev libdeflate-dev libpng-dev
-        qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools "$@")
+        qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
+        pkgconf dpkg-dev "$@")
 missing=()
 sudo=""; [ "$(id -u)" -ne 0 ] && sudo=sudo
 for p in "${wanted[@]}"; do

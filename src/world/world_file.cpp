@@ -11,6 +11,7 @@
 #include <bit>
 #include <cstring>
 #include <limits>
+#include <memory>
 
 #include "platform/date_format.h"
 #include "platform/file_io.h"
@@ -19,6 +20,7 @@
 #include "world/plane.h"
 #include "world/single_attrib.h"
 #include "world/world.h"
+#include "world/zlib_inflate.h"
 
 namespace vyr {
 
@@ -546,7 +548,9 @@ int CWorld::LoadFromBuffer(IWorldHost& host, ByteSpan bytes, std::string* reason
 
   int32_t flags = 0;
   file.I32(kFlags, flags);
-  std::vector<uint8_t> unpacked;
+  // Left uninitialised: zeroing megabytes the inflate overwrites is wasted time, and a stream
+  // that fills less of it is refused below.
+  std::unique_ptr<uint8_t[]> unpacked;
   ByteSpan image = bytes;
   if (flags & kWorldFlagCompressed) {
     uint32_t length = 0;
@@ -558,11 +562,10 @@ int CWorld::LoadFromBuffer(IWorldHost& host, ByteSpan bytes, std::string* reason
                                    Num(length) + " bytes the header states"),
              0;
     }
-    unpacked.resize(uint64_t(headerSize) + length);
-    std::memcpy(unpacked.data(), bytes.data(), headerSize);
-    uLongf produced = length;
-    const int status =
-        uncompress(unpacked.data() + headerSize, &produced, bytes.data() + headerSize, uLong(streamLength));
+    unpacked = std::make_unique_for_overwrite<uint8_t[]>(size_t(headerSize) + length);
+    const std::span<uint8_t> whole(unpacked.get(), size_t(headerSize) + length);
+    std::memcpy(whole.data(), bytes.data(), headerSize);
+    const auto [status, produced] = InflateZlibStream(bytes.subspan(headerSize), whole.subspan(headerSize));
     if (status != Z_OK) {
       return SetReason(reason, status == Z_BUF_ERROR ? "the compressed data block holds more than the " +
                                                            Num(length) + " bytes the header states, or is cut short"
@@ -574,7 +577,7 @@ int CWorld::LoadFromBuffer(IWorldHost& host, ByteSpan bytes, std::string* reason
                                    Num(length) + " the header states"),
              0;
     }
-    image = unpacked;
+    image = whole;
   }
 
   WorldProperties& p = host.Properties();

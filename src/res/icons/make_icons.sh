@@ -46,3 +46,12 @@ icon 57667.png -fill black -stroke none -draw "polygon 1,1 1,11 4,8 7,13 8,12 6,
 convert -size 32x32 xc:none -stroke black -fill '#a06030' -draw "rectangle 1,16 15,30" -fill '#60a030' -draw "rectangle 16,16 30,30" \
   -fill '#4080e0' -draw "rectangle 1,1 30,15" -fill '#e04040' -draw "circle 16,7 16,3" -draw "rectangle 13,11 19,20" \
   -strip -define png:exclude-chunks=date,time vyrworld.png
+# The same drawing at the desktop's icon sizes (installed into the hicolor theme), with an
+# outline of about 1/64 of the icon.
+for size in 48 256; do
+  scale=$(awk "BEGIN { print $size / 32 }")
+  line=$(awk "BEGIN { w = $size / 64; if (w < 1) w = 1; print w / ($size / 32) }")
+  convert -size "${size}x${size}" xc:none -draw "scale $scale,$scale stroke black stroke-width $line \
+    fill '#a06030' rectangle 1,16 15,30 fill '#60a030' rectangle 16,16 30,30 fill '#4080e0' rectangle 1,1 30,15 \
+    fill '#e04040' circle 16,7 16,3 rectangle 13,11 19,20" -strip -define png:exclude-chunks=date,time "vyrworld-$size.png"
+done
