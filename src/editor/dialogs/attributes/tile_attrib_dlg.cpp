@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <array>
@@ -63,6 +64,8 @@ class CTileAttribDlg final : public CModelDlg {
     Bind(ctl::kAttribTabs, m_tabs);
     layout->addWidget(m_tabs);
 
+    // Only the shown tab's page is visible; the stack keeps the dialog's size while switching.
+    m_pages = new QStackedWidget(this);
     auto* single = new QWidget(this);
     (new QVBoxLayout(single))->addWidget(RadioGroup(single, "Artrybuty:", ctl::kAttribSingle, m_singleGroup));
     auto* dbl = new QWidget(this);
@@ -74,6 +77,7 @@ class CTileAttribDlg final : public CModelDlg {
     const char* rectLabels[4] = {"Lewo:", "Góra:", "Prawo:", "Dół:"};
     for (size_t i = 0; i < 4; ++i) {
       m_rect[i] = new QLineEdit(rect);
+      m_rect[i]->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-00000")));
       SignedDigitsOnly(m_rect[i]);
       Bind(ctl::kAttribRect[i], m_rect[i]);
       rectForm->addRow(Text(rectLabels[i]), m_rect[i]);
@@ -86,9 +90,10 @@ class CTileAttribDlg final : public CModelDlg {
     auto* maskLayout = new QVBoxLayout(mask);
     maskLayout->addWidget(find, 0, Qt::AlignLeft);
     maskLayout->addStretch(1);
-    m_pages = {single, dbl, mask};
-    for (QWidget* page : m_pages) layout->addWidget(page);
+    for (QWidget* page : {single, dbl, mask}) m_pages->addWidget(page);
+    layout->addWidget(m_pages);
     AddButtons(layout);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
   }
 
  protected:
@@ -96,7 +101,7 @@ class CTileAttribDlg final : public CModelDlg {
     m_number->setText(FromBytes(m_model.m_number));
     const int tab = std::clamp(m_model.m_kind, 1, 3) - 1;
     m_tabs->setCurrentIndex(tab);
-    for (size_t i = 0; i < m_pages.size(); ++i) m_pages[i]->setVisible(int(i) == tab);
+    m_pages->setCurrentIndex(tab);
     Check(m_singleGroup, m_model.m_single);
     Check(m_outsideGroup, m_model.m_outside);
     Check(m_insideGroup, m_model.m_inside);
@@ -164,7 +169,7 @@ class CTileAttribDlg final : public CModelDlg {
   QButtonGroup* m_outsideGroup = nullptr;
   QButtonGroup* m_insideGroup = nullptr;
   std::array<QLineEdit*, 4> m_rect{};
-  std::array<QWidget*, 3> m_pages{};
+  QStackedWidget* m_pages = nullptr;
 };
 
 }  // namespace
