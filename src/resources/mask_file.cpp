@@ -174,7 +174,7 @@ bool PassesGate(const std::string& path, MaskFileKind kind, const MaskFileGate& 
   std::error_code error;
   const uintmax_t length = std::filesystem::file_size(path, error);
   if (error) {
-    why = "Cannot read " + path + ": " + error.message() + ".";
+    why = "cannot read " + path + ": " + error.message();
     return false;
   }
   if (length > gate.maxBytes) {

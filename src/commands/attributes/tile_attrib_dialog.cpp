@@ -38,7 +38,10 @@ void ClampSpan(int32_t& low, int32_t& high, int32_t size) {
   if (low > high) std::swap(low, high);
 }
 
-bool Contains(const int (&ids)[5], int control) { return std::find(std::begin(ids), std::end(ids), control) != std::end(ids); }
+template <size_t N>
+bool Contains(const int (&ids)[N], int control) {
+  return std::find(std::begin(ids), std::end(ids), control) != std::end(ids);
+}
 
 }  // namespace
 
@@ -209,10 +212,9 @@ void CTileAttribDialog::OnControlEvent(int control, ControlEvent event, IInterac
   if (control == ctl::kAttribPrevious) return Step(-1, port);
   if (control == ctl::kAttribFindMask && m_shownKind == kAttribKindMask) return FindMask(port);
   const bool singleControl = m_shownKind == kAttribKindSingle && Contains(ctl::kAttribSingle, control);
-  const bool doubleControl = m_shownKind == kAttribKindDouble &&
-                             (Contains(ctl::kAttribOutside, control) || Contains(ctl::kAttribInside, control) ||
-                              std::find(std::begin(ctl::kAttribRect), std::end(ctl::kAttribRect), control) !=
-                                  std::end(ctl::kAttribRect));
+  const bool doubleControl =
+      m_shownKind == kAttribKindDouble && (Contains(ctl::kAttribOutside, control) ||
+                                           Contains(ctl::kAttribInside, control) || Contains(ctl::kAttribRect, control));
   if (!singleControl && !doubleControl) return;
   // A refused pair of equal attributes is no change; any other click or edit is one.
   const bool refused = doubleControl && m_inside == m_outside;
