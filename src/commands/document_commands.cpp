@@ -1,6 +1,7 @@
 // The areas whose commands the document handles, registered in one place.
 #include "commands/document_commands.h"
 
+#include "commands/attributes/attribute_commands.h"
 #include "commands/objects/shortcut_commands.h"
 #include "commands/objects/object_commands.h"
 #include "commands/planes/plane_commands.h"
@@ -16,6 +17,7 @@ void RegisterDocumentCommands(CWorldDoc& doc) {
   RegisterTileCommands(doc.Commands(), doc);
   RegisterShortcutCommands(doc.Commands(), doc);
   RegisterObjectCommands(doc.Commands(), doc);
+  RegisterAttributeCommands(doc.Commands(), doc);
 }
 
 }  // namespace vyr

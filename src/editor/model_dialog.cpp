@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QTabBar>
 #include <QTreeWidget>
 #include <functional>
 #include <utility>
@@ -102,6 +103,8 @@ void CModelDlg::Bind(int id, QWidget* control) {
     connect(tree, &QTreeWidget::currentItemChanged, this, raise(ControlEvent::SelectionChanged));
   } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
     connect(combo, &QComboBox::currentIndexChanged, this, raise(ControlEvent::SelectionChanged));
+  } else if (auto* tabs = qobject_cast<QTabBar*>(control)) {
+    connect(tabs, &QTabBar::currentChanged, this, raise(ControlEvent::SelectionChanged));
   }
 }
 

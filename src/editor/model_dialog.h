@@ -39,8 +39,8 @@ class CModelDlg : public QDialog {
   virtual void Store() = 0;
 
   // Registers a control under its resource number and passes its events to the model:
-  // buttons, check boxes and radio buttons when clicked, lists, trees and combo boxes when
-  // their selection changes, lists also on a double click, edits (one- or multi-line)
+  // buttons, check boxes and radio buttons when clicked, lists, trees, combo boxes and tab
+  // bars when their selection changes, lists also on a double click, edits (one- or multi-line)
   // when the focus leaves them.
   void Bind(int id, QWidget* control);
   // The "OK" and "Anuluj" buttons under `layout`.

@@ -221,4 +221,26 @@ inline constexpr int kObjectHitTypeRadios[12] = {1123, 1129, 1132, 1124, 1130, 1
 inline constexpr int kObjectHitMaskBoxes[12] = {1126, 1139, 1140, 1141, 1142, 1143, 1144, 1145, 1146, 1147, 1148, 1149};
 inline constexpr int kObjectHitAll = 1150;
 
+// "Informacje Klocków" and "Zmiana Artrybutów Klocków" (the template numbers are ours).
+inline constexpr int kTileAttribDialog = 187;
+inline constexpr int kScaleAttribsDialog = 188;
+inline constexpr int kAttribTabs = 1034;
+inline constexpr int kAttribImage = 1035;
+inline constexpr int kAttribPreview = 1036;
+inline constexpr int kAttribNumber = 1047;
+inline constexpr int kAttribNext = 1048;
+inline constexpr int kAttribPrevious = 1049;
+// Radio buttons for the values 0-4: the single's, the double's outside ("Poza:") and inside ("W:").
+inline constexpr int kAttribSingle[5] = {1040, 1041, 1042, 1043, 1061};
+inline constexpr int kAttribOutside[5] = {1051, 1052, 1053, 1044, 1046};
+inline constexpr int kAttribInside[5] = {1054, 1055, 1056, 1045, 1050};
+// "Lewo:", "Góra:", "Prawo:", "Dół:".
+inline constexpr int kAttribRect[4] = {1057, 1058, 1059, 1060};
+inline constexpr int kAttribFindMask = 1069;
+inline constexpr int kScaleAttribsByPercent = 1159;
+inline constexpr int kScaleAttribsPercent = 1137;
+inline constexpr int kScaleAttribsBySize = 1160;
+inline constexpr int kScaleAttribsWidth = 1117;
+inline constexpr int kScaleAttribsHeight = 1118;
+
 }  // namespace vyr::ctl

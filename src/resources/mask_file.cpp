@@ -1,7 +1,11 @@
 // Loose image files read into plain pixel buffers (mask images for tile attributes).
 #include "resources/mask_file.h"
 
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
 
 #include "platform/file_io.h"
 #include "resources/byte_runs.h"
@@ -133,13 +137,81 @@ bool DecodeMaskFile(ByteSpan bytes, MaskFileKind kind, MaskPixels& out, std::str
   return Refuse(out, reason, "not a mask image type (.BMP, .PCX, .RID or .PID)");
 }
 
-bool LoadMaskFile(const std::string& path, MaskPixels& out, std::string* reason) {
+bool MaskFileHeaderSize(ByteSpan header, MaskFileKind kind, int64_t& width, int64_t& height) {
+  const ByteReader reader(header);
+  switch (kind) {
+    case MaskFileKind::Bmp: {
+      int32_t w = 0, h = 0;
+      if (!reader.I32(18, w) || !reader.I32(22, h)) return false;
+      width = w;
+      height = h < 0 ? -int64_t(h) : int64_t(h);
+      return true;
+    }
+    case MaskFileKind::Pcx: {
+      if (header.size() < 12) return false;
+      const uint8_t* p = header.data();
+      width = int64_t(int16_t(LoadU16(p + 8))) - int16_t(LoadU16(p + 4)) + 1;
+      height = int64_t(int16_t(LoadU16(p + 10))) - int16_t(LoadU16(p + 6)) + 1;
+      return true;
+    }
+    case MaskFileKind::Rid:
+    case MaskFileKind::Pid: {
+      uint32_t w = 0, h = 0;
+      if (!reader.U32(8, w) || !reader.U32(12, h)) return false;
+      width = w;
+      height = h;
+      return true;
+    }
+    case MaskFileKind::None: break;
+  }
+  return false;
+}
+
+namespace {
+
+// The gate's tests on the file's length and its header, reading only the header.
+bool PassesGate(const std::string& path, MaskFileKind kind, const MaskFileGate& gate, std::string& why) {
+  std::error_code error;
+  const uintmax_t length = std::filesystem::file_size(path, error);
+  if (error) {
+    why = "cannot read " + path + ": " + error.message();
+    return false;
+  }
+  if (length > gate.maxBytes) {
+    why = path + " is larger than " + std::to_string(gate.maxBytes) + " bytes";
+    return false;
+  }
+  std::vector<uint8_t> header(128);
+  std::ifstream file(path, std::ios::binary);
+  file.read(reinterpret_cast<char*>(header.data()), std::streamsize(header.size()));
+  header.resize(size_t(std::max<std::streamsize>(file.gcount(), 0)));
+  int64_t width = 0, height = 0;
+  if (!MaskFileHeaderSize(header, kind, width, height)) {
+    why = path + " is shorter than its header";
+    return false;
+  }
+  if (width <= 0 || height <= 0 || uint64_t(width) * uint64_t(height) > gate.maxBytes ||
+      (gate.sizeFits && !gate.sizeFits(width, height))) {
+    why = "the size " + SizeText(width, height) + " of " + path + " is not accepted";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool LoadMaskFile(const std::string& path, MaskPixels& out, std::string* reason, const MaskFileGate* gate) {
   const MaskFileKind kind = MaskFileKindOfPath(path);
   if (kind == MaskFileKind::None) return Refuse(out, reason, "not a mask image type (.BMP, .PCX, .RID or .PID)");
-  std::vector<uint8_t> bytes;
   std::string error;
+  if (gate && !PassesGate(path, kind, *gate, error)) return Refuse(out, reason, error);
+  std::vector<uint8_t> bytes;
   if (!ReadWholeFile(path, bytes, error)) return Refuse(out, reason, error);
-  return DecodeMaskFile(bytes, kind, out, reason);
+  if (!DecodeMaskFile(bytes, kind, out, reason)) return false;
+  // The file may have changed since its header was looked at.
+  if (gate && gate->sizeFits && !gate->sizeFits(out.width, out.height))
+    return Refuse(out, reason, "the size " + SizeText(out.width, out.height) + " of " + path + " is not accepted");
+  return true;
 }
 
 }  // namespace vyr

@@ -1,6 +1,8 @@
 // Double tile attribute record: stored form, rectangle queries and resizing.
 #include "world/double_attrib.h"
 
+#include <algorithm>
+
 namespace vyr {
 
 int CDoubleAttrib::Load(ByteSpan stored, std::string* reason) {
@@ -137,33 +139,42 @@ void CDoubleAttrib::Store(ByteWriter& out) const {
   out.I32(m_bottom);
 }
 
+namespace {
+
+// One side of the rectangle multiplied by multiply / divide in 64 bits. The far edge is
+// inclusive: growing, it lands on the last pixel its old pixel became, so a full-size
+// rectangle stays full-size. Both ends end up inside the new size.
+void RescaleSpan(int32_t& low, int32_t& high, int64_t multiply, int64_t divide, int32_t newSize) {
+  const int64_t newLow = int64_t(low) * multiply / divide;
+  const int64_t newHigh =
+      multiply > divide ? (int64_t(high) + 1) * multiply / divide - 1 : int64_t(high) * multiply / divide;
+  const int64_t last = std::max<int64_t>(int64_t(newSize) - 1, 0);
+  low = int32_t(std::clamp<int64_t>(newLow, 0, last));
+  high = int32_t(std::clamp<int64_t>(newHigh, 0, last));
+}
+
+}  // namespace
+
 int CDoubleAttrib::ResizeTo(int32_t width, int32_t height) {
-  // A record of zero size has no proportion to keep: its rectangle stays as it is.
+  // A record without a positive size has no proportion to keep: its rectangle stays.
   if (width != m_tileWidth) {
-    if (m_tileWidth != 0) {
-      const double ratio = double(width) / double(m_tileWidth);
-      m_left = TruncateToInt32(m_left * ratio);
-      m_right = TruncateToInt32(m_right * ratio);
-    }
+    if (m_tileWidth > 0 && width > 0) RescaleSpan(m_left, m_right, width, m_tileWidth, width);
     m_tileWidth = width;
   }
   if (height != m_tileHeight) {
-    if (m_tileHeight != 0) {
-      const double ratio = double(height) / double(m_tileHeight);
-      m_top = TruncateToInt32(m_top * ratio);
-      m_bottom = TruncateToInt32(m_bottom * ratio);
-    }
+    if (m_tileHeight > 0 && height > 0) RescaleSpan(m_top, m_bottom, height, m_tileHeight, height);
     m_tileHeight = height;
   }
   return 1;
 }
 
-int CDoubleAttrib::Scale(float factor) {
-  CTileAttrib::Scale(factor);
-  m_left = TruncateToInt32(float(m_left) * factor);
-  m_top = TruncateToInt32(float(m_top) * factor);
-  m_right = TruncateToInt32(float(m_right) * factor);
-  m_bottom = TruncateToInt32(float(m_bottom) * factor);
+int CDoubleAttrib::Scale(int32_t percent) {
+  int32_t width = 0, height = 0;
+  if (!ScaledSize(m_tileWidth, m_tileHeight, percent, width, height)) return 0;
+  RescaleSpan(m_left, m_right, percent, 100, width);
+  RescaleSpan(m_top, m_bottom, percent, 100, height);
+  m_tileWidth = width;
+  m_tileHeight = height;
   return 1;
 }
 

@@ -27,7 +27,7 @@ class CDoubleAttrib : public CTileAttrib {
 
   void Store(ByteWriter& out) const override;
   int ResizeTo(int32_t width, int32_t height) override;
-  int Scale(float factor) override;
+  int Scale(int32_t percent) override;
   std::unique_ptr<CTileAttrib> Clone() const override;
 
   int32_t m_outside = 0;

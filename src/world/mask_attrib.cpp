@@ -172,6 +172,13 @@ int CMaskAttrib::SetSize(int32_t width, int32_t height) {
   return 1;
 }
 
+int CMaskAttrib::TakePixels(int32_t width, int32_t height, std::vector<uint8_t> pixels) {
+  if (width < 0 || height < 0 || pixels.size() != uint64_t(width) * uint64_t(height)) return 0;
+  if (!SetSize(width, height)) return 0;
+  m_pixels = std::move(pixels);
+  return 1;
+}
+
 void CMaskAttrib::Store(ByteWriter& out) const {
   StoreHeader(out);
   if (m_pixels.size() == size_t(m_byteCount)) {
@@ -203,8 +210,9 @@ int CMaskAttrib::ResizeTo(int32_t width, int32_t height) {
   return 1;
 }
 
-int CMaskAttrib::Scale(float factor) {
-  return ResizeTo(TruncateToInt32(float(m_tileWidth) * factor), TruncateToInt32(float(m_tileHeight) * factor));
+int CMaskAttrib::Scale(int32_t percent) {
+  int32_t width = 0, height = 0;
+  return ScaledSize(m_tileWidth, m_tileHeight, percent, width, height) ? ResizeTo(width, height) : 0;
 }
 
 std::unique_ptr<CTileAttrib> CMaskAttrib::Clone() const { return std::make_unique<CMaskAttrib>(*this); }

@@ -36,10 +36,13 @@ class CMaskAttrib : public CTileAttrib {
   // Any non-negative size whose pixel count fits (a working mask may be of any size);
   // refuses negative or oversized ones.
   int SetSize(int32_t width, int32_t height) override;
+  // Takes width × height pixel bytes (row by row) as the mask; refused like SetSize, or
+  // when their number differs, leaving the mask as it was.
+  int TakePixels(int32_t width, int32_t height, std::vector<uint8_t> pixels);
   void Store(ByteWriter& out) const override;
   // Resample (nearest neighbour) to the new size; refused unless SizeFits holds for it.
   int ResizeTo(int32_t width, int32_t height) override;
-  int Scale(float factor) override;
+  int Scale(int32_t percent) override;
   std::unique_ptr<CTileAttrib> Clone() const override;
 
   int32_t Shift() const { return m_shift; }

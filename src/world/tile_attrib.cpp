@@ -1,9 +1,7 @@
 // Tile attribute records: shared defaults of the base and the kind factory.
 #include "world/tile_attrib.h"
 
-#include <cmath>
-#include <limits>
-
+#include "platform/saturate.h"
 #include "world/double_attrib.h"
 #include "world/mask_attrib.h"
 #include "world/single_attrib.h"
@@ -31,10 +29,11 @@ int CTileAttrib::ResizeTo(int32_t width, int32_t height) {
   return 1;
 }
 
-int CTileAttrib::Scale(float factor) {
-  // Single precision on purpose: the factor comes from a percentage as a float.
-  m_tileWidth = TruncateToInt32(float(m_tileWidth) * factor);
-  m_tileHeight = TruncateToInt32(float(m_tileHeight) * factor);
+int CTileAttrib::Scale(int32_t percent) {
+  int32_t width = 0, height = 0;
+  if (!ScaledSize(m_tileWidth, m_tileHeight, percent, width, height)) return 0;
+  m_tileWidth = width;
+  m_tileHeight = height;
   return 1;
 }
 
@@ -54,11 +53,12 @@ std::unique_ptr<CTileAttrib> MakeTileAttrib(int32_t kind) {
   }
 }
 
-int32_t TruncateToInt32(double value) {
-  if (std::isnan(value)) return 0;
-  if (value >= double(std::numeric_limits<int32_t>::max())) return std::numeric_limits<int32_t>::max();
-  if (value <= double(std::numeric_limits<int32_t>::min())) return std::numeric_limits<int32_t>::min();
-  return int32_t(value);
+int32_t ScaleByPercent(int32_t value, int32_t percent) { return Saturate(int64_t(value) * percent / 100); }
+
+bool ScaledSize(int32_t width, int32_t height, int32_t percent, int32_t& newWidth, int32_t& newHeight) {
+  newWidth = ScaleByPercent(width, percent);
+  newHeight = ScaleByPercent(height, percent);
+  return newWidth >= 1 && newHeight >= 1;
 }
 
 }  // namespace vyr

@@ -52,7 +52,9 @@ class CTileAttrib {
   virtual void Store(ByteWriter& out) const = 0;
   // Both return 1 on success, 0 when the record refuses the new size and stays as it was.
   virtual int ResizeTo(int32_t width, int32_t height);
-  virtual int Scale(float factor);
+  // Multiplies by percent / 100 in integers (a float factor gives 9 for 10 % of 100); a
+  // size that would fall below 1 is refused.
+  virtual int Scale(int32_t percent);
 
   virtual std::unique_ptr<CTileAttrib> Clone() const = 0;
 
@@ -70,7 +72,9 @@ class CTileAttrib {
 // A new, empty record of the stored kind (1 single, 2 double, 3 mask), or null for any other kind.
 std::unique_ptr<CTileAttrib> MakeTileAttrib(int32_t kind);
 
-// Truncates toward zero like a C cast, but saturates instead of overflowing and gives 0 for NaN.
-int32_t TruncateToInt32(double value);
+// v · percent / 100 in 64 bits, truncated toward zero and saturated to int32.
+int32_t ScaleByPercent(int32_t value, int32_t percent);
+// The new tile size for Scale, or false when either side would fall below 1.
+bool ScaledSize(int32_t width, int32_t height, int32_t percent, int32_t& newWidth, int32_t& newHeight);
 
 }  // namespace vyr

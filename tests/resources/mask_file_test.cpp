@@ -149,3 +149,35 @@ TEST(MaskFiles, LoadFromDisk) {
 
 }  // namespace
 }  // namespace vyr
+
+namespace vyr {
+namespace {
+
+TEST(MaskFiles, TheGateRefusesBySizeAndLengthFromTheHeader) {
+  const auto dir = std::filesystem::path(testing::TempDir()) / "vyr_mask_gate";
+  std::filesystem::create_directories(dir);
+  auto write = [&dir](const char* name, const std::vector<uint8_t>& bytes) {
+    std::ofstream(dir / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    return (dir / name).string();
+  };
+  const std::string square = write("square.rid", Header16(4, 4, std::vector<uint8_t>(16, 1)));
+  const std::string wide = write("wide.rid", Header16(8, 4, std::vector<uint8_t>(32, 1)));
+  const std::string huge = write("huge.pid", Header16(60000, 60000, {0xC1, 0}));
+  struct Row {
+    std::string path;
+    uint64_t maxBytes;
+    bool loads;
+  } rows[] = {{square, 1000, true}, {square, 20, false}, {wide, 1000, false}, {huge, 1000, false}};
+  for (const Row& row : rows) {
+    MaskFileGate gate;
+    gate.maxBytes = row.maxBytes;
+    gate.sizeFits = [](int64_t width, int64_t height) { return width == height; };
+    MaskPixels mask;
+    std::string reason;
+    EXPECT_EQ(LoadMaskFile(row.path, mask, &reason, &gate), row.loads) << row.path << " " << row.maxBytes;
+    EXPECT_EQ(reason.empty(), row.loads) << row.path;
+  }
+}
+
+}  // namespace
+}  // namespace vyr

@@ -270,7 +270,7 @@ TEST(TileAttribTest, DoubleEdgeQueriesOnStoredExtremeSizes) {
 
 TEST(TileAttribTest, DoubleScaleAndResize) {
   CDoubleAttrib d = MakeDouble(64, 64, 32, 0, 63, 63);
-  ASSERT_EQ(d.Scale(float(50 * 0.01)), 1);
+  ASSERT_EQ(d.Scale(50), 1);
   EXPECT_EQ((std::vector<int32_t>{d.m_tileWidth, d.m_tileHeight, d.m_left, d.m_top, d.m_right, d.m_bottom}),
             (std::vector<int32_t>{32, 32, 16, 0, 31, 31}));
 
@@ -279,7 +279,7 @@ TEST(TileAttribTest, DoubleScaleAndResize) {
   EXPECT_EQ((std::vector<int32_t>{r.m_tileWidth, r.m_tileHeight, r.m_left, r.m_top, r.m_right, r.m_bottom}),
             (std::vector<int32_t>{48, 32, 24, 0, 47, 31}));
   ASSERT_EQ(r.ResizeTo(48, 96), 1);
-  EXPECT_EQ(r.m_bottom, 93);
+  EXPECT_EQ(r.m_bottom, 95) << "a grown inclusive edge keeps covering the last row";
 
   CDoubleAttrib zero = MakeDouble(0, 0, 1, 2, 3, 4);  // no division by a zero size
   ASSERT_EQ(zero.ResizeTo(16, 16), 1);
@@ -287,9 +287,44 @@ TEST(TileAttribTest, DoubleScaleAndResize) {
             (std::vector<int32_t>{1, 2, 3, 4}));
 
   CSingleAttrib s(64, 48, 1);
-  ASSERT_EQ(s.Scale(float(33 * 0.01)), 1);
+  ASSERT_EQ(s.Scale(33), 1);
   EXPECT_EQ(s.m_tileWidth, 21);
   EXPECT_EQ(s.m_tileHeight, 15);
+}
+
+// Integer percentages, exact: 10 % of 100 is 10 (a float factor gives 9); grown far edges
+// cover the new last pixel; results are clamped into the new tile; too small is refused.
+TEST(TileAttribTest, ScaleByIntegerPercent) {
+  struct Row {
+    int32_t percent;
+    std::vector<int32_t> before;  // width, height, left, top, right, bottom
+    int ok;
+    std::vector<int32_t> after;
+  } rows[] = {
+      {10, {100, 100, 50, 0, 99, 99}, 1, {10, 10, 5, 0, 9, 9}},
+      {200, {32, 32, 16, 0, 31, 31}, 1, {64, 64, 32, 0, 63, 63}},
+      {150, {10, 10, 0, 2, 3, 9}, 1, {15, 15, 0, 3, 5, 14}},
+      {50, {64, 64, 70, -5, 90, 63}, 1, {32, 32, 31, 0, 31, 31}},
+      {1, {64, 64, 32, 0, 63, 63}, 0, {64, 64, 32, 0, 63, 63}},
+      {-50, {64, 64, 32, 0, 63, 63}, 0, {64, 64, 32, 0, 63, 63}},
+      {200, {INT32_MAX, 4, 0, 0, 1, 1}, 1, {INT32_MAX, 8, 0, 0, 3, 3}},
+  };
+  for (const Row& row : rows) {
+    const auto& b = row.before;
+    CDoubleAttrib d = MakeDouble(b[0], b[1], b[2], b[3], b[4], b[5]);
+    EXPECT_EQ(d.Scale(row.percent), row.ok) << row.percent << "% of " << b[0];
+    EXPECT_EQ((std::vector<int32_t>{d.m_tileWidth, d.m_tileHeight, d.m_left, d.m_top, d.m_right, d.m_bottom}),
+              row.after)
+        << row.percent << "% of " << b[0];
+  }
+  CSingleAttrib tiny(3, 64, 1);
+  EXPECT_EQ(tiny.Scale(30), 0);
+  EXPECT_EQ(tiny.m_tileWidth, 3);
+  CDoubleAttrib negative = MakeDouble(-4, 8, 1, 2, 3, 4);
+  ASSERT_EQ(negative.ResizeTo(16, 16), 1);
+  EXPECT_EQ((std::vector<int32_t>{negative.m_left, negative.m_right, negative.m_top, negative.m_bottom}),
+            (std::vector<int32_t>{1, 3, 4, 9}))
+      << "only a positive old size rescales";
 }
 
 TEST(TileAttribTest, MaskResampleKeepsTheRuleOrRefuses) {
@@ -305,7 +340,7 @@ TEST(TileAttribTest, MaskResampleKeepsTheRuleOrRefuses) {
   EXPECT_EQ(m.Shift(), 2);
 
   // Down by half picks every other pixel.
-  ASSERT_EQ(m.Scale(0.5f), 1);
+  ASSERT_EQ(m.Scale(50), 1);
   EXPECT_EQ(m.Pixels(), (std::vector<uint8_t>{1, 0, 0, 4}));
 
   // Sizes that break width = 2^floor(log2 height) are refused and change nothing.
@@ -314,7 +349,7 @@ TEST(TileAttribTest, MaskResampleKeepsTheRuleOrRefuses) {
   }
   CMaskAttrib big;
   ASSERT_EQ(big.SetSize(32, 32), 1);
-  EXPECT_EQ(big.Scale(0.75f), 0);  // 24 x 24
+  EXPECT_EQ(big.Scale(75), 0);  // 24 x 24
   EXPECT_EQ(big.m_tileWidth, 32);
   EXPECT_EQ(big.ByteCount(), 1024);
   ASSERT_EQ(big.ResizeTo(32, 48), 1);  // 2^floor(log2 48) = 32

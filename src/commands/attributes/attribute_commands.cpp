@@ -1,0 +1,18 @@
+// The tile attribute commands: their handlers and when they are enabled.
+#include "commands/attributes/attribute_commands.h"
+
+#include "commands/attributes/scale_attribs_dialog.h"
+#include "commands/attributes/tile_attrib_dialog.h"
+#include "platform/command_ids.h"
+
+namespace vyr {
+
+void RegisterAttributeCommands(CommandTable& table, CWorldDoc& doc) {
+  CWorldDoc* d = &doc;
+  table.On(cmd::kTileAttribInfo, [d] { RunTileAttribDialog(*d); });
+  table.OnUpdate(cmd::kTileAttribInfo, [d](CommandState& state) { state.Enable(CanEditTileAttribs(*d)); });
+  table.On(cmd::kScaleAttribs, [d] { RunScaleAttribsDialog(*d); });
+  table.OnUpdate(cmd::kScaleAttribs, [](CommandState& state) { state.Enable(true); });
+}
+
+}  // namespace vyr
