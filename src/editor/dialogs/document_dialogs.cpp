@@ -6,6 +6,7 @@
 #include "editor/dialogs/objects/object_dlgs.h"
 #include "editor/dialogs/planes/plane_dlg.h"
 #include "editor/dialogs/planes/planes_dlg.h"
+#include "editor/dialogs/snapshot/mapshot_dlg.h"
 #include "editor/dialogs/tiles/navigation_dlgs.h"
 #include "editor/dialogs/tiles/tile_dlgs.h"
 #include "editor/dialogs/world/add_image_sets_dlg.h"
@@ -25,6 +26,7 @@ void RegisterDocumentDialogs() {
   RegisterDefaultShortcutDialogs();
   RegisterObjectBulkDialogs();
   RegisterObjectDialogs();
+  RegisterMapshotDlg();
 }
 
 }  // namespace vyr
