@@ -37,12 +37,12 @@ class CSnapshotDib {
   // Bytes per row, padding included. Rows are stored bottom row first, as the file holds
   // them, so the pixels are written without a copy; the padding stays 0.
   int32_t Pitch() const { return m_pitch; }
-  uint8_t* Bits() { return m_pixels.data(); }
-  const uint8_t* Bits() const { return m_pixels.data(); }
-  size_t ImageSize() const { return m_pixels.size(); }
+  uint8_t* Bits() { return m_pixels.get(); }
+  const uint8_t* Bits() const { return m_pixels.get(); }
+  size_t ImageSize() const { return m_size; }
   // Row y counted from the top.
-  uint8_t* RowPtr(int32_t y) { return m_pixels.data() + size_t(m_height - 1 - y) * size_t(m_pitch); }
-  const uint8_t* RowPtr(int32_t y) const { return m_pixels.data() + size_t(m_height - 1 - y) * size_t(m_pitch); }
+  uint8_t* RowPtr(int32_t y) { return Bits() + size_t(m_height - 1 - y) * size_t(m_pitch); }
+  const uint8_t* RowPtr(int32_t y) const { return Bits() + size_t(m_height - 1 - y) * size_t(m_pitch); }
 
   // 8-bit fills; columns left..right-1 and rows top..bottom-1, clipped to the surface.
   void Fill(uint8_t colour);
@@ -64,7 +64,15 @@ class CSnapshotDib {
   int32_t m_height;
   int32_t m_bitsPerPixel;
   int32_t m_pitch;
-  std::vector<uint8_t> m_pixels;
+  // Mapped straight from the system: it comes zero, so making a surface costs no pass over
+  // its memory before the drawing writes it, and in large pages, so writing it costs few
+  // page faults.
+  struct Unmap {
+    size_t size;
+    void operator()(uint8_t* bytes) const;
+  };
+  std::unique_ptr<uint8_t[], Unmap> m_pixels{nullptr, Unmap{0}};
+  size_t m_size = 0;
 };
 
 // Owns the surfaces and palettes it made; clearing deletes them all.

@@ -49,6 +49,14 @@ class ReducedImages {
 
   // The image a tile value shows, or null for an empty, colour or bad value.
   const ReducedImage* OfTile(int32_t value) {
+    if (value == m_lastValue) return m_last;
+    m_lastValue = value;
+    m_last = Find(value);
+    return m_last;
+  }
+
+ private:
+  const ReducedImage* Find(int32_t value) {
     if (!IsImageTile(value)) return nullptr;
     const uint32_t set = TileSetNumber(value), number = TileImageNumber(value);
     if (set >= m_bySet.size()) m_bySet.resize(set + 1);
@@ -61,7 +69,6 @@ class ReducedImages {
     return images[number] == &m_none ? nullptr : images[number];
   }
 
- private:
   void Reduce(const CImage& image, bool mirrored, ReducedImage& out) const {
     const CDibG& source = image.Surface();
     if (!source.IsCreated()) return;
@@ -83,6 +90,8 @@ class ReducedImages {
   std::map<std::pair<const CImage*, bool>, ReducedImage> m_images;
   std::vector<std::vector<const ReducedImage*>> m_bySet;
   ReducedImage m_none;
+  int32_t m_lastValue = kEmptyTile;
+  const ReducedImage* m_last = nullptr;
 };
 
 // Columns [left, right) and rows [top, bottom) of the surface, already inside it.
@@ -97,6 +106,17 @@ void Fill(CSnapshotDib& surface, const Area& area, uint8_t colour) {
     std::memset(surface.RowPtr(int32_t(y)) + area.left, colour, size_t(area.right - area.left));
 }
 
+// One row of an image into the surface. Cells of the common sizes copy in one move.
+inline void CopyRow(uint8_t* to, const uint8_t* from, size_t count) {
+  switch (count) {
+    case 4: std::memcpy(to, from, 4); break;
+    case 8: std::memcpy(to, from, 8); break;
+    case 16: std::memcpy(to, from, 16); break;
+    case 32: std::memcpy(to, from, 32); break;
+    default: std::memcpy(to, from, count);
+  }
+}
+
 // The reduced image with its top-left corner at (x, y), only inside `clip`.
 void Draw(CSnapshotDib& surface, const ReducedImage& image, int64_t x, int64_t y, const Area& clip) {
   const Area area{std::max(x, clip.left), std::max(y, clip.top), std::min(x + image.width, clip.right),
@@ -104,11 +124,13 @@ void Draw(CSnapshotDib& surface, const ReducedImage& image, int64_t x, int64_t y
   if (area.Empty()) return;
   const size_t count = size_t(area.right - area.left);
   const bool skipHoles = image.transparent && image.holes;
-  for (int64_t row = area.top; row < area.bottom; ++row) {
-    const uint8_t* from = image.pixels.data() + (row - y) * image.width + (area.left - x);
-    uint8_t* to = surface.RowPtr(int32_t(row)) + area.left;
+  // Rows are stored bottom row first: the next row down lies one pitch lower in memory.
+  const ptrdiff_t down = -ptrdiff_t(surface.Pitch());
+  uint8_t* to = surface.RowPtr(int32_t(area.top)) + area.left;
+  const uint8_t* from = image.pixels.data() + (area.top - y) * image.width + (area.left - x);
+  for (int64_t row = area.top; row < area.bottom; ++row, to += down, from += image.width) {
     if (!skipHoles) {
-      std::memcpy(to, from, count);
+      CopyRow(to, from, count);
       continue;
     }
     for (size_t i = 0; i < count; ++i)
@@ -123,8 +145,11 @@ void DrawCells(CSnapshotDib& surface, const CPlane& plane, ReducedImages& images
   for (int64_t r = 0; r < plane.Height(); ++r) {
     const int64_t top = r * tileHeight / d, bottom = (r + 1) * tileHeight / d;
     const int32_t* row = tiles.data() + plane.RowStart(int32_t(r));
+    int64_t left = 0;
     for (int64_t c = 0; c < plane.Width(); ++c) {
-      const Area cell{c * tileWidth / d, top, (c + 1) * tileWidth / d, bottom};
+      const int64_t right = (c + 1) * tileWidth / d;
+      const Area cell{left, top, right, bottom};
+      left = right;
       const int32_t value = row[c];
       if (value == kColourTile) {
         Fill(surface, cell, fillColour);
