@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
 #include "platform/profile.h"
 #include "platform/scripted_interaction.h"
 #include "resources/image_formats.h"
@@ -75,27 +76,11 @@ std::string MakeWorld(int32_t columns, int32_t rows) {
   return path;
 }
 
-double ThreadSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
+using bench::MemcpySeconds;
+using bench::ThreadSeconds;
 
 double WallSeconds() {
   return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
-
-// CPU seconds of one memcpy of `bytes`.
-double MemcpySeconds(size_t bytes) {
-  std::vector<uint8_t> from(bytes, 7), to(bytes);
-  constexpr int kRepeats = 10;
-  const double start = ThreadSeconds();
-  for (int i = 0; i < kRepeats; ++i) {
-    std::memcpy(to.data(), from.data(), bytes);
-    benchmark::DoNotOptimize(to.data());
-    benchmark::ClobberMemory();
-  }
-  return (ThreadSeconds() - start) / kRepeats;
 }
 
 // Wall seconds of writing the bytes to a new file and flushing it: the least a write can cost.
@@ -147,7 +132,7 @@ void RunSnapshot(benchmark::State& state, int32_t columns, int32_t rows, int32_t
     const std::span<const uint8_t> pixels(mapshot.surface->Bits(), mapshot.surface->ImageSize());
     floorWrite += PlainWriteSeconds(plain, header, pixels);
     bytes = header.size() + pixels.size();
-    memcpySeconds += MemcpySeconds(pixels.size());
+    memcpySeconds += MemcpySeconds(pixels.size(), 10);
   }
   const double n = double(state.iterations());
   state.counters["load_ms"] = load / n * 1e3;
