@@ -130,29 +130,30 @@ TEST_F(CliSnapshot, ImageMagickReadsTheSamePixelsFromBmpAndPng) {
 }
 
 TEST_F(CliSnapshot, FailuresEndWithTheReason) {
-  const std::string world = "'" + At("w.vwd") + "' ";
+  const std::string world = "'" + At("w.vwd") + "' ", out = "'" + At("out.bmp") + "'";
   struct Case {
     std::string arguments;
     int status;
     std::string err;  // part of stderr
   } cases[] = {
-      {"'" + At("elsewhere/w.vwd") + "' out.bmp", 1, "Give the world's archive with --rez ARCHIVE."},
-      {world + "out.bmp --rez '" + At("none.rez") + "'", 1, "is not a readable file"},
-      {"'" + At("nopal.vwd") + "' out.bmp", 1, "PALETTES/GONE.PAL is not in the rez file"},
-      {world + "out.bmp --plane 2", 1, "has no plane 2; give --plane a number from 0 to 1."},
+      {"'" + At("elsewhere/w.vwd") + "' " + out, 1, "Give the world's archive with --rez ARCHIVE."},
+      {world + out + " --rez '" + At("none.rez") + "'", 1, "is not a readable file"},
+      {"'" + At("nopal.vwd") + "' " + out, 1, "PALETTES/GONE.PAL is not in the rez file"},
+      {world + out + " --plane 2", 1, "has no plane 2; give --plane a number from 0 to 1."},
       {world + "'" + At("w.vwd") + "'", 1, "is the world file itself"},
       {world + "'" + At("no/dir/out.bmp") + "'", 1, "No such file or directory"},
       {world + "'" + At("no/dir/out.png") + "'", 1, "No such file or directory"},
-      {world + "out.bmp --scale 33", 2, "usage: vyrworld-tool snapshot"},
-      {world + "out.bmp --plane -1", 2, "usage:"},
+      {world + out + " --scale 33", 2, "usage: vyrworld-tool snapshot"},
+      {world + out + " --plane -1", 2, "usage:"},
       {world, 2, "usage:"},
-      {world + "out.bmp --objects", 2, "usage:"},
+      {world + out + " --objects", 2, "usage:"},
   };
   for (const Case& c : cases) {
     const ToolRun run = Tool(c.arguments);
     EXPECT_EQ(run.status, c.status) << c.arguments << "\n" << run.err;
     EXPECT_NE(run.err.find(c.err), std::string::npos) << c.arguments << "\n" << run.err;
   }
+  EXPECT_FALSE(fs::exists(At("out.bmp"))) << "a failed run wrote its output";
   const ToolRun elsewhere = Tool("'" + At("elsewhere/w.vwd") + "' '" + At("elsewhere/w.bmp") + "' --rez '" +
                                  At("data.rez") + "'");
   EXPECT_EQ(elsewhere.status, 0) << elsewhere.err;
