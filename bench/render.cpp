@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench_clock.h"
 #include "resources/dib.h"
 #include "resources/image_set.h"
 #include "resources/palette.h"
@@ -67,29 +68,12 @@ struct RenderScene {
   }
 };
 
-double ThreadSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
-// CPU seconds per memcpy of the surface's bytes, measured here so that the ratio to the
-// render's CPU time comes from one run (the machine is shared: wall time is noisy).
-double MemcpySeconds(size_t bytes) {
-  std::vector<uint8_t> from(bytes, 7), to(bytes);
-  constexpr int kRepeats = 200;
-  const double start = ThreadSeconds();
-  for (int i = 0; i < kRepeats; ++i) {
-    std::memcpy(to.data(), from.data(), bytes);
-    benchmark::DoNotOptimize(to.data());
-    benchmark::ClobberMemory();
-  }
-  return (ThreadSeconds() - start) / kRepeats;
-}
+using bench::MemcpySeconds;
+using bench::ThreadSeconds;
 
 void RunRender(benchmark::State& state, TileKind kind, int32_t columns, int32_t rows) {
   RenderScene scene(kind, columns, rows);
-  const double memcpySeconds = MemcpySeconds(scene.surface.ImageSize());
+  const double memcpySeconds = MemcpySeconds(scene.surface.ImageSize(), 200);
   const double start = ThreadSeconds();
   for (auto _ : state) {
     scene.Render();
@@ -115,7 +99,7 @@ void BM_TileEdit(benchmark::State& state) {
   CUndoStack undo;
   undo.SetLimit(1000);
   ChangeCounter changes;
-  const double memcpySeconds = MemcpySeconds(scene.surface.ImageSize());
+  const double memcpySeconds = MemcpySeconds(scene.surface.ImageSize(), 200);
   int32_t edit = 0;
   const double start = ThreadSeconds();
   for (auto _ : state) {

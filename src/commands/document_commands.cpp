@@ -5,6 +5,7 @@
 #include "commands/objects/shortcut_commands.h"
 #include "commands/objects/object_commands.h"
 #include "commands/planes/plane_commands.h"
+#include "commands/snapshot/snapshot_commands.h"
 #include "commands/tiles/tile_commands.h"
 #include "commands/world/world_commands.h"
 #include "world/world_doc.h"
@@ -18,6 +19,7 @@ void RegisterDocumentCommands(CWorldDoc& doc) {
   RegisterShortcutCommands(doc.Commands(), doc);
   RegisterObjectCommands(doc.Commands(), doc);
   RegisterAttributeCommands(doc.Commands(), doc);
+  RegisterSnapshotCommands(doc.Commands(), doc);
 }
 
 }  // namespace vyr

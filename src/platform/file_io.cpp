@@ -48,21 +48,29 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out, std::stri
 }
 
 bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, std::string& error) {
+  const std::span<const uint8_t> pieces[] = {bytes};
+  return WriteFileAtomically(path, pieces, error);
+}
+
+bool WriteFileAtomically(const std::string& path, std::span<const std::span<const uint8_t>> pieces,
+                         std::string& error) {
   std::string target;
   std::string temp;
   if (!ResolveSaveTarget(path, target, error)) return false;
   const int fd = CreateSaveTemp(target, temp, error);
   if (fd < 0) return false;
-  size_t done = 0;
   bool ok = true;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      ok = false;
-      break;
+  for (const std::span<const uint8_t> bytes : pieces) {
+    size_t done = 0;
+    while (ok && done < bytes.size()) {
+      const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        ok = false;
+        break;
+      }
+      done += size_t(n);
     }
-    done += size_t(n);
   }
   if (ok && ::fsync(fd) != 0) ok = false;
   if (!ok) error = Reason("cannot write", path);

@@ -16,5 +16,9 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out, std::stri
 // written through: its target is replaced and the link stays. On failure returns
 // false, sets `error` and leaves `path` as it was.
 bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, std::string& error);
+// The same for a file made of pieces written one after another, so that a large file
+// need not be copied into one buffer first.
+bool WriteFileAtomically(const std::string& path, std::span<const std::span<const uint8_t>> pieces,
+                         std::string& error);
 
 }  // namespace vyr

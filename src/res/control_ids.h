@@ -98,6 +98,15 @@ inline constexpr int kMoveRight = 1166;
 inline constexpr int kMoveUp = 1167;
 inline constexpr int kMoveDown = 1168;
 
+// "Robienie Mapshota" (the template number is ours).
+inline constexpr int kMapshotDialog = 170;
+inline constexpr int kMapshotName = 1161;
+inline constexpr int kMapshotObjects = 1010;
+inline constexpr int kMapshot100 = 1163;
+inline constexpr int kMapshot50 = 1164;
+inline constexpr int kMapshot25 = 1165;
+inline constexpr int kMapshot12 = 1166;
+
 // "Wypełnienie".
 inline constexpr int kFillWhole = 1022;
 inline constexpr int kFillLimited = 1023;

@@ -45,6 +45,13 @@ inline constexpr std::string_view kDeleteAllObjects = "Delete all objects, are y
 inline constexpr std::string_view kDeleteInvalidObjects = "Delete all invalid objects, are you sure?";
 inline constexpr std::string_view kMapshotNoFileName = "Please specify a filename for the bitmap.";
 inline constexpr std::string_view kCannotCreateDib = "ERROR - Unable to create dib!";
+inline constexpr std::string_view kMapshotNoPlane = "There is no plane to take a snapshot of. Open a world first.";
+inline constexpr std::string_view kMapshotNoPalette = "The world has no palette to write the snapshot with. Open the world again.";
+inline constexpr std::string_view kMapshotNotWritten = "The snapshot could not be written:";
+inline constexpr std::string_view kMapshotChooseAnother = "Choose another name or folder and try again.";
+inline constexpr std::string_view kMapshotReplace = "%s already exists.\n\nReplace it with the snapshot?";
+inline constexpr std::string_view kMapshotIsTheWorld =
+    "%s is the open world file; the snapshot would destroy it. Give the bitmap another name.";
 
 // Run-time menu texts of the shortcut commands.
 inline constexpr std::string_view kSetZValueMenu = "Set Z Value %i\tCtrl+%i";

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include <sys/mman.h>
+
 #include "platform/bytes.h"
 #include "platform/file_io.h"
 #include "resources/dib.h"
@@ -14,6 +16,10 @@ namespace {
 constexpr uint32_t kBmpPixelOffset = 1078;  // 14 + 40 + 1024
 }
 
+void CSnapshotDib::Unmap::operator()(uint8_t* bytes) const {
+  if (bytes) ::munmap(bytes, size);
+}
+
 CSnapshotPalette::CSnapshotPalette(const PaletteEntries& entries, uint32_t flags, const DisplayPalette& display)
     : m_entries(entries), m_flags(flags) {
   for (PaletteEntry& e : m_entries) e.flags = 0;
@@ -21,8 +27,12 @@ CSnapshotPalette::CSnapshotPalette(const PaletteEntries& entries, uint32_t flags
 }
 
 CSnapshotDib::CSnapshotDib(int32_t width, int32_t height, int32_t bitsPerPixel)
-    : m_width(width), m_height(height), m_bitsPerPixel(bitsPerPixel), m_pitch(width * (bitsPerPixel / 8)) {
-  m_pixels.assign(size_t(m_pitch) * size_t(height), 0);
+    : m_width(width), m_height(height), m_bitsPerPixel(bitsPerPixel), m_pitch((width * (bitsPerPixel / 8) + 3) & ~3) {
+  m_size = size_t(m_pitch) * size_t(height);
+  void* bytes = ::mmap(nullptr, m_size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (bytes == MAP_FAILED) return;
+  ::madvise(bytes, m_size, MADV_HUGEPAGE);
+  m_pixels = std::unique_ptr<uint8_t[], Unmap>(static_cast<uint8_t*>(bytes), Unmap{m_size});
 }
 
 std::unique_ptr<CSnapshotDib> CSnapshotDib::Make(int32_t width, int32_t height, int32_t bitsPerPixel, uint32_t,
@@ -33,16 +43,23 @@ std::unique_ptr<CSnapshotDib> CSnapshotDib::Make(int32_t width, int32_t height, 
   };
   if (width <= 0 || height <= 0 || width > kMaxSurfaceSide || height > kMaxSurfaceSide)
     return refuse("snapshot size " + std::to_string(width) + " x " + std::to_string(height) + " is not usable");
-  if (width % 4 != 0) return refuse("snapshot width " + std::to_string(width) + " is not a multiple of 4");
   if (bitsPerPixel != 8 && bitsPerPixel != 16 && bitsPerPixel != 24 && bitsPerPixel != 32)
     return refuse("snapshot of " + std::to_string(bitsPerPixel) + " bits per pixel");
-  if (uint64_t(width) * uint64_t(height) * uint64_t(bitsPerPixel / 8) > kMaxSurfaceBytes)
+  if ((uint64_t(width) * uint64_t(bitsPerPixel / 8) + 3) / 4 * 4 * uint64_t(height) > kMaxSurfaceBytes)
     return refuse("snapshot too large");
-  return std::unique_ptr<CSnapshotDib>(new CSnapshotDib(width, height, bitsPerPixel));
+  std::unique_ptr<CSnapshotDib> surface(new CSnapshotDib(width, height, bitsPerPixel));
+  if (!surface->Bits()) return refuse("not enough memory for a snapshot of " + std::to_string(width) + " x " +
+                                      std::to_string(height) + " pixels");
+  return surface;
 }
 
 void CSnapshotDib::Fill(uint8_t colour) {
-  if (m_bitsPerPixel == 8) std::fill(m_pixels.begin(), m_pixels.end(), colour);
+  if (m_bitsPerPixel != 8) return;
+  if (m_pitch == m_width) {
+    std::memset(Bits(), colour, m_size);
+    return;
+  }
+  for (int32_t row = 0; row < m_height; ++row) std::memset(RowPtr(row), colour, size_t(m_width));
 }
 
 void CSnapshotDib::FillRect(const CRect& rect, uint8_t colour) { FillRectAt(rect.left, rect.top, rect, colour); }
@@ -60,7 +77,7 @@ void CSnapshotDib::FillRectAt(int32_t x, int32_t y, const CRect& rect, uint8_t c
     std::memset(RowPtr(int32_t(row)) + left, colour, size_t(right - left));
 }
 
-bool CSnapshotDib::BmpBytes(const CSnapshotPalette* palette, std::vector<uint8_t>& out, std::string* reason) const {
+bool CSnapshotDib::BmpHeader(const CSnapshotPalette* palette, std::vector<uint8_t>& out, std::string* reason) const {
   if (m_bitsPerPixel != 8) {
     if (reason) *reason = "only 8-bit snapshots are written";
     return false;
@@ -69,11 +86,10 @@ bool CSnapshotDib::BmpBytes(const CSnapshotPalette* palette, std::vector<uint8_t
     if (reason) *reason = "no palette for the bitmap";
     return false;
   }
-  const size_t imageBytes = size_t(m_height) * size_t(m_pitch);
-  ByteWriter w(kBmpPixelOffset + imageBytes);
+  ByteWriter w(kBmpPixelOffset);
   w.U8('B');
   w.U8('M');
-  w.U32(uint32_t(imageBytes + kBmpPixelOffset));
+  w.U32(uint32_t(ImageSize() + kBmpPixelOffset));
   w.U32(0);
   w.U32(kBmpPixelOffset);
   w.U32(40);
@@ -88,16 +104,22 @@ bool CSnapshotDib::BmpBytes(const CSnapshotPalette* palette, std::vector<uint8_t
     w.U8(e.red);
     w.U8(0);
   }
-  for (int32_t y = m_height - 1; y >= 0; --y) w.Raw(RowPtr(y), size_t(m_pitch));
   out = std::move(w.Bytes());
   return true;
 }
 
+bool CSnapshotDib::BmpBytes(const CSnapshotPalette* palette, std::vector<uint8_t>& out, std::string* reason) const {
+  if (!BmpHeader(palette, out, reason)) return false;
+  out.insert(out.end(), Bits(), Bits() + m_size);
+  return true;
+}
+
 bool CSnapshotDib::WriteBmp(const std::string& path, const CSnapshotPalette* palette, std::string* reason) const {
-  std::vector<uint8_t> bytes;
-  if (!BmpBytes(palette, bytes, reason)) return false;
+  std::vector<uint8_t> header;
+  if (!BmpHeader(palette, header, reason)) return false;
+  const std::span<const uint8_t> pieces[] = {header, {Bits(), m_size}};
   std::string error;
-  if (!WriteFileAtomically(path, bytes, error)) {
+  if (!WriteFileAtomically(path, pieces, error)) {
     if (reason) *reason = error;
     return false;
   }
@@ -105,7 +127,8 @@ bool CSnapshotDib::WriteBmp(const std::string& path, const CSnapshotPalette* pal
 }
 
 void CSnapshotDib::Release() {
-  m_pixels = {};
+  m_pixels.reset();
+  m_size = 0;
   m_width = m_height = m_pitch = 0;
 }
 

@@ -26,20 +26,23 @@ class CSnapshotPalette {
 
 class CSnapshotDib {
  public:
-  // Fails (null, with a reason) for a width that is not a multiple of 4, a size that is
-  // not positive or too large, or a depth other than 8, 16, 24 or 32 bits.
+  // Fails (null, with a reason) for a size that is not positive or too large, or a depth
+  // other than 8, 16, 24 or 32 bits. Rows are padded to a multiple of 4 bytes.
   static std::unique_ptr<CSnapshotDib> Make(int32_t width, int32_t height, int32_t bitsPerPixel,
                                             uint32_t flags, std::string* reason = nullptr);
 
   int32_t Width() const { return m_width; }
   int32_t Height() const { return m_height; }
   int32_t BitsPerPixel() const { return m_bitsPerPixel; }
-  // Bytes per row (rows are stored top row first, so a QImage can sit on them).
+  // Bytes per row, padding included. Rows are stored bottom row first, as the file holds
+  // them, so the pixels are written without a copy; the padding stays 0.
   int32_t Pitch() const { return m_pitch; }
-  uint8_t* Bits() { return m_pixels.data(); }
-  const uint8_t* Bits() const { return m_pixels.data(); }
-  uint8_t* RowPtr(int32_t y) { return m_pixels.data() + size_t(y) * size_t(m_pitch); }
-  const uint8_t* RowPtr(int32_t y) const { return m_pixels.data() + size_t(y) * size_t(m_pitch); }
+  uint8_t* Bits() { return m_pixels.get(); }
+  const uint8_t* Bits() const { return m_pixels.get(); }
+  size_t ImageSize() const { return m_size; }
+  // Row y counted from the top.
+  uint8_t* RowPtr(int32_t y) { return Bits() + size_t(m_height - 1 - y) * size_t(m_pitch); }
+  const uint8_t* RowPtr(int32_t y) const { return Bits() + size_t(m_height - 1 - y) * size_t(m_pitch); }
 
   // 8-bit fills; columns left..right-1 and rows top..bottom-1, clipped to the surface.
   void Fill(uint8_t colour);
@@ -47,6 +50,7 @@ class CSnapshotDib {
   void FillRectAt(int32_t x, int32_t y, const CRect& rect, uint8_t colour);
 
   // The 8-bit BMP image: header, the palette's 256 colours, rows bottom row first.
+  bool BmpHeader(const CSnapshotPalette* palette, std::vector<uint8_t>& out, std::string* reason = nullptr) const;
   bool BmpBytes(const CSnapshotPalette* palette, std::vector<uint8_t>& out, std::string* reason = nullptr) const;
   // Writes the BMP image atomically (temporary file, then rename).
   bool WriteBmp(const std::string& path, const CSnapshotPalette* palette, std::string* reason = nullptr) const;
@@ -60,7 +64,15 @@ class CSnapshotDib {
   int32_t m_height;
   int32_t m_bitsPerPixel;
   int32_t m_pitch;
-  std::vector<uint8_t> m_pixels;
+  // Mapped straight from the system: it comes zero, so making a surface costs no pass over
+  // its memory before the drawing writes it, and in large pages, so writing it costs few
+  // page faults.
+  struct Unmap {
+    size_t size;
+    void operator()(uint8_t* bytes) const;
+  };
+  std::unique_ptr<uint8_t[], Unmap> m_pixels{nullptr, Unmap{0}};
+  size_t m_size = 0;
 };
 
 // Owns the surfaces and palettes it made; clearing deletes them all.

@@ -16,8 +16,9 @@ TEST(SnapshotDib, SizeRules) {
   const struct {
     int32_t width, height, bits;
     bool ok;
-  } rows[] = {{16, 2, 8, true}, {10, 2, 8, false}, {0, 2, 8, false},  {16, 0, 8, false},
-              {16, 2, 24, true}, {16, 2, 4, false}, {16, 2, 12, false}, {-4, 2, 8, false}};
+  } rows[] = {{16, 2, 8, true}, {10, 2, 8, true}, {0, 2, 8, false},  {16, 0, 8, false},
+              {16, 2, 24, true}, {16, 2, 4, false}, {16, 2, 12, false}, {-4, 2, 8, false},
+              {65536, 16385, 8, false}, {65537, 1, 8, false}};
   for (const auto& row : rows) {
     std::string reason;
     auto dib = CSnapshotDib::Make(row.width, row.height, row.bits, 0, &reason);
@@ -68,6 +69,27 @@ TEST(SnapshotDib, BmpLayout) {
   EXPECT_EQ(bmp[1078 + 20], 255);
 }
 
+TEST(SnapshotDib, OddWidthsArePaddedWithZeros) {
+  for (const int32_t width : {1, 2, 3, 5, 10}) {
+    auto dib = CSnapshotDib::Make(width, 2, 8, 0);
+    ASSERT_TRUE(dib) << width;
+    dib->Fill(255);
+    dib->FillRect(CRect{0, 1, width, 2}, 7);
+    CSnapshotContext context;
+    std::vector<uint8_t> bmp;
+    ASSERT_TRUE(dib->BmpBytes(context.MakePalette(DefaultPaletteEntries(), 0), bmp));
+    const size_t pitch = size_t(width + 3) / 4 * 4;
+    ASSERT_EQ(bmp.size(), 1078 + 2 * pitch) << width;
+    uint32_t fileSize = 0;
+    ByteReader(bmp).U32(2, fileSize);
+    EXPECT_EQ(fileSize, bmp.size());
+    for (size_t row = 0; row < 2; ++row)
+      for (size_t x = 0; x < pitch; ++x)
+        EXPECT_EQ(bmp[1078 + row * pitch + x], x >= size_t(width) ? 0 : row == 0 ? 7 : 255)
+            << width << ": " << x << "," << row;
+  }
+}
+
 TEST(SnapshotDib, FillRectanglesWiderThanTheIntRange) {
   auto dib = CSnapshotDib::Make(8, 3, 8, 0);
   ASSERT_TRUE(dib);
@@ -116,7 +138,7 @@ TEST(SnapshotPalette, IdentityAdjustmentOnAPaletteDevice) {
   CSnapshotContext trueColour;
   EXPECT_EQ(trueColour.MakePalette(entries, 0)->Entries()[0], entries[0]);
   EXPECT_NE(onDevice.MakeSurface(8, 8, 8, 0), nullptr);
-  EXPECT_EQ(onDevice.MakeSurface(10, 8, 8, 0), nullptr);
+  EXPECT_EQ(onDevice.MakeSurface(0, 8, 8, 0), nullptr);
   onDevice.Clear();
 }
 

@@ -7,6 +7,7 @@
 #include "editor/dialogs/objects/object_dlgs.h"
 #include "editor/dialogs/planes/plane_dlg.h"
 #include "editor/dialogs/planes/planes_dlg.h"
+#include "editor/dialogs/snapshot/mapshot_dlg.h"
 #include "editor/dialogs/tiles/navigation_dlgs.h"
 #include "editor/dialogs/tiles/tile_dlgs.h"
 #include "editor/dialogs/world/add_image_sets_dlg.h"
@@ -27,6 +28,7 @@ void RegisterDocumentDialogs() {
   RegisterObjectBulkDialogs();
   RegisterObjectDialogs();
   RegisterAttributeDialogs();
+  RegisterMapshotDlg();
 }
 
 }  // namespace vyr

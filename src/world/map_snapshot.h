@@ -1,0 +1,44 @@
+// The map snapshot: a whole plane drawn reduced into an 8-bit surface, and its BMP file.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "resources/snapshot_surface.h"
+
+namespace vyr {
+
+class CImageSetTable;
+class CPlane;
+class CWorldDoc;
+
+// The divisor a plane is drawn at: one ≤ 0 counts as 1, and it never exceeds the tile
+// width or height (so it never reaches 0 either).
+int32_t MapshotDivisor(const CPlane& plane, int32_t divisor);
+
+// A drawn snapshot and the palette it is written with.
+struct Mapshot {
+  std::unique_ptr<CSnapshotDib> surface;
+  std::unique_ptr<CSnapshotPalette> palette;
+};
+
+// Draws every cell of the plane reduced by the divisor (every d-th pixel of every d-th
+// row; cell c spans (c · tile) / d up to ((c + 1) · tile) / d, tile images clipped to
+// it), empty cells and bad values as index 255, then with `withObjects` the plane's
+// objects in list order, each image looked up afresh and mirrored as the view mirrors
+// it, cut at the surface's edges. Null, with the reason, when the surface is too large.
+std::unique_ptr<CSnapshotDib> DrawMapshot(CPlane& plane, const CImageSetTable* imageSets, int32_t divisor,
+                                          bool withObjects, std::string* reason = nullptr);
+
+// The document's current plane drawn as above with the document's palette (never
+// adjusted to the display). With objects asked for and the object image sets still
+// pending, loads them first. False, with a message for the user, when there is no plane
+// or palette or the surface cannot be made.
+bool MakeMapshot(CWorldDoc& doc, int32_t divisor, bool withObjects, Mapshot& out, std::string* reason = nullptr);
+
+// MakeMapshot, then the BMP file written atomically: 1 written, 0 not (the reason says why).
+int RenderMapshot(const std::string& path, CWorldDoc& doc, int32_t divisor, bool withObjects,
+                  std::string* reason = nullptr);
+
+}  // namespace vyr
