@@ -1,6 +1,7 @@
 // The areas whose commands the document handles, registered in one place.
 #include "commands/document_commands.h"
 
+#include "commands/game/game_commands.h"
 #include "commands/objects/shortcut_commands.h"
 #include "commands/objects/object_commands.h"
 #include "commands/planes/plane_commands.h"
@@ -10,12 +11,13 @@
 
 namespace vyr {
 
-void RegisterDocumentCommands(CWorldDoc& doc) {
+void RegisterDocumentCommands(CWorldDoc& doc, IProcessLauncher* launcher) {
   RegisterWorldCommands(doc.Commands(), doc);
   RegisterPlaneCommands(doc.Commands(), doc);
   RegisterTileCommands(doc.Commands(), doc);
   RegisterShortcutCommands(doc.Commands(), doc);
   RegisterObjectCommands(doc.Commands(), doc);
+  RegisterGameCommands(doc.Commands(), doc, launcher);
 }
 
 }  // namespace vyr

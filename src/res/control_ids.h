@@ -221,4 +221,8 @@ inline constexpr int kObjectHitTypeRadios[12] = {1123, 1129, 1132, 1124, 1130, 1
 inline constexpr int kObjectHitMaskBoxes[12] = {1126, 1139, 1140, 1141, 1142, 1143, 1144, 1145, 1146, 1147, 1148, 1149};
 inline constexpr int kObjectHitAll = 1150;
 
+// "Opcje": no template number of its own in the old program; this one is ours.
+inline constexpr int kOptionsDialog = 195;
+inline constexpr int kOptionsRezFile = 1003;
+
 }  // namespace vyr::ctl

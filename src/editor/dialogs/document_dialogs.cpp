@@ -1,6 +1,7 @@
 // The dialogs each area's models run through the interaction port.
 #include "editor/dialogs/document_dialogs.h"
 
+#include "editor/dialogs/game/options_dlg.h"
 #include "editor/dialogs/objects/default_shortcut_dlgs.h"
 #include "editor/dialogs/objects/bulk_dlgs.h"
 #include "editor/dialogs/objects/object_dlgs.h"
@@ -25,6 +26,7 @@ void RegisterDocumentDialogs() {
   RegisterDefaultShortcutDialogs();
   RegisterObjectBulkDialogs();
   RegisterObjectDialogs();
+  RegisterOptionsDlg();
 }
 
 }  // namespace vyr
