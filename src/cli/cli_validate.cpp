@@ -1,6 +1,7 @@
 // vyrworld-tool validate: the invalid-tile check of a world with its resources, without questions.
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -17,18 +18,7 @@ namespace vyr::cli {
 
 namespace {
 
-int RunValidate(const std::vector<std::string>& args) {
-  std::string worldPath, rezPath;
-  for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--rez" && i + 1 < args.size() && rezPath.empty()) {
-      rezPath = args[++i];
-    } else if (!args[i].empty() && args[i][0] != '-' && worldPath.empty()) {
-      worldPath = args[i];
-    } else {
-      return UsageError("validate");
-    }
-  }
-  if (worldPath.empty()) return UsageError("validate");
+int RunValidate(const std::string& worldPath, const std::string& rezPath) {
   std::error_code error;
   if (!rezPath.empty() && !std::filesystem::is_regular_file(rezPath, error))
     return Fail("The archive '" + rezPath + "' is not a readable file. Give the path of the world's .rez file.");
@@ -57,8 +47,21 @@ int RunValidate(const std::vector<std::string>& args) {
   return messages.size() == 1 ? kExitOk : kExitFailure;
 }
 
+SubcommandAction DefineValidate(CLI::App& app) {
+  struct Args {
+    std::string world, rez;
+  };
+  auto args = std::make_shared<Args>();
+  app.add_option("WORLD", args->world, "World file to check")->required()->check(NotEmpty());
+  app.add_option("--rez", args->rez, "Archive tried before the one the world names")
+      ->check(NotEmpty())
+      ->type_name("ARCHIVE");
+  return [args] { return RunValidate(args->world, args->rez); };
+}
+
 }  // namespace
 
-VYR_REGISTER_SUBCOMMAND(validate, "validate", "validate WORLD [--rez ARCHIVE]", RunValidate);
+VYR_REGISTER_SUBCOMMAND(validate, "validate", "validate WORLD [--rez ARCHIVE]",
+                        "Check every tile of a world against its image sets", DefineValidate);
 
 }  // namespace vyr::cli
