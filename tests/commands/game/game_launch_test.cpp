@@ -189,6 +189,7 @@ TEST_F(GameFixture, AGamePathTypedInTheWorldInformationCountsAsApproved) {
   test::WriteArchive(folder / "data.rez", test::StandardArchive());
   test::WriteWorld(folder / "w.vwd", test::StandardProperties(folder / "data.rez"), {{"Ground", 0, {"TILES"}}});
   ASSERT_TRUE(rig.doc.OnOpenDocument(folder / "w.vwd")) << rig.doc.FailureReason();
+  EXPECT_TRUE(launcher.calls.empty()) << "opening a world starts nothing";
   const std::string loaded = rig.doc.Properties().gamePath;
   for (const std::string& typed : {loaded, std::string("/home/me/game -x")}) {
     rig.user.QueueDialogOk([typed](CDialogModel& model, int) {
