@@ -1,20 +1,26 @@
 // vyrworld-tool make-demo OUTDIR: writes the demo archive and level.
+#include <memory>
+
 #include "cli/demo_content.h"
 #include "cli/subcommand.h"
 
 namespace vyr::cli {
 namespace {
 
-int RunMakeDemo(const std::vector<std::string>& args) {
-  if (args.size() != 1 || args[0].empty() || args[0][0] == '-') return UsageError("make-demo");
-  std::string reason;
-  if (!demo::WriteDemo(args[0], &reason)) return Fail(reason);
-  return kExitOk;
+SubcommandAction DefineMakeDemo(CLI::App& app) {
+  auto outDir = std::make_shared<std::string>();
+  app.add_option("OUTDIR", *outDir, "Folder that receives DEMO.REZ and DEMO.VWD (made when missing)")
+      ->required()
+      ->check(NotEmpty());
+  return [outDir] {
+    std::string reason;
+    if (!demo::WriteDemo(*outDir, &reason)) return Fail(reason);
+    return kExitOk;
+  };
 }
 
 }  // namespace
 }  // namespace vyr::cli
 
-VYR_REGISTER_SUBCOMMAND(make_demo, "make-demo",
-                        "make-demo OUTDIR",
-                        vyr::cli::RunMakeDemo);
+VYR_REGISTER_SUBCOMMAND(make_demo, "make-demo", "make-demo OUTDIR", "Write the demo archive and level into a folder",
+                        vyr::cli::DefineMakeDemo);

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <ctime>
 #include <iostream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -98,29 +99,20 @@ std::string ProblemCount(const CRezMgr& mgr) {
   return std::to_string(count) + (count == 1 ? " problem" : " problems");
 }
 
-int RunList(const std::vector<std::string>& args) {
-  bool json = false;
-  std::vector<std::string> words;
-  for (const std::string& a : args) {
-    if (a == "--json") {
-      json = true;
-    } else {
-      words.push_back(a);
-    }
-  }
-  if (words.empty() || words.size() > 2) return UsageError("rez");
+// `dirPath` empty: the root.
+int RunList(const std::string& archive, const std::string& dirPath, bool json) {
   CRezMgr mgr;
   std::string why;
-  if (!OpenForReading(mgr, words[0], why)) return Fail(why);
+  if (!OpenForReading(mgr, archive, why)) return Fail(why);
   const CRezDir* dir = mgr.GetRootDir();
-  if (words.size() == 2) {
-    dir = mgr.FindDir(words[1]);
-    if (dir == nullptr) return Fail("No directory '" + words[1] + "' in '" + words[0] + "'");
+  if (!dirPath.empty()) {
+    dir = mgr.FindDir(dirPath);
+    if (dir == nullptr) return Fail("No directory '" + dirPath + "' in '" + archive + "'");
   }
   std::ostringstream out;
   if (json) {
     const RezHeader& h = mgr.Header();
-    out << "{\"archive\":" << JsonString(words[0]) << ",\"header\":{\"version\":" << h.version
+    out << "{\"archive\":" << JsonString(archive) << ",\"header\":{\"version\":" << h.version
         << ",\"rootOffset\":" << h.rootOffset << ",\"rootSize\":" << h.rootSize << ",\"rootTime\":" << h.rootTime
         << ",\"dataEnd\":" << h.dataEnd << ",\"changeTime\":" << h.changeTime
         << ",\"largestKeyCount\":" << h.largestKeyCount << ",\"longestDirName\":" << h.longestDirName
@@ -136,25 +128,24 @@ int RunList(const std::vector<std::string>& args) {
   }
   std::cout << out.str();
   if (!mgr.Problems().empty()) {
-    return Fail("'" + words[0] + "' is damaged (" + ProblemCount(mgr) +
+    return Fail("'" + archive + "' is damaged (" + ProblemCount(mgr) +
                 " above): the listing lacks what the damaged directories held; rebuild the archive with 'rez create'");
   }
   return kExitOk;
 }
 
-int RunExtract(const std::vector<std::string>& args) {
-  if (args.size() != 3) return UsageError("rez");
+int RunExtract(const std::string& archive, const std::string& itemPath, const std::string& out) {
   CRezMgr mgr;
   std::string why;
-  if (!OpenForReading(mgr, args[0], why)) return Fail(why);
-  CRezItem* item = mgr.FindItem(args[1]);
+  if (!OpenForReading(mgr, archive, why)) return Fail(why);
+  CRezItem* item = mgr.FindItem(itemPath);
   if (item == nullptr) {
-    const std::string missing = "No item '" + args[1] + "' in '" + args[0] + "'";
+    const std::string missing = "No item '" + itemPath + "' in '" + archive + "'";
     return Fail(mgr.Problems().empty() ? missing : missing + ", which is damaged (" + ProblemCount(mgr) + " above)");
   }
   const std::span<uint8_t> data = item->GetData();
-  if (data.empty() && item->GetSize() != 0) return Fail("Cannot read item '" + args[1] + "': " + mgr.LastError());
-  if (!WriteFileAtomically(args[2], data, why)) return Fail(why);
+  if (data.empty() && item->GetSize() != 0) return Fail("Cannot read item '" + itemPath + "': " + mgr.LastError());
+  if (!WriteFileAtomically(out, data, why)) return Fail(why);
   return kExitOk;
 }
 
@@ -165,15 +156,40 @@ int Report(const FreshenResult& result) {
   return kExitOk;
 }
 
-int RunRez(const std::vector<std::string>& args) {
-  if (args.empty()) return UsageError("rez");
-  const std::string& verb = args[0];
-  const std::vector<std::string> rest(args.begin() + 1, args.end());
-  if (verb == "list") return RunList(rest);
-  if (verb == "extract") return RunExtract(rest);
-  if (verb == "freshen" && rest.size() == 2) return Report(FreshenArchive(rest[0], rest[1]));
-  if (verb == "create" && rest.size() == 2) return Report(CreateArchiveFromFolder(rest[0], rest[1]));
-  return UsageError("rez");
+// Each verb is a subcommand of its own; only one is parsed, so they share the values.
+SubcommandAction DefineRez(CLI::App& app) {
+  app.require_subcommand(1);
+  struct Args {
+    std::string archive, dir, item, out, folder;
+    bool json = false;
+  };
+  auto args = std::make_shared<Args>();
+  auto verb = [&app, &args](const char* name, const char* summary, const char* archiveHelp) {
+    CLI::App* command = app.add_subcommand(name, summary);
+    command->add_option("ARCHIVE", args->archive, archiveHelp)->required()->check(NotEmpty());
+    return command;
+  };
+  auto required = [](CLI::App* command, const char* name, std::string& value, const char* help) {
+    command->add_option(name, value, help)->required()->check(NotEmpty());
+  };
+
+  CLI::App* list = verb("list", "Print the tree of an archive or of one directory in it", "Archive to read");
+  list->add_option("DIR", args->dir, "Directory to list instead of the root, e.g. /IMAGES");
+  list->add_flag("--json", args->json, "Print JSON instead of text");
+  CLI::App* extract = verb("extract", "Write one item's bytes to a file", "Archive to read");
+  required(extract, "ITEMPATH", args->item, "Item to extract, e.g. /PALETTES/DEMO.PAL");
+  required(extract, "OUT", args->out, "File to write (replaced atomically)");
+  CLI::App* freshen = verb("freshen", "Store the files of a folder that are newer than their copies", "Archive to update");
+  required(freshen, "FOLDER", args->folder, "Folder tree to take files from");
+  CLI::App* create = verb("create", "Make a new archive from a folder tree", "Archive to write");
+  required(create, "FOLDER", args->folder, "Folder tree to store");
+
+  return [args, list, extract, freshen] {
+    if (list->parsed()) return RunList(args->archive, args->dir, args->json);
+    if (extract->parsed()) return RunExtract(args->archive, args->item, args->out);
+    if (freshen->parsed()) return Report(FreshenArchive(args->archive, args->folder));
+    return Report(CreateArchiveFromFolder(args->archive, args->folder));
+  };
 }
 
 }  // namespace
@@ -183,6 +199,6 @@ VYR_REGISTER_SUBCOMMAND(rez, "rez",
                         "  vyrworld-tool rez extract ARCHIVE ITEMPATH OUT\n"
                         "  vyrworld-tool rez freshen ARCHIVE FOLDER\n"
                         "  vyrworld-tool rez create ARCHIVE FOLDER",
-                        RunRez);
+                        "List, extract from, freshen and create resource archives", DefineRez);
 
 }  // namespace vyr::cli

@@ -1,8 +1,9 @@
 // vyrworld-tool snapshot: a plane of a world written as a BMP or PNG image, as the editor's snapshot draws it.
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cstdio>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,43 +28,6 @@ struct SnapshotOptions {
   bool objects = true;
 };
 
-// False for anything the usage does not allow.
-bool ParseSnapshotOptions(const std::vector<std::string>& args, SnapshotOptions& options) {
-  std::vector<std::string> positional;
-  bool planeGiven = false, scaleGiven = false, rezGiven = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    const bool hasValue = i + 1 < args.size();
-    if (arg == "--plane" && hasValue && !planeGiven) {
-      const std::string& number = args[++i];
-      const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), options.plane);
-      if (error != std::errc() || end != number.data() + number.size() || options.plane < 0) return false;
-      planeGiven = true;
-    } else if (arg == "--scale" && hasValue && !scaleGiven) {
-      const std::string& scale = args[++i];
-      if (scale == "100") options.divisor = 1;
-      else if (scale == "50") options.divisor = 2;
-      else if (scale == "25") options.divisor = 4;
-      else if (scale == "12.5") options.divisor = 8;
-      else return false;
-      scaleGiven = true;
-    } else if (arg == "--rez" && hasValue && !rezGiven) {
-      options.rez = args[++i];
-      rezGiven = true;
-    } else if (arg == "--no-objects") {
-      options.objects = false;
-    } else if (!arg.empty() && arg[0] != '-') {
-      positional.push_back(arg);
-    } else {
-      return false;
-    }
-  }
-  if (positional.size() != 2) return false;
-  options.world = positional[0];
-  options.out = positional[1];
-  return true;
-}
-
 bool EndsWithPng(const std::string& path) {
   if (path.size() < 4) return false;
   std::string tail = path.substr(path.size() - 4);
@@ -71,9 +35,7 @@ bool EndsWithPng(const std::string& path) {
   return tail == ".png";
 }
 
-int RunSnapshot(const std::vector<std::string>& args) {
-  SnapshotOptions options;
-  if (!ParseSnapshotOptions(args, options)) return UsageError("snapshot");
+int RunSnapshot(const SnapshotOptions& options) {
   if (IsWorldFile(options.out, options.world))
     return Fail("'" + options.out + "' is the world file itself; give the image another name.");
 
@@ -99,11 +61,31 @@ int RunSnapshot(const std::vector<std::string>& args) {
   return kExitOk;
 }
 
+SubcommandAction DefineSnapshot(CLI::App& app) {
+  auto options = std::make_shared<SnapshotOptions>();
+  app.add_option("WORLD", options->world, "World file to draw")->required()->check(NotEmpty());
+  app.add_option("OUT", options->out, "Image to write: a PNG when it ends in .png, else an 8-bit BMP")
+      ->required()
+      ->check(NotEmpty());
+  app.add_option("--plane", options->plane, "Plane to draw (default: the one opening makes current)")
+      ->check(WholeNumberFrom(0))
+      ->type_name("N");
+  // The scale names the divisor the cells are drawn at.
+  const std::map<std::string, int32_t> scales{{"100", 1}, {"50", 2}, {"25", 4}, {"12.5", 8}};
+  app.add_option("--scale", options->divisor, "Size in percent: 100, 50, 25 or 12.5 (default 12.5)")
+      ->transform(CLI::CheckedTransformer(scales))
+      ->type_name("PERCENT");
+  app.add_flag("--no-objects", [options](int64_t) { options->objects = false; }, "Leave the objects out");
+  app.add_option("--rez", options->rez, "Archive tried before the one the world names")
+      ->check(NotEmpty())
+      ->type_name("ARCHIVE");
+  return [options] { return RunSnapshot(*options); };
+}
+
 }  // namespace
 
 VYR_REGISTER_SUBCOMMAND(snapshot, "snapshot",
-                        "snapshot WORLD OUT [--plane N] [--scale 100|50|25|12.5] [--no-objects] [--rez ARCHIVE]\n"
-                        "      (OUT ending in .png writes a PNG, any other name an 8-bit BMP)",
-                        RunSnapshot);
+                        "snapshot WORLD OUT [--plane N] [--scale 100|50|25|12.5] [--no-objects] [--rez ARCHIVE]",
+                        "Write a plane as a BMP or PNG picture, as the editor's snapshot draws it", DefineSnapshot);
 
 }  // namespace vyr::cli

@@ -1,5 +1,6 @@
 // vyrworld-tool validate: the invalid-tile check of a world with its resources, without questions.
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,18 +14,7 @@ namespace vyr::cli {
 
 namespace {
 
-int RunValidate(const std::vector<std::string>& args) {
-  std::string worldPath, rezPath;
-  for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--rez" && i + 1 < args.size() && rezPath.empty()) {
-      rezPath = args[++i];
-    } else if (!args[i].empty() && args[i][0] != '-' && worldPath.empty()) {
-      worldPath = args[i];
-    } else {
-      return UsageError("validate");
-    }
-  }
-  if (worldPath.empty()) return UsageError("validate");
+int RunValidate(const std::string& worldPath, const std::string& rezPath) {
   ToolWorld tool(rezPath);
   if (const int status = tool.Open(worldPath); status != kExitOk) return status;
   CWorldDoc& document = tool.Document();
@@ -37,8 +27,21 @@ int RunValidate(const std::vector<std::string>& args) {
   return messages.size() == 1 ? kExitOk : kExitFailure;
 }
 
+SubcommandAction DefineValidate(CLI::App& app) {
+  struct Args {
+    std::string world, rez;
+  };
+  auto args = std::make_shared<Args>();
+  app.add_option("WORLD", args->world, "World file to check")->required()->check(NotEmpty());
+  app.add_option("--rez", args->rez, "Archive tried before the one the world names")
+      ->check(NotEmpty())
+      ->type_name("ARCHIVE");
+  return [args] { return RunValidate(args->world, args->rez); };
+}
+
 }  // namespace
 
-VYR_REGISTER_SUBCOMMAND(validate, "validate", "validate WORLD [--rez ARCHIVE]", RunValidate);
+VYR_REGISTER_SUBCOMMAND(validate, "validate", "validate WORLD [--rez ARCHIVE]",
+                        "Check every tile of a world against its image sets", DefineValidate);
 
 }  // namespace vyr::cli

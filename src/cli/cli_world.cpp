@@ -1,7 +1,7 @@
 // vyrworld-tool subcommands on world files: info, dump (JSON), resave and repair.
-#include <charconv>
 #include <cinttypes>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -64,11 +64,10 @@ const char* KindName(int kind) {
 
 // ---- info
 
-int RunInfo(const std::vector<std::string>& args) {
-  if (args.size() != 1) return UsageError("info");
+int RunInfo(const std::string& path) {
   LoadedWorld w;
   std::string reason;
-  if (!LoadWorld(args[0], w, reason)) return Fail(reason);
+  if (!LoadWorld(path, w, reason)) return Fail(reason);
   const WorldProperties& p = w.host.m_properties;
   const bool compressed = (p.flags & kWorldFlagCompressed) != 0;
   std::string text;
@@ -319,11 +318,10 @@ void DumpAttribute(JsonWriter& j, int32_t index, const CTileAttrib* record) {
   j.End('}');
 }
 
-int RunDump(const std::vector<std::string>& args) {
-  if (args.size() != 1) return UsageError("dump");
+int RunDump(const std::string& path) {
   LoadedWorld w;
   std::string reason;
-  if (!LoadWorld(args[0], w, reason)) return Fail(reason);
+  if (!LoadWorld(path, w, reason)) return Fail(reason);
   const WorldProperties& p = w.host.m_properties;
   JsonWriter j;
   j.Begin('{');
@@ -382,71 +380,92 @@ int RunDump(const std::vector<std::string>& args) {
 
 // ---- resave
 
-int RunResave(const std::vector<std::string>& args) {
-  std::vector<std::string> paths;
-  int compress = -1;  // -1: keep the world's own flag
-  for (const std::string& arg : args) {
-    if (arg == "--compress" || arg == "--no-compress") {
-      const int wanted = arg == "--compress" ? 1 : 0;
-      if (compress != -1 && compress != wanted) return UsageError("resave");
-      compress = wanted;
-    } else if (arg.size() > 1 && arg[0] == '-') {
-      return UsageError("resave");
-    } else {
-      paths.push_back(arg);
-    }
-  }
-  if (paths.size() != 2) return UsageError("resave");
+// compress: 1 sets the compressed flag, 0 clears it, -1 keeps the world's own.
+int RunResave(const std::string& in, const std::string& out, int compress) {
   LoadedWorld w;
   std::string reason;
-  if (!LoadWorld(paths[0], w, reason)) return Fail(reason);
+  if (!LoadWorld(in, w, reason)) return Fail(reason);
   int32_t& flags = w.host.m_properties.flags;
   if (compress == 1) flags |= kWorldFlagCompressed;
   if (compress == 0) flags &= ~kWorldFlagCompressed;
-  if (!w.world.Save(w.host, paths[1], &reason)) return Fail(reason);
+  if (!w.world.Save(w.host, out, &reason)) return Fail(reason);
   return kExitOk;
 }
 
 // ---- repair
 
-int RunRepair(const std::vector<std::string>& args) {
-  std::vector<std::string> paths;
-  int32_t planeIndex = -1;  // -1: the object plane, else plane 0
-  for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--plane") {
-      if (planeIndex != -1 || ++i == args.size()) return UsageError("repair");
-      const std::string& number = args[i];
-      const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), planeIndex);
-      if (error != std::errc() || end != number.data() + number.size() || planeIndex < 0) return UsageError("repair");
-    } else if (args[i].size() > 1 && args[i][0] == '-') {
-      return UsageError("repair");
-    } else {
-      paths.push_back(args[i]);
-    }
-  }
-  if (paths.size() != 2) return UsageError("repair");
+// planeIndex -1: the object plane, else plane 0.
+int RunRepair(const std::string& in, const std::string& out, int32_t planeIndex) {
   LoadedWorld w;
   std::string reason;
-  if (!LoadWorld(paths[0], w, reason)) return Fail(reason);
+  if (!LoadWorld(in, w, reason)) return Fail(reason);
   const int32_t count = w.world.PlaneCount();
   if (planeIndex == -1) planeIndex = w.world.ObjectPlaneIndex() >= 0 ? w.world.ObjectPlaneIndex() : 0;
   if (planeIndex >= count) {
-    return Fail("'" + paths[0] + "' has no plane " + std::to_string(planeIndex) + "; give --plane a number from 0 to " +
+    return Fail("'" + in + "' has no plane " + std::to_string(planeIndex) + "; give --plane a number from 0 to " +
                 std::to_string(count - 1));
   }
   CPlane& plane = *w.world.Plane(planeIndex);
   const int64_t changed = RepairTiles(plane);
-  if (!w.world.Save(w.host, paths[1], &reason)) return Fail(reason);
+  if (!w.world.Save(w.host, out, &reason)) return Fail(reason);
   std::printf("Plane %d \"%s\": %lld cells changed\n", int(planeIndex), Windows1250ToUtf8(plane.Name()).c_str(),
               static_cast<long long>(changed));
   return kExitOk;
 }
 
+// ---- the command lines
+
+SubcommandAction DefineInfo(CLI::App& app) {
+  auto path = std::make_shared<std::string>();
+  app.add_option("WORLD", *path, "World file to summarise")->required()->check(NotEmpty());
+  return [path] { return RunInfo(*path); };
+}
+
+SubcommandAction DefineDump(CLI::App& app) {
+  auto path = std::make_shared<std::string>();
+  app.add_option("WORLD", *path, "World file to write as JSON on stdout")->required()->check(NotEmpty());
+  return [path] { return RunDump(*path); };
+}
+
+// The input and output worlds every rewriting command takes.
+struct InOut {
+  std::string in, out;
+  void Declare(CLI::App& app) {
+    app.add_option("IN", in, "World file to read")->required()->check(NotEmpty());
+    app.add_option("OUT", out, "World file to write (replaced atomically)")->required()->check(NotEmpty());
+  }
+};
+
+SubcommandAction DefineResave(CLI::App& app) {
+  struct Args : InOut {
+    bool compress = false, noCompress = false;
+  };
+  auto args = std::make_shared<Args>();
+  args->Declare(app);
+  CLI::Option* on = app.add_flag("--compress", args->compress, "Set the compressed flag before saving");
+  app.add_flag("--no-compress", args->noCompress, "Clear the compressed flag before saving")->excludes(on);
+  return [args] { return RunResave(args->in, args->out, args->compress ? 1 : args->noCompress ? 0 : -1); };
+}
+
+SubcommandAction DefineRepair(CLI::App& app) {
+  struct Args : InOut {
+    int32_t plane = -1;
+  };
+  auto args = std::make_shared<Args>();
+  args->Declare(app);
+  app.add_option("--plane", args->plane, "Plane to repair (default: the object plane, else plane 0)")
+      ->check(WholeNumberFrom(0))
+      ->type_name("N");
+  return [args] { return RunRepair(args->in, args->out, args->plane); };
+}
+
 }  // namespace
 
-VYR_REGISTER_SUBCOMMAND(info, "info", "info WORLD", RunInfo);
-VYR_REGISTER_SUBCOMMAND(dump, "dump", "dump WORLD", RunDump);
-VYR_REGISTER_SUBCOMMAND(resave, "resave", "resave IN OUT [--compress | --no-compress]", RunResave);
-VYR_REGISTER_SUBCOMMAND(repair, "repair", "repair IN OUT [--plane N]", RunRepair);
+VYR_REGISTER_SUBCOMMAND(info, "info", "info WORLD", "Print a short summary of a world", DefineInfo);
+VYR_REGISTER_SUBCOMMAND(dump, "dump", "dump WORLD", "Print the whole parsed world as JSON", DefineDump);
+VYR_REGISTER_SUBCOMMAND(resave, "resave", "resave IN OUT [--compress | --no-compress]",
+                        "Load a world and save it again", DefineResave);
+VYR_REGISTER_SUBCOMMAND(repair, "repair", "repair IN OUT [--plane N]",
+                        "Give ground and edge tiles the shapes that fit around them", DefineRepair);
 
 }  // namespace vyr::cli

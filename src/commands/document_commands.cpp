@@ -2,6 +2,7 @@
 #include "commands/document_commands.h"
 
 #include "commands/attributes/attribute_commands.h"
+#include "commands/game/game_commands.h"
 #include "commands/objects/shortcut_commands.h"
 #include "commands/objects/object_commands.h"
 #include "commands/planes/plane_commands.h"
@@ -12,7 +13,7 @@
 
 namespace vyr {
 
-void RegisterDocumentCommands(CWorldDoc& doc) {
+void RegisterDocumentCommands(CWorldDoc& doc, IProcessLauncher* launcher) {
   RegisterWorldCommands(doc.Commands(), doc);
   RegisterPlaneCommands(doc.Commands(), doc);
   RegisterTileCommands(doc.Commands(), doc);
@@ -20,6 +21,7 @@ void RegisterDocumentCommands(CWorldDoc& doc) {
   RegisterObjectCommands(doc.Commands(), doc);
   RegisterAttributeCommands(doc.Commands(), doc);
   RegisterSnapshotCommands(doc.Commands(), doc);
+  RegisterGameCommands(doc.Commands(), doc, launcher);
 }
 
 }  // namespace vyr

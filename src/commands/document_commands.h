@@ -4,8 +4,10 @@
 namespace vyr {
 
 class CWorldDoc;
+class IProcessLauncher;
 
-// Enters the world, plane and tile commands in the document's command table.
-void RegisterDocumentCommands(CWorldDoc& doc);
+// Enters the world, plane and tile commands in the document's command table; the game
+// test commands only with a launcher.
+void RegisterDocumentCommands(CWorldDoc& doc, IProcessLauncher* launcher = nullptr);
 
 }  // namespace vyr

@@ -350,6 +350,16 @@ bool CWorldViewModel::MouseInView(int32_t& x, int32_t& y) const {
   return true;
 }
 
+bool CWorldViewModel::MouseWorldPixel(int32_t& x, int32_t& y) const {
+  int32_t clientX = 0;
+  int32_t clientY = 0;
+  if (!m_window || !m_window->CursorPosition(clientX, clientY)) return false;
+  const PixelPoint pixel = MousePixel(clientX, clientY);
+  x = pixel.x;
+  y = pixel.y;
+  return true;
+}
+
 void CWorldViewModel::OnMouseMove(int32_t clientX, int32_t clientY, uint32_t modifiers) {
   m_mouseInView = clientX >= 0 && clientY >= 0 && clientX < m_clientWidth && clientY < m_clientHeight;
   m_mouseX = clientX;

@@ -128,6 +128,8 @@ class IViewWindow {
   virtual void SetScrollPositions(int32_t x, int32_t y) = 0;
   // The cursor frames inside `area` were shown or hidden: repaint that area.
   virtual void OverlayChanged(const CRect& area) = 0;
+  // The mouse in client coordinates wherever it is on the screen; false when unknown.
+  virtual bool CursorPosition(int32_t& /*x*/, int32_t& /*y*/) const { return false; }
 };
 
 // Pixel amounts of the custom moves, in the order Up, Down, Left, Right.
@@ -198,6 +200,7 @@ class CWorldViewModel final : public IViewPort {
   void MoveCursorTo(int32_t column, int32_t row) override { m_tileMode.MoveCursorTo(column, row); }
   void AdvanceAutoCursor() override { m_tileMode.AdvanceAutoCursor(); }
   bool MouseInView(int32_t& x, int32_t& y) const override;
+  bool MouseWorldPixel(int32_t& x, int32_t& y) const override;
 
   const CDibG* Surface() const { return m_surface.get(); }
   // Deactivates the current mode and activates the one of `mode` (kTileMode, kObjectMode).

@@ -5,6 +5,7 @@
 #include "editor/main_frame.h"
 #include "editor/dialogs/document_dialogs.h"
 #include "editor/model_dialog.h"
+#include "editor/qt_process_launcher.h"
 #include "editor/world_view.h"
 #include "res/resources.h"
 #include "world/view_port.h"
@@ -16,7 +17,8 @@ CVyrWorldApp::Parts MakeEditorParts() {
   CVyrWorldApp::Parts parts;
   parts.makeDocument = [](CVyrWorldApp& app) -> std::unique_ptr<CDocument> {
     auto document = std::make_unique<CWorldDoc>(&app.AppProfile(), app.Port());
-    RegisterDocumentCommands(*document);
+    static QtProcessLauncher launcher;
+    RegisterDocumentCommands(*document, &launcher);
     RegisterDocumentDialogs();
     return document;
   };

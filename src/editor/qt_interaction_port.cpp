@@ -75,6 +75,10 @@ Answer QtInteractionPort::ShowMessage(std::string_view text, MessageIcon icon, M
     case MessageButtons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
+    case MessageButtons::YesNoDefaultNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setDefaultButton(QMessageBox::No);
+      break;
   }
   const int result = WithArrow(m_waitDepth > 0, [&] { return box.exec(); });
   switch (result) {

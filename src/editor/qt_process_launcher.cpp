@@ -1,24 +1,24 @@
 // Detached process start through QProcess.
 #include "editor/qt_process_launcher.h"
 
+#include <QFile>
 #include <QProcess>
 
 namespace vyr {
 
-bool QtProcessLauncher::StartDetached(const std::string& commandLine, const std::string& workingDirectory,
-                                      std::string& error) {
-  QStringList arguments = QProcess::splitCommand(QString::fromStdString(commandLine));
-  if (arguments.isEmpty()) {
-    error = "the game command line is empty";
-    return false;
-  }
-  const QString program = arguments.takeFirst();
+bool QtProcessLauncher::StartDetached(const std::string& program, const std::vector<std::string>& arguments,
+                                      const std::string& workingDirectory, std::string& error) {
+  // Names go to the system as the bytes they are, like every other path the editor opens.
+  auto name = [](const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); };
+  QStringList list;
+  for (const std::string& argument : arguments) list << name(argument);
   QProcess process;
-  process.setProgram(program);
-  process.setArguments(arguments);
-  process.setWorkingDirectory(QString::fromStdString(workingDirectory));
+  process.setProgram(name(program));
+  process.setArguments(list);
+  process.setWorkingDirectory(name(workingDirectory));
+  process.setStandardInputFile(QProcess::nullDevice());
   if (!process.startDetached()) {
-    error = "cannot start '" + program.toStdString() + "': " + process.errorString().toStdString();
+    error = process.errorString().toStdString();
     return false;
   }
   return true;

@@ -1,4 +1,4 @@
-// Starting the game detached, with the command line split as a shell would split it.
+// Starting the game detached through QProcess: the program itself, never a shell.
 #pragma once
 
 #include "platform/process_launcher.h"
@@ -7,8 +7,8 @@ namespace vyr {
 
 class QtProcessLauncher final : public IProcessLauncher {
  public:
-  bool StartDetached(const std::string& commandLine, const std::string& workingDirectory,
-                     std::string& error) override;
+  bool StartDetached(const std::string& program, const std::vector<std::string>& arguments,
+                     const std::string& workingDirectory, std::string& error) override;
 };
 
 }  // namespace vyr

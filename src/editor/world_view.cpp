@@ -229,6 +229,13 @@ void CWorldView::timerEvent(QTimerEvent* event) {
 
 QPoint CWorldView::MouseClientPosition() const { return viewport()->mapFromGlobal(QCursor::pos()); }
 
+bool CWorldView::CursorPosition(int32_t& x, int32_t& y) const {
+  const QPoint client = MouseClientPosition();
+  x = client.x();
+  y = client.y();
+  return true;
+}
+
 PixelPoint CWorldView::MousePixel() const {
   QPoint client = MouseClientPosition();
   return m_model.MousePixel(client.x(), client.y());

@@ -77,6 +77,7 @@ class CWorldView : public QAbstractScrollArea, public CommandTarget, private IVi
   void SetScrollSizes(const ViewScrollSizes& sizes) override;
   void SetScrollPositions(int32_t x, int32_t y) override;
   void OverlayChanged(const CRect& area) override;
+  bool CursorPosition(int32_t& x, int32_t& y) const override;
 
   void ApplyScrollRanges();
   void DrawCursorFrames(QPainter& painter) const;

@@ -11,7 +11,8 @@
 namespace vyr {
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// YesNoDefaultNo: Enter answers No, for questions where Yes may do harm.
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, YesNoDefaultNo };
 // The numbers are the Windows IDOK ... IDNO values.
 enum class Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 enum class DialogResult { Ok = 1, Cancel = 2 };

@@ -2,16 +2,17 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vyr {
 
 class IProcessLauncher {
  public:
   virtual ~IProcessLauncher() = default;
-  // `commandLine` is split as a shell would split it; the program starts detached in
-  // `workingDirectory`. False with a reason when it could not be started.
-  virtual bool StartDetached(const std::string& commandLine, const std::string& workingDirectory,
-                             std::string& error) = 0;
+  // Executes `program` itself (no shell) with `arguments`, detached, in `workingDirectory`.
+  // False with a reason when it could not be started.
+  virtual bool StartDetached(const std::string& program, const std::vector<std::string>& arguments,
+                             const std::string& workingDirectory, std::string& error) = 0;
 };
 
 }  // namespace vyr

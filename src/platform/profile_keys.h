@@ -9,6 +9,8 @@ inline constexpr std::string_view kOptions = "Options";
 inline constexpr std::string_view kCustom = "Custom";
 inline constexpr std::string_view kWindow = "Window";
 inline constexpr std::string_view kRecentFileList = "Recent File List";
+// Game paths the user allowed to run: each key is the path's bytes in hexadecimal.
+inline constexpr std::string_view kApprovedGames = "Approved Games";
 
 // Options
 inline constexpr std::string_view kRezFile = "RezFile";

@@ -43,7 +43,8 @@ Answer ScriptedInteraction::ShowMessage(std::string_view text, MessageIcon, Mess
     m_log.push_back("message: " + std::string(text));
     return Answer::Ok;
   }
-  Answer answer = buttons == MessageButtons::YesNo ? Answer::No : Answer::Cancel;
+  Answer answer =
+      buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoDefaultNo ? Answer::No : Answer::Cancel;
   if (m_answers.empty()) {
     m_unexpected.push_back("question: " + std::string(text));
   } else {

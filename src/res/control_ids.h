@@ -251,5 +251,8 @@ inline constexpr int kScaleAttribsPercent = 1137;
 inline constexpr int kScaleAttribsBySize = 1160;
 inline constexpr int kScaleAttribsWidth = 1117;
 inline constexpr int kScaleAttribsHeight = 1118;
+// "Opcje": no template number of its own in the old program; this one is ours.
+inline constexpr int kOptionsDialog = 195;
+inline constexpr int kOptionsRezFile = 1003;
 
 }  // namespace vyr::ctl

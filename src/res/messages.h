@@ -82,4 +82,13 @@ inline constexpr std::string_view kPaneObjectPosition = "%i, %i, %i";
 inline constexpr std::string_view kAboutCaption = "O VyrWorldzie";
 inline constexpr std::string_view kAboutProduct = "VyrWorld Edytor";
 
+// Starting the game for a test run: the question before a game path first runs, one line
+// per argument in its middle, and the failure (the program, then the system's reason).
+inline constexpr std::string_view kGameApproval =
+    "The world's game path starts this program. Start it only when you trust where the world "
+    "came from.\n\nProgram: %s\n%sWorking directory: %s\n\nStart the game?";
+inline constexpr std::string_view kGameArgument = "Argument %i: %s\n";
+inline constexpr std::string_view kGameStartFailed =
+    "Unable to start the game: %s\n\n%s\n\nCorrect the \"Gra:\" field of \"Informacje Świata\".";
+
 }  // namespace vyr::res::text

@@ -58,6 +58,9 @@ class IViewPort {
   // The plane pixel under the mouse while it is over the view; false when it is not (a
   // command chosen from a menu or the toolbar).
   virtual bool MouseInView(int32_t& /*x*/, int32_t& /*y*/) const { return false; }
+  // The plane pixel of the mouse wherever it is (negative left of or above the view);
+  // false when the view cannot tell.
+  virtual bool MouseWorldPixel(int32_t& /*x*/, int32_t& /*y*/) const { return false; }
 };
 
 }  // namespace vyr

@@ -82,6 +82,12 @@ class FakeViewWindow : public IViewWindow {
   void SetScrollSizes(const ViewScrollSizes& value) override { sizes.push_back(value); }
   void SetScrollPositions(int32_t x, int32_t y) override { positions.push_back({x, y}); }
   void OverlayChanged(const CRect& area) override { overlays.push_back(area); }
+  bool CursorPosition(int32_t& x, int32_t& y) const override {
+    if (!cursor) return false;
+    x = cursor->x;
+    y = cursor->y;
+    return true;
+  }
 
   void Clear() {
     invalidations.clear();
@@ -94,6 +100,7 @@ class FakeViewWindow : public IViewWindow {
 
   int32_t width = 640;
   int32_t height = 480;
+  std::optional<PixelPoint> cursor;  // none: the window cannot tell
   std::vector<bool> invalidations;
   std::vector<CRect> rects;
   int updates = 0;

@@ -322,6 +322,11 @@ TEST(WorldViewModelTest, MouseInViewOnlyWhileTheMouseIsOverTheClientArea) {
   view.model.OnMouseMove(10, 20, 0);
   view.model.OnMouseLeave();  // off to a menu
   EXPECT_FALSE(view.model.MouseInView(x, y));
+  // The game's start position takes the cursor wherever it is.
+  EXPECT_FALSE(view.model.MouseWorldPixel(x, y));
+  view.window.cursor = PixelPoint{-30, 700};
+  ASSERT_TRUE(view.model.MouseWorldPixel(x, y));
+  EXPECT_EQ((PixelPoint{x, y}), (PixelPoint{70, 740}));
 }
 
 TEST(WorldViewModelTest, MouseCellOfTilesThatAreNoPowerOfTwo) {

@@ -85,6 +85,7 @@ TEST(QtLayerTest, MessageBoxHasTheAskedButtonsAndEscapeCancelsWhereItCan) {
       {MessageButtons::OkCancel, Button::Ok | Button::Cancel, Button::NoButton, Answer::Cancel},
       {MessageButtons::OkCancel, Button::Ok | Button::Cancel, Button::Ok, Answer::Ok},
       {MessageButtons::YesNo, Button::Yes | Button::No, Button::NoButton, Answer::No},
+      {MessageButtons::YesNoDefaultNo, Button::Yes | Button::No, Button::Yes, Answer::Yes},
       {MessageButtons::Ok, Button::Ok, Button::NoButton, Answer::Ok},
   };
   QtInteractionPort port(QStringLiteral("VyrWorld"));
@@ -92,6 +93,7 @@ TEST(QtLayerTest, MessageBoxHasTheAskedButtonsAndEscapeCancelsWhereItCan) {
     SCOPED_TRACE(int(row.buttons) * 100 + int(row.press));
     QMessageBox::StandardButtons shown;
     QString title;
+    bool defaultNo = false;
     std::function<void()> answer = [&] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box) {
@@ -100,6 +102,7 @@ TEST(QtLayerTest, MessageBoxHasTheAskedButtonsAndEscapeCancelsWhereItCan) {
       }
       shown = box->standardButtons();
       title = box->windowTitle();
+      defaultNo = box->defaultButton() && box->defaultButton() == box->button(Button::No);
       if (row.press == Button::NoButton) {
         QTest::keyClick(box, Qt::Key_Escape);
       } else {
@@ -110,6 +113,7 @@ TEST(QtLayerTest, MessageBoxHasTheAskedButtonsAndEscapeCancelsWhereItCan) {
     EXPECT_EQ(port.ShowMessage("Save changes to W.VWD?", MessageIcon::Question, row.buttons), row.answer);
     EXPECT_EQ(shown, row.shown);
     EXPECT_EQ(title, QStringLiteral("VyrWorld"));
+    EXPECT_EQ(defaultNo, row.buttons == MessageButtons::YesNoDefaultNo);
   }
 }
 

@@ -1,6 +1,7 @@
 // Filling and storing of the "Informacje Świata" dialog.
 #include "commands/world/world_info_dialog.h"
 
+#include "commands/game/game_launch.h"
 #include "platform/interaction_port.h"
 #include "res/messages.h"
 #include "world/plane.h"
@@ -55,6 +56,8 @@ bool CWorldInfoDialog::OnOK(IInteractionPort& port) {
     }
   }
   StoreHeaderFields(p);
+  // What the user typed here may run without a further question.
+  if (m_gamePath != p.gamePath && m_doc.GetProfile()) ApproveGamePath(*m_doc.GetProfile(), m_gamePath);
   p.gamePath = m_gamePath;
   p.imageSets = m_imageSets;
   p.prefixes = m_prefixes;

@@ -2,6 +2,7 @@
 #include "editor/dialogs/document_dialogs.h"
 
 #include "editor/dialogs/attributes/attribute_dlgs.h"
+#include "editor/dialogs/game/options_dlg.h"
 #include "editor/dialogs/objects/default_shortcut_dlgs.h"
 #include "editor/dialogs/objects/bulk_dlgs.h"
 #include "editor/dialogs/objects/object_dlgs.h"
@@ -29,6 +30,7 @@ void RegisterDocumentDialogs() {
   RegisterObjectDialogs();
   RegisterAttributeDialogs();
   RegisterMapshotDlg();
+  RegisterOptionsDlg();
 }
 
 }  // namespace vyr

@@ -1,0 +1,47 @@
+// The "Opcje" dialog's controls and their binding to the model.
+#include "editor/dialogs/game/options_dlg.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "commands/game/options_dialog.h"
+#include "editor/dialogs/tiles/tile_dlg_parts.h"
+#include "editor/model_dialog.h"
+
+namespace vyr {
+
+namespace {
+
+class COptionsDlg final : public CModelDlg {
+ public:
+  COptionsDlg(COptionsDialog& model, IInteractionPort& port, QWidget* parent)
+      : CModelDlg(model, port, parent), m_model(model) {
+    setWindowTitle(Text("Opcje"));
+    auto* group = new QGroupBox(Text("Plik 'Rez'"), this);
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(new QLabel(Text("Spróbuj najpierw otworzyć ten plik 'Rez':"), group));
+    m_rezFile = new QLineEdit(group);
+    m_rezFile->setMinimumWidth(360);
+    Bind(COptionsDialog::kRezFileControl, m_rezFile);
+    groupLayout->addWidget(m_rezFile);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    AddButtons(layout);
+  }
+
+ protected:
+  void Load() override { m_rezFile->setText(FromBytes(m_model.m_rezFile)); }
+  void Store() override { m_model.m_rezFile = ToBytes(m_rezFile->text()); }
+
+ private:
+  COptionsDialog& m_model;
+  QLineEdit* m_rezFile;
+};
+
+}  // namespace
+
+void RegisterOptionsDlg() { RegisterModelDlg<COptionsDlg, COptionsDialog>(); }
+
+}  // namespace vyr
