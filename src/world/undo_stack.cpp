@@ -54,15 +54,17 @@ UndoOutcome CUndoStack::Undo(IUndoTarget& target, const ChangeCounter& changes) 
   }
   std::unique_ptr<CUndoEntry> entry = std::move(m_undo.back());
   m_undo.pop_back();
+  m_bytes -= entry->Bytes();
   if (!entry->Undo(target)) {
-    m_bytes -= entry->Bytes();
     outcome.status = UndoOutcome::Status::kRefused;
     return outcome;
   }
   outcome.status = UndoOutcome::Status::kDone;
   outcome.modified = entry->WasModified() || entry->ChangeCount() != changes.Value();
   outcome.view = entry->View();
+  m_bytes += entry->Bytes();
   m_redo.push_back(std::move(entry));
+  Trim();
   return outcome;
 }
 
@@ -71,13 +73,14 @@ UndoOutcome CUndoStack::Redo(IUndoTarget& target) {
   if (m_redo.empty()) return outcome;
   std::unique_ptr<CUndoEntry> entry = std::move(m_redo.back());
   m_redo.pop_back();
+  m_bytes -= entry->Bytes();
   if (!entry->Redo(target)) {
-    m_bytes -= entry->Bytes();
     outcome.status = UndoOutcome::Status::kRefused;
     return outcome;
   }
   outcome.status = UndoOutcome::Status::kDone;
   outcome.view = entry->View();
+  m_bytes += entry->Bytes();
   m_undo.push_back(std::move(entry));
   Trim();
   return outcome;

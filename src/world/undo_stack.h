@@ -9,8 +9,9 @@
 
 namespace vyr {
 
-// Bumped by the document for every change the stack does not record (fill, block copy,
-// replace, repair, plane dialogs) and by every save. An entry may restore "not modified"
+class CWorldChange;
+
+// Bumped by the document for every change the stack does not record and by every save. An entry may restore "not modified"
 // only while the counter still shows the value it had when the entry was pushed.
 class ChangeCounter {
  public:
@@ -37,6 +38,8 @@ class IUndoTarget {
   // Writes one cell of the plane at `plane` without recording it; false when the plane or
   // cell no longer exists.
   virtual bool WriteTile(int32_t plane, int32_t column, int32_t row, int32_t value) = 0;
+  // Puts the parts of the world `change` holds into their state before or after it.
+  virtual bool ApplyWorldChange(CWorldChange& /*change*/, bool /*after*/) { return false; }
 };
 
 class CUndoEntry {
@@ -51,7 +54,7 @@ class CUndoEntry {
   virtual bool Undo(IUndoTarget& target) = 0;
   // Makes the change again; false when the target refused.
   virtual bool Redo(IUndoTarget& target) = 0;
-  // Memory the entry holds, for the stack's budget.
+  // Memory the entry holds, for the stack's budget; may change with each undo and redo.
   virtual size_t Bytes() const = 0;
 
   const UndoViewState& View() const { return m_view; }
