@@ -205,10 +205,12 @@ CWorldChange::Outcome CWorldChange::Finish(const CWorld& world, const WorldPrope
     c.delta = c.width[0] == c.width[1] && c.height[0] == c.height[1];
     bool differs = !c.delta;
     if (c.delta) {
-      for (size_t i = 0; i < now.size(); ++i) {
-        c.start[i] ^= now[i];
-        differs = differs || c.start[i] != 0;
-      }
+      // Plain pointers: a grid may hold 2^28 cells.
+      int32_t* flips = c.start.data();
+      const int32_t* cells = now.data();
+      int32_t any = 0;
+      for (size_t i = 0, n = now.size(); i < n; ++i) any |= (flips[i] ^= cells[i]);
+      differs = any != 0;
       if (differs) c.packed[0] = pack(c.start);
     } else {
       c.packed[0] = pack(c.start);
@@ -318,10 +320,12 @@ bool CWorldChange::Restore(CWorld& world, WorldProperties& properties, const CIm
     CellsState& c = *m_cells;
     CPlane& plane = *c.plane;
     if (c.delta) {
-      std::vector<int32_t> flips(plane.Tiles().size());
-      if (!UnpackBytes(c.packed[0], reinterpret_cast<uint8_t*>(flips.data()), flips.size() * 4)) return false;
-      std::span<int32_t> tiles = plane.Tiles();
-      for (size_t i = 0; i < flips.size(); ++i) tiles[i] ^= flips[i];
+      const size_t n = plane.Tiles().size();
+      const std::unique_ptr<int32_t[]> flips(new int32_t[n]);
+      if (!UnpackBytes(c.packed[0], reinterpret_cast<uint8_t*>(flips.get()), n * sizeof(int32_t))) return false;
+      int32_t* tiles = plane.Tiles().data();
+      const int32_t* flip = flips.get();
+      for (size_t i = 0; i < n; ++i) tiles[i] ^= flip[i];
     } else {
       if (!plane.Resize(c.width[target], c.height[target])) return false;
       std::span<int32_t> tiles = plane.Tiles();
