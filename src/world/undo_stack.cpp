@@ -32,6 +32,15 @@ void CUndoStack::PushUndo(std::unique_ptr<CUndoEntry> entry) {
   Trim();
 }
 
+bool CUndoStack::MergeIntoNewest(CUndoEntry& later) {
+  if (m_undo.empty() || !m_redo.empty()) return false;
+  const size_t before = m_undo.back()->Bytes();
+  if (!m_undo.back()->Absorb(later)) return false;
+  m_bytes = m_bytes - before + m_undo.back()->Bytes();
+  Trim();
+  return true;
+}
+
 void CUndoStack::Trim() {
   const size_t limit = m_limit > 0 ? size_t(m_limit) : 1;
   while (m_undo.size() > 1 && (m_undo.size() > limit || m_bytes > m_byteBudget)) {

@@ -56,6 +56,9 @@ class CUndoEntry {
   virtual bool Redo(IUndoTarget& target) = 0;
   // Memory the entry holds, for the stack's budget; may change with each undo and redo.
   virtual size_t Bytes() const = 0;
+  // Takes `later`, made right after this entry, into this one so both are one step; false
+  // when the two do not continue each other.
+  virtual bool Absorb(CUndoEntry& /*later*/) { return false; }
 
   const UndoViewState& View() const { return m_view; }
   bool WasModified() const { return m_wasModified; }
@@ -123,6 +126,9 @@ class CUndoStack {
   // Adds the entry as the newest, drops the redo entries, then the oldest entries past the
   // limit or the byte budget; the newest entry always stays (one even at limit 0).
   void PushUndo(std::unique_ptr<CUndoEntry> entry);
+  // Lets the newest entry absorb `later` (see CUndoEntry::Absorb); false, changing nothing,
+  // without a newest entry, while a redo is pending, or when it refuses.
+  bool MergeIntoNewest(CUndoEntry& later);
   bool CanUndo() const { return !m_undo.empty(); }
   bool CanRedo() const { return !m_redo.empty(); }
   size_t UndoCount() const { return m_undo.size(); }

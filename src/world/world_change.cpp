@@ -360,6 +360,21 @@ bool CWorldChange::Restore(CWorld& world, WorldProperties& properties, const CIm
   return true;
 }
 
+bool CWorldChange::Absorb(CWorldChange& later) {
+  const auto objectsOnly = [](const CWorldChange& c) {
+    return c.m_objects && !c.m_cells && !c.m_planes[0] && !c.m_header[0] && !c.m_attributes[0] && c.m_parked.empty();
+  };
+  if (!objectsOnly(*this) || !objectsOnly(later)) return false;
+  ObjectsState& first = *m_objects;
+  ObjectsState& next = *later.m_objects;
+  if (first.plane != next.plane || first.head != next.head || first.tail != next.tail ||
+      first.middle[1].size() != next.middle[0].size())
+    return false;
+  first.middle[1] = std::move(next.middle[1]);
+  m_current[1] = later.m_current[1];
+  return true;
+}
+
 void CWorldChange::Park(std::unique_ptr<CPlane> plane) { m_parked.push_back(std::move(plane)); }
 
 size_t CWorldChange::Bytes() const {

@@ -54,6 +54,9 @@ class CWorldChange {
   // False, changing nothing, when the world no longer holds the planes the change names.
   bool Restore(CWorld& world, WorldProperties& properties, const CImageSetTable* imageSets, bool after,
                CGameObject*& selected);
+  // Makes `later`, an object change of the same objects right after this one, part of this
+  // change; false, changing nothing, for any other pair.
+  bool Absorb(CWorldChange& later);
   // Keeps a plane the action took out of the world, for undo to put back.
   void Park(std::unique_ptr<CPlane> plane);
   // The plane that was current before or after the action.
@@ -85,16 +88,22 @@ class CWorldChange {
 // One user action on the world as one undo step.
 class CWorldChangeEntry final : public CUndoEntry {
  public:
+  // Entries with the same non-null `series` (say, the object being nudged) may become one.
   CWorldChangeEntry(std::unique_ptr<CWorldChange> change, const UndoViewState& view, bool wasModified,
-                    uint64_t changeCount)
-      : CUndoEntry(view, wasModified, changeCount), m_change(std::move(change)) {}
+                    uint64_t changeCount, const void* series = nullptr)
+      : CUndoEntry(view, wasModified, changeCount), m_change(std::move(change)), m_series(series) {}
 
   bool Undo(IUndoTarget& target) override { return target.ApplyWorldChange(*m_change, false); }
   bool Redo(IUndoTarget& target) override { return target.ApplyWorldChange(*m_change, true); }
   size_t Bytes() const override { return sizeof(*this) + m_change->Bytes(); }
+  bool Absorb(CUndoEntry& later) override {
+    auto* next = dynamic_cast<CWorldChangeEntry*>(&later);
+    return next && m_series && next->m_series == m_series && m_change->Absorb(*next->m_change);
+  }
 
  private:
   std::unique_ptr<CWorldChange> m_change;
+  const void* m_series;
 };
 
 // Compresses bytes for keeping (zlib, fastest level); empty on failure.

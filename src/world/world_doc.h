@@ -182,7 +182,8 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   // Starts recording one user action that changes `scope` as one undo step. A change begun
   // inside another joins the outer one, whose scope must cover it. Cells written meanwhile
   // are not recorded one by one.
-  void BeginChange(const ChangeScope& scope);
+  // Steps of the same non-null `series` that follow each other directly become one.
+  void BeginChange(const ChangeScope& scope, const void* series = nullptr);
   // Ends the action: when anything in the scope changed, pushes the step and marks the
   // document modified. A change that cannot be kept empties the stack instead.
   void EndChange();
@@ -263,6 +264,7 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   int m_changeDepth = 0;
   std::unique_ptr<CWorldChange> m_change;
   UndoViewState m_changeView;
+  const void* m_changeSeries = nullptr;
   bool m_changeWasModified = false;
   uint64_t m_changeCount = 0;
 
@@ -277,7 +279,9 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
 // Records the user action in the enclosing block as one undo step.
 class ScopedChange {
  public:
-  ScopedChange(CWorldDoc& doc, const ChangeScope& scope) : m_doc(doc) { doc.BeginChange(scope); }
+  ScopedChange(CWorldDoc& doc, const ChangeScope& scope, const void* series = nullptr) : m_doc(doc) {
+    doc.BeginChange(scope, series);
+  }
   ~ScopedChange() { m_doc.EndChange(); }
   ScopedChange(const ScopedChange&) = delete;
   ScopedChange& operator=(const ScopedChange&) = delete;

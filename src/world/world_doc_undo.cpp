@@ -12,8 +12,9 @@ void CWorldDoc::NoteUnrecordedChange() {
   SetModifiedFlag(true);
 }
 
-void CWorldDoc::BeginChange(const ChangeScope& scope) {
+void CWorldDoc::BeginChange(const ChangeScope& scope, const void* series) {
   if (m_changeDepth++ > 0 || !m_world || !m_undo) return;
+  m_changeSeries = series;
   m_changeView = m_view ? UndoViewState{m_view->ScrollX(), m_view->ScrollY(), m_view->CursorColumn(), m_view->CursorRow()}
                         : UndoViewState{};
   m_changeWasModified = IsModified();
@@ -28,11 +29,16 @@ void CWorldDoc::EndChange() {
   switch (change->Finish(*m_world, m_properties, m_currentPlane)) {
     case CWorldChange::Outcome::kUnchanged:
       return;
-    case CWorldChange::Outcome::kChanged:
-      m_undo->PushUndo(
-          std::make_unique<CWorldChangeEntry>(std::move(change), m_changeView, m_changeWasModified, m_changeCount));
+    case CWorldChange::Outcome::kChanged: {
+      auto entry = std::make_unique<CWorldChangeEntry>(std::move(change), m_changeView, m_changeWasModified,
+                                                       m_changeCount, m_changeSeries);
+      // A save or an unrecorded change in between keeps the steps apart.
+      const CUndoEntry* newest = m_undo->Newest();
+      if (!m_changeSeries || !newest || newest->ChangeCount() != m_changes.Value() || !m_undo->MergeIntoNewest(*entry))
+        m_undo->PushUndo(std::move(entry));
       SetModifiedFlag(true);
       return;
+    }
     case CWorldChange::Outcome::kUnrecordable:
       // The older steps would no longer fit the world.
       m_undo->Clear();

@@ -155,6 +155,29 @@ TEST_F(WorldChanges, AnActionThatChangesNothingLeavesNoStepAndNestedActionsAreOn
   EXPECT_FALSE(Doc().IsModified());
 }
 
+TEST_F(WorldChanges, StepsOfOneSeriesFollowingEachOtherBecomeOne) {
+  const std::vector<uint8_t> start = Image(Doc());
+  CGameObject* first = Current().FirstObject();
+  CGameObject* second = Current().NextObject(first, false);
+  const auto nudge = [&](CGameObject* object, const void* series) {
+    ScopedChange change(Doc(), ChangeScope::Objects(&Current()), series);
+    object->m_x += 3;
+  };
+  nudge(first, first);
+  nudge(first, first);
+  nudge(first, first);
+  EXPECT_EQ(Doc().UndoStack()->UndoCount(), 1u);
+  nudge(second, second);  // another object: a step of its own
+  Doc().NoteUnrecordedChange();
+  nudge(second, second);  // an unrecorded change in between keeps the steps apart
+  nudge(second, nullptr);  // no series: never merged
+  EXPECT_EQ(Doc().UndoStack()->UndoCount(), 4u);
+  nudge(second, nullptr);
+  EXPECT_EQ(Doc().UndoStack()->UndoCount(), 5u);
+  for (int i = 0; i < 5; ++i) ASSERT_EQ(Doc().Undo(), Status::kDone) << i;
+  EXPECT_EQ(Image(Doc()), start);
+}
+
 TEST_F(WorldChanges, UndoingACellOfAnotherPlaneMakesThatPlaneCurrentAgain) {
   ASSERT_EQ(Doc().SetTile(2, 2, kEmptyTile), 1);
   Doc().SelectPlane(World().Plane(1));

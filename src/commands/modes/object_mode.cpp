@@ -191,7 +191,8 @@ void ObjectMode::Nudge(int32_t dx, int32_t dy) {
   CGameObject* object = Selected();
   CWorldDoc* doc = Doc();
   if (!object || !doc) return;
-  ScopedChange change(*doc, ChangeScope::Objects(Plane()));
+  // Repeated nudges of one object are one move.
+  ScopedChange change(*doc, ChangeScope::Objects(Plane()), object);
   m_view.HideCursor();
   object->m_x = Saturate(int64_t(object->m_x) + dx);
   object->m_y = Saturate(int64_t(object->m_y) + dy);
