@@ -24,6 +24,7 @@ inline constexpr CommandId kEditCopy = 57634;
 inline constexpr CommandId kEditCut = 57635;
 inline constexpr CommandId kEditPaste = 57637;
 inline constexpr CommandId kEditUndo = 57643;
+inline constexpr CommandId kEditRedo = 57644;
 inline constexpr CommandId kAppAbout = 57664;
 inline constexpr CommandId kAppExit = 57665;
 inline constexpr CommandId kContextHelp = 57667;

@@ -37,12 +37,14 @@ constexpr MenuItem kFile[] = {
 
 constexpr MenuItem kEdit128[] = {
     C(cmd::kEditUndo, "Cofnij"),
+    C(cmd::kEditRedo, "Ponów"),
     Sep(),
     C(cmd::kObjectMode, "Tryb Objektów"),
 };
 
 constexpr MenuItem kEdit129[] = {
     C(cmd::kEditUndo, "Cofnij"),
+    C(cmd::kEditRedo, "Ponów"),
     Sep(),
     C(cmd::kEditCut, "Wytnij"),
     C(cmd::kEditCopy, "Kopiuj"),

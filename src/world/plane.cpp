@@ -2,6 +2,7 @@
 #include "world/plane.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 #include "resources/image_set.h"
@@ -273,6 +274,19 @@ int CPlane::RemoveObject(CGameObject* object) {
 }
 
 void CPlane::RemoveAllObjects() { m_objects.clear(); }
+
+bool CPlane::ReplaceObjects(size_t first, size_t count, std::vector<std::unique_ptr<CGameObject>> objects,
+                            const CGameObject* watched) {
+  auto from = m_objects.begin();
+  std::advance(from, std::min(first, m_objects.size()));
+  bool hit = false;
+  while (count-- > 0 && from != m_objects.end()) {
+    hit = hit || from->get() == watched;
+    from = m_objects.erase(from);
+  }
+  for (auto& object : objects) Link(m_objects.insert(from, std::move(object)));
+  return hit;
+}
 
 void CPlane::RemoveInvalidObjects() {
   m_objects.remove_if([](const auto& o) { return !o->IsValid(); });

@@ -168,6 +168,10 @@ class CPlane {
   // Unlinks and destroys the object; 0 when it is not linked in this plane.
   int RemoveObject(CGameObject* object);
   void RemoveAllObjects();
+  // Destroys `count` objects from list position `first` and links `objects` in their place,
+  // in the order given. True when `watched` was among those destroyed.
+  bool ReplaceObjects(size_t first, size_t count, std::vector<std::unique_ptr<CGameObject>> objects,
+                      const CGameObject* watched);
   // Destroys every object whose logic is empty, keeping the order of the rest.
   void RemoveInvalidObjects();
   // Ascending z by the exchange re-sort (equal z may change their order).

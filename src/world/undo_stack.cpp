@@ -32,6 +32,15 @@ void CUndoStack::PushUndo(std::unique_ptr<CUndoEntry> entry) {
   Trim();
 }
 
+bool CUndoStack::MergeIntoNewest(CUndoEntry& later) {
+  if (m_undo.empty() || !m_redo.empty()) return false;
+  const size_t before = m_undo.back()->Bytes();
+  if (!m_undo.back()->Absorb(later)) return false;
+  m_bytes = m_bytes - before + m_undo.back()->Bytes();
+  Trim();
+  return true;
+}
+
 void CUndoStack::Trim() {
   const size_t limit = m_limit > 0 ? size_t(m_limit) : 1;
   while (m_undo.size() > 1 && (m_undo.size() > limit || m_bytes > m_byteBudget)) {
@@ -54,15 +63,17 @@ UndoOutcome CUndoStack::Undo(IUndoTarget& target, const ChangeCounter& changes) 
   }
   std::unique_ptr<CUndoEntry> entry = std::move(m_undo.back());
   m_undo.pop_back();
+  m_bytes -= entry->Bytes();
   if (!entry->Undo(target)) {
-    m_bytes -= entry->Bytes();
     outcome.status = UndoOutcome::Status::kRefused;
     return outcome;
   }
   outcome.status = UndoOutcome::Status::kDone;
   outcome.modified = entry->WasModified() || entry->ChangeCount() != changes.Value();
   outcome.view = entry->View();
+  m_bytes += entry->Bytes();
   m_redo.push_back(std::move(entry));
+  Trim();
   return outcome;
 }
 
@@ -71,13 +82,14 @@ UndoOutcome CUndoStack::Redo(IUndoTarget& target) {
   if (m_redo.empty()) return outcome;
   std::unique_ptr<CUndoEntry> entry = std::move(m_redo.back());
   m_redo.pop_back();
+  m_bytes -= entry->Bytes();
   if (!entry->Redo(target)) {
-    m_bytes -= entry->Bytes();
     outcome.status = UndoOutcome::Status::kRefused;
     return outcome;
   }
   outcome.status = UndoOutcome::Status::kDone;
   outcome.view = entry->View();
+  m_bytes += entry->Bytes();
   m_undo.push_back(std::move(entry));
   Trim();
   return outcome;

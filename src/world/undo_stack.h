@@ -9,8 +9,9 @@
 
 namespace vyr {
 
-// Bumped by the document for every change the stack does not record (fill, block copy,
-// replace, repair, plane dialogs) and by every save. An entry may restore "not modified"
+class CWorldChange;
+
+// Bumped by the document for every change the stack does not record and by every save. An entry may restore "not modified"
 // only while the counter still shows the value it had when the entry was pushed.
 class ChangeCounter {
  public:
@@ -37,6 +38,8 @@ class IUndoTarget {
   // Writes one cell of the plane at `plane` without recording it; false when the plane or
   // cell no longer exists.
   virtual bool WriteTile(int32_t plane, int32_t column, int32_t row, int32_t value) = 0;
+  // Puts the parts of the world `change` holds into their state before or after it.
+  virtual bool ApplyWorldChange(CWorldChange& /*change*/, bool /*after*/) { return false; }
 };
 
 class CUndoEntry {
@@ -51,8 +54,11 @@ class CUndoEntry {
   virtual bool Undo(IUndoTarget& target) = 0;
   // Makes the change again; false when the target refused.
   virtual bool Redo(IUndoTarget& target) = 0;
-  // Memory the entry holds, for the stack's budget.
+  // Memory the entry holds, for the stack's budget; may change with each undo and redo.
   virtual size_t Bytes() const = 0;
+  // Takes `later`, made right after this entry, into this one so both are one step; false
+  // when the two do not continue each other.
+  virtual bool Absorb(CUndoEntry& /*later*/) { return false; }
 
   const UndoViewState& View() const { return m_view; }
   bool WasModified() const { return m_wasModified; }
@@ -120,6 +126,9 @@ class CUndoStack {
   // Adds the entry as the newest, drops the redo entries, then the oldest entries past the
   // limit or the byte budget; the newest entry always stays (one even at limit 0).
   void PushUndo(std::unique_ptr<CUndoEntry> entry);
+  // Lets the newest entry absorb `later` (see CUndoEntry::Absorb); false, changing nothing,
+  // without a newest entry, while a redo is pending, or when it refuses.
+  bool MergeIntoNewest(CUndoEntry& later);
   bool CanUndo() const { return !m_undo.empty(); }
   bool CanRedo() const { return !m_redo.empty(); }
   size_t UndoCount() const { return m_undo.size(); }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 #include "world/game_object.h"
 #include "world/plane.h"
@@ -76,15 +77,18 @@ CPlane* CWorld::AddPlane(const std::string& name, int32_t width, int32_t height,
 
 // The recorded index follows its plane whenever other planes move or disappear below
 // it; otherwise the saved file would name the wrong plane at offset 728.
-int CWorld::RemovePlane(int32_t index) {
-  if (index < 0 || index >= PlaneCount() || !m_planes[size_t(index)]) return 0;
+int CWorld::RemovePlane(int32_t index) { return DetachPlane(index) ? 1 : 0; }
+
+std::unique_ptr<CPlane> CWorld::DetachPlane(int32_t index) {
+  if (index < 0 || index >= PlaneCount() || !m_planes[size_t(index)]) return nullptr;
   if (m_planes[size_t(index)].get() == m_objectPlane) {
     m_objectPlane = nullptr;
     m_objectPlaneIndex = -1;
   }
+  std::unique_ptr<CPlane> plane = std::move(m_planes[size_t(index)]);
   m_planes.erase(m_planes.begin() + index);
   if (m_objectPlane) m_objectPlaneIndex = IndexOf(m_objectPlane);
-  return 1;
+  return plane;
 }
 
 int CWorld::MovePlane(int32_t from, int32_t to) {
@@ -95,6 +99,22 @@ int CWorld::MovePlane(int32_t from, int32_t to) {
   m_planes.insert(m_planes.begin() + to, std::move(plane));
   if (m_objectPlane) m_objectPlaneIndex = IndexOf(m_objectPlane);
   return 1;
+}
+
+std::vector<std::unique_ptr<CPlane>> CWorld::TakePlanes() {
+  m_objectPlane = nullptr;
+  m_objectPlaneIndex = -1;
+  return std::exchange(m_planes, {});
+}
+
+void CWorld::PutPlanes(std::vector<std::unique_ptr<CPlane>> planes, int32_t objectPlaneIndex) {
+  m_planes = std::move(planes);
+  for (auto& p : m_planes)
+    if (p->ScreenRect() != m_viewRect) p->SetViewRect(m_viewRect);
+  if (!SetObjectPlane(objectPlaneIndex)) {
+    m_objectPlane = nullptr;
+    m_objectPlaneIndex = -1;
+  }
 }
 
 int CWorld::ClearObjectPlane() {

@@ -42,8 +42,17 @@ class CWorld {
   CPlane* AddPlane(const std::string& name, int32_t width, int32_t height, int32_t tileWidth, int32_t tileHeight);
   // Destroys the plane at index; 0 for an index outside the stack.
   int RemovePlane(int32_t index);
+  // Takes the plane at index out of the stack and hands it over; null for an index
+  // outside the stack.
+  std::unique_ptr<CPlane> DetachPlane(int32_t index);
   // Moves the plane at `from` to position `to`; 0 for a position outside the stack.
   int MovePlane(int32_t from, int32_t to);
+  // Hands every plane out (bottom first) and forgets the object plane, for undo to put
+  // back another arrangement.
+  std::vector<std::unique_ptr<CPlane>> TakePlanes();
+  // Makes `planes` the stack, each shown in the world's view rectangle, and records the
+  // plane at `objectPlaneIndex` (−1: none) as the object plane.
+  void PutPlanes(std::vector<std::unique_ptr<CPlane>> planes, int32_t objectPlaneIndex);
 
   // The object id counter's next id that no object of the world holds: ids typed into the
   // edit dialog or read from files may lie above the counter.

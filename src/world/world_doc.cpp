@@ -54,6 +54,7 @@ void CWorldDoc::FreeContents() {
   m_world.reset();
   m_palette.reset();
   m_imageSets.reset();
+  m_change.reset();
   m_undo.reset();
   m_archive.reset();
   m_archiveInUse.clear();
@@ -210,7 +211,6 @@ void CWorldDoc::CheckTileSizes() {
 
 void CWorldDoc::SelectPlane(CPlane* plane) {
   if (plane == m_currentPlane) return;
-  if (m_undo) m_undo->Clear();
   // The selected object belongs to the plane being left.
   m_selectedObject = nullptr;
   m_currentPlane = plane;

@@ -11,6 +11,7 @@
 #include "platform/rect.h"
 #include "world/document_observer.h"
 #include "world/undo_stack.h"
+#include "world/world_change.h"
 #include "world/world_host.h"
 
 namespace vyr {
@@ -127,7 +128,7 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   // --- editing state
   CPlane* CurrentPlane() const { return m_currentPlane; }
   // Makes a plane current (null: none); nothing happens for the current plane. Otherwise
-  // undo cleared, selected object dropped, current tile reset and validated,
+  // selected object dropped, current tile reset and validated,
   // tile-size warnings, view re-sized and rendered, tile picker reopened.
   void SelectPlane(CPlane* plane);
   // Moves the current set and image onto an existing image of the current plane.
@@ -173,13 +174,29 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   // (an invalid set falls back to 0, wrapping), selected and written at the cursor.
   void NextTile() { StepTile(1); }
   void PrevTile() { StepTile(-1); }
-  // For changes the undo stack does not record (fill, block copy, replace, repair, the
-  // plane dialogs): marks the document modified so no older entry can clear the mark.
+  // Marks the document modified. Outside a recorded change (BeginChange) also moves the
+  // change counter, so no older undo step can clear the mark.
   void NoteUnrecordedChange();
-  // Takes back the newest tile change: the cell, the modified flag (see ChangeCounter), the
-  // scroll position, then the cursor onto the cell and a refresh. kEmpty also without a
-  // view (the caller beeps); kDisabled before resources are loaded or without a plane.
+
+  // --- undo steps (world_doc_undo.cpp)
+  // Starts recording one user action that changes `scope` as one undo step. A change begun
+  // inside another joins the outer one, whose scope must cover it. Cells written meanwhile
+  // are not recorded one by one.
+  // Steps of the same non-null `series` that follow each other directly become one.
+  void BeginChange(const ChangeScope& scope, const void* series = nullptr);
+  // Ends the action: when anything in the scope changed, pushes the step and marks the
+  // document modified. A change that cannot be kept empties the stack instead.
+  void EndChange();
+  bool Recording() const { return m_changeDepth > 0; }
+  // Takes the plane at index out of the world (see CWorld::RemovePlane); while recording the
+  // step keeps it, so that undo can put it back. 0 for an index outside the stack.
+  int RemovePlane(int32_t index);
+  // Takes back the newest step: the world, the modified flag (see ChangeCounter), the scroll
+  // position, then the cursor onto the cell and a refresh. kEmpty also without a view (the
+  // caller beeps); kDisabled before resources are loaded or without a world.
   UndoOutcome::Status Undo();
+  // Makes the last step taken back again, the same way; the document is then modified.
+  UndoOutcome::Status Redo();
   // Bumped by NoteUnrecordedChange and every save.
   const ChangeCounter& Changes() const { return m_changes; }
 
@@ -215,8 +232,11 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   }
 
   void StepTile(int direction);
-  // IUndoTarget: entries write only into the current plane (the stack is cleared when it changes).
+  // IUndoTarget: a cell of another plane makes that plane current first.
   bool WriteTile(int32_t plane, int32_t column, int32_t row, int32_t value) override;
+  bool ApplyWorldChange(CWorldChange& change, bool after) override;
+  // Undo or redo with what follows them: the modified flag, scroll and cursor, a refresh.
+  UndoOutcome::Status Step(bool redo);
 
   Profile* m_profile;
   IInteractionPort& m_interaction;
@@ -240,6 +260,13 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   int32_t m_autoZ = 1;
   int32_t m_autoImageSet = 1;
   ChangeCounter m_changes;
+  // The action being recorded, and the state it started from.
+  int m_changeDepth = 0;
+  std::unique_ptr<CWorldChange> m_change;
+  UndoViewState m_changeView;
+  const void* m_changeSeries = nullptr;
+  bool m_changeWasModified = false;
+  uint64_t m_changeCount = 0;
 
   std::string m_failureReason;
   bool m_objectImageSetsPending = true;
@@ -247,6 +274,20 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   std::string m_archiveInUse;
   // Why the last resource location failed.
   std::string m_resourceFailure;
+};
+
+// Records the user action in the enclosing block as one undo step.
+class ScopedChange {
+ public:
+  ScopedChange(CWorldDoc& doc, const ChangeScope& scope, const void* series = nullptr) : m_doc(doc) {
+    doc.BeginChange(scope, series);
+  }
+  ~ScopedChange() { m_doc.EndChange(); }
+  ScopedChange(const ScopedChange&) = delete;
+  ScopedChange& operator=(const ScopedChange&) = delete;
+
+ private:
+  CWorldDoc& m_doc;
 };
 
 }  // namespace vyr

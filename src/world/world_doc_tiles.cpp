@@ -1,4 +1,4 @@
-// CWorldDoc: reading and writing cells of the current plane, the current tile, and undo.
+// CWorldDoc: reading and writing cells of the current plane and the current tile.
 #include "world/plane.h"
 #include "world/tile_edits.h"
 #include "world/view_port.h"
@@ -18,7 +18,7 @@ int CWorldDoc::SetTile(int32_t column, int32_t row, int32_t value, int record, i
   const int32_t old = plane->GetTile(column, row);
   if (old == value) return 1;
 
-  if (record && m_view && m_undo && m_world) {
+  if (record && !Recording() && m_view && m_undo && m_world) {
     const UndoViewState where{m_view->ScrollX(), m_view->ScrollY(), column, row};
     m_undo->PushUndo(std::make_unique<CTileUndoEntry>(m_world->IndexOf(plane), column, row, old, value, where,
                                                       IsModified(), m_changes.Value()));
@@ -56,30 +56,6 @@ void CWorldDoc::StepTile(int direction) {
 
 bool CWorldDoc::ImageExists(int32_t image) const {
   return HasLoadedWorld() && vyr::ImageExists(m_currentPlane, m_currentSet, image) != 0;
-}
-
-void CWorldDoc::NoteUnrecordedChange() {
-  m_changes.Bump();
-  SetModifiedFlag(true);
-}
-
-bool CWorldDoc::WriteTile(int32_t plane, int32_t column, int32_t row, int32_t value) {
-  if (!m_world || !m_currentPlane || m_world->IndexOf(m_currentPlane) != plane) return false;
-  return SetTile(column, row, value, 0, 0) != 0;
-}
-
-UndoOutcome::Status CWorldDoc::Undo() {
-  using Status = UndoOutcome::Status;
-  if (!m_undo || !m_undo->CanUndo() || !m_view) return Status::kEmpty;
-  if (m_undo->Limit() <= 0 || !m_currentPlane) return Status::kDisabled;
-  const UndoOutcome outcome = m_undo->Undo(*this, m_changes);
-  if (outcome.status != Status::kDone) return outcome.status;
-  SetModifiedFlag(outcome.modified);
-  m_view->SetScroll(outcome.view.scrollX, outcome.view.scrollY);
-  m_view->Resize();
-  m_view->MoveCursorTo(outcome.view.cursorColumn, outcome.view.cursorRow);
-  m_view->RefreshView();
-  return Status::kDone;
 }
 
 }  // namespace vyr

@@ -177,7 +177,8 @@ TEST_F(PlanesFixture, PlaneInformationShowsThePlaneAndKeepsWhatItDoesNotShow) {
   EXPECT_EQ(Plane(0).m_flags, 0x40 | kPlaneFlagEndlessX) << "bits above 4 survive";
   EXPECT_EQ(Slots(Plane(0)), (Strings{"TILES", "", "BACK"})) << "an untouched list is not parsed again";
   EXPECT_TRUE(rig().doc.IsModified());
-  EXPECT_GT(rig().doc.Changes().Value(), changes) << "no undo may clear the mark over it";
+  EXPECT_EQ(rig().doc.Changes().Value(), changes) << "the change is an undo step of its own";
+  EXPECT_EQ(rig().doc.UndoStack()->UndoCount(), 1u);
   EXPECT_TRUE(rig().view.Logged("refresh"));
 
   // Giving the objects to another plane takes them from the first.
@@ -221,7 +222,7 @@ TEST_F(PlanesFixture, SizeChangesNeedAYesAndResizingKeepsTheTopLeftCells) {
   const struct {
     Answer tiles, grid;
     int32_t tileWidth, width, height;
-    bool noImages, undoCleared;
+    bool noImages, resized;
   } rows[] = {
       {Answer::No, Answer::No, 16, 10, 10, false, false},
       {Answer::Yes, Answer::No, 32, 10, 10, true, false},
@@ -246,8 +247,9 @@ TEST_F(PlanesFixture, SizeChangesNeedAYesAndResizingKeepsTheTopLeftCells) {
     EXPECT_EQ((std::vector<int32_t>{plane.TileWidth(), plane.TileHeight(), plane.Width(), plane.Height()}),
               (std::vector<int32_t>{row.tileWidth, 16, row.width, row.height}));
     EXPECT_EQ(rig().view.m_noImages, row.noImages);
-    EXPECT_EQ(rig().doc.UndoStack()->UndoCount() == 0, row.undoCleared);
-    EXPECT_EQ(rig().view.Logged("resize"), row.noImages || row.undoCleared);
+    // The cell entry stays; a size change is a step of its own.
+    EXPECT_EQ(rig().doc.UndoStack()->UndoCount(), row.noImages || row.resized ? 2u : 1u);
+    EXPECT_EQ(rig().view.Logged("resize"), row.noImages || row.resized);
     EXPECT_EQ(plane.GetTile(9, 7), MakeTile(0, 2));
     EXPECT_EQ(plane.GetTile(10, 7), kEmptyTile);
     EXPECT_TRUE(rig().user.AllScriptUsed());
@@ -321,11 +323,12 @@ TEST_F(PlanesFixture, MovingAPlaneTakesTheNewPositionOrSaysItCannot) {
     Strings names;
     int32_t objectPlaneIndex;
     bool refused;
+    size_t steps;  // the cell entry, then the move
   } rows[] = {
-      {"0", {"Ground", "Sky"}, 0, false},
-      {"1", {"Sky", "Ground"}, 1, false},
-      {"2", {"Ground", "Sky"}, 0, true},
-      {"-1", {"Ground", "Sky"}, 0, true},
+      {"0", {"Ground", "Sky"}, 0, false, 1},
+      {"1", {"Sky", "Ground"}, 1, false, 2},
+      {"2", {"Ground", "Sky"}, 0, true, 1},
+      {"-1", {"Ground", "Sky"}, 0, true, 1},
   };
   for (const auto& row : rows) {
     Reopen();
@@ -340,7 +343,7 @@ TEST_F(PlanesFixture, MovingAPlaneTakesTheNewPositionOrSaysItCannot) {
     ASSERT_EQ(rig().doc.SetTile(0, 0, 12345), 1);
     rig().doc.SetModifiedFlag(false);
     Run(cmd::kPlanes);
-    EXPECT_EQ(rig().doc.UndoStack()->CanUndo(), row.refused) << "entries name planes by index: " << row.position;
+    EXPECT_EQ(rig().doc.UndoStack()->UndoCount(), row.steps) << row.position;
     EXPECT_EQ(World().ObjectPlaneIndex(), row.objectPlaneIndex) << row.position;
     EXPECT_EQ(rig().doc.IsModified(), !row.refused) << row.position;
     EXPECT_EQ(rig().Logged("message: Nie można przesunąć tego planu."), row.refused) << row.position;

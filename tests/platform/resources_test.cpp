@@ -76,6 +76,7 @@ TEST(Resources, AcceleratorsMatchTheKeyLists) {
       {'9', kAlt, 0, 32886},               {'0', kAlt, 0, 32887},
       {'N', kControl, 57600, 57600},       {'S', kControl, 57603, 57603},
       {'Z', kControl, 57643, 57643},       {kBackspace, kAlt, 57643, 57643},
+      {'Z', kControl | kShift, 57644, 57644},
       {'C', kControl, 0, 57634},           {'P', kControl, 32907, 32907},
       {'L', kControl | kAlt, 32901, 32901}, {'W', kControl, 32781, 32781},
   };

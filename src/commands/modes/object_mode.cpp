@@ -120,6 +120,8 @@ void ObjectMode::OnDoubleClick(const PointerInput& input) {
   CWorldDoc* doc = Doc();
   CPlane* plane = Plane();
   if (!doc || !plane || input.button != MouseButton::Left || !CanEnter()) return;
+  // The new object and its edit dialog are one step.
+  ScopedChange change(*doc, ChangeScope::Objects(plane));
   CGameObject* object = plane->NewObject(1);
   object->m_x = input.pixel.x;
   object->m_y = input.pixel.y;
@@ -189,6 +191,8 @@ void ObjectMode::Nudge(int32_t dx, int32_t dy) {
   CGameObject* object = Selected();
   CWorldDoc* doc = Doc();
   if (!object || !doc) return;
+  // Repeated nudges of one object are one move.
+  ScopedChange change(*doc, ChangeScope::Objects(Plane()), object);
   m_view.HideCursor();
   object->m_x = Saturate(int64_t(object->m_x) + dx);
   object->m_y = Saturate(int64_t(object->m_y) + dy);
@@ -202,6 +206,7 @@ void ObjectMode::DeleteSelected() {
   CWorldDoc* doc = Doc();
   if (!object || !doc || !m_view.Interaction()) return;
   if (!m_view.Interaction()->AskYesNo(res::text::kDeleteObject)) return;
+  ScopedChange change(*doc, ChangeScope::Objects(Plane()));
   m_view.HideCursor();
   doc->SetSelectedObject(nullptr);
   Plane()->RemoveObject(object);

@@ -22,6 +22,7 @@ void Refresh(CWorldDoc& doc) {
 template <typename Dialog>
 void RunObjectsDialog(CWorldDoc& doc, bool refreshOnCancel) {
   if (!ObjectsPlane(doc)) return;
+  ScopedChange change(doc, ChangeScope::Objects(ObjectsPlane(doc)));
   Dialog dialog(doc);
   if (doc.Interaction().RunDialog(dialog) == DialogResult::Ok || refreshOnCancel) Refresh(doc);
 }

@@ -450,6 +450,7 @@ void CObjectEditDialog::OnCancel() {
 void RunObjectEditDialog(CWorldDoc& doc, CGameObject* object, CGameObject* created) {
   CPlane* plane = doc.CurrentPlane();
   if (!plane || !object || object->m_listPosition.Plane() != plane) return;
+  ScopedChange change(doc, ChangeScope::Objects(plane));
   SelectionRange range;
   if (auto* view = dynamic_cast<CWorldViewModel*>(doc.ViewPort())) range = view->Objects().Selection();
   CObjectEditDialog dialog(doc, *plane, object, created, range);

@@ -28,6 +28,7 @@ template <typename Remove>
 bool DeleteObjects(CWorldDoc& doc, std::string_view question, Remove remove) {
   CPlane* plane = ObjectsPlane(doc);
   if (!plane || !doc.Interaction().AskYesNo(question)) return false;
+  ScopedChange change(doc, ChangeScope::Objects(plane));
   doc.SetSelectedObject(nullptr);
   remove(*plane);
   Finish(doc);
@@ -69,6 +70,7 @@ bool CutSelectedObject(CWorldDoc& doc) {
   CGameObject* selected = SelectedOnPlane(doc);
   if (!selected) return false;
   ObjectClipboard::Take(*selected);
+  ScopedChange change(doc, ChangeScope::Objects(selected->m_listPosition.Plane()));
   doc.SetSelectedObject(nullptr);
   selected->m_listPosition.Plane()->RemoveObject(selected);
   Finish(doc);
@@ -84,6 +86,7 @@ CGameObject* PasteObject(CWorldDoc& doc) {
   // From a menu or the toolbar the mouse is off the view and would put the object off the plane.
   const PlanePoint place = NewObjectPlace(*doc.ViewPort());
   CPlane& plane = *ObjectsPlane(doc);
+  ScopedChange change(doc, ChangeScope::Objects(&plane));
   CGameObject* object = plane.NewObject(0);
   object->CopyFrom(ObjectClipboard::Content());
   object->ForgetImage();

@@ -66,6 +66,7 @@ void ApplyAutoRules(CWorldDoc& doc, CGameObject& object) {
 bool SetDefaultZ(CWorldDoc& doc, int n) {
   CGameObject* object = SelectedObjectOnCurrentPlane(doc);
   if (!doc.ZTable() || !object) return false;
+  ScopedChange change(doc, ChangeScope::Objects(doc.CurrentPlane()));
   object->m_z = doc.ZTable()->DefaultZ(n);
   doc.CurrentPlane()->PlaceByZ(object);
   doc.NoteUnrecordedChange();
@@ -78,6 +79,7 @@ CGameObject* InsertDefaultLogic(CWorldDoc& doc, int n) {
   IViewPort* view = doc.ViewPort();
   if (!plane || !view || !doc.World() || !CanInsertLogic(doc, n)) return nullptr;
   const PlanePoint place = NewObjectPlace(*view);
+  ScopedChange change(doc, ChangeScope::Objects(plane));
   CGameObject* object = plane->NewObject(0);
   object->m_x = place.x;
   object->m_y = place.y;

@@ -64,8 +64,6 @@ bool CPlaneInfoDialog::OnOK(IInteractionPort& port) {
   }
   if (newGrid && port.AskYesNo(res::text::kChangePlaneDimensions) && plane->Resize(width, height)) {
     resized = true;
-    // Undo entries name cells of the old grid.
-    if (CUndoStack* undo = m_doc.UndoStack()) undo->Clear();
   }
   if (resized && view) {
     view->Resize();
@@ -97,6 +95,9 @@ void CPlaneInfoDialog::OnControlEvent(int control, ControlEvent event, IInteract
 
 void RunPlaneInfoDialog(CWorldDoc& doc) {
   if (!doc.CurrentPlane()) return;
+  ChangeScope scope = ChangeScope::Planes();
+  scope.cells = doc.CurrentPlane();
+  ScopedChange change(doc, scope);
   CPlaneInfoDialog dialog(doc);
   if (doc.Interaction().RunDialog(dialog) != DialogResult::Ok) return;
   if (dialog.m_imageSetsChanged) {

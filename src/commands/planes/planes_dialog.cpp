@@ -54,11 +54,6 @@ void CPlanesDialog::OnControlEvent(int control, ControlEvent event, IInteraction
   }
 }
 
-void CPlanesDialog::ForgetPlaneIndices() {
-  // Undo entries name their plane by index, which a removal or a move shifts.
-  if (CUndoStack* undo = m_doc.UndoStack()) undo->Clear();
-}
-
 void CPlanesDialog::SelectChosen() {
   if (m_selected < 0 || !m_doc.World()) return;
   if (CPlane* plane = m_doc.World()->Plane(m_selected)) m_doc.SelectPlane(plane);
@@ -69,17 +64,17 @@ void CPlanesDialog::RemoveChosen(IInteractionPort& port) {
   if (m_selected < 0 || !world) return;
   const std::string name = m_selected < int(m_names.size()) ? m_names[size_t(m_selected)] : std::string();
   if (!port.AskYesNo(FormatMessage(res::text::kRemovePlane, {name}))) return;
+  ScopedChange change(m_doc, ChangeScope::Planes());
   CPlane* plane = world->Plane(m_selected);
   const bool wasCurrent = plane && plane == m_doc.CurrentPlane();
   // The document must not point into the plane once it is gone.
   if (plane && HoldsObject(*plane, m_doc.SelectedObject())) m_doc.SetSelectedObject(nullptr);
   if (wasCurrent) m_doc.SelectPlane(nullptr);
-  if (!world->RemovePlane(m_selected)) {
+  if (!m_doc.RemovePlane(m_selected)) {
     port.Message(res::LoadString(kStringCannotRemove), MessageIcon::Warning);
     return;
   }
   m_doc.NoteUnrecordedChange();
-  ForgetPlaneIndices();
   if (wasCurrent) m_doc.SelectPlane(world->PlaneCount() > 0 ? world->Plane(0) : nullptr);
   m_selected = -1;
   Fill();
@@ -96,12 +91,12 @@ void CPlanesDialog::MoveChosen(IInteractionPort& port) {
   const std::string name = m_selected < int(m_names.size()) ? m_names[size_t(m_selected)] : std::string();
   CMovePlaneDialog move(name, m_selected);
   if (port.RunDialog(move) != DialogResult::Ok) return;
+  ScopedChange change(m_doc, ChangeScope::Planes());
   if (!world->MovePlane(m_selected, move.m_target)) {
     port.Message(res::LoadString(kStringCannotMove), MessageIcon::Warning);
     return;
   }
   m_doc.NoteUnrecordedChange();
-  ForgetPlaneIndices();
   m_selected = move.m_target;
   Fill();
   ReloadFields();

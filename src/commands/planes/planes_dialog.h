@@ -33,7 +33,6 @@ class CPlanesDialog : public CDialogModel {
  private:
   void Fill();
   void SelectChosen();
-  void ForgetPlaneIndices();
   void RemoveChosen(IInteractionPort& port);
   void MoveChosen(IInteractionPort& port);
 

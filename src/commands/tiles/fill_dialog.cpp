@@ -37,7 +37,6 @@ bool CFillDialog::OnOK(IInteractionPort& port) {
   }
   FillPlane(*plane, *value);
   m_doc.NoteUnrecordedChange();
-  if (m_doc.UndoStack()) m_doc.UndoStack()->Clear();
   if (m_doc.ViewPort()) m_doc.ViewPort()->RefreshView();
   return true;
 }

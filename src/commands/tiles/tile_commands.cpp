@@ -26,6 +26,7 @@ void AdvanceCursor(CWorldDoc& doc) {
 template <typename Dialog>
 void RunPlaneDialog(CWorldDoc& doc) {
   if (!doc.CurrentPlane()) return;
+  ScopedChange change(doc, ChangeScope::Cells(doc.CurrentPlane()));
   Dialog dialog(doc);
   doc.Interaction().RunDialog(dialog);
 }
@@ -55,6 +56,10 @@ void UndoTileChange(CWorldDoc& doc) {
   if (doc.Undo() == UndoOutcome::Status::kEmpty) doc.Interaction().Beep(BeepKind::Exclamation);
 }
 
+void RedoChange(CWorldDoc& doc) {
+  if (doc.Redo() == UndoOutcome::Status::kEmpty) doc.Interaction().Beep(BeepKind::Exclamation);
+}
+
 void CheckInvalidTiles(CWorldDoc& doc) {
   if (!doc.HasLoadedWorld()) return;
   const std::vector<std::string> messages = InvalidTileMessages(*doc.World());
@@ -68,6 +73,7 @@ void CheckInvalidTiles(CWorldDoc& doc) {
 int64_t RepairCurrentPlane(CWorldDoc& doc) {
   CPlane* plane = doc.CurrentPlane();
   if (!plane) return 0;
+  ScopedChange change(doc, ChangeScope::Cells(plane));
   const int64_t changed = RepairTiles(*plane);
   if (changed == 0) return 0;
   FinishUnrecordedEdit(doc);
@@ -78,6 +84,8 @@ void RegisterTileCommands(CommandTable& table, CWorldDoc& doc) {
   CWorldDoc* d = &doc;
   table.On(cmd::kEditUndo, [d] { UndoTileChange(*d); });
   table.OnUpdate(cmd::kEditUndo, [d](CommandState& state) { state.Enable(d->UndoStack() && d->UndoStack()->CanUndo()); });
+  table.On(cmd::kEditRedo, [d] { RedoChange(*d); });
+  table.OnUpdate(cmd::kEditRedo, [d](CommandState& state) { state.Enable(d->UndoStack() && d->UndoStack()->CanRedo()); });
 
   table.On(cmd::kTileNext, [d] { d->NextTile(); });
   table.On(cmd::kTilePrevious, [d] { d->PrevTile(); });

@@ -15,8 +15,8 @@ void RegisterTileCommands(CommandTable& table, CWorldDoc& doc);
 // Enters "Naprawia Klocki" (Alt+F) in the view's table.
 void RegisterTileViewCommands(CommandTable& table, CWorldDoc& doc);
 
-// After a change of many cells that undo does not record: marks the document modified
-// (NoteUnrecordedChange) and refreshes the view.
+// After a change of many cells (recorded by the caller's ScopedChange): marks the document
+// modified and refreshes the view.
 void FinishUnrecordedEdit(CWorldDoc& doc);
 // "Wstaw w miejscu kursora": the current selection at the cursor, then the automatic
 // cursor's step; nothing when the current set holds no image at the current number.
@@ -26,6 +26,8 @@ void InsertTileAtCursor(CWorldDoc& doc);
 void WriteTileAtCursorAndAdvance(CWorldDoc& doc, int32_t value);
 // "Cofnij": undo, with the exclamation beep when there is nothing to take back.
 void UndoTileChange(CWorldDoc& doc);
+// "Ponów": redo, with the same beep when nothing was taken back.
+void RedoChange(CWorldDoc& doc);
 // "Uszkodzone...": "Level contains all valid tiles!", or "Level contains invalid tiles!"
 // and then the report in a scrollable box.
 void CheckInvalidTiles(CWorldDoc& doc);

@@ -50,6 +50,7 @@ void RegisterWorldCommands(CommandTable& commands, CWorldDoc& doc) {
   commands.OnUpdate(cmd::kFileSave, [&doc](CommandState& state) { state.Enable(doc.CanSave()); });
 
   commands.On(cmd::kWorldInfo, [&doc] {
+    ScopedChange change(doc, ChangeScope::Header());
     if (doc.HasLoadedWorld() && RunWorldInfoDialog(doc)) doc.SetModifiedFlag(true);
   });
   commands.OnUpdate(cmd::kWorldInfo, [&doc](CommandState& state) { state.Enable(doc.HasLoadedWorld()); });

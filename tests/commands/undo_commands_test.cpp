@@ -1,0 +1,176 @@
+// Undo and redo of the editing commands: each user action is one step, taken back and made
+// again byte for byte through the world writer, with "Ponów" enabled only when it can act.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "commands/document_commands.h"
+#include "commands/objects/bulk_dialogs.h"
+#include "commands/objects/object_clipboard.h"
+#include "commands/objects/object_edit_dialog.h"
+#include "commands/planes/move_plane_dialog.h"
+#include "commands/planes/new_plane_dialog.h"
+#include "commands/planes/plane_info_dialog.h"
+#include "commands/planes/planes_dialog.h"
+#include "commands/tiles/block_copy_dialog.h"
+#include "commands/tiles/fill_dialog.h"
+#include "commands/tiles/tile_commands.h"
+#include "commands/world/world_info_dialog.h"
+#include "platform/command_ids.h"
+#include "res/control_ids.h"
+#include "world/document_fixture.h"
+#include "world/shortcut_tables.h"
+#include "world/world_file.h"
+
+namespace vyr {
+namespace {
+
+struct UndoCommands : ::testing::Test {
+  void SetUp() override {
+    test::WriteArchive(folder / "data.rez", test::StandardArchive());
+    test::WriteWorld(folder / "w.vwd", test::StandardProperties(folder / "data.rez"),
+                     {{"Ground", kPlaneFlagObjects, {"TILES"}, 6, 5, 16, 3}, {"Sky", 0, {"BACK"}, 4, 3, 16}});
+  }
+  void Reopen() {
+    m_rig = std::make_unique<test::DocumentRig>();
+    RegisterDocumentCommands(Doc());
+    ASSERT_TRUE(Doc().OnOpenDocument(folder / "w.vwd")) << Doc().FailureReason();
+    rig().view.m_editMode = kObjectMode;
+    Doc().LoadObjectImageSets();
+    ObjectClipboard::Clear();
+  }
+  void TearDown() override { ObjectClipboard::Clear(); }
+  test::DocumentRig& rig() { return *m_rig; }
+  CWorldDoc& Doc() { return m_rig->doc; }
+  CPlane& Current() { return *Doc().CurrentPlane(); }
+  void Run(CommandId id) { (*Doc().Commands().FindHandler(id))(id); }
+  bool Enabled(CommandId id) {
+    CommandState state;
+    (*Doc().Commands().FindUpdate(id))(id, state);
+    return state.enabled;
+  }
+  template <typename Dialog>
+  void QueueEdit(std::function<void(Dialog&)> edit) {
+    rig().user.QueueDialogOk([edit](CDialogModel& model, int) { edit(dynamic_cast<Dialog&>(model)); });
+  }
+  std::vector<uint8_t> Image() {
+    std::vector<uint8_t> image;
+    EXPECT_TRUE(BuildWorldFileImage(*Doc().World(), Doc().Properties(), image));
+    return image;
+  }
+
+  test::TempFolder folder;
+  std::unique_ptr<test::DocumentRig> m_rig;
+};
+
+TEST_F(UndoCommands, EachActionIsOneStepThatUndoesAndRedoesExactly) {
+  using Act = std::function<void(UndoCommands&)>;
+  const auto run = [](CommandId id) { return [id](UndoCommands& t) { t.Run(id); }; };
+  const auto yes = [](UndoCommands& t) { t.rig().user.QueueAnswer(Answer::Yes); };
+  const auto select = [](UndoCommands& t) { t.Doc().SetSelectedObject(t.Current().FirstObject()); };
+  const struct {
+    std::string label;
+    Act prepare, act;
+  } rows[] = {
+      {"fill", [](UndoCommands& t) { t.QueueEdit<CFillDialog>([](CFillDialog& d) { d.m_tile = ctl::kFillColour; }); },
+       run(cmd::kTileFill)},
+      {"block copy",
+       [](UndoCommands& t) {
+         t.QueueEdit<CBlockCopyDialog>([](CBlockCopyDialog& d) {
+           d.m_fromColumn = d.m_fromRow = d.m_toRow = "0";
+           d.m_toColumn = d.m_width = d.m_height = "2";
+         });
+       },
+       run(cmd::kBlockCopy)},
+      {"repair", [](UndoCommands& t) { t.Current().SetTile(1, 1, MakeTile(9, 0)); },
+       [](UndoCommands& t) { RepairCurrentPlane(t.Doc()); }},
+      {"plane added",
+       [](UndoCommands& t) {
+         t.QueueEdit<CNewPlaneDialog>([](CNewPlaneDialog& d) {
+           d.m_name = "Top";
+           d.m_width = d.m_height = "3";
+           d.m_tileWidth = d.m_tileHeight = "16";
+         });
+       },
+       run(cmd::kPlaneAdd)},
+      {"plane removed",
+       [](UndoCommands& t) {
+         t.rig().user.QueueAnswer(Answer::Yes);
+         t.QueueEdit<CPlanesDialog>([&t](CPlanesDialog& d) {
+           d.m_selected = 0;
+           d.OnControlEvent(CPlanesDialog::kRemoveControl, ControlEvent::Clicked, t.rig().user);
+         });
+       },
+       run(cmd::kPlanes)},
+      {"plane moved",
+       [](UndoCommands& t) {
+         t.QueueEdit<CPlanesDialog>([&t](CPlanesDialog& d) {
+           t.QueueEdit<CMovePlaneDialog>([](CMovePlaneDialog& move) { move.m_newPosition = "1"; });
+           d.m_selected = 0;
+           d.OnControlEvent(CPlanesDialog::kMoveControl, ControlEvent::Clicked, t.rig().user);
+         });
+       },
+       run(cmd::kPlanes)},
+      {"plane information",
+       [](UndoCommands& t) {
+         t.QueueEdit<CPlaneInfoDialog>([](CPlaneInfoDialog& d) {
+           d.m_name = "Earth";
+           d.m_width = "9";
+         });
+         t.rig().user.QueueAnswer(Answer::Yes);
+       },
+       run(cmd::kPlaneInfo)},
+      {"world information",
+       [](UndoCommands& t) { t.QueueEdit<CWorldInfoDialog>([](CWorldInfoDialog& d) { d.m_gamePath = "/opt/game"; }); },
+       run(cmd::kWorldInfo)},
+      {"delete all objects", yes, run(cmd::kDeleteAllObjects)},
+      {"cut", select, run(cmd::kEditCut)},
+      {"paste", [](UndoCommands& t) { ObjectClipboard::Take(*t.Current().FirstObject()); }, run(cmd::kEditPaste)},
+      {"object dialog",
+       [&](UndoCommands& t) {
+         select(t);
+         t.QueueEdit<CObjectEditDialog>([](CObjectEditDialog& d) { d.m_name = "Renamed"; });
+       },
+       run(cmd::kObjectEdit)},
+      {"scale", [](UndoCommands& t) { t.QueueEdit<CScaleObjectsDialog>([](CScaleObjectsDialog& d) { d.m_percent = "50"; }); },
+       run(cmd::kScaleObjects)},
+      {"default z",
+       [&](UndoCommands& t) {
+         select(t);
+         t.Doc().ZTable()->SetDefaultZ(3, 44);
+       },
+       run(cmd::kSetZ[3])},
+      {"default logic", [](UndoCommands& t) { t.Doc().LogicTable()->SetDefaultLogic(2, "Gem"); }, run(cmd::kAddLogic[2])},
+  };
+  for (const auto& row : rows) {
+    Reopen();
+    Current().FirstObject()->m_x = 20;  // something for scaling to change
+    row.prepare(*this);
+    const std::vector<uint8_t> before = Image();
+    const size_t steps = Doc().UndoStack()->UndoCount();
+    row.act(*this);
+    EXPECT_TRUE(rig().user.AllScriptUsed()) << row.label;
+    const std::vector<uint8_t> after = Image();
+    ASSERT_NE(before, after) << row.label;
+    ASSERT_EQ(Doc().UndoStack()->UndoCount(), steps + 1) << row.label;
+    EXPECT_FALSE(Enabled(cmd::kEditRedo)) << row.label;
+    Run(cmd::kEditUndo);
+    EXPECT_EQ(Image(), before) << row.label;
+    ASSERT_TRUE(Enabled(cmd::kEditRedo)) << row.label;
+    Run(cmd::kEditRedo);
+    EXPECT_EQ(Image(), after) << row.label;
+    EXPECT_GE(Doc().World()->IndexOf(Doc().CurrentPlane()), 0) << row.label;
+  }
+}
+
+TEST_F(UndoCommands, RedoBeepsWhenNothingWasTakenBack) {
+  Reopen();
+  rig().user.ClearLog();
+  EXPECT_FALSE(Enabled(cmd::kEditRedo));
+  Run(cmd::kEditRedo);
+  EXPECT_EQ(rig().user.Log(), (std::vector<std::string>{"beep exclamation"}));
+}
+
+}  // namespace
+}  // namespace vyr
