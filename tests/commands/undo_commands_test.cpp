@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "commands/attributes/scale_attribs_dialog.h"
 #include "commands/document_commands.h"
 #include "commands/objects/bulk_dialogs.h"
 #include "commands/objects/object_clipboard.h"
@@ -21,6 +22,8 @@
 #include "res/control_ids.h"
 #include "world/document_fixture.h"
 #include "world/shortcut_tables.h"
+#include "world/single_attrib.h"
+#include "world/tile_attrib_edits.h"
 #include "world/world_file.h"
 
 namespace vyr {
@@ -142,6 +145,12 @@ TEST_F(UndoCommands, EachActionIsOneStepThatUndoesAndRedoesExactly) {
        },
        run(cmd::kSetZ[3])},
       {"default logic", [](UndoCommands& t) { t.Doc().LogicTable()->SetDefaultLogic(2, "Gem"); }, run(cmd::kAddLogic[2])},
+      {"attributes scaled",
+       [](UndoCommands& t) {
+         StoreTileAttrib(t.Doc(), 1, std::make_unique<CSingleAttrib>(16, 16, 2));
+         t.QueueEdit<CScaleAttribsDialog>([](CScaleAttribsDialog& d) { d.m_percent = "50"; });
+       },
+       run(cmd::kScaleAttribs)},
   };
   for (const auto& row : rows) {
     Reopen();
