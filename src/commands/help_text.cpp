@@ -92,7 +92,8 @@ void AppendMenuEntries(std::string& html, std::span<const res::MenuItem> items, 
     if (item.kind == res::MenuItem::Kind::Popup) {
       AppendMenuEntries(html, item.children, table, path + StripMnemonics(item.text) + " › ");
     } else if (item.kind == res::MenuItem::Kind::Command && !item.recentFiles) {
-      AppendRow(html, {path + StripMnemonics(item.text), KeysOf(item.id, table), ShownText(res::StatusPrompt(item.id))});
+      const std::string prompt = ShownText(res::StatusPrompt(item.id));
+      AppendRow(html, {path + StripMnemonics(item.text), KeysOf(item.id, table), prompt});
     }
   }
 }

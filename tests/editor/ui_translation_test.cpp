@@ -32,7 +32,8 @@ const fs::path kSourceDir = fs::path(VYR_TEST_DATA_DIR).parent_path().parent_pat
 using Catalogue = std::map<std::string, std::string>;
 
 void AddText(Catalogue& texts, std::string_view text, const std::string& where) {
-  const bool hasLetter = std::any_of(text.begin(), text.end(), [](char c) { return std::isalpha(uint8_t(c)) || uint8_t(c) >= 0x80; });
+  const bool hasLetter =
+      std::any_of(text.begin(), text.end(), [](char c) { return std::isalpha(uint8_t(c)) || uint8_t(c) >= 0x80; });
   if (hasLetter) texts.emplace(std::string(text), where);
 }
 
@@ -119,25 +120,30 @@ std::vector<Literal> Literals(const fs::path& file) {
 // expressions, object names and file modes, HTML markup, key names put together, and
 // pieces of composed texts (they begin or end with a blank).
 bool ShownLiteral(const Literal& literal, bool table) {
-  static const std::regex kHiddenBefore(
-      R"((QStringLiteral|QLatin1String|QRegularExpression|setObjectName|ObjectName =|Property =|fopen\([^;]*|name \+=?)\s*\(?\s*$)");
+  static const std::regex kHiddenBefore(R"((QStringLiteral|QLatin1String|QRegularExpression|setObjectName|)"
+                                        R"(ObjectName =|Property =|fopen\([^;]*|name \+=?)\s*\(?\s*$)");
   static const std::regex kMarkup(R"(</?[a-z][a-z0-9]*[ >]|^&[a-z]+;$)");
   const std::string& text = literal.text;
   if (std::regex_search(literal.before, kHiddenBefore) || std::regex_search(text, kMarkup)) return false;
   return table || !(text.starts_with(' ') || text.ends_with(' '));
 }
 
-// `table`: a file of whole texts (the message table), where a trailing blank belongs to the text.
-void AddSourceFile(Catalogue& texts, const fs::path& file, bool table = false) {
+enum class Scan { kCode, kTable, kCalls };
+
+// kTable: a file of whole texts (the message table), where a trailing blank belongs to the
+// text; kCalls: only the literals given to UiText or Text.
+void AddSourceFile(Catalogue& texts, const fs::path& file, Scan scan = Scan::kCode) {
+  static const std::regex kShownCall(R"((^|[^A-Za-z_])(UiText|Text)\(\s*$)");
   const std::string where = fs::relative(file, kSourceDir).string();
   for (const Literal& literal : Literals(file)) {
-    if (ShownLiteral(literal, table)) AddShown(texts, literal.text, where);
+    if (scan == Scan::kCalls && !std::regex_search(literal.before, kShownCall)) continue;
+    if (ShownLiteral(literal, scan == Scan::kTable)) AddShown(texts, literal.text, where);
   }
 }
 
 // Every text the program can show: the menus, the string table (prompts and tool tips
-// apart, filters by their names), the message table, and the literals of the files that
-// build dialogs and the help.
+// apart, filters by their names), the message table, the literals of the files that build
+// dialogs and the help, and the shown literals of the rest of the Qt layer.
 Catalogue SourceTexts() {
   Catalogue texts;
   for (int menu : {res::kMenuTileMode, res::kMenuObjectMode}) AddMenu(texts, res::Menu(menu), menu);
@@ -158,17 +164,24 @@ Catalogue SourceTexts() {
       start = end + 1;
     }
   }
-  AddSourceFile(texts, kSourceDir / "res" / "messages.h", true);
+  AddSourceFile(texts, kSourceDir / "res" / "messages.h", Scan::kTable);
   for (const auto& entry : fs::recursive_directory_iterator(kSourceDir)) {
     const fs::path& path = entry.path();
     const std::string relative = fs::relative(path, kSourceDir).string();
     const std::string name = path.filename().string();
     const bool dialogModel = relative.starts_with("commands/") && name.find("_dialog") != std::string::npos;
-    const bool qtFace = relative.starts_with("editor/") && (relative.starts_with("editor/dialogs/") ||
-                        name.find("_dlg") != std::string::npos || name.find("_dialog") != std::string::npos || name == "main_frame.cpp" ||
-                        name == "help_window.cpp" || name == "tile_picker_wnd.cpp");
-    const bool code = path.extension() == ".cpp" || (qtFace && path.extension() == ".h");
-    if (code && (dialogModel || qtFace || name == "help_text.cpp")) AddSourceFile(texts, path);
+    const bool qtFace =
+        relative.starts_with("editor/") &&
+        (relative.starts_with("editor/dialogs/") || name.find("_dlg") != std::string::npos ||
+         name.find("_dialog") != std::string::npos || name == "main_frame.cpp" || name == "help_window.cpp" ||
+         name == "tile_picker_wnd.cpp");
+    const bool code = path.extension() == ".cpp" || path.extension() == ".h";
+    if (!code) continue;
+    if ((dialogModel && path.extension() == ".cpp") || qtFace || name == "help_text.cpp") {
+      AddSourceFile(texts, path);
+    } else if (relative.starts_with("editor/")) {
+      AddSourceFile(texts, path, Scan::kCalls);
+    }
   }
   return texts;
 }
@@ -192,8 +205,8 @@ TEST(EnglishInterface, EveryShownTextHasAnEnglishTranslationKeepingItsConversion
   for (const auto& [source, where] : texts) {
     const QString translation = english.translate(kUiTextContext, source.c_str());
     if (translation.trimmed().isEmpty()) {
-      missing += "    <message>\n        <source>" + QString::fromStdString(source).toHtmlEscaped().toStdString() + "</source>  <!-- " + where +
-                 " -->\n        <translation></translation>\n    </message>\n";
+      missing += "    <message>\n        <source>" + QString::fromStdString(source).toHtmlEscaped().toStdString() +
+                 "</source>  <!-- " + where + " -->\n        <translation></translation>\n    </message>\n";
     } else {
       EXPECT_EQ(Conversions(translation.toStdString()), Conversions(source)) << source;
     }
