@@ -1,10 +1,13 @@
-// The help page, generated from the menus, accelerator tables and status prompts.
+// The help page, generated from the menus, accelerator tables and status prompts, in the
+// interface's language.
 #include "commands/help_text.h"
 
 #include <algorithm>
 #include <initializer_list>
 #include <optional>
 #include <string_view>
+
+#include "platform/shown_text.h"
 
 namespace vyr {
 
@@ -20,7 +23,9 @@ constexpr KeyOnlyName kKeyOnlyNames[] = {
     {cmd::kGameTestKey, "Test (uruchamia grę)"},
 };
 
-std::string StripMnemonics(std::string_view text) {
+// The translated menu text without its mnemonic marks.
+std::string StripMnemonics(std::string_view source) {
+  const std::string text = ShownText(source);
   std::string out;
   for (size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '&' && i + 1 < text.size()) ++i;  // "&&" keeps one '&'
@@ -70,9 +75,14 @@ void AppendRow(std::string& html, std::initializer_list<std::string_view> cells)
   html += "</tr>\n";
 }
 
+void AppendTableHead(std::string& html, std::string_view heading, std::initializer_list<std::string_view> columns) {
+  html += "<h2>" + Html(ShownText(heading)) + "</h2>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr>";
+  for (std::string_view column : columns) html += "<th>" + Html(ShownText(column)) + "</th>";
+  html += "</tr>\n";
+}
+
 void AppendKeys(std::string& html, int table, std::string_view heading) {
-  html += "<h2>" + Html(heading) + "</h2>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n";
-  html += "<tr><th>Klawisz</th><th>Polecenie</th><th>Opis</th></tr>\n";
+  AppendTableHead(html, heading, {"Klawisz", "Polecenie", "Opis"});
   for (const HelpKeyRow& row : HelpKeyRows(table)) AppendRow(html, {row.key, row.command, row.prompt});
   html += "</table>\n";
 }
@@ -82,7 +92,8 @@ void AppendMenuEntries(std::string& html, std::span<const res::MenuItem> items, 
     if (item.kind == res::MenuItem::Kind::Popup) {
       AppendMenuEntries(html, item.children, table, path + StripMnemonics(item.text) + " › ");
     } else if (item.kind == res::MenuItem::Kind::Command && !item.recentFiles) {
-      AppendRow(html, {path + StripMnemonics(item.text), KeysOf(item.id, table), res::StatusPrompt(item.id)});
+      const std::string prompt = ShownText(res::StatusPrompt(item.id));
+      AppendRow(html, {path + StripMnemonics(item.text), KeysOf(item.id, table), prompt});
     }
   }
 }
@@ -96,8 +107,7 @@ bool SharedWithTileMenu(const res::MenuItem& popup) {
 }
 
 void AppendMenu(std::string& html, int menuResource, std::string_view heading) {
-  html += "<h2>" + Html(heading) + "</h2>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n";
-  html += "<tr><th>Pozycja menu</th><th>Klawisze</th><th>Opis</th></tr>\n";
+  AppendTableHead(html, heading, {"Pozycja menu", "Klawisze", "Opis"});
   for (const res::MenuItem& top : res::Menu(menuResource)) {
     if (menuResource != res::kMenuTileMode && SharedWithTileMenu(top)) continue;
     AppendMenuEntries(html, top.children, menuResource, StripMnemonics(top.text) + " › ");
@@ -142,10 +152,10 @@ std::string CommandName(CommandId id, int menuResource) {
   for (int menu : {menuResource, other}) {
     if (auto found = FindInMenu(res::Menu(menu), id, {})) return *found;
   }
-  if (!res::ToolTip(id).empty()) return std::string(res::ToolTip(id));
-  if (!res::StatusPrompt(id).empty()) return std::string(res::StatusPrompt(id));
+  if (!res::ToolTip(id).empty()) return ShownText(res::ToolTip(id));
+  if (!res::StatusPrompt(id).empty()) return ShownText(res::StatusPrompt(id));
   for (const KeyOnlyName& entry : kKeyOnlyNames) {
-    if (entry.id == id) return std::string(entry.name);
+    if (entry.id == id) return ShownText(entry.name);
   }
   return {};
 }
@@ -154,16 +164,17 @@ std::vector<HelpKeyRow> HelpKeyRows(int table) {
   std::vector<HelpKeyRow> rows;
   for (const res::Accelerator& accelerator : res::Accelerators(table)) {
     rows.push_back({KeyName(accelerator), accelerator.id, CommandName(accelerator.id, table),
-                    std::string(res::StatusPrompt(accelerator.id))});
+                    ShownText(res::StatusPrompt(accelerator.id))});
   }
   return rows;
 }
 
 std::string HelpHtml() {
-  std::string html = "<html><body>\n<h1>" + Html(res::LoadString(res::kAppTitleString)) + "</h1>\n";
-  html +=
-      "<p>Tryb klocków edytuje klocki planu pod migającym kursorem; tryb objektów edytuje objekty planu. "
-      "Cyfry 0–9 klawiatury głównej wpisują numer obrazu do klocka pod kursorem.</p>\n";
+  std::string html = "<html><body>\n<h1>" + Html(ShownText(res::LoadString(res::kAppTitleString))) + "</h1>\n";
+  html += "<p>" +
+          Html(ShownText("Tryb klocków edytuje klocki planu pod migającym kursorem; tryb objektów edytuje objekty "
+                         "planu. Cyfry 0–9 klawiatury głównej wpisują numer obrazu do klocka pod kursorem.")) +
+          "</p>\n";
   AppendKeys(html, res::kMenuTileMode, "Klawisze w trybie klocków");
   AppendKeys(html, res::kMenuObjectMode, "Klawisze w trybie objektów");
   AppendMenu(html, res::kMenuTileMode, "Menu w trybie klocków");

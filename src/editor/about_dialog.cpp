@@ -10,6 +10,7 @@
 
 #include "editor/dialog_look.h"
 #include "editor/qt_text.h"
+#include "editor/ui_text.h"
 #include "res/messages.h"
 
 namespace vyr {
@@ -18,11 +19,11 @@ void ShowAboutBox(QWidget* parent) {
   QDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("aboutBox"));
   UseDialogFrame(dialog);
-  dialog.setWindowTitle(FromUtf8(res::text::kAboutCaption));
+  dialog.setWindowTitle(UiText(res::text::kAboutCaption));
   auto* icon = new QLabel(&dialog);
   icon->setPixmap(QIcon(QStringLiteral(":/icons/vyrworld.png")).pixmap(32, 32));
-  auto* product = new QLabel(FromUtf8(res::text::kAboutProduct), &dialog);
-  auto* version = new QLabel(QStringLiteral("Wersja 0.1"), &dialog);
+  auto* product = new QLabel(UiText(res::text::kAboutProduct), &dialog);
+  auto* version = new QLabel(UiText("Wersja 0.1"), &dialog);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   auto* texts = new QVBoxLayout;

@@ -2,6 +2,7 @@
 #include "editor/app.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -11,6 +12,7 @@
 #include "editor/qt_interaction_port.h"
 #include "editor/qt_text.h"
 #include "editor/tile_picker_host.h"
+#include "editor/ui_text.h"
 #include "editor/world_view.h"
 #include "platform/profile_keys.h"
 #include "platform/document.h"
@@ -52,6 +54,9 @@ bool CVyrWorldApp::InitInstance(const std::string& rawCommandLine) {
   if (!m_profile.Load(m_profile.Path(), error)) {
     m_port->Message("The settings file could not be read; defaults are used.\n\n" + error,
                     MessageIcon::Warning);
+  }
+  if (m_installLanguage && QCoreApplication::instance()) {
+    InstallUiLanguage(*QCoreApplication::instance(), ChosenLanguage(m_languageOption, m_profile));
   }
   m_core = std::make_unique<CApplicationCore>(m_profile, *m_port,
                                               std::string(res::LoadString(res::kDocTemplateString)));

@@ -38,6 +38,13 @@ class CVyrWorldApp {
   CVyrWorldApp(const CVyrWorldApp&) = delete;
   CVyrWorldApp& operator=(const CVyrWorldApp&) = delete;
 
+  // Makes InitInstance install the interface's language once the profile is read:
+  // `commandLine` (the --lang option) when given, else the profile's.
+  void ChooseLanguage(std::string commandLine) {
+    m_languageOption = std::move(commandLine);
+    m_installLanguage = true;
+  }
+
   // Start-up: profile, document/frame/view, the empty new document, dropped files, then
   // the world named on the command line (the text after the program name, whole).
   bool InitInstance(const std::string& rawCommandLine);
@@ -69,6 +76,8 @@ class CVyrWorldApp {
   int m_tileDialogHidden = 1;
   std::unique_ptr<CTilePickerHost> m_picker;
   bool m_exited = false;
+  bool m_installLanguage = false;
+  std::string m_languageOption;
 };
 
 }  // namespace vyr

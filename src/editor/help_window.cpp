@@ -9,6 +9,7 @@
 #include "commands/help_text.h"
 #include "editor/dialog_look.h"
 #include "editor/qt_text.h"
+#include "editor/ui_text.h"
 
 namespace vyr {
 
@@ -24,12 +25,12 @@ QWidget* ShowHelpWindow(QWidget* parent) {
     window->setObjectName(QLatin1String(kObjectName));
     window->setAttribute(Qt::WA_DeleteOnClose, parent == nullptr);
     UseDialogFrame(*window);
-    window->setWindowTitle(Text("Pomoc"));
+    window->setWindowTitle(UiText("Pomoc"));
     auto* browser = new QTextBrowser(window);
     browser->setObjectName(QStringLiteral("helpText"));
     browser->setHtml(FromUtf8(HelpHtml()));
     auto* buttons = new QDialogButtonBox(window);
-    buttons->addButton(Text("Zamknij"), QDialogButtonBox::RejectRole);
+    buttons->addButton(UiText("Zamknij"), QDialogButtonBox::RejectRole);
     QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::reject);
     auto* layout = new QVBoxLayout(window);
     layout->addWidget(browser, 1);

@@ -27,6 +27,7 @@
 #include "editor/help_window.h"
 #include "editor/qt_text.h"
 #include "editor/toolbar_icons.h"
+#include "editor/ui_text.h"
 #include "editor/world_view.h"
 #include "platform/application_core.h"
 #include "platform/doc_template.h"
@@ -67,7 +68,7 @@ CMainFrame::CMainFrame(CommandRouter& router, CApplicationCore& app, QWidget* pa
 
   statusBar()->setSizeGripEnabled(true);
   // The message pane's idle text: the status bar hides it while a prompt is shown.
-  auto* idle = new QLabel(FromUtf8(res::text::kIdleMessage), statusBar());
+  auto* idle = new QLabel(UiText(res::text::kIdleMessage), statusBar());
   idle->setObjectName(QStringLiteral("idleMessage"));
   idle->setContentsMargins(4, 0, 0, 0);  // where the status bar writes its prompts
   statusBar()->addWidget(idle, 1);
@@ -159,7 +160,7 @@ QAction* CMainFrame::MakeCommandAction(CommandId id, const QString& text, QObjec
   auto* action = new QAction(text, parent);
   action->setProperty(kIdProperty, uint(id));
   const std::string_view prompt = res::StatusPrompt(id);
-  if (!prompt.empty()) action->setStatusTip(FromUtf8(prompt));
+  if (!prompt.empty()) action->setStatusTip(UiText(prompt));
   connect(action, &QAction::triggered, this, [this, id] { SendCommand(id); });
   return action;
 }
@@ -177,7 +178,7 @@ void CMainFrame::SetMenuResource(int resourceId) {
   // The old bar may be the sender of the command that switches menus: Qt deletes it later.
   auto* bar = new QMenuBar(this);
   for (const res::MenuItem& top : res::Menu(resourceId)) {
-    QMenu* menu = bar->addMenu(FromUtf8(top.text));
+    QMenu* menu = bar->addMenu(UiText(top.text));
     BuildMenu(menu, top.children);
   }
   setMenuBar(bar);
@@ -191,11 +192,11 @@ void CMainFrame::BuildMenu(QMenu* menu, std::span<const res::MenuItem> items) {
         menu->addSeparator();
         break;
       case res::MenuItem::Kind::Popup:
-        BuildMenu(menu->addMenu(FromUtf8(item.text)), item.children);
+        BuildMenu(menu->addMenu(UiText(item.text)), item.children);
         break;
       case res::MenuItem::Kind::Command: {
-        QAction* action = MakeCommandAction(item.id, FromUtf8(item.text), menu);
-        action->setProperty(kBaseTextProperty, FromUtf8(item.text));
+        QAction* action = MakeCommandAction(item.id, UiText(item.text), menu);
+        action->setProperty(kBaseTextProperty, UiText(item.text));
         if (item.checkable) action->setCheckable(true);
         menu->addAction(action);
         if (item.recentFiles) {
@@ -255,7 +256,7 @@ void CMainFrame::ApplyMenuState(QAction* action, const res::MenuItem& item, cons
     action->setCheckable(true);
     action->setChecked(state.checked);
   }
-  QString text = state.text ? QString::fromStdString(*state.text)
+  QString text = state.text ? UiText(*state.text)
                             : action->property(kBaseTextProperty).toString();
   // A run-time text that names its own key keeps it; otherwise show the active table's key.
   if (!text.contains(QLatin1Char('\t'))) {
@@ -310,10 +311,10 @@ bool CMainFrame::LoadToolbar(int resourceId) {
       m_toolBar->addSeparator();
       continue;
     }
-    QString tip = FromUtf8(res::ToolTip(id));
+    QString tip = UiText(res::ToolTip(id));
     // A button without its own tip is named by its menu entry, in whichever menu and
     // however deep the entry sits.
-    if (tip.isEmpty()) tip = StripMnemonics(FromUtf8(res::MenuEntryText(id)));
+    if (tip.isEmpty()) tip = StripMnemonics(UiText(res::MenuEntryText(id)));
     QAction* action = MakeCommandAction(id, tip, this);
     action->setIcon(ToolbarIcon(id));
     action->setToolTip(tip);
@@ -348,7 +349,7 @@ void CMainFrame::SetStatusPanes(int set) {
   m_paneSet = set;
   for (CommandId id : panes) {
     if (id == cmd::kMessagePane) continue;  // the status bar's own message area
-    const QString sizing = FromUtf8(res::LoadString(id));
+    const QString sizing = UiText(res::LoadString(id));
     auto* label = new QLabel(statusBar());
     label->setObjectName(QStringLiteral("pane%1").arg(id));
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -364,7 +365,7 @@ void CMainFrame::UpdateStatusPanes() {
     // A pane shows what its update handler says; one nobody updates stays blank (its
     // string only sizes it) rather than showing the sizing text as if it were a value.
     CommandState state = m_router.QueryState(id, /*disableIfNoHandler=*/false);
-    const QString text = state.enabled && state.text ? QString::fromStdString(*state.text) : QString();
+    const QString text = state.enabled && state.text ? UiText(*state.text) : QString();
     if (label->text() != text) label->setText(text);
   }
 }

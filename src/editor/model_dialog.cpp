@@ -18,6 +18,7 @@
 #include <utility>
 
 #include "editor/dialog_look.h"
+#include "editor/ui_text.h"
 
 namespace vyr {
 
@@ -76,7 +77,7 @@ void CModelDlg::ControlEventRaised(int id, ControlEvent event) {
 
 void CModelDlg::ApplyModelState() {
   if (m_model.TakeReload()) LoadControls();
-  if (!m_model.Caption().empty()) setWindowTitle(Text(m_model.Caption().c_str()));
+  if (!m_model.Caption().empty()) setWindowTitle(UiText(m_model.Caption().c_str()));
   if (std::optional<DialogResult> ended = m_model.EndResult(); ended && isVisible())
     done(*ended == DialogResult::Ok ? QDialog::Accepted : QDialog::Rejected);
 }
@@ -110,8 +111,8 @@ void CModelDlg::Bind(int id, QWidget* control) {
 
 void CModelDlg::AddButtons(QBoxLayout* layout) {
   auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(Text("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-  buttons->addButton(Text("Anuluj"), QDialogButtonBox::RejectRole);
+  buttons->addButton(UiText("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+  buttons->addButton(UiText("Anuluj"), QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);

@@ -7,6 +7,7 @@
 #include <QProgressDialog>
 
 #include "editor/qt_text.h"
+#include "editor/ui_text.h"
 #include "platform/file_filter.h"
 
 namespace vyr {
@@ -36,6 +37,9 @@ auto WithArrow(bool waiting, Show show) {
 
 QtInteractionPort::QtInteractionPort(QString caption) : m_caption(std::move(caption)) {}
 
+// Set before the language is chosen, so translated when shown.
+QString QtInteractionPort::Caption() const { return UiText(m_caption.toStdString()); }
+
 QtInteractionPort::~QtInteractionPort() {
   while (m_waitDepth > 0) EndWaitCursor();
   EndProgress();
@@ -53,7 +57,7 @@ void QtInteractionPort::RegisterDialog(int templateId, DialogRunner runner) {
 QStringList QtInteractionPort::NameFilters(std::string_view filter) {
   QStringList filters;
   for (const FileFilter& entry : ParseFileFilter(filter)) {
-    QString label = FromUtf8(entry.label).trimmed();
+    QString label = UiText(QString::fromUtf8(entry.label).trimmed().toStdString());
     // Qt reads the patterns from the parentheses, so they must be blank-separated there.
     if (label.endsWith(QLatin1Char(')'))) {
       const qsizetype open = label.lastIndexOf(QLatin1Char('('));
@@ -67,7 +71,7 @@ QStringList QtInteractionPort::NameFilters(std::string_view filter) {
 }
 
 Answer QtInteractionPort::ShowMessage(std::string_view text, MessageIcon icon, MessageButtons buttons) {
-  QMessageBox box(IconFor(icon), m_caption, FromUtf8(text), QMessageBox::NoButton, m_parent);
+  QMessageBox box(IconFor(icon), Caption(), UiText(text), QMessageBox::NoButton, m_parent);
   switch (buttons) {
     case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case MessageButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
@@ -105,8 +109,8 @@ void QtInteractionPort::EndWaitCursor() {
 
 void QtInteractionPort::BeginProgress(std::string_view text, int maximum) {
   EndProgress();
-  m_progress = new QProgressDialog(FromUtf8(text), QString(), 0, maximum, m_parent);
-  m_progress->setWindowTitle(m_caption);
+  m_progress = new QProgressDialog(UiText(text), QString(), 0, maximum, m_parent);
+  m_progress->setWindowTitle(Caption());
   m_progress->setWindowModality(Qt::WindowModal);
   m_progress->setMinimumDuration(0);
   m_progress->setValue(0);
@@ -127,7 +131,7 @@ void QtInteractionPort::EndProgress() {
 
 std::optional<std::string> QtInteractionPort::AskFileName(bool save, std::string_view title, std::string_view filter,
                                                           std::string_view initialPath) {
-  QFileDialog dialog(m_parent, FromUtf8(title), FromUtf8(initialPath));
+  QFileDialog dialog(m_parent, UiText(title), FromUtf8(initialPath));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setNameFilters(NameFilters(filter));

@@ -47,6 +47,7 @@ class QtInteractionPort final : public IInteractionPort {
 
  private:
   static std::map<int, DialogRunner>& Registry();
+  QString Caption() const;
   std::optional<std::string> AskFileName(bool save, std::string_view title, std::string_view filter,
                                          std::string_view initialPath);
 

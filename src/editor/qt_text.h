@@ -5,13 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "editor/ui_text.h"
 #include "platform/windows1250.h"
 
 namespace vyr {
 
 // Our own texts (resources, messages, Polish literals) are UTF-8.
 inline QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-inline QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+// A literal the interface shows, in its language (UiText).
+inline QString Text(const char* utf8) { return UiText(utf8); }
 
 // File strings are Windows-1250 bytes: every byte shows as one character and an
 // edit-free round trip gives the same bytes back.

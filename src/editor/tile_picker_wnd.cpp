@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "editor/qt_text.h"
+#include "editor/ui_text.h"
 #include "platform/command_ids.h"
 #include "resources/dib.h"
 #include "resources/image_set.h"
@@ -100,7 +101,7 @@ class TilePickerList : public QListWidget {
 
 CTilePickerWnd::CTilePickerWnd(CWorldDoc& doc, Owner owner, QWidget* parent)
     : QWidget(parent, Qt::Tool), m_doc(doc), m_owner(std::move(owner)) {
-  setWindowTitle(FromUtf8(kCaption));
+  setWindowTitle(UiText(kCaption));
   m_list = new TilePickerList(*this);
   m_zoomOut = new QPushButton(QStringLiteral("-"), this);
   m_zoomIn = new QPushButton(QStringLiteral("+"), this);

@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "platform/shown_text.h"
+
 namespace vyr {
 
 namespace {
@@ -21,7 +23,10 @@ std::string NumberText(int64_t value, char conversion) {
 
 }  // namespace
 
-std::string FormatMessage(std::string_view pattern, std::initializer_list<FormatArg> values) {
+std::string FormatMessage(std::string_view source, std::initializer_list<FormatArg> values) {
+  // The pattern is translated before it is filled: a filled text has no translation.
+  const std::string translated = ShownText(source);
+  const std::string_view pattern = translated;
   std::string out;
   const FormatArg* next = values.begin();
   size_t i = 0;

@@ -29,7 +29,7 @@ class FormatArg {
   bool m_isText = true;
 };
 
-// Replaces each conversion of `pattern` in turn with the next value: %i %d %u (decimal),
+// The pattern is first put in the interface's language (ShownText). Then replaces each conversion of `pattern` in turn with the next value: %i %d %u (decimal),
 // %x %X (hexadecimal), %c, %s, with the flags '-' and '0' and a width; %% is one '%'.
 // A value goes in as it stands (it may hold '%'); a number given for %s is written in
 // decimal and a text given for a number conversion as it stands. Conversions left without

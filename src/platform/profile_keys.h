@@ -20,6 +20,7 @@ inline constexpr std::string_view kWarpX = "WarpX";
 inline constexpr std::string_view kWarpY = "WarpY";
 inline constexpr std::string_view kGrid = "Grid";
 inline constexpr std::string_view kTileDialog = "TileDialog";
+inline constexpr std::string_view kLanguage = "Language";  // "en" for English, else Polish
 
 // Custom
 inline constexpr std::string_view kMoveUp = "Move Up";

@@ -28,6 +28,7 @@
 
 #include "editor/app.h"
 #include "editor/qt_translation.h"
+#include "editor/ui_text.h"
 #include "platform/application_core.h"
 #include "platform/document.h"
 #include "platform/profile.h"
@@ -426,6 +427,19 @@ TEST_F(MainFrameTest, QtsOwnTextsArePolishWhileKeyNamesStayPlain) {
       << frame->MenuAction(cmd::kCursorTopLeft)->text().toStdString();
   QCoreApplication::removeTranslator(polish);
   delete polish;
+}
+
+TEST_F(MainFrameTest, EnglishBuildsEnglishMenusPromptsAndToolTips) {
+  ASSERT_TRUE(InstallUiLanguage(*QCoreApplication::instance(), "en"));
+  frame->SetMenuResource(128);
+  frame->LoadToolbar(128);
+  EXPECT_EQ(MenuTitles(), (QStringList{"&File", "&Edit", "&World", "&Planes", "&Tiles", "&Cursor", "E&xtras", "&View",
+                                       "&Help"}));
+  frame->UpdateCommandUI(true);
+  EXPECT_TRUE(frame->MenuAction(cmd::kFileSaveAs)->text().startsWith(QStringLiteral("Save &As...")));
+  EXPECT_EQ(frame->MenuAction(cmd::kGameTest)->statusTip(), QStringLiteral("Runs the game"));
+  EXPECT_EQ(frame->ToolbarAction(cmd::kFileNew)->toolTip(), QStringLiteral("New..."));
+  RemoveUiLanguage();
 }
 
 TEST_F(MainFrameTest, PrintsTheViewScaledToThePage) {

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "editor/ui_text.h"
+
 namespace vyr {
 
 CFieldFormDlg::CFieldFormDlg(CFieldDialogModel& model, IInteractionPort& port, QWidget* parent, const QString& caption,
@@ -16,7 +18,7 @@ CFieldFormDlg::CFieldFormDlg(CFieldDialogModel& model, IInteractionPort& port, Q
     auto* edit = new QLineEdit(this);
     if (field.IsNumber()) numberEdit(edit);
     Bind(field.control, edit);
-    form->addRow(FromUtf8(field.label), edit);
+    form->addRow(UiText(field.label), edit);
     m_edits.push_back({edit, field.text});
   }
   auto* layout = new QVBoxLayout(this);

@@ -4,6 +4,7 @@
 #include "commands/objects/bulk_dialogs.h"
 #include "editor/dialogs/field_form_dlg.h"
 #include "editor/qt_interaction_port.h"
+#include "editor/ui_text.h"
 
 namespace vyr {
 
@@ -12,7 +13,7 @@ namespace {
 template <typename Model>
 void Register() {
   QtInteractionPort::RegisterDialog(Model::kTemplateId, [](CDialogModel& model, IInteractionPort& port, QWidget* parent) {
-    CFieldFormDlg dialog(static_cast<Model&>(model), port, parent, FromUtf8(model.Caption()), SignedDigitsOnly);
+    CFieldFormDlg dialog(static_cast<Model&>(model), port, parent, UiText(model.Caption()), SignedDigitsOnly);
     return dialog.Run();
   });
 }

@@ -9,18 +9,19 @@
 #include "commands/objects/default_shortcut_dialogs.h"
 #include "editor/dialogs/tiles/tile_dlg_parts.h"
 #include "editor/model_dialog.h"
+#include "editor/ui_text.h"
 
 namespace vyr {
 
 namespace {
 
-QString Label(const char* text, int n) { return Text(text) + QString::number(n) + QLatin1Char(':'); }
+QString Label(const char* text, int n) { return UiText(text) + QString::number(n) + QLatin1Char(':'); }
 
 class CDefaultZDlg final : public CModelDlg {
  public:
   CDefaultZDlg(CDefaultZDialog& model, IInteractionPort& port, QWidget* parent)
       : CModelDlg(model, port, parent), m_model(model) {
-    setWindowTitle(Text("Edycja Domyślnych Z"));
+    setWindowTitle(UiText("Edycja Domyślnych Z"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     for (int n = 0; n < kShortcutCount; ++n) {
@@ -50,7 +51,7 @@ class CDefaultLogicDlg final : public CModelDlg {
  public:
   CDefaultLogicDlg(CDefaultLogicDialog& model, IInteractionPort& port, QWidget* parent)
       : CModelDlg(model, port, parent), m_model(model) {
-    setWindowTitle(Text("Edycja Domyślnych Logik"));
+    setWindowTitle(UiText("Edycja Domyślnych Logik"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     for (int n = 0; n < kShortcutCount; ++n) {

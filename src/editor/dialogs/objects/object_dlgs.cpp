@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "editor/qt_interaction_port.h"
+#include "editor/ui_text.h"
 
 namespace vyr {
 
@@ -23,7 +24,7 @@ namespace {
 using Model = CObjectEditDialog;
 
 QPushButton* Button(QWidget* parent, const char* text) {
-  auto* button = new QPushButton(Text(text), parent);
+  auto* button = new QPushButton(UiText(text), parent);
   button->setAutoDefault(false);
   return button;
 }
@@ -34,7 +35,7 @@ class PairGrid {
   PairGrid(QGroupBox* group, int columns) : m_grid(new QGridLayout(group)), m_columns(columns) {}
   void Add(const char* label, QLayout* control) {
     const int row = m_count / m_columns, column = (m_count % m_columns) * 2;
-    m_grid->addWidget(new QLabel(Text(label)), row, column);
+    m_grid->addWidget(new QLabel(UiText(label)), row, column);
     m_grid->addLayout(control, row, column + 1);
     ++m_count;
   }
@@ -56,7 +57,7 @@ QHBoxLayout* Row(QWidget* first, QWidget* second = nullptr) {
 
 CObjectEditDlg::CObjectEditDlg(CObjectEditDialog& model, IInteractionPort& port, QWidget* parent)
     : CModelDlg(model, port, parent), m_model(model) {
-  setWindowTitle(Text("Edycja Objektu"));
+  setWindowTitle(UiText("Edycja Objektu"));
   auto numberEdit = [this](int id) {
     auto* edit = new QLineEdit(this);
     SignedDigitsOnly(edit);
@@ -65,12 +66,12 @@ CObjectEditDlg::CObjectEditDlg(CObjectEditDialog& model, IInteractionPort& port,
   };
   for (const ObjectNumber& number : Model::NumberFields()) m_numbers.push_back(numberEdit(number.control));
 
-  auto* identity = new QGroupBox(Text("Identyfikacja"), this);
+  auto* identity = new QGroupBox(UiText("Identyfikacja"), this);
   auto* identityForm = new QFormLayout(identity);
-  identityForm->addRow(Text("ID:"), m_numbers[0]);
+  identityForm->addRow(UiText("ID:"), m_numbers[0]);
   m_name = new QLineEdit(identity);
   Bind(ctl::kObjectName, m_name);
-  identityForm->addRow(Text("Nazwa:"), m_name);
+  identityForm->addRow(UiText("Nazwa:"), m_name);
   auto combo = [this, identity, identityForm](int id, const char* label, std::string Model::*text,
                                               std::vector<std::string> Model::*names, bool upper) {
     auto* box = new QComboBox(identity);
@@ -79,7 +80,7 @@ CObjectEditDlg::CObjectEditDlg(CObjectEditDialog& model, IInteractionPort& port,
     // The edit carries the field: its limit and its code page check apply to the name.
     Bind(id, box->lineEdit());
     if (upper) UppercaseTyping(box->lineEdit());
-    identityForm->addRow(Text(label), box);
+    identityForm->addRow(UiText(label), box);
     m_combos.push_back({text, names, box});
   };
   combo(ctl::kObjectLogic, "Logika:", &Model::m_logic, &Model::m_logicNames, false);
@@ -87,7 +88,7 @@ CObjectEditDlg::CObjectEditDlg(CObjectEditDialog& model, IInteractionPort& port,
   combo(ctl::kObjectAnimation, "Animacja:", &Model::m_animation, &Model::m_animationNames, true);
 
   auto grid = [this](const char* title, size_t first, size_t last, int columns) {
-    auto* group = new QGroupBox(Text(title), this);
+    auto* group = new QGroupBox(UiText(title), this);
     PairGrid pairs(group, columns);
     for (size_t i = first; i < last; ++i) {
       const int control = Model::NumberFields()[i].control;
@@ -128,7 +129,7 @@ CObjectEditDlg::CObjectEditDlg(CObjectEditDialog& model, IInteractionPort& port,
     commands->addWidget(button);
   }
   commands->addStretch(1);
-  auto* ok = new QPushButton(Text("OK"), this);
+  auto* ok = new QPushButton(UiText("OK"), this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   commands->addWidget(ok);
@@ -163,7 +164,7 @@ class CObjectNumbersDlg : public CModelDlg {
  public:
   CObjectNumbersDlg(CObjectNumbersDialog& model, IInteractionPort& port, QWidget* parent, const char* caption)
       : CModelDlg(model, port, parent), m_model(model) {
-    setWindowTitle(Text(caption));
+    setWindowTitle(UiText(caption));
     auto* layout = new QVBoxLayout(this);
     const std::vector<ObjectNumber>& numbers = model.Numbers();
     for (const ObjectNumber& number : numbers) {
@@ -176,7 +177,7 @@ class CObjectNumbersDlg : public CModelDlg {
     if (model.TemplateId() == ctl::kObjectRectsDialog) {
       static constexpr const char* kGroups[6] = {"Ruch", "Szkody", "Atak", "Klipy", "User1", "User2"};
       for (int r = 0; r < 6; ++r) {
-        auto* group = new QGroupBox(Text(kGroups[r]), this);
+        auto* group = new QGroupBox(UiText(kGroups[r]), this);
         auto* row = new QHBoxLayout(group);
         for (int b = 0; b < 2; ++b) {
           QPushButton* button = Button(group, b == 0 ? "X" : "Y");
@@ -185,14 +186,14 @@ class CObjectNumbersDlg : public CModelDlg {
           row->addWidget(button);
         }
         for (int s = 0; s < 4; ++s) {
-          row->addWidget(new QLabel(Text(numbers[size_t(r * 4 + s)].label), group));
+          row->addWidget(new QLabel(UiText(numbers[size_t(r * 4 + s)].label), group));
           row->addWidget(m_edits[size_t(r * 4 + s)]);
         }
         layout->addWidget(group);
       }
     } else {
       auto* form = new QFormLayout;
-      for (size_t i = 0; i < numbers.size(); ++i) form->addRow(Text(numbers[i].label), m_edits[i]);
+      for (size_t i = 0; i < numbers.size(); ++i) form->addRow(UiText(numbers[i].label), m_edits[i]);
       layout->addLayout(form);
     }
     AddButtons(layout);
@@ -215,15 +216,15 @@ class CObjectFlagsDlg : public CModelDlg {
  public:
   CObjectFlagsDlg(CObjectFlagsDialog& model, IInteractionPort& port, QWidget* parent)
       : CModelDlg(model, port, parent), m_model(model) {
-    setWindowTitle(Text("Flagi Objektu"));
+    setWindowTitle(UiText("Flagi Objektu"));
     auto* layout = new QVBoxLayout(this);
     auto* groups = new QHBoxLayout;
     for (const CObjectFlagsDialog::Group& group : CObjectFlagsDialog::Groups()) {
-      auto* box = new QGroupBox(Text(group.title), this);
+      auto* box = new QGroupBox(UiText(group.title), this);
       auto* column = new QVBoxLayout(box);
       std::vector<QCheckBox*> checks;
       for (const ObjectBit& bit : group.bits) {
-        auto* check = new QCheckBox(Text(bit.label), box);
+        auto* check = new QCheckBox(UiText(bit.label), box);
         Bind(bit.control, check);
         column->addWidget(check);
         checks.push_back(check);
@@ -255,26 +256,26 @@ class CObjectHitsDlg : public CModelDlg {
  public:
   CObjectHitsDlg(CObjectHitsDialog& model, IInteractionPort& port, QWidget* parent)
       : CModelDlg(model, port, parent), m_model(model) {
-    setWindowTitle(Text("Informacje Hitów Objektu"));
-    auto* types = new QGroupBox(Text("Typ Objektu"), this);
-    auto* masks = new QGroupBox(Text("Flagi Hitów"), this);
+    setWindowTitle(UiText("Informacje Hitów Objektu"));
+    auto* types = new QGroupBox(UiText("Typ Objektu"), this);
+    auto* masks = new QGroupBox(UiText("Flagi Hitów"), this);
     auto* typeGrid = new QGridLayout(types);
     auto* maskGrid = new QGridLayout(masks);
     auto* exclusive = new QButtonGroup(this);
     int row = 0;
     for (const CObjectHitsDialog::Entry& entry : CObjectHitsDialog::Entries()) {
-      auto* radio = new QRadioButton(Text(entry.label), types);
+      auto* radio = new QRadioButton(UiText(entry.label), types);
       exclusive->addButton(radio);
       Bind(entry.typeControl, radio);
       typeGrid->addWidget(radio, row % 6, row / 6);
-      auto* check = new QCheckBox(Text(entry.label), masks);
+      auto* check = new QCheckBox(UiText(entry.label), masks);
       Bind(entry.maskControl, check);
       maskGrid->addWidget(check, row % 6, row / 6);
       m_types.push_back(radio);
       m_masks.push_back(check);
       ++row;
     }
-    m_all = new QCheckBox(Text("Wszystkie"), masks);
+    m_all = new QCheckBox(UiText("Wszystkie"), masks);
     Bind(ctl::kObjectHitAll, m_all);
     maskGrid->addWidget(m_all, 6, 0);
     auto* layout = new QVBoxLayout(this);

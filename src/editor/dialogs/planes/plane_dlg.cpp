@@ -14,6 +14,7 @@
 #include "commands/planes/new_plane_dialog.h"
 #include "commands/planes/plane_info_dialog.h"
 #include "editor/qt_interaction_port.h"
+#include "editor/ui_text.h"
 
 namespace vyr {
 
@@ -24,10 +25,10 @@ using Model = CPlaneDialog;
 // A titled group of two labelled number edits.
 QGroupBox* PairGroup(QWidget* parent, const char* title, QLineEdit* first, const char* firstLabel,
                      QLineEdit* second, const char* secondLabel) {
-  auto* group = new QGroupBox(Text(title), parent);
+  auto* group = new QGroupBox(UiText(title), parent);
   auto* form = new QFormLayout(group);
-  form->addRow(Text(firstLabel), first);
-  form->addRow(Text(secondLabel), second);
+  form->addRow(UiText(firstLabel), first);
+  form->addRow(UiText(secondLabel), second);
   return group;
 }
 
@@ -36,7 +37,7 @@ QGroupBox* PairGroup(QWidget* parent, const char* title, QLineEdit* first, const
 CPlaneDlg::CPlaneDlg(CPlaneDialog& model, IInteractionPort& port, QWidget* parent, const char* caption,
                      bool statistics)
     : CModelDlg(model, port, parent), m_model(model) {
-  setWindowTitle(Text(caption));
+  setWindowTitle(UiText(caption));
   auto edit = [this](int id, std::string Model::*field, bool number) {
     auto* line = new QLineEdit(this);
     Bind(id, line);
@@ -56,17 +57,17 @@ CPlaneDlg::CPlaneDlg(CPlaneDialog& model, IInteractionPort& port, QWidget* paren
   values->addWidget(PairGroup(this, "Inne", edit(Model::kColourControl, &Model::m_colour, true), "Kolor:",
                               edit(Model::kZControl, &Model::m_z, true), "Z:"));
 
-  auto* setsGroup = new QGroupBox(Text("ImageSety"), this);
+  auto* setsGroup = new QGroupBox(UiText("ImageSety"), this);
   m_imageSets = new QPlainTextEdit(setsGroup);
   m_imageSets->setTabChangesFocus(true);
   m_imageSets->setMinimumHeight(90);
   Bind(Model::kImageSetsControl, m_imageSets);
   (new QVBoxLayout(setsGroup))->addWidget(m_imageSets);
 
-  auto* flagsGroup = new QGroupBox(Text("Artrybuty"), this);
+  auto* flagsGroup = new QGroupBox(UiText("Artrybuty"), this);
   auto* flags = new QVBoxLayout(flagsGroup);
   auto check = [this, flagsGroup, flags](int id, bool Model::*field, const char* label) {
-    auto* box = new QCheckBox(Text(label), flagsGroup);
+    auto* box = new QCheckBox(UiText(label), flagsGroup);
     Bind(id, box);
     flags->addWidget(box);
     m_checks.push_back({field, box});
@@ -84,13 +85,13 @@ CPlaneDlg::CPlaneDlg(CPlaneDialog& model, IInteractionPort& port, QWidget* paren
 
   auto* layout = new QVBoxLayout(this);
   auto* nameRow = new QFormLayout;
-  nameRow->addRow(Text("Nazwa:"), name);
+  nameRow->addRow(UiText("Nazwa:"), name);
   layout->addLayout(nameRow);
   layout->addLayout(sizes);
   layout->addLayout(values);
   layout->addLayout(lower, 1);
   if (statistics) {
-    auto* button = new QPushButton(Text("Statystyki..."), this);
+    auto* button = new QPushButton(UiText("Statystyki..."), this);
     button->setAutoDefault(false);
     Bind(CPlaneInfoDialog::kStatisticsControl, button);
     layout->addWidget(button, 0, Qt::AlignLeft);

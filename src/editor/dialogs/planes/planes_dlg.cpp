@@ -9,12 +9,13 @@
 #include <QVBoxLayout>
 
 #include "editor/qt_interaction_port.h"
+#include "editor/ui_text.h"
 
 namespace vyr {
 
 CPlanesDlg::CPlanesDlg(CPlanesDialog& model, IInteractionPort& port, QWidget* parent)
     : CModelDlg(model, port, parent), m_model(model) {
-  setWindowTitle(Text("Warstwy w świecie"));
+  setWindowTitle(UiText("Warstwy w świecie"));
   m_list = new QListWidget(this);
   m_list->setMinimumSize(220, 180);
   Bind(CPlanesDialog::kListControl, m_list);
@@ -22,7 +23,7 @@ CPlanesDlg::CPlanesDlg(CPlanesDialog& model, IInteractionPort& port, QWidget* pa
   for (const auto& [id, label] : {std::pair{CPlanesDialog::kSelectControl, "Zaznacz"},
                                   std::pair{CPlanesDialog::kRemoveControl, "Usuń"},
                                   std::pair{CPlanesDialog::kMoveControl, "Przestaw"}}) {
-    auto* button = new QPushButton(Text(label), this);
+    auto* button = new QPushButton(UiText(label), this);
     button->setAutoDefault(false);
     Bind(id, button);
     buttons->addWidget(button);
@@ -59,7 +60,7 @@ void CPlanesDlg::Register() {
 
 CMovePlaneDlg::CMovePlaneDlg(CMovePlaneDialog& model, IInteractionPort& port, QWidget* parent)
     : CModelDlg(model, port, parent), m_model(model) {
-  setWindowTitle(Text("Przesuń Warstwę"));
+  setWindowTitle(UiText("Przesuń Warstwę"));
   m_name = new QLineEdit(this);
   m_current = new QLineEdit(this);
   m_newPosition = new QLineEdit(this);
@@ -70,9 +71,9 @@ CMovePlaneDlg::CMovePlaneDlg(CMovePlaneDialog& model, IInteractionPort& port, QW
   Bind(CMovePlaneDialog::kCurrentControl, m_current);
   Bind(CMovePlaneDialog::kNewControl, m_newPosition);
   auto* form = new QFormLayout;
-  form->addRow(Text("Nazwa:"), m_name);
-  form->addRow(Text("Obecna Pozycja:"), m_current);
-  form->addRow(Text("Nowa Pozycja:"), m_newPosition);
+  form->addRow(UiText("Nazwa:"), m_name);
+  form->addRow(UiText("Obecna Pozycja:"), m_current);
+  form->addRow(UiText("Nowa Pozycja:"), m_newPosition);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   AddButtons(layout);

@@ -2,6 +2,7 @@
 #include "commands/tiles/block_copy_dialog.h"
 #include "editor/dialogs/field_form_dlg.h"
 #include "editor/dialogs/tiles/tile_dlg_parts.h"
+#include "editor/ui_text.h"
 
 namespace vyr {
 
@@ -10,7 +11,7 @@ namespace {
 class CBlockCopyDlg final : public CFieldFormDlg {
  public:
   CBlockCopyDlg(CBlockCopyDialog& model, IInteractionPort& port, QWidget* parent)
-      : CFieldFormDlg(model, port, parent, Text("Block Copy"), DigitsOnly) {}
+      : CFieldFormDlg(model, port, parent, UiText("Block Copy"), DigitsOnly) {}
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "editor/dialog_look.h"
 #include "editor/dialogs/tiles/tile_dlg_parts.h"
 #include "editor/model_dialog.h"
+#include "editor/ui_text.h"
 
 namespace vyr {
 
@@ -18,37 +19,37 @@ namespace {
 class CFillDlg final : public CModelDlg {
  public:
   CFillDlg(CFillDialog& model, IInteractionPort& port, QWidget* parent) : CModelDlg(model, port, parent), m_model(model) {
-    setWindowTitle(Text("Wypełnienie"));
-    auto* type = new QGroupBox(Text("Typ"), this);
+    setWindowTitle(UiText("Wypełnienie"));
+    auto* type = new QGroupBox(UiText("Typ"), this);
     auto* typeLayout = new QVBoxLayout(type);
-    auto* whole = new QRadioButton(Text("Całkowite"), type);
+    auto* whole = new QRadioButton(UiText("Całkowite"), type);
     whole->setChecked(true);
     typeLayout->addWidget(whole);
     for (const char* text : {"Limitowane", "Full"}) {
-      auto* other = new QRadioButton(Text(text), type);
+      auto* other = new QRadioButton(UiText(text), type);
       other->setEnabled(false);
       typeLayout->addWidget(other);
     }
 
-    auto* tile = new QGroupBox(Text("Klocek"), this);
+    auto* tile = new QGroupBox(UiText("Klocek"), this);
     auto* tileLayout = new QVBoxLayout(tile);
     m_current = new QRadioButton(tile);
-    m_delete = new QRadioButton(Text("Usuń"), tile);
-    m_colour = new QRadioButton(Text("Kolor"), tile);
+    m_delete = new QRadioButton(UiText("Usuń"), tile);
+    m_colour = new QRadioButton(UiText("Kolor"), tile);
     for (auto [id, button] : {std::pair{ctl::kFillCurrent, m_current}, std::pair{ctl::kFillDelete, m_delete},
                               std::pair{ctl::kFillColour, m_colour}}) {
       Bind(id, button);
       tileLayout->addWidget(button);
     }
 
-    auto* cell = new QGroupBox(Text("Zaznaczenie"), this);
+    auto* cell = new QGroupBox(UiText("Zaznaczenie"), this);
     auto* cellForm = new QFormLayout(cell);
     m_column = new QLineEdit(cell);
     m_row = new QLineEdit(cell);
     ShowReadOnly(m_column);
     ShowReadOnly(m_row);
-    cellForm->addRow(Text("Kolumna:"), m_column);
-    cellForm->addRow(Text("Wiersz:"), m_row);
+    cellForm->addRow(UiText("Kolumna:"), m_column);
+    cellForm->addRow(UiText("Wiersz:"), m_row);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(type);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "editor/qt_interaction_port.h"
+#include "editor/ui_text.h"
 
 namespace vyr {
 
@@ -32,16 +33,16 @@ void RegisterDialog() {
 
 CGoToDlg::CGoToDlg(CGoToDialog& model, IInteractionPort& port, QWidget* parent)
     : CModelDlg(model, port, parent), m_model(model) {
-  setWindowTitle(Text("Idź Do X,Y"));
+  setWindowTitle(UiText("Idź Do X,Y"));
   m_x = DigitsEdit(this);
   m_y = DigitsEdit(this);
-  m_storeWarp = new QCheckBox(Text("Zapisz w Warpie"), this);
+  m_storeWarp = new QCheckBox(UiText("Zapisz w Warpie"), this);
   Bind(ctl::kGoToX, m_x);
   Bind(ctl::kGoToY, m_y);
   Bind(ctl::kGoToStoreWarp, m_storeWarp);
   auto* form = new QFormLayout;
-  form->addRow(Text("X:"), m_x);
-  form->addRow(Text("Y:"), m_y);
+  form->addRow(UiText("X:"), m_x);
+  form->addRow(UiText("Y:"), m_y);
   form->addRow(m_storeWarp);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
@@ -62,12 +63,12 @@ void CGoToDlg::Store() {
 
 CCustomMovesDlg::CCustomMovesDlg(CCustomMovesDialog& model, IInteractionPort& port, QWidget* parent)
     : CModelDlg(model, port, parent), m_model(model) {
-  setWindowTitle(Text("Ustawianie Dodatkowych Ruchów"));
+  setWindowTitle(UiText("Ustawianie Dodatkowych Ruchów"));
   auto* form = new QFormLayout;
   auto edit = [this, form](int id, const char* label) {
     QLineEdit* line = DigitsEdit(this);
     Bind(id, line);
-    form->addRow(Text(label), line);
+    form->addRow(UiText(label), line);
     return line;
   };
   m_left = edit(ctl::kMoveLeft, "Lewo:");

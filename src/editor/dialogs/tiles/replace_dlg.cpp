@@ -11,6 +11,7 @@
 #include "commands/tiles/replace_dialog.h"
 #include "editor/dialogs/tiles/tile_dlg_parts.h"
 #include "editor/model_dialog.h"
+#include "editor/ui_text.h"
 
 namespace vyr {
 
@@ -20,7 +21,7 @@ class CReplaceDlg final : public CModelDlg {
  public:
   CReplaceDlg(CReplaceDialog& model, IInteractionPort& port, QWidget* parent)
       : CModelDlg(model, port, parent), m_model(model) {
-    setWindowTitle(Text("Zmiana"));
+    setWindowTitle(UiText("Zmiana"));
     auto* layout = new QVBoxLayout(this);
     m_search = Side("Szukaj", {ctl::kSearchTile, ctl::kSearchDelete, ctl::kSearchColour}, ctl::kSearchValue,
                     m_searchValue, layout);
@@ -46,12 +47,12 @@ class CReplaceDlg final : public CModelDlg {
  private:
   // One group: "Kloc" with its edit, "Usuń", "Kolor"; the ids are the radio buttons'.
   QButtonGroup* Side(const char* title, std::array<int, 3> ids, int valueId, QLineEdit*& value, QVBoxLayout* layout) {
-    auto* box = new QGroupBox(Text(title), this);
+    auto* box = new QGroupBox(UiText(title), this);
     auto* grid = new QGridLayout(box);
     auto* group = new QButtonGroup(box);
     const char* texts[] = {"Kloc", "Usuń", "Kolor"};
     for (int i = 0; i < 3; ++i) {
-      auto* radio = new QRadioButton(Text(texts[i]), box);
+      auto* radio = new QRadioButton(UiText(texts[i]), box);
       group->addButton(radio, ids[size_t(i)]);
       Bind(ids[size_t(i)], radio);
       grid->addWidget(radio, i, 0);

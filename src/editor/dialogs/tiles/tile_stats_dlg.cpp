@@ -13,6 +13,7 @@
 #include "editor/dialog_look.h"
 #include "editor/dialogs/tiles/tile_dlg_parts.h"
 #include "editor/model_dialog.h"
+#include "editor/ui_text.h"
 
 namespace vyr {
 
@@ -22,7 +23,7 @@ class CTileStatsDlg final : public CModelDlg {
  public:
   CTileStatsDlg(CTileStatsDialog& model, IInteractionPort& port, QWidget* parent)
       : CModelDlg(model, port, parent), m_model(model) {
-    setWindowTitle(Text("Statystyki Klocków"));
+    setWindowTitle(UiText("Statystyki Klocków"));
     auto* lists = new QGridLayout;
     const struct {
       const char* label;
@@ -38,7 +39,7 @@ class CTileStatsDlg final : public CModelDlg {
       auto* list = new QListWidget(this);
       list->setMinimumHeight(160);
       Bind(columns[i].id, list);
-      lists->addWidget(new QLabel(Text(columns[i].label), this), 0, i);
+      lists->addWidget(new QLabel(UiText(columns[i].label), this), 0, i);
       lists->addWidget(list, 1, i);
       m_lists.push_back({list, columns[i].lines});
     }
@@ -49,7 +50,7 @@ class CTileStatsDlg final : public CModelDlg {
       auto* edit = new QLineEdit(this);
       ShowReadOnly(edit);
       Bind(id, edit);
-      totals->addRow(Text(label), edit);
+      totals->addRow(UiText(label), edit);
       m_totals.push_back({edit, text});
     }
     m_script = new QPlainTextEdit(this);
@@ -58,7 +59,7 @@ class CTileStatsDlg final : public CModelDlg {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(lists);
     layout->addLayout(totals);
-    layout->addWidget(new QLabel(Text("Usunięte / Skrypt"), this));
+    layout->addWidget(new QLabel(UiText("Usunięte / Skrypt"), this));
     layout->addWidget(m_script);
     AddButtons(layout);
   }

@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "editor/qt_interaction_port.h"
+#include "editor/ui_text.h"
 
 namespace vyr {
 
 CAddImageSetsDlg::CAddImageSetsDlg(CAddImageSetsDialog& model, IInteractionPort& port, QWidget* parent)
     : CModelDlg(model, port, parent), m_model(model) {
-  setWindowTitle(Text("Dodawanie Obrazów"));
+  setWindowTitle(UiText("Dodawanie Obrazów"));
   m_tree = new QTreeWidget(this);
   m_tree->setHeaderHidden(true);
   m_tree->setMinimumSize(240, 260);
@@ -21,9 +22,9 @@ CAddImageSetsDlg::CAddImageSetsDlg(CAddImageSetsDialog& model, IInteractionPort&
   Bind(kTreeControl, m_tree);
   Bind(kPrefixControl, m_prefix);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(Text("Wybierz obraz do załadowania:"), this));
+  layout->addWidget(new QLabel(UiText("Wybierz obraz do załadowania:"), this));
   layout->addWidget(m_tree, 1);
-  layout->addWidget(new QLabel(Text("Prefiks:"), this));
+  layout->addWidget(new QLabel(UiText("Prefiks:"), this));
   layout->addWidget(m_prefix);
   AddButtons(layout);
 }

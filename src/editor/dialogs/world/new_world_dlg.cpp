@@ -7,17 +7,18 @@
 #include <QVBoxLayout>
 
 #include "editor/qt_interaction_port.h"
+#include "editor/ui_text.h"
 
 namespace vyr {
 
 CNewWorldDlg::CNewWorldDlg(CNewWorldDialog& model, IInteractionPort& port, QWidget* parent)
     : CWorldHeaderDlg(model, port, parent) {
-  setWindowTitle(Text("Nowy Świat"));
+  setWindowTitle(UiText("Nowy Świat"));
   auto* form = new QFormLayout;
   auto edit = [this, form](int id, const char* label) {
     auto* line = new QLineEdit(this);
     Bind(id, line);
-    form->addRow(Text(label), id == kArchive ? WithBrowseButton(id, line, kArchiveTitle, kArchiveFilter) : line);
+    form->addRow(UiText(label), id == kArchive ? WithBrowseButton(id, line, kArchiveTitle, kArchiveFilter) : line);
     return line;
   };
   edit(kName, "Nazwa:");
@@ -27,7 +28,7 @@ CNewWorldDlg::CNewWorldDlg(CNewWorldDialog& model, IInteractionPort& port, QWidg
   edit(kPalette, "Palety:");
   SignedDigitsOnly(edit(kStartX, "Start X:"));
   SignedDigitsOnly(edit(kStartY, "Start Y:"));
-  auto* useZ = new QCheckBox(Text("Użyj Z"), this);
+  auto* useZ = new QCheckBox(UiText("Użyj Z"), this);
   Bind(kUseZ, useZ);
   form->addRow(useZ);
   auto* layout = new QVBoxLayout(this);

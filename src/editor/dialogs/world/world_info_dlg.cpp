@@ -11,6 +11,7 @@
 
 #include "editor/dialog_look.h"
 #include "editor/qt_interaction_port.h"
+#include "editor/ui_text.h"
 
 namespace vyr {
 
@@ -26,7 +27,7 @@ constexpr const int (&kPrefix)[4] = CWorldInfoDialog::kPrefixControls;
 
 CWorldInfoDlg::CWorldInfoDlg(CWorldInfoDialog& model, IInteractionPort& port, QWidget* parent)
     : CWorldHeaderDlg(model, port, parent), m_model(model) {
-  setWindowTitle(Text("Informacje Świata"));
+  setWindowTitle(UiText("Informacje Świata"));
   auto edit = [this](int id, bool upper = false, bool readOnly = false) {
     auto* line = new QLineEdit(this);
     Bind(id, line);
@@ -35,56 +36,56 @@ CWorldInfoDlg::CWorldInfoDlg(CWorldInfoDialog& model, IInteractionPort& port, QW
     return line;
   };
   auto group = [this](const char* title) {
-    auto* box = new QGroupBox(Text(title), this);
+    auto* box = new QGroupBox(UiText(title), this);
     return std::make_pair(box, new QFormLayout(box));
   };
 
   auto [info, infoForm] = group("Informacje");
-  infoForm->addRow(Text("Nazwa:"), edit(kName));
-  infoForm->addRow(Text("Autor:"), edit(kAuthor));
-  infoForm->addRow(Text("Powstał:"), edit(kCreated, false, true));
+  infoForm->addRow(UiText("Nazwa:"), edit(kName));
+  infoForm->addRow(UiText("Autor:"), edit(kAuthor));
+  infoForm->addRow(UiText("Powstał:"), edit(kCreated, false, true));
 
   // Archive and game are files of this computer, whose names may need lower case.
   auto [files, filesForm] = group("Pliki");
-  filesForm->addRow(Text("Plik 'Rez':"), WithBrowseButton(kArchive, edit(kArchive), kArchiveTitle, kArchiveFilter));
+  filesForm->addRow(UiText("Plik 'Rez':"), WithBrowseButton(kArchive, edit(kArchive), kArchiveTitle, kArchiveFilter));
   QLineEdit* images = edit(kImages, true);
   QLineEdit* palette = edit(kPalette, true);
   WidenToText(images);
   WidenToText(palette);
-  filesForm->addRow(Text("Obrazy:"), images);
-  filesForm->addRow(Text("Palety:"), palette);
+  filesForm->addRow(UiText("Obrazy:"), images);
+  filesForm->addRow(UiText("Palety:"), palette);
 
   auto [positions, positionsForm] = group("Pozycje");
   QLineEdit* startX = edit(kStartX);
   QLineEdit* startY = edit(kStartY);
   SignedDigitsOnly(startX);
   SignedDigitsOnly(startY);
-  positionsForm->addRow(Text("Start X:"), startX);
-  positionsForm->addRow(Text("Start Y:"), startY);
+  positionsForm->addRow(UiText("Start X:"), startX);
+  positionsForm->addRow(UiText("Start Y:"), startY);
 
   auto [flags, flagsForm] = group("Flagi");
-  auto* useZ = new QCheckBox(Text("Użyj Z"), this);
-  auto* compressed = new QCheckBox(Text("Kompresja"), this);
+  auto* useZ = new QCheckBox(UiText("Użyj Z"), this);
+  auto* compressed = new QCheckBox(UiText("Kompresja"), this);
   Bind(kUseZ, useZ);
   Bind(kCompressed, compressed);
   flagsForm->addRow(useZ);
   flagsForm->addRow(compressed);
 
-  auto* sets = new QGroupBox(Text("ImageSety"), this);
+  auto* sets = new QGroupBox(UiText("ImageSety"), this);
   auto* setsGrid = new QGridLayout(sets);
   for (int i = 0; i < 4; ++i) {
     const QString n = QString::number(i + 1);
-    setsGrid->addWidget(new QLabel(QStringLiteral("ImageSet %1:").arg(n), sets), i, 0);
+    setsGrid->addWidget(new QLabel(UiText("ImageSet %1:").arg(n), sets), i, 0);
     setsGrid->addWidget(edit(kImageSet[i], true), i, 1);
-    setsGrid->addWidget(new QLabel(QStringLiteral("Prefiks %1:").arg(n), sets), i, 2);
+    setsGrid->addWidget(new QLabel(UiText("Prefiks %1:").arg(n), sets), i, 2);
     setsGrid->addWidget(edit(kPrefix[i], true), i, 3);
   }
 
   auto [other, otherForm] = group("Inne");
-  otherForm->addRow(Text("Gra:"),
+  otherForm->addRow(UiText("Gra:"),
                     WithBrowseButton(kGame, edit(kGame), "Gra", "Wszystkie (*)|*||", PathKind::CommandLine));
-  otherForm->addRow(Text("Ilość Planów:"), edit(kPlanes, false, true));
-  otherForm->addRow(Text("Ilość Objektów:"), edit(kObjects, false, true));
+  otherForm->addRow(UiText("Ilość Planów:"), edit(kPlanes, false, true));
+  otherForm->addRow(UiText("Ilość Objektów:"), edit(kObjects, false, true));
 
   // The files get the whole width, so that their paths show whole.
   auto* grid = new QGridLayout;
