@@ -1935,5 +1935,165 @@ Would you like to specify a new location?</translation>
         <source>Życie:</source>
         <translation>Health:</translation>
     </message>
+    <message>
+        <source>%s already exists.
+
+Replace it with the snapshot?</source>
+        <translation>%s already exists.
+
+Replace it with the snapshot?</translation>
+    </message>
+    <message>
+        <source>%s is the open world file; the snapshot would destroy it. Give the bitmap another name.</source>
+        <translation>%s is the open world file; the snapshot would destroy it. Give the bitmap another name.</translation>
+    </message>
+    <message>
+        <source>.BMP</source>
+        <translation>.BMP</translation>
+    </message>
+    <message>
+        <source>&lt;- Poprz</source>
+        <translation>&lt;- Prev</translation>
+    </message>
+    <message>
+        <source>Argument %i: %s
+</source>
+        <translation>Argument %i: %s
+</translation>
+    </message>
+    <message>
+        <source>Artrybuty:</source>
+        <translation>Attributes:</translation>
+    </message>
+    <message>
+        <source>Blokuje</source>
+        <translation>Blocks</translation>
+    </message>
+    <message>
+        <source>Choose another name or folder and try again.</source>
+        <translation>Choose another name or folder and try again.</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Double</translation>
+    </message>
+    <message>
+        <source>Drabina</source>
+        <translation>Ladder</translation>
+    </message>
+    <message>
+        <source>Informacje Klocków</source>
+        <translation>Tile Information</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Mask</translation>
+    </message>
+    <message>
+        <source>Nast -&gt;</source>
+        <translation>Next -&gt;</translation>
+    </message>
+    <message>
+        <source>Nazwa Mapshota:</source>
+        <translation>Snapshot Name:</translation>
+    </message>
+    <message>
+        <source>Opcje</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Podłoga</source>
+        <translation>Floor</translation>
+    </message>
+    <message>
+        <source>Ponów</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Poza:</source>
+        <translation>Outside:</translation>
+    </message>
+    <message>
+        <source>Robienie Mapshota</source>
+        <translation>Making a Map Snapshot</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Single</translation>
+    </message>
+    <message>
+        <source>Spróbuj najpierw otworzyć ten plik 'Rez':</source>
+        <translation>Try this 'Rez' file first:</translation>
+    </message>
+    <message>
+        <source>Szukaj...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>The snapshot could not be written:</source>
+        <translation>The snapshot could not be written:</translation>
+    </message>
+    <message>
+        <source>The world has no palette to write the snapshot with. Open the world again.</source>
+        <translation>The world has no palette to write the snapshot with. Open the world again.</translation>
+    </message>
+    <message>
+        <source>The world's game path starts this program. Start it only when you trust where the world came from.
+
+Program: %s
+%sWorking directory: %s
+
+Start the game?</source>
+        <translation>The world's game path starts this program. Start it only when you trust where the world came from.
+
+Program: %s
+%sWorking directory: %s
+
+Start the game?</translation>
+    </message>
+    <message>
+        <source>There is no plane to take a snapshot of. Open a world first.</source>
+        <translation>There is no plane to take a snapshot of. Open a world first.</translation>
+    </message>
+    <message>
+        <source>Unable to start the game: %s
+
+%s
+
+Correct the &quot;Gra:&quot; field of &quot;Informacje Świata&quot;.</source>
+        <translation>Unable to start the game: %s
+
+%s
+
+Correct the &quot;Gra:&quot; field of &quot;Informacje Świata&quot;.</translation>
+    </message>
+    <message>
+        <source>W:</source>
+        <translation>Inside:</translation>
+    </message>
+    <message>
+        <source>Wolny</source>
+        <translation>Free</translation>
+    </message>
+    <message>
+        <source>Wymiary:</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>Zabija</source>
+        <translation>Kills</translation>
+    </message>
+    <message>
+        <source>Zazncz:</source>
+        <translation>Select:</translation>
+    </message>
+    <message>
+        <source>Zmiana Artrybutów Klocków</source>
+        <translation>Changing Tile Attributes</translation>
+    </message>
+    <message>
+        <source>na</source>
+        <translation>by</translation>
+    </message>
 </context>
 </TS>
