@@ -18,6 +18,7 @@ inline constexpr std::string_view kWarpX = "WarpX";
 inline constexpr std::string_view kWarpY = "WarpY";
 inline constexpr std::string_view kGrid = "Grid";
 inline constexpr std::string_view kTileDialog = "TileDialog";
+inline constexpr std::string_view kAllPlanes = "AllPlanes";
 
 // Custom
 inline constexpr std::string_view kMoveUp = "Move Up";
@@ -34,6 +35,8 @@ inline constexpr std::string_view kZAssocCount = "Z Assoc Count";
 inline constexpr std::string_view kZAssocString = "Z Assoc String ";
 inline constexpr std::string_view kZAssocCoord = "Z Assoc Coord ";
 inline constexpr std::string_view kDefaultZValue = "Default Z Value ";
+// The zoom the world was last shown at, in percent.
+inline constexpr std::string_view kZoom = "Zoom";
 
 // Window
 inline constexpr std::string_view kPlacement = "Placement";

@@ -132,6 +132,7 @@ constexpr MenuItem kView128[] = {
     Sep(),
     Check(cmd::kGrid, "&Siatka Pomocnicza"),
     Check(cmd::kNoImages, "Bez Obrazów"),
+    Check(cmd::kAllPlanes, "Wszystkie Warstwy"),
     C(cmd::kRefreshView, "&Odśwież"),
 };
 
@@ -156,6 +157,7 @@ constexpr MenuItem kView129[] = {
     Sep(),
     Check(cmd::kGrid, "&Siatka Pomocnicza"),
     Check(cmd::kNoImages, "Bez Obrazów"),
+    Check(cmd::kAllPlanes, "Wszystkie Warstwy"),
     C(cmd::kRefreshView, "&Odśwież"),
 };
 

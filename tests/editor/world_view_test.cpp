@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
+#include <algorithm>
 #include <array>
 #include <set>
 #include <utility>
@@ -215,6 +217,47 @@ TEST(WorldViewTest, ScrollBarsReachTheFarEdgeOfALargePlane) {
   shown.view.Model().Tiles().JumpCursor(CursorJump::TopLeft);
   EXPECT_EQ(horizontal->value(), 0);
   EXPECT_EQ(vertical->value(), 0);
+}
+
+// Ctrl + wheel at a point: the pixels grow by whole repeats or shrink by dropping, the world
+// pixel under the mouse stays, and the bars count view pixels.
+TEST(WorldViewTest, CtrlWheelZoomsAboutTheMouseScalingThePixels) {
+  ShownView shown(MakeViewPlane(200, 200, 64, 64), 300, 200);
+  shown.view.Model().SetScroll(1000, 800);
+  shown.view.Model().RefreshView();
+  auto wheel = [&](int delta, Qt::KeyboardModifiers mods) {
+    QWheelEvent event(QPointF(150, 100), shown.view.viewport()->mapToGlobal(QPointF(150, 100)), QPoint(),
+                      QPoint(0, delta), Qt::NoButton, mods, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(shown.view.viewport(), &event);
+  };
+  const PixelPoint under = shown.view.Model().MousePixel(150, 100);
+  for (auto [delta, percent] : {std::pair{120, 200}, std::pair{120, 300}, std::pair{-120, 200},
+                                std::pair{-120, 100}, std::pair{-120, 50}}) {
+    wheel(delta, Qt::ControlModifier);
+    const ViewZoom& zoom = shown.view.Model().Zoom();
+    ASSERT_EQ(zoom.Percent(), percent);
+    EXPECT_EQ(shown.view.Model().MousePixel(150, 100), under) << percent;
+    EXPECT_EQ(shown.view.horizontalScrollBar()->maximum(), 12800 - zoom.ViewExtent(300)) << percent;
+    EXPECT_EQ(shown.view.horizontalScrollBar()->value(), shown.view.Model().ScrollX()) << percent;
+    // A window pixel shows one of the view pixels it covers (just one from 100 % up).
+    auto shows = [&](int x, int y, QRgb colour) {
+      for (int32_t v = zoom.ToView(y); v <= std::max(zoom.ToView(y), zoom.ToView(y + 1) - 1); ++v)
+        for (int32_t u = zoom.ToView(x); u <= std::max(zoom.ToView(x), zoom.ToView(x + 1) - 1); ++u)
+          if ((shown.SurfaceColour(u, v) & 0xFFFFFF) == (colour & 0xFFFFFF)) return true;
+      return false;
+    };
+    const QImage image = shown.Grab();
+    int wrong = 0;
+    for (int y = 0; y < image.height(); y += 3)
+      for (int x = 0; x < image.width(); ++x)
+        if (!shows(x, y, image.pixel(x, y))) ++wrong;
+    EXPECT_EQ(wrong, 0) << percent;
+  }
+  // Without Ctrl the wheel scrolls and leaves the zoom.
+  const int32_t scrollY = shown.view.Model().ScrollY();
+  wheel(-120, Qt::NoModifier);
+  EXPECT_EQ(shown.view.Model().Zoom().Percent(), 50);
+  EXPECT_GT(shown.view.Model().ScrollY(), scrollY);
 }
 
 TEST(WorldViewTest, ScrollBarsAppearWhenALargerPlaneBecomesCurrent) {
