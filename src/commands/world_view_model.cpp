@@ -300,8 +300,20 @@ bool CWorldViewModel::CursorDrawable() const {
 std::vector<CRect> CWorldViewModel::CursorFrames() const {
   if (!CursorDrawable()) return {};
   std::vector<CRect> frames = m_mode->CursorFrames();
-  for (CRect& frame : frames) frame = m_zoom.ToWindow(frame);
-  return frames;
+  if (m_zoom.Percent() >= kNoZoom) {
+    for (CRect& frame : frames) frame = m_zoom.ToWindow(frame);
+    return frames;
+  }
+  // Shrunk, nested frames fall on one another's edges, which inverted twice would vanish:
+  // only those still strictly inside the last one kept are drawn.
+  std::vector<CRect> kept;
+  for (const CRect& frame : frames) {
+    const CRect shown = m_zoom.ToWindow(frame);
+    if (kept.empty() || (shown.left > kept.back().left && shown.top > kept.back().top &&
+                         shown.right < kept.back().right && shown.bottom < kept.back().bottom))
+      kept.push_back(shown);
+  }
+  return kept;
 }
 
 void CWorldViewModel::RequestOverlay() {

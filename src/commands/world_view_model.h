@@ -242,13 +242,14 @@ class CWorldViewModel final : public IViewPort {
   // a palette; the grid and the cursor frames, in window pixels, as computed below.
   bool ShowsSurface() const;
   bool GridVisible() const;
-  // The client area the current plane covers (from 0, 0; empty without a plane). Beyond it
+  // The window area the current plane covers (from 0, 0; empty without a plane). Beyond it
   // the window shows no plane, and the grid stops at its edge.
   CRect PlaneArea() const;
-  // Client x of each vertical grid line, client y of each horizontal one, inside PlaneArea.
+  // Window x of each vertical grid line, window y of each horizontal one, inside PlaneArea.
   std::vector<int32_t> GridColumns() const;
   std::vector<int32_t> GridRows() const;
-  // The current mode's cursor frames, outermost first; empty when nothing would be drawn.
+  // The current mode's cursor frames in the window, outermost first; empty when nothing
+  // would be drawn.
   std::vector<CRect> CursorFrames() const;
   bool CursorShown() const { return m_cursorShown; }
   // The 200 ms blink: with the editor active, shows or hides the frames once.

@@ -219,7 +219,6 @@ void CWorldView::wheelEvent(QWheelEvent* event) {
   }
   const QPoint at = event->position().toPoint();
   m_model.ZoomAt(delta > 0 ? 1 : -1, at.x(), at.y());
-  ApplyScrollRanges();
   event->accept();
 }
 

@@ -95,8 +95,16 @@ TEST(ViewZoom, MouseCursorAndGridFollowTheZoom) {
     EXPECT_EQ(view.window.sizes.back().pageWidth, c.clientWidth - 32);
     EXPECT_EQ(view.model.MousePixel(100, 50), c.mouse);
     EXPECT_EQ(view.model.MouseCell(100, 50), c.cell);
-    ASSERT_FALSE(view.model.CursorFrames().empty());
-    EXPECT_EQ(view.model.CursorFrames().front(), c.cursor);
+    const std::vector<CRect> frames = view.model.CursorFrames();
+    ASSERT_FALSE(frames.empty());
+    EXPECT_EQ(frames.front(), c.cursor);
+    // No two frames share an edge's dots: inverted twice they would cancel out.
+    for (size_t i = 1; i < frames.size(); ++i) {
+      EXPECT_GT(frames[i].left, frames[i - 1].left);
+      EXPECT_GT(frames[i].top, frames[i - 1].top);
+      EXPECT_LT(frames[i].right, frames[i - 1].right);
+      EXPECT_LT(frames[i].bottom, frames[i - 1].bottom);
+    }
     const std::vector<int32_t> columns = view.model.GridColumns();
     ASSERT_EQ(columns.size(), c.gridColumns);
     EXPECT_EQ(columns[1], c.secondColumn);
