@@ -33,7 +33,8 @@ void RegisterViewCommands(CommandTable& table, CWorldViewModel& model) {
     state.SetCheck(view->AllPlanes());
   });
 
-  for (auto [id, direction] : {std::pair{cmd::kZoomIn, 1}, std::pair{cmd::kZoomOut, -1}}) {
+  for (const auto& [id, step] : {std::pair{cmd::kZoomIn, 1}, std::pair{cmd::kZoomOut, -1}}) {
+    const int direction = step;
     table.On(id, [view, direction] { view->ZoomAtCentre(direction); });
     table.OnUpdate(id, [view, direction](CommandState& state) { state.Enable(view->CanZoom(direction)); });
   }
