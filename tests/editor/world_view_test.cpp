@@ -182,6 +182,42 @@ TEST(WorldViewTest, CursorFramesInvertTheirDots) {
   EXPECT_EQ(hidden.pixel(32, 16) & 0xFFFFFF, shown.SurfaceColour(32, 16) & 0xFFFFFF);
 }
 
+// Zoomed, the frames the model gives in window pixels are the dots the window inverts.
+TEST(WorldViewTest, ZoomedCursorFramesInvertTheirDots) {
+  for (int direction : {-1, 1}) {
+    ShownView shown(MakeViewPlane(100, 100, 64, 64), 200, 150);
+    shown.view.Model().ZoomAtCentre(direction);
+    shown.view.Model().ZoomAtCentre(direction);
+    shown.view.Model().Tiles().MoveCursorTo(1, 1);
+    shown.view.Model().SetScroll(32, 32);
+    shown.view.Model().RefreshView();
+    shown.view.Model().OnBlink(true);
+    ASSERT_TRUE(shown.view.Model().CursorShown());
+    const std::vector<CRect> frames = shown.view.Model().CursorFrames();
+    ASSERT_FALSE(frames.empty());
+    std::set<std::pair<int, int>> dots;
+    for (const CRect& frame : frames)
+      for (int y = frame.top; y < frame.bottom; ++y)
+        for (int x = frame.left; x < frame.right; ++x) {
+          const bool border = x == frame.left || x == frame.right - 1 || y == frame.top || y == frame.bottom - 1;
+          if (border && (x + y) % 2 == 0) dots.insert({x, y});
+        }
+    const ViewZoom& zoom = shown.view.Model().Zoom();
+    const QImage shownImage = shown.Grab();
+    shown.view.Model().OnBlink(true);
+    const QImage hidden = shown.Grab();
+    int wrong = 0;
+    for (int y = 0; y < hidden.height(); ++y)
+      for (int x = 0; x < hidden.width(); ++x) {
+        QRgb want = hidden.pixel(x, y) & 0xFFFFFF;
+        if (dots.count({x, y})) want ^= 0xFFFFFF;
+        if ((shownImage.pixel(x, y) & 0xFFFFFF) != want) ++wrong;
+      }
+    EXPECT_EQ(wrong, 0) << zoom.Percent();
+    EXPECT_FALSE(dots.empty());
+  }
+}
+
 TEST(WorldViewTest, TinyWindowShowsNothing) {
   ShownView shown(MakeViewPlane(2, 12, 16, 16), 32, 200);  // fits: no scroll bars
   shown.view.Model().SetGridOn(true);
