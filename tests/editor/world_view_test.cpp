@@ -152,6 +152,15 @@ TEST(WorldViewTest, MouseInputReachesTheCurrentModeInPlanePixels) {
   EXPECT_EQ(shown.view.Model().Tiles().PaneText(cmd::kPaneMouse), "Mouse = 42, 36");
 }
 
+// The dots a focus rectangle inverts: every other pixel of its border.
+void AddFrameDots(const CRect& frame, std::set<std::pair<int, int>>& dots) {
+  for (int y = frame.top; y < frame.bottom; ++y)
+    for (int x = frame.left; x < frame.right; ++x) {
+      const bool border = x == frame.left || x == frame.right - 1 || y == frame.top || y == frame.bottom - 1;
+      if (border && (x + y) % 2 == 0) dots.insert({x, y});
+    }
+}
+
 TEST(WorldViewTest, CursorFramesInvertTheirDots) {
   ShownView shown(MakeViewPlane(100, 100, 16, 16), 200, 150);
   shown.view.Model().Tiles().MoveCursorTo(2, 1);
@@ -160,14 +169,7 @@ TEST(WorldViewTest, CursorFramesInvertTheirDots) {
   QImage image = shown.Grab();
   // 16-pixel tiles: two nested frames from (32, 16, 49, 33), grid off
   std::set<std::pair<int, int>> dots;
-  for (int k = 0; k < 2; ++k) {
-    const int left = 32 + k, top = 16 + k, right = 49 - k, bottom = 33 - k;
-    for (int y = top; y < bottom; ++y)
-      for (int x = left; x < right; ++x) {
-        const bool border = x == left || x == right - 1 || y == top || y == bottom - 1;
-        if (border && (x + y) % 2 == 0) dots.insert({x, y});
-      }
-  }
+  for (int k = 0; k < 2; ++k) AddFrameDots(CRect{32 + k, 16 + k, 49 - k, 33 - k}, dots);
   int wrong = 0;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) {
@@ -196,12 +198,7 @@ TEST(WorldViewTest, ZoomedCursorFramesInvertTheirDots) {
     const std::vector<CRect> frames = shown.view.Model().CursorFrames();
     ASSERT_FALSE(frames.empty());
     std::set<std::pair<int, int>> dots;
-    for (const CRect& frame : frames)
-      for (int y = frame.top; y < frame.bottom; ++y)
-        for (int x = frame.left; x < frame.right; ++x) {
-          const bool border = x == frame.left || x == frame.right - 1 || y == frame.top || y == frame.bottom - 1;
-          if (border && (x + y) % 2 == 0) dots.insert({x, y});
-        }
+    for (const CRect& frame : frames) AddFrameDots(frame, dots);
     const ViewZoom& zoom = shown.view.Model().Zoom();
     const QImage shownImage = shown.Grab();
     shown.view.Model().OnBlink(true);
