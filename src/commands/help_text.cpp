@@ -143,6 +143,8 @@ std::string KeyName(const res::Accelerator& accelerator) {
     case kDelete: return name + "Del";
     case kKeypadPlus: return name + "Num +";
     case kKeypadMinus: return name + "Num -";
+    case kOemPlus: return name + "=";
+    case kOemMinus: return name + "-";
     default: return name + "#" + std::to_string(code);
   }
 }

@@ -1,5 +1,8 @@
-// The world view's commands: refresh, grid, "Bez Obrazów", navigation, then each edit mode's commands and status panes.
+// The world view's commands: refresh, grid, "Bez Obrazów", all planes, zoom, navigation, then each edit mode's commands and status panes.
 #include "commands/view_commands.h"
+
+#include <string>
+#include <utility>
 
 #include "commands/modes/view_navigation.h"
 #include "commands/world_view_model.h"
@@ -22,6 +25,22 @@ void RegisterViewCommands(CommandTable& table, CWorldViewModel& model) {
   table.OnUpdate(cmd::kNoImages, [view](CommandState& state) {
     state.Enable(true);
     state.SetCheck(view->NoImages());
+  });
+
+  table.On(cmd::kAllPlanes, [view] { view->OnToggleAllPlanes(); });
+  table.OnUpdate(cmd::kAllPlanes, [view](CommandState& state) {
+    state.Enable(true);
+    state.SetCheck(view->AllPlanes());
+  });
+
+  for (const auto& [id, step] : {std::pair{cmd::kZoomIn, 1}, std::pair{cmd::kZoomOut, -1}}) {
+    const int direction = step;
+    table.On(id, [view, direction] { view->ZoomAtCentre(direction); });
+    table.OnUpdate(id, [view, direction](CommandState& state) { state.Enable(view->CanZoom(direction)); });
+  }
+  table.OnUpdate(cmd::kPaneZoom, [view](CommandState& state) {
+    state.Enable(true);
+    state.SetText(std::to_string(view->Zoom().Percent()) + "%");
   });
 
   // "Ś&wiat": enabled with a loaded world, no action of its own.

@@ -12,6 +12,7 @@
 #include "resources/palette.h"
 #include "world/game_object.h"
 #include "world/plane.h"
+#include "world/shortcut_tables.h"
 #include "world/world.h"
 #include "world/world_doc.h"
 
@@ -97,6 +98,11 @@ std::optional<PixelPoint> WorldDocViewSource::StartPosition() const {
   return PixelPoint{m_document.Properties().startX, m_document.Properties().startY};
 }
 
+std::string WorldDocViewSource::ProfileSection() const {
+  const CZTable* table = m_document.ZTable();
+  return table ? table->Section() : std::string();
+}
+
 std::optional<ViewObjectBox> WorldDocViewSource::SelectedObject() const {
   const CGameObject* object = m_document.SelectedObject();
   if (!object) return std::nullopt;
@@ -114,6 +120,7 @@ CWorldViewModel::CWorldViewModel(Profile* profile) : m_profile(profile) {
   m_warpX = m_profile->GetProfileInt(profile::kOptions, profile::kWarpX, -1);
   m_warpY = m_profile->GetProfileInt(profile::kOptions, profile::kWarpY, -1);
   m_gridOn = m_profile->GetProfileInt(profile::kOptions, profile::kGrid, 0) != 0;
+  m_allPlanes = m_profile->GetProfileInt(profile::kOptions, profile::kAllPlanes, 0) != 0;
   m_moves.up = m_profile->GetProfileInt(profile::kCustom, profile::kMoveUp, m_moves.up);
   m_moves.down = m_profile->GetProfileInt(profile::kCustom, profile::kMoveDown, m_moves.down);
   m_moves.left = m_profile->GetProfileInt(profile::kCustom, profile::kMoveLeft, m_moves.left);
@@ -126,6 +133,7 @@ CWorldViewModel::~CWorldViewModel() {
   m_profile->WriteProfileInt(profile::kOptions, profile::kWarpX, m_warpX);
   m_profile->WriteProfileInt(profile::kOptions, profile::kWarpY, m_warpY);
   m_profile->WriteProfileInt(profile::kOptions, profile::kGrid, m_gridOn ? 1 : 0);
+  m_profile->WriteProfileInt(profile::kOptions, profile::kAllPlanes, m_allPlanes ? 1 : 0);
   if (m_tileDialogHidden) m_profile->WriteProfileInt(profile::kOptions, profile::kTileDialog, *m_tileDialogHidden ? 1 : 0);
   m_profile->WriteProfileInt(profile::kCustom, profile::kMoveUp, m_moves.up);
   m_profile->WriteProfileInt(profile::kCustom, profile::kMoveDown, m_moves.down);
@@ -146,9 +154,12 @@ void CWorldViewModel::InitialUpdate() {
 void CWorldViewModel::DestroySurface() { m_surface.reset(); }
 
 void CWorldViewModel::Resize() {
+  FollowWorldSection();
   if (m_window) {
-    m_clientWidth = m_window->ClientWidth();
-    m_clientHeight = m_window->ClientHeight();
+    m_windowWidth = m_window->ClientWidth();
+    m_windowHeight = m_window->ClientHeight();
+    m_clientWidth = m_zoom.ViewExtent(m_windowWidth);
+    m_clientHeight = m_zoom.ViewExtent(m_windowHeight);
   }
   if (!m_document) return;
   std::optional<ViewPlane> plane = m_document->CurrentPlane();
@@ -216,7 +227,7 @@ void CWorldViewModel::CenterOn(int32_t x, int32_t y) {
 }
 
 PixelPoint CWorldViewModel::MousePixel(int32_t clientX, int32_t clientY) const {
-  return {clientX + m_scrollX, clientY + m_scrollY};
+  return {m_zoom.ToView(clientX) + m_scrollX, m_zoom.ToView(clientY) + m_scrollY};
 }
 
 CellPoint CWorldViewModel::MouseCell(int32_t clientX, int32_t clientY) const {
@@ -231,7 +242,7 @@ void CWorldViewModel::Invalidate(bool erase) {
 }
 
 void CWorldViewModel::InvalidateRect(const CRect& clientRect, bool erase) {
-  if (m_window) m_window->InvalidateRect(clientRect, erase);
+  if (m_window) m_window->InvalidateRect(m_zoom.ToWindow(clientRect), erase);
 }
 
 void CWorldViewModel::UpdateNow() {
@@ -249,7 +260,7 @@ bool CWorldViewModel::GridVisible() const {
   return m_gridOn && !m_noImages && ShowsSurface() && m_document->WorldLoaded() && m_document->CurrentPlane();
 }
 
-CRect CWorldViewModel::PlaneArea() const {
+CRect CWorldViewModel::ViewPlaneArea() const {
   std::optional<ViewPlane> plane = Plane();
   if (!plane) return {};
   auto extent = [](int32_t planePixels, int32_t scroll, int32_t client) {
@@ -259,14 +270,26 @@ CRect CWorldViewModel::PlaneArea() const {
           extent(plane->pixelHeight, m_scrollY, m_clientHeight)};
 }
 
+CRect CWorldViewModel::PlaneArea() const {
+  const CRect area = m_zoom.ToWindow(ViewPlaneArea());
+  // The last view pixel may be only partly in the window.
+  return {0, 0, std::min(area.right, std::max(0, m_windowWidth)), std::min(area.bottom, std::max(0, m_windowHeight))};
+}
+
 std::vector<int32_t> CWorldViewModel::GridColumns() const {
   if (!GridVisible()) return {};
-  return GridLines(m_scrollX, m_document->CurrentPlane()->tileWidth, m_clientWidth, PlaneArea().right);
+  std::vector<int32_t> lines =
+      GridLines(m_scrollX, m_document->CurrentPlane()->tileWidth, m_clientWidth, ViewPlaneArea().right);
+  for (int32_t& line : lines) line = m_zoom.ToWindow(line);
+  return lines;
 }
 
 std::vector<int32_t> CWorldViewModel::GridRows() const {
   if (!GridVisible()) return {};
-  return GridLines(m_scrollY, m_document->CurrentPlane()->tileHeight, m_clientHeight, PlaneArea().bottom);
+  std::vector<int32_t> lines =
+      GridLines(m_scrollY, m_document->CurrentPlane()->tileHeight, m_clientHeight, ViewPlaneArea().bottom);
+  for (int32_t& line : lines) line = m_zoom.ToWindow(line);
+  return lines;
 }
 
 bool CWorldViewModel::CursorDrawable() const {
@@ -276,7 +299,21 @@ bool CWorldViewModel::CursorDrawable() const {
 
 std::vector<CRect> CWorldViewModel::CursorFrames() const {
   if (!CursorDrawable()) return {};
-  return m_mode->CursorFrames();
+  std::vector<CRect> frames = m_mode->CursorFrames();
+  if (m_zoom.Percent() >= kNoZoom) {
+    for (CRect& frame : frames) frame = m_zoom.ToWindow(frame);
+    return frames;
+  }
+  // Shrunk, nested frames fall on one another's edges, which inverted twice would vanish:
+  // only those still strictly inside the last one kept are drawn.
+  std::vector<CRect> kept;
+  for (const CRect& frame : frames) {
+    const CRect shown = m_zoom.ToWindow(frame);
+    if (kept.empty() || (shown.left > kept.back().left && shown.top > kept.back().top &&
+                         shown.right < kept.back().right && shown.bottom < kept.back().bottom))
+      kept.push_back(shown);
+  }
+  return kept;
 }
 
 void CWorldViewModel::RequestOverlay() {
@@ -321,6 +358,37 @@ void CWorldViewModel::OnToggleNoImages() {
   RefreshView();
 }
 
+void CWorldViewModel::OnToggleAllPlanes() {
+  m_allPlanes = !m_allPlanes;
+  RefreshView();
+}
+
+bool CWorldViewModel::CanZoom(int direction) const {
+  return GridCommandEnabled() && NextZoom(m_zoom.Percent(), direction) != m_zoom.Percent();
+}
+
+void CWorldViewModel::ZoomAt(int direction, int32_t windowX, int32_t windowY) {
+  if (!CanZoom(direction)) return;
+  const ViewZoom next(NextZoom(m_zoom.Percent(), direction));
+  HideCursor();
+  m_scrollX = AnchoredScroll(m_scrollX, windowX, m_zoom, next);
+  m_scrollY = AnchoredScroll(m_scrollY, windowY, m_zoom, next);
+  m_zoom = next;
+  if (m_profile && !m_zoomSection.empty()) m_profile->WriteProfileInt(m_zoomSection, profile::kZoom, m_zoom.Percent());
+  Resize();
+}
+
+void CWorldViewModel::FollowWorldSection() {
+  if (!m_document) return;
+  std::string section = m_document->ProfileSection();
+  if (section == m_zoomSection) return;
+  const int32_t stored = m_profile && !section.empty() ? m_profile->GetProfileInt(section, profile::kZoom, 0) : 0;
+  // A world saved for the first time keeps the zoom it is shown at.
+  const bool justNamed = m_zoomSection.empty() && !section.empty();
+  if (stored != 0 || !justNamed) m_zoom = ViewZoom(stored);
+  m_zoomSection = std::move(section);
+}
+
 void CWorldViewModel::SetEditMode(int mode) {
   IEditMode* next = mode == kObjectMode ? static_cast<IEditMode*>(&m_objectMode) : &m_tileMode;
   if (next == m_mode) return;
@@ -361,7 +429,7 @@ bool CWorldViewModel::MouseWorldPixel(int32_t& x, int32_t& y) const {
 }
 
 void CWorldViewModel::OnMouseMove(int32_t clientX, int32_t clientY, uint32_t modifiers) {
-  m_mouseInView = clientX >= 0 && clientY >= 0 && clientX < m_clientWidth && clientY < m_clientHeight;
+  m_mouseInView = clientX >= 0 && clientY >= 0 && clientX < m_windowWidth && clientY < m_windowHeight;
   m_mouseX = clientX;
   m_mouseY = clientY;
   m_mode->OnMouseMove(Input(clientX, clientY, MouseButton::None, modifiers));

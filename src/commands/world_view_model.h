@@ -6,11 +6,13 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "commands/modes/edit_mode.h"
 #include "commands/modes/object_mode.h"
 #include "commands/modes/tile_mode.h"
+#include "commands/view_zoom.h"
 #include "platform/rect.h"
 #include "world/view_port.h"
 
@@ -78,6 +80,8 @@ class IViewDocument {
   // The real document, for object mode's work on the current plane's objects; null in
   // fakes without objects.
   virtual CWorldDoc* WorldDocument() const { return nullptr; }
+  // The world's profile section; empty for a world never saved.
+  virtual std::string ProfileSection() const { return {}; }
 };
 
 // The real document as the view sees it.
@@ -99,6 +103,7 @@ class WorldDocViewSource final : public IViewDocument {
   void SelectImage(int32_t image) override;
   std::optional<PixelPoint> StartPosition() const override;
   CWorldDoc* WorldDocument() const override { return &m_document; }
+  std::string ProfileSection() const override;
 
  private:
   CWorldDoc& m_document;
@@ -188,6 +193,7 @@ class CWorldViewModel final : public IViewPort {
   int EditMode() const override { return m_mode->Id(); }
   bool NoImages() const override { return m_noImages; }
   void SetNoImages(bool on) override { m_noImages = on; }
+  bool AllPlanes() const override { return m_allPlanes; }
   void RefreshView() override;
   void CurrentPlaneChanged() override;
   void HideCursor() override;
@@ -213,7 +219,7 @@ class CWorldViewModel final : public IViewPort {
   // Every mode, to register their commands and panes once.
   std::vector<IEditMode*> Modes() { return {&m_tileMode, &m_objectMode}; }
 
-  // Input in client pixels, handed to the current mode with its cell and plane pixel.
+  // Input in window pixels, handed to the current mode with its cell and plane pixel.
   void OnMouseDown(int32_t clientX, int32_t clientY, MouseButton button, uint32_t modifiers);
   void OnMouseUp(int32_t clientX, int32_t clientY, MouseButton button, uint32_t modifiers);
   void OnMouseMove(int32_t clientX, int32_t clientY, uint32_t modifiers);
@@ -235,17 +241,18 @@ class CWorldViewModel final : public IViewPort {
   // (−1, −1) without a document or a current plane.
   CellPoint MouseCell(int32_t clientX, int32_t clientY) const;
 
-  // What a paint shows: the surface when there is one and a palette; the grid and the
-  // cursor frames as computed below.
+  // What a paint shows: the surface (view pixels, scaled by the zoom) when there is one and
+  // a palette; the grid and the cursor frames, in window pixels, as computed below.
   bool ShowsSurface() const;
   bool GridVisible() const;
-  // The client area the current plane covers (from 0, 0; empty without a plane). Beyond it
+  // The window area the current plane covers (from 0, 0; empty without a plane). Beyond it
   // the window shows no plane, and the grid stops at its edge.
   CRect PlaneArea() const;
-  // Client x of each vertical grid line, client y of each horizontal one, inside PlaneArea.
+  // Window x of each vertical grid line, window y of each horizontal one, inside PlaneArea.
   std::vector<int32_t> GridColumns() const;
   std::vector<int32_t> GridRows() const;
-  // The current mode's cursor frames, outermost first; empty when nothing would be drawn.
+  // The current mode's cursor frames in the window, outermost first; empty when nothing
+  // would be drawn.
   std::vector<CRect> CursorFrames() const;
   bool CursorShown() const { return m_cursorShown; }
   // The 200 ms blink: with the editor active, shows or hides the frames once.
@@ -261,6 +268,20 @@ class CWorldViewModel final : public IViewPort {
   bool GridOn() const { return m_gridOn; }
   void SetGridOn(bool on) { m_gridOn = on; }
 
+  // The zoom. The client size, scroll, surface, cells and modes all count view pixels
+  // (world pixels); the window's own pixels are mapped once, here.
+  const ViewZoom& Zoom() const { return m_zoom; }
+  int32_t WindowWidth() const { return m_windowWidth; }
+  int32_t WindowHeight() const { return m_windowHeight; }
+  // The next step in `direction` (+1 in, −1 out) with a world and a plane; false at the end.
+  bool CanZoom(int direction) const;
+  // Steps the zoom keeping the world pixel under window position (x, y) in place.
+  void ZoomAt(int direction, int32_t windowX, int32_t windowY);
+  // The same about the window's centre (menu, toolbar, keys).
+  void ZoomAtCentre(int direction) { ZoomAt(direction, m_windowWidth / 2, m_windowHeight / 2); }
+  // "Wszystkie Warstwy".
+  void OnToggleAllPlanes();
+
   // Process-wide values kept beside the view.
   int32_t WarpX() const { return m_warpX; }
   int32_t WarpY() const { return m_warpY; }
@@ -275,6 +296,9 @@ class CWorldViewModel final : public IViewPort {
   void ClampScroll(const ViewPlane& plane);
   bool CursorDrawable() const;
   void RequestOverlay();
+  // A world of another profile section brings its own stored zoom.
+  void FollowWorldSection();
+  CRect ViewPlaneArea() const;
 
   IViewDocument* m_document = nullptr;
   IViewWindow* m_window = nullptr;
@@ -291,6 +315,11 @@ class CWorldViewModel final : public IViewPort {
   bool m_gridOn = false;
   bool m_cursorShown = false;
   bool m_noImages = false;
+  bool m_allPlanes = false;
+  ViewZoom m_zoom;
+  std::string m_zoomSection;
+  int32_t m_windowWidth = 0;
+  int32_t m_windowHeight = 0;
   // The last mouse position over the client area, for objects placed at the mouse.
   bool m_mouseInView = false;
   int32_t m_mouseX = 0;

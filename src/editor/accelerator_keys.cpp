@@ -26,6 +26,8 @@ int QtKeyFor(uint16_t code) {
     case kKeypadMinus: return Qt::Key_Minus;
     case kF1: return Qt::Key_F1;
     case kF5: return Qt::Key_F5;
+    case kOemPlus: return Qt::Key_Equal;
+    case kOemMinus: return Qt::Key_Minus;
     default: return 0;
   }
 }
@@ -44,6 +46,8 @@ QList<QKeySequence> KeySequencesFor(const res::Accelerator& accelerator) {
   }
   QList<QKeySequence> sequences{QKeySequence(QKeyCombination(mods, Qt::Key(key)))};
   if (key == Qt::Key_Return) sequences << QKeySequence(QKeyCombination(mods, Qt::Key_Enter));
+  // The = key gives + with Shift held, which is how Ctrl++ is usually typed.
+  if (key == Qt::Key_Equal) sequences << QKeySequence(QKeyCombination(mods, Qt::Key_Plus));
   if (key == Qt::Key_Tab && (mods & Qt::ShiftModifier)) {
     sequences << QKeySequence(QKeyCombination(mods, Qt::Key_Backtab));
   }

@@ -14,6 +14,7 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QTimerEvent>
+#include <QWheelEvent>
 #include <algorithm>
 #include <utility>
 
@@ -118,9 +119,11 @@ void CWorldView::ApplyScrollRanges() {
     bar->setPageStep(std::max(1, page));
     bar->setSingleStep(std::max(1, line));
   };
-  apply(horizontalScrollBar(), m_scrollSizes.totalWidth, ClientWidth(), m_scrollSizes.pageWidth,
+  // The bars count view pixels, as the scroll position does, whatever the zoom.
+  const ViewZoom& zoom = m_model.Zoom();
+  apply(horizontalScrollBar(), m_scrollSizes.totalWidth, zoom.ViewExtent(ClientWidth()), m_scrollSizes.pageWidth,
         m_scrollSizes.lineWidth);
-  apply(verticalScrollBar(), m_scrollSizes.totalHeight, ClientHeight(), m_scrollSizes.pageHeight,
+  apply(verticalScrollBar(), m_scrollSizes.totalHeight, zoom.ViewExtent(ClientHeight()), m_scrollSizes.pageHeight,
         m_scrollSizes.lineHeight);
   m_syncingBars = wasSyncing;
 }
@@ -207,6 +210,18 @@ void CWorldView::mouseDoubleClickEvent(QMouseEvent* event) {
   m_model.OnDoubleClick(at.x(), at.y(), ButtonOf(event->button()), ModifiersOf(event->modifiers()));
 }
 
+// Ctrl + wheel zooms about the mouse; the wheel alone scrolls as usual.
+void CWorldView::wheelEvent(QWheelEvent* event) {
+  const int delta = event->angleDelta().y();
+  if (!(event->modifiers() & Qt::ControlModifier) || delta == 0) {
+    QAbstractScrollArea::wheelEvent(event);
+    return;
+  }
+  const QPoint at = event->position().toPoint();
+  m_model.ZoomAt(delta > 0 ? 1 : -1, at.x(), at.y());
+  event->accept();
+}
+
 void CWorldView::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   m_model.Resize();
@@ -246,6 +261,11 @@ CellPoint CWorldView::MouseCell() const {
   return m_model.MouseCell(client.x(), client.y());
 }
 
+QRect CWorldView::SurfaceRect() const {
+  const CDibG& surface = *m_model.Surface();
+  return ToQRect(m_model.Zoom().ToWindow(CRect{0, 0, surface.Width(), surface.Height()}));
+}
+
 void CWorldView::DrawContents(QPainter& painter) const {
   if (!m_model.ShowsSurface()) return;
   const CDibG& surface = *m_model.Surface();
@@ -259,10 +279,15 @@ void CWorldView::DrawContents(QPainter& painter) const {
   // without a copy (setting the colour table leaves the pixels shared).
   QImage image(surface.Bits(), surface.Width(), surface.Height(), surface.Pitch(), QImage::Format_Indexed8);
   image.setColorTable(m_colours);
-  painter.drawImage(QPoint(0, 0), image);
+  // Without smooth transformation the painter scales by repeating or dropping pixels.
+  const QRect shown = SurfaceRect();
+  if (shown.size() == image.size())
+    painter.drawImage(QPoint(0, 0), image);
+  else
+    painter.drawImage(shown, image);
   // Past the plane's edge the surface holds only the background index; grey marks the edge.
   const CRect plane = m_model.PlaneArea();
-  const QRegion beyond = QRegion(0, 0, surface.Width(), surface.Height()) - ToQRect(plane);
+  const QRegion beyond = QRegion(shown) - ToQRect(plane);
   for (const QRect& rect : beyond) painter.fillRect(rect, QColor::fromRgb(kBeyondPlaneColour));
 
   const std::vector<int32_t> columns = m_model.GridColumns();
@@ -277,8 +302,8 @@ void CWorldView::DrawContents(QPainter& painter) const {
   painter.setPen(pen);
   // The Windows line leaves out its end point: lines stop one pixel short of the client's
   // edge, and at the plane's last pixel.
-  const int32_t lastY = std::min(m_model.ClientHeight() - 2, plane.bottom - 1);
-  const int32_t lastX = std::min(m_model.ClientWidth() - 2, plane.right - 1);
+  const int32_t lastY = std::min(m_model.WindowHeight() - 2, plane.bottom - 1);
+  const int32_t lastX = std::min(m_model.WindowWidth() - 2, plane.right - 1);
   for (int32_t x : columns)
     if (lastY >= 0) painter.drawLine(x, 0, x, lastY);
   for (int32_t y : rows)
@@ -323,14 +348,17 @@ void CWorldView::DrawObjectMarkers(QPainter& painter) const {
     icon.drawLine(22, 10, 10, 22);
     return pixmap;
   }();
-  for (const PixelPoint& corner : m_model.Objects().MarkerCorners()) painter.drawPixmap(corner.x, corner.y, marker);
+  const ViewZoom& zoom = m_model.Zoom();
+  for (const PixelPoint& corner : m_model.Objects().MarkerCorners()) {
+    const CRect box = zoom.ToWindow(CRect{corner.x, corner.y, corner.x + 32, corner.y + 32});
+    painter.drawPixmap(ToQRect(box), marker);
+  }
 }
 
 void CWorldView::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
   if (m_model.ShowsSurface()) {
-    const CDibG& surface = *m_model.Surface();
-    QRegion outside = event->region() - QRect(0, 0, surface.Width(), surface.Height());
+    QRegion outside = event->region() - SurfaceRect();
     for (const QRect& rect : outside) painter.fillRect(rect, Qt::white);
     DrawContents(painter);
     DrawObjectMarkers(painter);

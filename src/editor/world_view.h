@@ -65,6 +65,7 @@ class CWorldView : public QAbstractScrollArea, public CommandTarget, private IVi
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   bool viewportEvent(QEvent* event) override;
 
  private:
@@ -80,6 +81,8 @@ class CWorldView : public QAbstractScrollArea, public CommandTarget, private IVi
   bool CursorPosition(int32_t& x, int32_t& y) const override;
 
   void ApplyScrollRanges();
+  // Where the surface lands in the window at the zoom (callers check it exists).
+  QRect SurfaceRect() const;
   void DrawCursorFrames(QPainter& painter) const;
   void DrawObjectMarkers(QPainter& painter) const;
   bool EditorActive() const;

@@ -147,6 +147,8 @@ inline constexpr CommandId kRefreshRez = 32921;    // "&Odśwież Plik 'Rez'"
 inline constexpr CommandId kRefreshView = 32922;   // "&Odśwież" (F5)
 inline constexpr CommandId kGrid = 32923;          // "&Siatka Pomocnicza" (Ctrl+G)
 inline constexpr CommandId kNoImages = 32924;      // "Bez Obrazów"
+inline constexpr CommandId kAllPlanes = 32925;     // "Wszystkie Warstwy"
+inline constexpr CommandId kPaneZoom = 32926;      // status pane: the zoom in percent
 
 }  // namespace cmd
 }  // namespace vyr

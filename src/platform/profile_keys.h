@@ -21,6 +21,7 @@ inline constexpr std::string_view kWarpY = "WarpY";
 inline constexpr std::string_view kGrid = "Grid";
 inline constexpr std::string_view kTileDialog = "TileDialog";
 inline constexpr std::string_view kLanguage = "Language";  // "en" for English, else Polish
+inline constexpr std::string_view kAllPlanes = "AllPlanes";
 
 // Custom
 inline constexpr std::string_view kMoveUp = "Move Up";
@@ -37,6 +38,8 @@ inline constexpr std::string_view kZAssocCount = "Z Assoc Count";
 inline constexpr std::string_view kZAssocString = "Z Assoc String ";
 inline constexpr std::string_view kZAssocCoord = "Z Assoc Coord ";
 inline constexpr std::string_view kDefaultZValue = "Default Z Value ";
+// The zoom the world was last shown at, in percent.
+inline constexpr std::string_view kZoom = "Zoom";
 
 // Window
 inline constexpr std::string_view kPlacement = "Placement";

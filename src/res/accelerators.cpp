@@ -45,6 +45,8 @@ constexpr Accelerator kTable128[] = {
     {'G', kControl, cmd::kGrid},
     {kF5, kNone, cmd::kRefreshView},
     {'W', kControl, cmd::kWorldView},
+    {kOemPlus, kControl, cmd::kZoomIn},
+    {kOemMinus, kControl, cmd::kZoomOut},
     // Go-to.
     {'P', kCtrlAlt, cmd::kGoTo},
     {'Y', kControl, cmd::kGoTo},
@@ -118,6 +120,8 @@ constexpr Accelerator kTable129[] = {
     {'I', kControl, cmd::kAddImageSets},
     // View.
     {'W', kControl, cmd::kWorldView},
+    {kOemPlus, kControl, cmd::kZoomIn},
+    {kOemMinus, kControl, cmd::kZoomOut},
     // Go-to.
     {'P', kCtrlAlt, cmd::kGoTo},
     {'Y', kControl, cmd::kGoTo},

@@ -134,6 +134,7 @@ constexpr MenuItem kView128[] = {
     Sep(),
     Check(cmd::kGrid, "&Siatka Pomocnicza"),
     Check(cmd::kNoImages, "Bez Obrazów"),
+    Check(cmd::kAllPlanes, "Wszystkie Warstwy"),
     C(cmd::kRefreshView, "&Odśwież"),
 };
 
@@ -158,6 +159,7 @@ constexpr MenuItem kView129[] = {
     Sep(),
     Check(cmd::kGrid, "&Siatka Pomocnicza"),
     Check(cmd::kNoImages, "Bez Obrazów"),
+    Check(cmd::kAllPlanes, "Wszystkie Warstwy"),
     C(cmd::kRefreshView, "&Odśwież"),
 };
 

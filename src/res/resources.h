@@ -52,6 +52,8 @@ inline constexpr uint16_t kKeypadPlus = 0x6B;   // VK_ADD
 inline constexpr uint16_t kKeypadMinus = 0x6D;  // VK_SUBTRACT
 inline constexpr uint16_t kF1 = 0x70;
 inline constexpr uint16_t kF5 = 0x74;
+inline constexpr uint16_t kOemPlus = 0xBB;   // VK_OEM_PLUS: the main keyboard's = / + key
+inline constexpr uint16_t kOemMinus = 0xBD;  // VK_OEM_MINUS
 }  // namespace key
 
 enum Modifier : uint8_t { kNone = 0, kShift = 1, kControl = 2, kAlt = 4 };

@@ -69,6 +69,8 @@ constexpr StringEntry kStrings[] = {
     {32906, "Zmienia logikę dla objektów z podanym ImageSetem"},
     {32907, "Zrób obraz całego planu"},
     {32915, "Naprawia Klocki"},
+    {32925, "Pokazuje pozostałe warstwy przyciemnione, przesunięte jak w grze\nWszystkie Warstwy"},
+    {32926, "0000%"},  // pane width
     {57344, "Edytor VyrWorld"},  // application title
     {57634, "Kopiuje zaznaczony objekt"},
     {57635, "Wycina zaznaczony objekt"},

@@ -25,9 +25,9 @@ constexpr CommandId kToolbar129[] = {
 };
 
 constexpr CommandId kPaneSet1[] = {cmd::kMessagePane, cmd::kPaneMouse, cmd::kPaneTile,
-                                   cmd::kPaneSet, cmd::kPaneImage};
+                                   cmd::kPaneSet, cmd::kPaneImage, cmd::kPaneZoom};
 constexpr CommandId kPaneSet2[] = {cmd::kMessagePane, cmd::kPaneObjectMouse,
-                                   cmd::kPaneObjectLogic, cmd::kPaneObjectPosition};
+                                   cmd::kPaneObjectLogic, cmd::kPaneObjectPosition, cmd::kPaneZoom};
 
 }  // namespace
 

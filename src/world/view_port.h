@@ -34,6 +34,8 @@ class IViewPort {
   virtual bool NoImages() const = 0;
   // "Bez Obrazów" on or off; takes effect with the next render.
   virtual void SetNoImages(bool on) = 0;
+  // The other planes shown dimmed around the current one, each at its parallax scroll.
+  virtual bool AllPlanes() const { return false; }
 
   // Clamp scroll, hand the origin to the current plane, render, sync scroll bars.
   virtual void RefreshView() = 0;

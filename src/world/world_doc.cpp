@@ -14,6 +14,7 @@
 #include "resources/palette.h"
 #include "resources/rez_mgr.h"
 #include "world/plane.h"
+#include "world/plane_stack_draw.h"
 #include "world/shortcut_tables.h"
 #include "world/tile_edits.h"
 #include "world/undo_stack.h"
@@ -236,9 +237,15 @@ void CWorldDoc::RenderWorld(int invalidate) {
   if (!surface) return;
   surface->Fill(255);
   if (!m_view->NoImages()) {
-    m_currentPlane->Draw(*surface);
-    if (m_view->EditMode() == kObjectMode)
-      m_currentPlane->DrawObjects(*surface, m_imageSets.get(), m_view->ScrollX(), m_view->ScrollY());
+    auto drawCurrent = [&] {
+      m_currentPlane->Draw(*surface);
+      if (m_view->EditMode() == kObjectMode)
+        m_currentPlane->DrawObjects(*surface, m_imageSets.get(), m_view->ScrollX(), m_view->ScrollY());
+    };
+    if (m_view->AllPlanes() && m_palette)
+      DrawPlaneStack(*m_world, *m_currentPlane, *surface, *m_palette, m_imageSets.get(), 255, drawCurrent);
+    else
+      drawCurrent();
   }
   if (invalidate) {
     m_view->MarkCursorHidden();

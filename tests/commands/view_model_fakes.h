@@ -55,6 +55,7 @@ class FakeViewDocument : public IViewDocument {
   }
   void SelectImage(int32_t image) override { selections.push_back("image " + std::to_string(image)); }
   std::optional<PixelPoint> StartPosition() const override { return start; }
+  std::string ProfileSection() const override { return section; }
 
   bool loaded = true;
   std::optional<ViewPlane> plane;
@@ -67,6 +68,7 @@ class FakeViewDocument : public IViewDocument {
   std::vector<int32_t> writes;
   std::vector<std::string> selections;  // "set N" / "image N" in call order
   std::optional<PixelPoint> start;
+  std::string section;
   PixelPoint origin{-1, -1};
   CRect viewRect;
   std::vector<int> renders;

@@ -136,9 +136,9 @@ TEST_F(MainFrameTest, StartsWithMenu128ToolbarAndPaneSet1) {
     }
   }
   EXPECT_TRUE(frame->MenuAction(cmd::kWorldInfo)->text().startsWith("&Informacje"));
-  EXPECT_EQ(frame->StatusPaneIds(), (std::vector<CommandId>{0, 32803, 32799, 32800, 32801}));
+  EXPECT_EQ(frame->StatusPaneIds(), (std::vector<CommandId>{0, 32803, 32799, 32800, 32801, 32926}));
   // Each pane is at least as wide as its sizing text.
-  for (CommandId id : {32803u, 32799u, 32800u, 32801u}) {
+  for (CommandId id : {32803u, 32799u, 32800u, 32801u, 32926u}) {
     QLabel* pane = frame->StatusPane(id);
     ASSERT_NE(pane, nullptr);
     const std::string_view sizing = res::LoadString(id);
@@ -196,7 +196,7 @@ TEST_F(MainFrameTest, ObjectModeResourcesAndRunTimeTexts) {
   EXPECT_EQ(frame->ToolbarAction(cmd::kObjectEdit)->toolTip(), "Edytuj");
   EXPECT_EQ(frame->ToolbarAction(cmd::kTileMode)->toolTip(), "Tryb Klocków");
   EXPECT_EQ(frame->ToolbarAction(cmd::kZoomIn)->toolTip(), "Przybliż");
-  EXPECT_EQ(frame->StatusPaneIds(), (std::vector<CommandId>{0, 32845, 32846, 32847}));
+  EXPECT_EQ(frame->StatusPaneIds(), (std::vector<CommandId>{0, 32845, 32846, 32847, 32926}));
   frame->SetStatusPanes(3);  // not a set: nothing changes
   EXPECT_EQ(frame->StatusPaneSet(), 2);
   EXPECT_FALSE(frame->LoadToolbar(7));

@@ -30,7 +30,7 @@ Qt::Key QtKeyOfVirtualKey(uint16_t code) {
       {0x21, Qt::Key_PageUp},    {0x22, Qt::Key_PageDown}, {0x23, Qt::Key_End},  {0x24, Qt::Key_Home},
       {0x25, Qt::Key_Left},      {0x26, Qt::Key_Up},     {0x27, Qt::Key_Right},  {0x28, Qt::Key_Down},
       {0x2D, Qt::Key_Insert},    {0x2E, Qt::Key_Delete}, {0x6B, Qt::Key_Plus},   {0x6D, Qt::Key_Minus},
-      {0x70, Qt::Key_F1},        {0x74, Qt::Key_F5},
+      {0x70, Qt::Key_F1},        {0x74, Qt::Key_F5},     {0xBB, Qt::Key_Equal},  {0xBD, Qt::Key_Minus},
   };
   auto found = keys.find(code);
   return found == keys.end() ? Qt::Key_unknown : found->second;

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
+#include <algorithm>
 #include <array>
 #include <set>
 #include <utility>
@@ -150,6 +152,15 @@ TEST(WorldViewTest, MouseInputReachesTheCurrentModeInPlanePixels) {
   EXPECT_EQ(shown.view.Model().Tiles().PaneText(cmd::kPaneMouse), "Mouse = 42, 36");
 }
 
+// The dots a focus rectangle inverts: every other pixel of its border.
+void AddFrameDots(const CRect& frame, std::set<std::pair<int, int>>& dots) {
+  for (int y = frame.top; y < frame.bottom; ++y)
+    for (int x = frame.left; x < frame.right; ++x) {
+      const bool border = x == frame.left || x == frame.right - 1 || y == frame.top || y == frame.bottom - 1;
+      if (border && (x + y) % 2 == 0) dots.insert({x, y});
+    }
+}
+
 TEST(WorldViewTest, CursorFramesInvertTheirDots) {
   ShownView shown(MakeViewPlane(100, 100, 16, 16), 200, 150);
   shown.view.Model().Tiles().MoveCursorTo(2, 1);
@@ -158,14 +169,7 @@ TEST(WorldViewTest, CursorFramesInvertTheirDots) {
   QImage image = shown.Grab();
   // 16-pixel tiles: two nested frames from (32, 16, 49, 33), grid off
   std::set<std::pair<int, int>> dots;
-  for (int k = 0; k < 2; ++k) {
-    const int left = 32 + k, top = 16 + k, right = 49 - k, bottom = 33 - k;
-    for (int y = top; y < bottom; ++y)
-      for (int x = left; x < right; ++x) {
-        const bool border = x == left || x == right - 1 || y == top || y == bottom - 1;
-        if (border && (x + y) % 2 == 0) dots.insert({x, y});
-      }
-  }
+  for (int k = 0; k < 2; ++k) AddFrameDots(CRect{32 + k, 16 + k, 49 - k, 33 - k}, dots);
   int wrong = 0;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) {
@@ -178,6 +182,37 @@ TEST(WorldViewTest, CursorFramesInvertTheirDots) {
   shown.view.Model().OnBlink(true);
   QImage hidden = shown.Grab();
   EXPECT_EQ(hidden.pixel(32, 16) & 0xFFFFFF, shown.SurfaceColour(32, 16) & 0xFFFFFF);
+}
+
+// Zoomed, the frames the model gives in window pixels are the dots the window inverts.
+TEST(WorldViewTest, ZoomedCursorFramesInvertTheirDots) {
+  for (int direction : {-1, 1}) {
+    ShownView shown(MakeViewPlane(100, 100, 64, 64), 200, 150);
+    shown.view.Model().ZoomAtCentre(direction);
+    shown.view.Model().ZoomAtCentre(direction);
+    shown.view.Model().Tiles().MoveCursorTo(1, 1);
+    shown.view.Model().SetScroll(32, 32);
+    shown.view.Model().RefreshView();
+    shown.view.Model().OnBlink(true);
+    ASSERT_TRUE(shown.view.Model().CursorShown());
+    const std::vector<CRect> frames = shown.view.Model().CursorFrames();
+    ASSERT_FALSE(frames.empty());
+    std::set<std::pair<int, int>> dots;
+    for (const CRect& frame : frames) AddFrameDots(frame, dots);
+    const ViewZoom& zoom = shown.view.Model().Zoom();
+    const QImage shownImage = shown.Grab();
+    shown.view.Model().OnBlink(true);
+    const QImage hidden = shown.Grab();
+    int wrong = 0;
+    for (int y = 0; y < hidden.height(); ++y)
+      for (int x = 0; x < hidden.width(); ++x) {
+        QRgb want = hidden.pixel(x, y) & 0xFFFFFF;
+        if (dots.count({x, y})) want ^= 0xFFFFFF;
+        if ((shownImage.pixel(x, y) & 0xFFFFFF) != want) ++wrong;
+      }
+    EXPECT_EQ(wrong, 0) << zoom.Percent();
+    EXPECT_FALSE(dots.empty());
+  }
 }
 
 TEST(WorldViewTest, TinyWindowShowsNothing) {
@@ -215,6 +250,48 @@ TEST(WorldViewTest, ScrollBarsReachTheFarEdgeOfALargePlane) {
   shown.view.Model().Tiles().JumpCursor(CursorJump::TopLeft);
   EXPECT_EQ(horizontal->value(), 0);
   EXPECT_EQ(vertical->value(), 0);
+}
+
+// Ctrl + wheel at a point: the pixels grow by whole repeats or shrink by dropping, the world
+// pixel under the mouse stays, and the bars count view pixels.
+TEST(WorldViewTest, CtrlWheelZoomsAboutTheMouseScalingThePixels) {
+  ShownView shown(MakeViewPlane(200, 200, 64, 64), 300, 200);
+  shown.view.Model().SetScroll(1000, 800);
+  shown.view.Model().RefreshView();
+  auto wheel = [&](int delta, Qt::KeyboardModifiers mods) {
+    QWheelEvent event(QPointF(150, 100), shown.view.viewport()->mapToGlobal(QPointF(150, 100)), QPoint(),
+                      QPoint(0, delta), Qt::NoButton, mods, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(shown.view.viewport(), &event);
+  };
+  const PixelPoint under = shown.view.Model().MousePixel(150, 100);
+  for (auto [delta, percent] : {std::pair{120, 200}, std::pair{120, 300}, std::pair{-120, 200},
+                                std::pair{-120, 100}, std::pair{-120, 50}}) {
+    wheel(delta, Qt::ControlModifier);
+    const ViewZoom& zoom = shown.view.Model().Zoom();
+    ASSERT_EQ(zoom.Percent(), percent);
+    EXPECT_EQ(shown.view.Model().MousePixel(150, 100), under) << percent;
+    EXPECT_EQ(shown.view.horizontalScrollBar()->maximum(), 12800 - zoom.ViewExtent(shown.view.viewport()->width()))
+        << percent;
+    EXPECT_EQ(shown.view.horizontalScrollBar()->value(), shown.view.Model().ScrollX()) << percent;
+    // A window pixel shows one of the view pixels it covers (just one from 100 % up).
+    auto shows = [&](int x, int y, QRgb colour) {
+      for (int32_t v = zoom.ToView(y); v <= std::max(zoom.ToView(y), zoom.ToView(y + 1) - 1); ++v)
+        for (int32_t u = zoom.ToView(x); u <= std::max(zoom.ToView(x), zoom.ToView(x + 1) - 1); ++u)
+          if ((shown.SurfaceColour(u, v) & 0xFFFFFF) == (colour & 0xFFFFFF)) return true;
+      return false;
+    };
+    const QImage image = shown.Grab();
+    int wrong = 0;
+    for (int y = 0; y < image.height(); y += 3)
+      for (int x = 0; x < image.width(); ++x)
+        if (!shows(x, y, image.pixel(x, y))) ++wrong;
+    EXPECT_EQ(wrong, 0) << percent;
+  }
+  // Without Ctrl the wheel scrolls and leaves the zoom.
+  const int32_t scrollY = shown.view.Model().ScrollY();
+  wheel(-120, Qt::NoModifier);
+  EXPECT_EQ(shown.view.Model().Zoom().Percent(), 50);
+  EXPECT_GT(shown.view.Model().ScrollY(), scrollY);
 }
 
 TEST(WorldViewTest, ScrollBarsAppearWhenALargerPlaneBecomesCurrent) {

@@ -96,9 +96,9 @@ TEST(Resources, ToolbarsAndPaneSets) {
                                           57637, 57643, 0, 32820, 32821, 0, 32834, 32781, 32832, 32782,
                                           0, 57667}));
   EXPECT_EQ(std::vector<CommandId>(res::StatusPanes(1).begin(), res::StatusPanes(1).end()),
-            (std::vector<CommandId>{0, 32803, 32799, 32800, 32801}));
+            (std::vector<CommandId>{0, 32803, 32799, 32800, 32801, 32926}));
   EXPECT_EQ(std::vector<CommandId>(res::StatusPanes(2).begin(), res::StatusPanes(2).end()),
-            (std::vector<CommandId>{0, 32845, 32846, 32847}));
+            (std::vector<CommandId>{0, 32845, 32846, 32847, 32926}));
   EXPECT_TRUE(res::StatusPanes(3).empty());
   EXPECT_TRUE(res::StatusPanes(0).empty());
 }
