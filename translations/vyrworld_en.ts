@@ -2095,5 +2095,13 @@ Correct the &quot;Gra:&quot; field of &quot;Informacje Świata&quot;.</translati
         <source>na</source>
         <translation>by</translation>
     </message>
+    <message>
+        <source>Pokazuje pozostałe warstwy przyciemnione, przesunięte jak w grze</source>
+        <translation>Shows the other planes dimmed, shifted as in the game</translation>
+    </message>
+    <message>
+        <source>Wszystkie Warstwy</source>
+        <translation>All Planes</translation>
+    </message>
 </context>
 </TS>
