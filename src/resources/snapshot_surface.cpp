@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include <sys/mman.h>
-
 #include "platform/bytes.h"
 #include "platform/file_io.h"
 #include "resources/dib.h"
@@ -14,10 +12,6 @@ namespace vyr {
 
 namespace {
 constexpr uint32_t kBmpPixelOffset = 1078;  // 14 + 40 + 1024
-}
-
-void CSnapshotDib::Unmap::operator()(uint8_t* bytes) const {
-  if (bytes) ::munmap(bytes, size);
 }
 
 CSnapshotPalette::CSnapshotPalette(const PaletteEntries& entries, uint32_t flags, const DisplayPalette& display)
@@ -29,10 +23,7 @@ CSnapshotPalette::CSnapshotPalette(const PaletteEntries& entries, uint32_t flags
 CSnapshotDib::CSnapshotDib(int32_t width, int32_t height, int32_t bitsPerPixel)
     : m_width(width), m_height(height), m_bitsPerPixel(bitsPerPixel), m_pitch((width * (bitsPerPixel / 8) + 3) & ~3) {
   m_size = size_t(m_pitch) * size_t(height);
-  void* bytes = ::mmap(nullptr, m_size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  if (bytes == MAP_FAILED) return;
-  ::madvise(bytes, m_size, MADV_HUGEPAGE);
-  m_pixels = std::unique_ptr<uint8_t[], Unmap>(static_cast<uint8_t*>(bytes), Unmap{m_size});
+  m_pixels = LargeBuffer(m_size);
 }
 
 std::unique_ptr<CSnapshotDib> CSnapshotDib::Make(int32_t width, int32_t height, int32_t bitsPerPixel, uint32_t,
@@ -127,7 +118,7 @@ bool CSnapshotDib::WriteBmp(const std::string& path, const CSnapshotPalette* pal
 }
 
 void CSnapshotDib::Release() {
-  m_pixels.reset();
+  m_pixels.Reset();
   m_size = 0;
   m_width = m_height = m_pitch = 0;
 }

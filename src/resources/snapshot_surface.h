@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/large_buffer.h"
 #include "platform/rect.h"
 #include "resources/palette.h"
 
@@ -37,8 +38,8 @@ class CSnapshotDib {
   // Bytes per row, padding included. Rows are stored bottom row first, as the file holds
   // them, so the pixels are written without a copy; the padding stays 0.
   int32_t Pitch() const { return m_pitch; }
-  uint8_t* Bits() { return m_pixels.get(); }
-  const uint8_t* Bits() const { return m_pixels.get(); }
+  uint8_t* Bits() { return m_pixels.Data(); }
+  const uint8_t* Bits() const { return m_pixels.Data(); }
   size_t ImageSize() const { return m_size; }
   // Row y counted from the top.
   uint8_t* RowPtr(int32_t y) { return Bits() + size_t(m_height - 1 - y) * size_t(m_pitch); }
@@ -64,14 +65,9 @@ class CSnapshotDib {
   int32_t m_height;
   int32_t m_bitsPerPixel;
   int32_t m_pitch;
-  // Mapped straight from the system: it comes zero, so making a surface costs no pass over
-  // its memory before the drawing writes it, and in large pages, so writing it costs few
-  // page faults.
-  struct Unmap {
-    size_t size;
-    void operator()(uint8_t* bytes) const;
-  };
-  std::unique_ptr<uint8_t[], Unmap> m_pixels{nullptr, Unmap{0}};
+  // Zeroed and in large pages: making a surface costs no pass over its memory before the
+  // drawing writes it, and writing it costs few page faults.
+  LargeBuffer m_pixels;
   size_t m_size = 0;
 };
 

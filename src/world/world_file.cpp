@@ -15,6 +15,7 @@
 
 #include "platform/date_format.h"
 #include "platform/file_io.h"
+#include "platform/large_buffer.h"
 #include "resources/image_set.h"
 #include "world/mask_attrib.h"
 #include "world/plane.h"
@@ -548,9 +549,8 @@ int CWorld::LoadFromBuffer(IWorldHost& host, ByteSpan bytes, std::string* reason
 
   int32_t flags = 0;
   file.I32(kFlags, flags);
-  // Left uninitialised: zeroing megabytes the inflate overwrites is wasted time, and a stream
-  // that fills less of it is refused below.
-  std::unique_ptr<uint8_t[]> unpacked;
+  // Fresh from the system in large pages: a stream that fills less of it is refused below.
+  LargeBuffer unpacked;
   ByteSpan image = bytes;
   if (flags & kWorldFlagCompressed) {
     uint32_t length = 0;
@@ -562,8 +562,9 @@ int CWorld::LoadFromBuffer(IWorldHost& host, ByteSpan bytes, std::string* reason
                                    Num(length) + " bytes the header states"),
              0;
     }
-    unpacked = std::make_unique_for_overwrite<uint8_t[]>(size_t(headerSize) + length);
-    const std::span<uint8_t> whole(unpacked.get(), size_t(headerSize) + length);
+    unpacked = LargeBuffer(size_t(headerSize) + length);
+    if (!unpacked) return SetReason(reason, "there is not enough memory for its " + Num(length) + " bytes of data"), 0;
+    const std::span<uint8_t> whole(unpacked.Data(), unpacked.Size());
     std::memcpy(whole.data(), bytes.data(), headerSize);
     const auto [status, produced] = InflateZlibStream(bytes.subspan(headerSize), whole.subspan(headerSize));
     if (status != Z_OK) {
