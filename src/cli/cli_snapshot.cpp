@@ -76,9 +76,7 @@ SubcommandAction DefineSnapshot(CLI::App& app) {
       ->transform(CLI::CheckedTransformer(scales))
       ->type_name("PERCENT");
   app.add_flag("--no-objects", [options](int64_t) { options->objects = false; }, "Leave the objects out");
-  app.add_option("--rez", options->rez, "Archive tried before the one the world names")
-      ->check(NotEmpty())
-      ->type_name("ARCHIVE");
+  AddRezOption(app, options->rez);
   return [options] { return RunSnapshot(*options); };
 }
 

@@ -33,9 +33,7 @@ SubcommandAction DefineValidate(CLI::App& app) {
   };
   auto args = std::make_shared<Args>();
   app.add_option("WORLD", args->world, "World file to check")->required()->check(NotEmpty());
-  app.add_option("--rez", args->rez, "Archive tried before the one the world names")
-      ->check(NotEmpty())
-      ->type_name("ARCHIVE");
+  AddRezOption(app, args->rez);
   return [args] { return RunValidate(args->world, args->rez); };
 }
 

@@ -29,4 +29,8 @@ int ToolWorld::Open(const std::string& worldPath) {
   return Fail(reason.find(worldPath) == std::string::npos ? "'" + worldPath + "': " + reason : reason);
 }
 
+void AddRezOption(CLI::App& app, std::string& rez) {
+  app.add_option("--rez", rez, "Archive tried before the one the world names")->check(NotEmpty())->type_name("ARCHIVE");
+}
+
 }  // namespace vyr::cli

@@ -7,6 +7,10 @@
 #include "platform/scripted_interaction.h"
 #include "world/world_doc.h"
 
+namespace CLI {
+class App;
+}  // namespace CLI
+
 namespace vyr::cli {
 
 class ToolWorld {
@@ -26,5 +30,8 @@ class ToolWorld {
   ScriptedInteraction m_nobody;
   CWorldDoc m_document;
 };
+
+// Declares --rez ARCHIVE, the path every ToolWorld command takes for `rez`.
+void AddRezOption(CLI::App& app, std::string& rez);
 
 }  // namespace vyr::cli

@@ -28,7 +28,8 @@ QTranslator* g_qtPolish = nullptr;
 
 QString UiText(std::string_view source) {
   const QString original = FromUtf8(source);
-  if (source.empty()) return original;
+  // Polish shows the source texts: without the English catalogue there is nothing to look up.
+  if (source.empty() || !g_uiTranslator) return original;
   const std::string key(source);
   const QString whole = QCoreApplication::translate(kUiTextContext, key.c_str());
   if (whole != original) return whole;

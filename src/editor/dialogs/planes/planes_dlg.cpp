@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editor/qt_interaction_port.h"
+#include "editor/dialogs/tiles/tile_dlg_parts.h"
 #include "editor/ui_text.h"
 
 namespace vyr {
@@ -46,16 +46,8 @@ void CPlanesDlg::Load() {
 void CPlanesDlg::Store() { m_model.m_selected = m_list->currentRow(); }
 
 void CPlanesDlg::Register() {
-  QtInteractionPort::RegisterDialog(CPlanesDialog::kTemplateId,
-                                    [](CDialogModel& model, IInteractionPort& port, QWidget* parent) {
-                                      CPlanesDlg dialog(static_cast<CPlanesDialog&>(model), port, parent);
-                                      return dialog.Run();
-                                    });
-  QtInteractionPort::RegisterDialog(CMovePlaneDialog::kTemplateId,
-                                    [](CDialogModel& model, IInteractionPort& port, QWidget* parent) {
-                                      CMovePlaneDlg dialog(static_cast<CMovePlaneDialog&>(model), port, parent);
-                                      return dialog.Run();
-                                    });
+  RegisterModelDlg<CPlanesDlg, CPlanesDialog>();
+  RegisterModelDlg<CMovePlaneDlg, CMovePlaneDialog>();
 }
 
 CMovePlaneDlg::CMovePlaneDlg(CMovePlaneDialog& model, IInteractionPort& port, QWidget* parent)

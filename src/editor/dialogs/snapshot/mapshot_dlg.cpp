@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "commands/snapshot/mapshot_dialog.h"
+#include "editor/dialogs/tiles/tile_dlg_parts.h"
 #include "editor/model_dialog.h"
-#include "editor/qt_interaction_port.h"
 
 namespace vyr {
 
@@ -73,11 +73,7 @@ class CMapshotDlg final : public CModelDlg {
 }  // namespace
 
 void RegisterMapshotDlg() {
-  QtInteractionPort::RegisterDialog(CMapshotDialog::kTemplateId,
-                                    [](CDialogModel& model, IInteractionPort& port, QWidget* parent) {
-                                      CMapshotDlg dialog(static_cast<CMapshotDialog&>(model), port, parent);
-                                      return dialog.Run();
-                                    });
+  RegisterModelDlg<CMapshotDlg, CMapshotDialog>();
 }
 
 }  // namespace vyr

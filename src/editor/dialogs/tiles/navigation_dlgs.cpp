@@ -4,10 +4,9 @@
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "editor/qt_interaction_port.h"
+#include "editor/dialogs/tiles/tile_dlg_parts.h"
 #include "editor/ui_text.h"
 
 namespace vyr {
@@ -17,16 +16,8 @@ namespace {
 // The edits take digits only, so no negative number can be typed.
 QLineEdit* DigitsEdit(QWidget* parent) {
   auto* edit = new QLineEdit(parent);
-  edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+  DigitsOnly(edit);
   return edit;
-}
-
-template <typename Dialog, typename Model>
-void RegisterDialog() {
-  QtInteractionPort::RegisterDialog(Model::kTemplateId, [](CDialogModel& model, IInteractionPort& port, QWidget* parent) {
-    Dialog dialog(static_cast<Model&>(model), port, parent);
-    return dialog.Run();
-  });
 }
 
 }  // namespace
@@ -95,8 +86,8 @@ void CCustomMovesDlg::Store() {
 }
 
 void RegisterNavigationDialogs() {
-  RegisterDialog<CGoToDlg, CGoToDialog>();
-  RegisterDialog<CCustomMovesDlg, CCustomMovesDialog>();
+  RegisterModelDlg<CGoToDlg, CGoToDialog>();
+  RegisterModelDlg<CCustomMovesDlg, CCustomMovesDialog>();
 }
 
 }  // namespace vyr

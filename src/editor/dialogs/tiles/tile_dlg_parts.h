@@ -1,4 +1,4 @@
-// What the tile dialogs share: registration with the interaction port and digit-only edits.
+// What the model dialogs share: registration with the interaction port and digit-only edits.
 #pragma once
 
 #include "editor/qt_interaction_port.h"

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <vector>
 
-#include "editor/qt_interaction_port.h"
+#include "editor/dialogs/tiles/tile_dlg_parts.h"
 #include "editor/ui_text.h"
 
 namespace vyr {
@@ -52,11 +52,7 @@ void CAddImageSetsDlg::Store() {
 }
 
 void CAddImageSetsDlg::Register() {
-  QtInteractionPort::RegisterDialog(CAddImageSetsDialog::kTemplateId,
-                                    [](CDialogModel& model, IInteractionPort& port, QWidget* parent) {
-                                      CAddImageSetsDlg dialog(static_cast<CAddImageSetsDialog&>(model), port, parent);
-                                      return dialog.Run();
-                                    });
+  RegisterModelDlg<CAddImageSetsDlg, CAddImageSetsDialog>();
 }
 
 }  // namespace vyr

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "editor/qt_interaction_port.h"
+#include "editor/dialogs/tiles/tile_dlg_parts.h"
 #include "editor/ui_text.h"
 
 namespace vyr {
@@ -41,11 +41,7 @@ void CNewWorldDlg::Load() { LoadHeader(); }
 void CNewWorldDlg::Store() { StoreHeader(); }
 
 void CNewWorldDlg::Register() {
-  QtInteractionPort::RegisterDialog(CNewWorldDialog::kTemplateId,
-                                    [](CDialogModel& model, IInteractionPort& port, QWidget* parent) {
-                                      CNewWorldDlg dialog(static_cast<CNewWorldDialog&>(model), port, parent);
-                                      return dialog.Run();
-                                    });
+  RegisterModelDlg<CNewWorldDlg, CNewWorldDialog>();
 }
 
 }  // namespace vyr

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "editor/dialog_look.h"
-#include "editor/qt_interaction_port.h"
+#include "editor/dialogs/tiles/tile_dlg_parts.h"
 #include "editor/ui_text.h"
 
 namespace vyr {
@@ -126,11 +126,7 @@ void CWorldInfoDlg::Store() {
 }
 
 void CWorldInfoDlg::Register() {
-  QtInteractionPort::RegisterDialog(CWorldInfoDialog::kTemplateId,
-                                    [](CDialogModel& model, IInteractionPort& port, QWidget* parent) {
-                                      CWorldInfoDlg dialog(static_cast<CWorldInfoDialog&>(model), port, parent);
-                                      return dialog.Run();
-                                    });
+  RegisterModelDlg<CWorldInfoDlg, CWorldInfoDialog>();
 }
 
 }  // namespace vyr
