@@ -61,7 +61,7 @@ uint64_t CGameObject::RecordSize() const {
   return kObjectRecordFixedSize + uint64_t(m_name.size()) + m_logic.size() + m_imageSet.size() + m_animation.size();
 }
 
-int CGameObject::WriteRecord(ByteWriter& out, std::string* reason) {
+int CGameObject::PutRecord(ByteWriter& out, std::string* reason) const {
   const uint64_t size = RecordSize();
   if (size > uint64_t(std::numeric_limits<int32_t>::max())) {
     Fail(reason, "object " + std::to_string(m_id) + ": its strings are too long for a record");
@@ -84,7 +84,12 @@ int CGameObject::WriteRecord(ByteWriter& out, std::string* reason) {
                     m_moveY})
     out.I32(v);
   for (const std::string* s : {&m_name, &m_logic, &m_imageSet, &m_animation}) out.Raw(s->data(), s->size());
-  m_recordLength = int32_t(size);
+  return 1;
+}
+
+int CGameObject::WriteRecord(ByteWriter& out, std::string* reason) {
+  if (!PutRecord(out, reason)) return 0;
+  m_recordLength = int32_t(RecordSize());
   return 1;
 }
 

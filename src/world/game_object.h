@@ -71,8 +71,10 @@ class CGameObject {
 
   // Bytes the file record of this object takes: 284 + the four string lengths.
   uint64_t RecordSize() const;
-  // Appends the file record and remembers its length. Returns 0, writing nothing, when a
-  // string is longer than the record's 32-bit length fields can state.
+  // Appends the file record. Returns 0, writing nothing, when a string is longer than the
+  // record's 32-bit length fields can state.
+  int PutRecord(ByteWriter& out, std::string* reason = nullptr) const;
+  // PutRecord, remembering the record's length.
   int WriteRecord(ByteWriter& out, std::string* reason = nullptr);
   // Reads one record from the start of `source`, never looking outside it. On success
   // remembers the record length, registers the names in KnownNameLists, lets the id

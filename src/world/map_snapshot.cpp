@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/saturate.h"
 #include "res/messages.h"
 #include "resources/image_set.h"
 #include "resources/palette.h"
@@ -19,11 +20,6 @@ namespace vyr {
 namespace {
 
 constexpr uint8_t kBackground = 255;
-
-// Positions left of or above the plane map to the reduced pixel that holds them.
-int64_t FloorDiv(int64_t value, int64_t divisor) {
-  return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
-}
 
 // An image reduced by the divisor: every d-th pixel of every d-th row (read from the
 // right edge leftwards when mirrored), so each destination pixel is one plain copy.
@@ -181,6 +177,7 @@ void DrawObjects(CSnapshotDib& surface, CPlane& plane, const CImageSetTable* ima
     const int64_t left = int64_t(object->m_x) - (int64_t(object->m_imageWidth) >> 1) +
                          (mirrored ? -int64_t(image->m_offsetX) : int64_t(image->m_offsetX));
     const int64_t top = int64_t(object->m_y) - (int64_t(object->m_imageHeight) >> 1) + image->m_offsetY;
+    // Positions left of or above the plane map to the reduced pixel that holds them.
     Draw(surface, images.Of(*image, mirrored), FloorDiv(left, d), FloorDiv(top, d), whole);
   }
 }

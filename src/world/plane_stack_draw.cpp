@@ -72,6 +72,11 @@ void DrawPlaneStack(CWorld& world, const CPlane& current, CDibG& surface, const 
   auto shown = [&current](const CPlane* plane) {
     return plane && plane != &current && !(plane->m_flags & kPlaneFlagNoImages);
   };
+  // The dimmed mapping searches the palette 256 times: not on renders with nothing to dim.
+  if (std::none_of(order.begin(), order.end(), shown)) {
+    drawCurrent();
+    return;
+  }
   const std::array<uint8_t, 256> dim = DimmedIndices(palette, background);
 
   bool beneath = false;

@@ -2,8 +2,8 @@
 #include "world/tile_edits.h"
 
 #include <algorithm>
-#include <cstdio>
 
+#include "platform/message_format.h"
 #include "res/messages.h"
 #include "resources/image_set.h"
 #include "world/world.h"
@@ -46,12 +46,6 @@ int64_t WriteWhere(CPlane& plane, int32_t to, CellRuns* old, Match matches) {
     ++changed;
   }
   return changed;
-}
-
-std::string Format(std::string_view pattern, int a, int b, int c) {
-  char text[128];
-  std::snprintf(text, sizeof text, std::string(pattern).c_str(), a, b, c);
-  return text;
 }
 
 }  // namespace
@@ -128,7 +122,7 @@ std::string TileSizeWarnings(const CPlane& plane, size_t linesShown) {
     if (!image || (image->m_width == plane.TileWidth() && image->m_height == plane.TileHeight())) continue;
     if (wrong++ >= linesShown) continue;
     if (!text.empty()) text += '\n';
-    text += Format(res::text::kTileSizeWarning, int(number), int(image->m_width), int(image->m_height));
+    text += FormatMessage(res::text::kTileSizeWarning, {number, image->m_width, image->m_height});
   }
   if (wrong > linesShown) text += "\n... and " + std::to_string(wrong - linesShown) + " more";
   return text;

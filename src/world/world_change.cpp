@@ -132,9 +132,7 @@ std::vector<std::vector<uint8_t>> ObjectRecords(const CPlane& plane, bool& ok) {
   records.reserve(plane.ObjectCount());
   for (const auto& object : plane.Objects()) {
     ByteWriter out;
-    // A copy, so that capturing leaves the world's objects untouched.
-    CGameObject copy(*object);
-    if (!copy.WriteRecord(out)) ok = false;
+    if (!object->PutRecord(out)) ok = false;
     records.push_back(std::move(out.Bytes()));
   }
   return records;
