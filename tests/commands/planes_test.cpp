@@ -2,6 +2,7 @@
 // size questions and flags, and selecting, removing and moving planes in the stack.
 #include <gtest/gtest.h>
 
+#include "commands/command_run.h"
 #include "commands/document_commands.h"
 #include "commands/planes/image_set_words.h"
 #include "commands/planes/move_plane_dialog.h"
@@ -53,12 +54,8 @@ struct PlanesFixture : ::testing::Test {
   DocumentRig& rig() { return *m_rig; }
   CWorld& World() { return *rig().doc.World(); }
   CPlane& Plane(int32_t index) { return *World().Plane(index); }
-  void Run(CommandId id) { (*rig().doc.Commands().FindHandler(id))(id); }
-  bool Enabled(CommandId id) {
-    CommandState state;
-    (*rig().doc.Commands().FindUpdate(id))(id, state);
-    return state.enabled;
-  }
+  void Run(CommandId id) { test::RunCommand(rig().doc.Commands(), id); }
+  bool Enabled(CommandId id) { return test::UpdateCommand(rig().doc.Commands(), id).enabled; }
   // The user types into the dialog's fields, then presses OK.
   template <typename Dialog>
   void QueueEdit(std::function<void(Dialog&)> edit, int attempts = 1) {

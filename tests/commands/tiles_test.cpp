@@ -4,6 +4,7 @@
 
 #include <numeric>
 
+#include "commands/command_run.h"
 #include "commands/document_commands.h"
 #include "commands/tiles/block_copy_dialog.h"
 #include "commands/tiles/fill_dialog.h"
@@ -30,12 +31,8 @@ struct TileCommands : ::testing::Test {
     ASSERT_TRUE(rig.doc.OnOpenDocument(path)) << rig.doc.FailureReason();
     rig.user.ClearLog();
   }
-  void Run(CommandId id) { (*rig.doc.Commands().FindHandler(id))(id); }
-  bool Enabled(CommandId id) {
-    CommandState state;
-    (*rig.doc.Commands().FindUpdate(id))(id, state);
-    return state.enabled;
-  }
+  void Run(CommandId id) { test::RunCommand(rig.doc.Commands(), id); }
+  bool Enabled(CommandId id) { return test::UpdateCommand(rig.doc.Commands(), id).enabled; }
   CPlane& Plane() { return *rig.doc.CurrentPlane(); }
   // Cells numbered 0 … 11 row by row.
   void NumberCells() {
@@ -255,7 +252,7 @@ TEST_F(TileCommands, InvalidTileCheckReportsInAScrollableBox) {
 
 TEST_F(TileCommands, RepairMarksTheDocumentOnlyWhenACellChanged) {
   const uint64_t before = rig.doc.Changes().Value();
-  (*viewCommands.FindHandler(cmd::kRepairTiles))(cmd::kRepairTiles);
+  test::RunCommand(viewCommands, cmd::kRepairTiles);
   // Columns 1 and 2 hold ground images 1 and 2 on every row: a 2 x 3 block.
   EXPECT_EQ(Row(0), (std::vector<int32_t>{0, 35, 38, 0}));
   EXPECT_TRUE(rig.doc.IsModified());

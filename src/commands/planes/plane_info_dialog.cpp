@@ -7,7 +7,6 @@
 #include "commands/tiles/tile_stats_dialog.h"
 #include "res/messages.h"
 #include "world/plane.h"
-#include "world/undo_stack.h"
 #include "world/view_port.h"
 #include "world/world_doc.h"
 

@@ -6,7 +6,6 @@
 #include "res/messages.h"
 #include "res/resources.h"
 #include "world/plane.h"
-#include "world/undo_stack.h"
 #include "world/world.h"
 #include "world/world_doc.h"
 
@@ -54,6 +53,10 @@ void CPlanesDialog::OnControlEvent(int control, ControlEvent event, IInteraction
   }
 }
 
+std::string CPlanesDialog::SelectedName() const {
+  return m_selected >= 0 && m_selected < int(m_names.size()) ? m_names[size_t(m_selected)] : std::string();
+}
+
 void CPlanesDialog::SelectChosen() {
   if (m_selected < 0 || !m_doc.World()) return;
   if (CPlane* plane = m_doc.World()->Plane(m_selected)) m_doc.SelectPlane(plane);
@@ -62,8 +65,7 @@ void CPlanesDialog::SelectChosen() {
 void CPlanesDialog::RemoveChosen(IInteractionPort& port) {
   CWorld* world = m_doc.World();
   if (m_selected < 0 || !world) return;
-  const std::string name = m_selected < int(m_names.size()) ? m_names[size_t(m_selected)] : std::string();
-  if (!port.AskYesNo(FormatMessage(res::text::kRemovePlane, {name}))) return;
+  if (!port.AskYesNo(FormatMessage(res::text::kRemovePlane, {SelectedName()}))) return;
   ScopedChange change(m_doc, ChangeScope::Planes());
   CPlane* plane = world->Plane(m_selected);
   const bool wasCurrent = plane && plane == m_doc.CurrentPlane();
@@ -88,8 +90,7 @@ void CPlanesDialog::RemoveChosen(IInteractionPort& port) {
 void CPlanesDialog::MoveChosen(IInteractionPort& port) {
   CWorld* world = m_doc.World();
   if (m_selected < 0 || !world) return;
-  const std::string name = m_selected < int(m_names.size()) ? m_names[size_t(m_selected)] : std::string();
-  CMovePlaneDialog move(name, m_selected);
+  CMovePlaneDialog move(SelectedName(), m_selected);
   if (port.RunDialog(move) != DialogResult::Ok) return;
   ScopedChange change(m_doc, ChangeScope::Planes());
   if (!world->MovePlane(m_selected, move.m_target)) {

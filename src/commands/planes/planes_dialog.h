@@ -32,6 +32,8 @@ class CPlanesDialog : public CDialogModel {
 
  private:
   void Fill();
+  // The selected plane's listed name; empty when the list has no such line.
+  std::string SelectedName() const;
   void SelectChosen();
   void RemoveChosen(IInteractionPort& port);
   void MoveChosen(IInteractionPort& port);

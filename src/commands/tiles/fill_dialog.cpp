@@ -1,12 +1,12 @@
 // The fill dialog: the tile chosen, the check of the current selection and the fill itself.
 #include "commands/tiles/fill_dialog.h"
 
+#include "commands/tiles/tile_commands.h"
 #include "platform/message_format.h"
 #include "res/messages.h"
 #include "res/resources.h"
 #include "world/plane.h"
 #include "world/tile_edits.h"
-#include "world/undo_stack.h"
 #include "world/view_port.h"
 #include "world/world_doc.h"
 
@@ -36,8 +36,7 @@ bool CFillDialog::OnOK(IInteractionPort& port) {
     return false;
   }
   FillPlane(*plane, *value);
-  m_doc.NoteUnrecordedChange();
-  if (m_doc.ViewPort()) m_doc.ViewPort()->RefreshView();
+  FinishUnrecordedEdit(m_doc);
   return true;
 }
 

@@ -19,8 +19,9 @@ class CFillDialog : public CDialogModel {
 
   // "Całkowite" and the current tile checked; the current tile's text and the cursor cell.
   void OnInitDialog() override;
-  // Fills every cell, clears the undo stack and refreshes the view. With the current tile
-  // chosen but no image at the selection, says "Nie można wypełnić planu." and stays open.
+  // Fills every cell, marks the document modified and refreshes the view (the command
+  // records the fill as one undo step). With the current tile chosen but no image at the
+  // selection, says "Nie można wypełnić planu." and stays open.
   bool OnOK(IInteractionPort& port) override;
 
   // The checked "Klocek" radio button: ctl::kFillCurrent, kFillDelete or kFillColour.

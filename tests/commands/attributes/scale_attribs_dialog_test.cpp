@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/command_run.h"
 #include "commands/document_commands.h"
 #include "platform/command_ids.h"
 #include "world/document_fixture.h"
@@ -63,7 +64,7 @@ TEST_F(ScaleAttribsDialogTest, RefusedNumbersKeepItOpenAndChangeNothing) {
 
 TEST_F(ScaleAttribsDialogTest, OkScalesOrResizesEveryRecord) {
   rig.user.QueueDialogOk([](CDialogModel& model, int) { static_cast<CScaleAttribsDialog&>(model).m_percent = "50"; });
-  (*rig.doc.Commands().FindHandler(cmd::kScaleAttribs))(cmd::kScaleAttribs);
+  test::RunCommand(rig.doc.Commands(), cmd::kScaleAttribs);
   EXPECT_EQ(Double(), (std::vector<int32_t>{32, 32, 16, 0, 31, 31}));
   EXPECT_EQ(rig.doc.World()->Attribute(3)->m_tileWidth, 32);
   EXPECT_TRUE(rig.doc.IsModified());

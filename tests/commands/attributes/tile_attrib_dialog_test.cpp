@@ -6,6 +6,7 @@
 
 #include <fstream>
 
+#include "commands/command_run.h"
 #include "commands/document_commands.h"
 #include "platform/command_ids.h"
 #include "res/messages.h"
@@ -66,11 +67,7 @@ struct TileAttribDialogTest : ::testing::Test {
 };
 
 TEST_F(TileAttribDialogTest, InfoIsGreyedUnlessAWorldIsOpenOnAnObjectPlane) {
-  auto enabled = [this](CommandId id) {
-    CommandState state;
-    (*rig.doc.Commands().FindUpdate(id))(id, state);
-    return state.enabled;
-  };
+  auto enabled = [this](CommandId id) { return test::UpdateCommand(rig.doc.Commands(), id).enabled; };
   EXPECT_TRUE(enabled(cmd::kTileAttribInfo));
   rig.doc.SelectPlane(World().Plane(1));
   EXPECT_FALSE(enabled(cmd::kTileAttribInfo));
@@ -78,15 +75,12 @@ TEST_F(TileAttribDialogTest, InfoIsGreyedUnlessAWorldIsOpenOnAnObjectPlane) {
 
   test::DocumentRig empty;
   RegisterDocumentCommands(empty.doc);
-  CommandState state;
-  (*empty.doc.Commands().FindUpdate(cmd::kTileAttribInfo))(cmd::kTileAttribInfo, state);
-  EXPECT_FALSE(state.enabled);
-  (*empty.doc.Commands().FindUpdate(cmd::kScaleAttribs))(cmd::kScaleAttribs, state);
-  EXPECT_TRUE(state.enabled);
+  EXPECT_FALSE(test::UpdateCommand(empty.doc.Commands(), cmd::kTileAttribInfo).enabled);
+  EXPECT_TRUE(test::UpdateCommand(empty.doc.Commands(), cmd::kScaleAttribs).enabled);
 
   rig.doc.SelectPlane(World().Plane(0));
   rig.doc.SelectSet(3);  // no set in that slot: nothing opens
-  (*rig.doc.Commands().FindHandler(cmd::kTileAttribInfo))(cmd::kTileAttribInfo);
+  test::RunCommand(rig.doc.Commands(), cmd::kTileAttribInfo);
   EXPECT_TRUE(rig.user.Log().empty());
 }
 

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "commands/command_run.h"
 #include "commands/document_commands.h"
 #include "commands/world/world_info_dialog.h"
 #include "platform/process_launcher.h"
@@ -105,12 +106,8 @@ struct GameFixture : ::testing::Test {
     rig.doc.Properties().gamePath = "/opt/game/run -w";
   }
   void TearDown() override { rig.doc.SetViewPort(&rig.view); }
-  void Run(CommandId id) { (*rig.doc.Commands().FindHandler(id))(id); }
-  bool Enabled(CommandId id) {
-    CommandState state;
-    (*rig.doc.Commands().FindUpdate(id))(id, state);
-    return state.enabled;
-  }
+  void Run(CommandId id) { test::RunCommand(rig.doc.Commands(), id); }
+  bool Enabled(CommandId id) { return test::UpdateCommand(rig.doc.Commands(), id).enabled; }
   int Questions() const {
     int count = 0;
     for (const std::string& line : rig.user.Log()) count += line.rfind("question: ", 0) == 0;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/command_run.h"
 #include "commands/document_commands.h"
 #include "platform/profile_keys.h"
 #include "world/document_fixture.h"
@@ -42,10 +43,8 @@ TEST(OptionsDialog, ShowsRezFileAndWritesItOnlyAtOk) {
         return DialogResult::Cancel;
       });
     }
-    CommandState state;
-    (*rig.doc.Commands().FindUpdate(cmd::kOptions))(cmd::kOptions, state);
-    EXPECT_TRUE(state.enabled);
-    (*rig.doc.Commands().FindHandler(cmd::kOptions))(cmd::kOptions);
+    EXPECT_TRUE(test::UpdateCommand(rig.doc.Commands(), cmd::kOptions).enabled);
+    test::RunCommand(rig.doc.Commands(), cmd::kOptions);
     EXPECT_EQ(shown, row.shown);
     EXPECT_EQ(rig.profile.HasKey(profile::kOptions, profile::kRezFile), row.after.has_value());
     EXPECT_EQ(rig.profile.GetProfileString(profile::kOptions, profile::kRezFile, "absent"), row.after.value_or("absent"));

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <optional>
 
+#include "commands/command_run.h"
 #include "commands/document_commands.h"
 #include "platform/bytes.h"
 #include "platform/command_ids.h"
@@ -63,9 +64,7 @@ struct MapshotDialogTest : ::testing::Test {
 };
 
 TEST_F(MapshotDialogTest, CtrlPOpensTheDialogEvenWithoutAWorld) {
-  CommandState state;
-  (*rig.doc.Commands().FindUpdate(cmd::kMapshot))(cmd::kMapshot, state);
-  EXPECT_TRUE(state.enabled);
+  EXPECT_TRUE(test::UpdateCommand(rig.doc.Commands(), cmd::kMapshot).enabled);
   rig.user.QueueDialogOk([](CDialogModel& model, int) {
     auto& dialog = static_cast<CMapshotDialog&>(model);
     EXPECT_EQ(dialog.TemplateId(), ctl::kMapshotDialog);
@@ -74,7 +73,7 @@ TEST_F(MapshotDialogTest, CtrlPOpensTheDialogEvenWithoutAWorld) {
     EXPECT_EQ(dialog.Divisor(), 8);
     dialog.m_name = "level1";
   });
-  (*rig.doc.Commands().FindHandler(cmd::kMapshot))(cmd::kMapshot);
+  test::RunCommand(rig.doc.Commands(), cmd::kMapshot);
   EXPECT_TRUE(rig.user.AllScriptUsed());
   EXPECT_TRUE(rig.Logged("message: There is no plane to take a snapshot of. Open a world first."));
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "commands/command_run.h"
 #include "commands/tiles/tile_picker_control.h"
 #include "platform/command_ids.h"
 #include "resources/image_set.h"
@@ -159,12 +160,8 @@ TEST(TilePickerControlTest, OknoWyboruOpensHidesAndShowsWithItsCheckMark) {
   PickerControlRig rig(1);
   CommandTable table;
   rig.control.RegisterCommands(table);
-  auto press = [&table] { (*table.FindHandler(cmd::kTilePicker))(cmd::kTilePicker); };
-  auto checked = [&table] {
-    CommandState state;
-    (*table.FindUpdate(cmd::kTilePicker))(cmd::kTilePicker, state);
-    return state.checked;
-  };
+  auto press = [&table] { test::RunCommand(table, cmd::kTilePicker); };
+  auto checked = [&table] { return test::UpdateCommand(table, cmd::kTilePicker).checked; };
   EXPECT_FALSE(checked());
   press();  // none yet: opened in spite of the flag, which is cleared
   EXPECT_TRUE(rig.host.exists);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/command_run.h"
 #include "commands/document_commands.h"
 #include "resources/image_set.h"
 #include "resources/rez_dir.h"
@@ -108,7 +109,7 @@ TEST_F(AddSetsFixture, NodeNamesAreLookedUpWithoutCaseAndALongPrefixIsRefused) {
 TEST_F(AddSetsFixture, TheCommandRedrawsTheViewAfterOkOrCancel) {
   rig.user.QueueDialogCancel();
   rig.view.m_log.clear();
-  (*rig.doc.Commands().FindHandler(cmd::kAddImageSets))(cmd::kAddImageSets);
+  test::RunCommand(rig.doc.Commands(), cmd::kAddImageSets);
   EXPECT_EQ(rig.user.Log(), (std::vector<std::string>{"dialog 169: cancel"}));
   EXPECT_TRUE(rig.view.Logged("invalidate"));
   EXPECT_TRUE(rig.view.Logged("update"));

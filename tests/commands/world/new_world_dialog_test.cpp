@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/command_run.h"
 #include "commands/document_commands.h"
 #include "platform/date_format.h"
 #include "resources/image_set.h"
@@ -39,12 +40,8 @@ struct NewWorldFixture : ::testing::Test {
       dialog.m_useZ = useZ;
     });
   }
-  void RunFileNew() { (*rig.doc.Commands().FindHandler(cmd::kFileNew))(cmd::kFileNew); }
-  bool Enabled(CommandId id) {
-    CommandState state;
-    (*rig.doc.Commands().FindUpdate(id))(id, state);
-    return state.enabled;
-  }
+  void RunFileNew() { test::RunCommand(rig.doc.Commands(), cmd::kFileNew); }
+  bool Enabled(CommandId id) { return test::UpdateCommand(rig.doc.Commands(), id).enabled; }
 
   test::TempFolder folder;
   FixedClock clock{MakeTime(1995, 3, 14, 12, 41, 29)};

@@ -2,6 +2,7 @@
 // the world, palettes, object image sets; and the archive refresh.
 #include <gtest/gtest.h>
 
+#include "commands/command_run.h"
 #include "commands/document_commands.h"
 #include "commands/world/world_info_dialog.h"
 #include "platform/file_io.h"
@@ -248,7 +249,7 @@ TEST_F(ResolveFixture, RefreshStoresTheLooseFilesOfTheRezFolderAndReopens) {
     ASSERT_TRUE(local.doc.OnOpenDocument(path));
     local.doc.SetPathName(path, false);
     EXPECT_TRUE(local.doc.Commands().FindHandler(cmd::kRefreshRez));
-    (*local.doc.Commands().FindHandler(cmd::kRefreshRez))(cmd::kRefreshRez);
+    test::RunCommand(local.doc.Commands(), cmd::kRefreshRez);
     ASSERT_NE(local.doc.Archive(), nullptr);
     EXPECT_TRUE(local.doc.Archive()->IsOpen());
     EXPECT_TRUE(local.doc.Archive()->IsReadOnly());
@@ -260,11 +261,7 @@ TEST_F(ResolveFixture, RefreshStoresTheLooseFilesOfTheRezFolderAndReopens) {
 }
 
 TEST_F(ResolveFixture, ArchiveCommandsNeedAWorld) {
-  auto enabled = [&](CommandId id) {
-    CommandState state;
-    (*rig.doc.Commands().FindUpdate(id))(id, state);
-    return state.enabled;
-  };
+  auto enabled = [&](CommandId id) { return test::UpdateCommand(rig.doc.Commands(), id).enabled; };
   WorldProperties p = Standard();
   p.archivePath = folder / "nowhere.rez";
   rig.user.QueueAnswer(Answer::No);
@@ -301,13 +298,13 @@ TEST_F(ResolveFixture, ARelativeArchivePathIsTheWorldsAndTheRefreshUsesTheArchiv
   EXPECT_EQ(rig.doc.ArchiveInUse(), folder / "data.rez");
   EXPECT_NE(rig.doc.ImageSets()->Find("TILES"), nullptr);
   ASSERT_TRUE(rig.doc.Commands().FindHandler(cmd::kRefreshRez));
-  (*rig.doc.Commands().FindHandler(cmd::kRefreshRez))(cmd::kRefreshRez);
+  test::RunCommand(rig.doc.Commands(), cmd::kRefreshRez);
   EXPECT_NE(rig.doc.Archive()->FindItem("IMAGES/TILES/004.PID"), nullptr);
   EXPECT_TRUE(rig.user.Log().back() == "progress end") << rig.user.Log().back();
 
   // Without its REZ folder the refresh says so, and the archive stays usable.
   std::filesystem::remove_all(folder.Path() / "REZ");
-  (*rig.doc.Commands().FindHandler(cmd::kRefreshRez))(cmd::kRefreshRez);
+  test::RunCommand(rig.doc.Commands(), cmd::kRefreshRez);
   const std::string said = "message: Unable to refresh the rez file " + folder / "data.rez" + " from the folder " + folder / "REZ" + ":";
   EXPECT_EQ(rig.user.Log().back().rfind(said, 0), 0u) << rig.user.Log().back();
   EXPECT_TRUE(rig.doc.CanAddImageSets());
