@@ -7,6 +7,7 @@
 #include "platform/command_ids.h"
 #include "platform/interaction_port.h"
 #include "platform/message_format.h"
+#include "platform/saturate.h"
 #include "res/messages.h"
 #include "world/game_object.h"
 #include "world/plane.h"
@@ -17,9 +18,6 @@
 namespace vyr {
 
 namespace {
-
-// Scrolling onto typed positions must not overflow.
-int32_t Saturate(int64_t value) { return int32_t(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)); }
 
 bool OnPlane(const CPlane& plane, const CGameObject* object) {
   return std::any_of(plane.Objects().begin(), plane.Objects().end(),
