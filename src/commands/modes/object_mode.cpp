@@ -17,15 +17,6 @@
 
 namespace vyr {
 
-namespace {
-
-bool OnPlane(const CPlane& plane, const CGameObject* object) {
-  return std::any_of(plane.Objects().begin(), plane.Objects().end(),
-                     [object](const auto& candidate) { return candidate.get() == object; });
-}
-
-}  // namespace
-
 void SelectionRange::Add(int32_t x, int32_t y) {
   auto add = [](int32_t& low, int32_t& high, int32_t value) {
     if (low == -1) {
@@ -52,7 +43,7 @@ CGameObject* ObjectMode::Selected() const {
   CWorldDoc* doc = Doc();
   CPlane* plane = Plane();
   if (!doc || !doc->SelectedObject()) return nullptr;
-  if (!plane || !OnPlane(*plane, doc->SelectedObject())) {
+  if (!plane || doc->SelectedObject()->m_listPosition.Plane() != plane) {
     doc->SetSelectedObject(nullptr);
     return nullptr;
   }
