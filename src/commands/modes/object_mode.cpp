@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "commands/objects/shortcut_commands.h"
 #include "commands/world_view_model.h"
 #include "platform/command_ids.h"
 #include "platform/interaction_port.h"
@@ -41,13 +42,10 @@ CPlane* ObjectMode::Plane() const {
 
 CGameObject* ObjectMode::Selected() const {
   CWorldDoc* doc = Doc();
-  CPlane* plane = Plane();
-  if (!doc || !doc->SelectedObject()) return nullptr;
-  if (!plane || doc->SelectedObject()->m_listPosition.Plane() != plane) {
-    doc->SetSelectedObject(nullptr);
-    return nullptr;
-  }
-  return doc->SelectedObject();
+  if (!doc) return nullptr;
+  CGameObject* object = SelectedObjectOnCurrentPlane(*doc);
+  if (!object) doc->SetSelectedObject(nullptr);
+  return object;
 }
 
 void ObjectMode::Select(CGameObject* object) {
