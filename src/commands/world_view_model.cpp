@@ -37,14 +37,9 @@ int32_t ClampAxis(int32_t scroll, int32_t planeExtent, int32_t clientExtent) {
   return std::clamp(scroll, 0, limit);
 }
 
-
 // Pixel to cell: the floor of the division, which is the right shift for tiles of a power
 // of two and keeps other tile sizes consistent with where their cells are drawn.
-int32_t CellOf(int32_t pixel, int32_t tile) {
-  if (tile <= 0) return 0;
-  int32_t cell = pixel / tile;
-  return (pixel % tile != 0 && pixel < 0) ? cell - 1 : cell;
-}
+int32_t CellOf(int32_t pixel, int32_t tile) { return tile > 0 ? int32_t(FloorDiv(pixel, tile)) : 0; }
 
 }  // namespace
 

@@ -3,10 +3,12 @@
 
 #include <algorithm>
 
+#include "commands/objects/shortcut_commands.h"
 #include "commands/world_view_model.h"
 #include "platform/command_ids.h"
 #include "platform/interaction_port.h"
 #include "platform/message_format.h"
+#include "platform/saturate.h"
 #include "res/messages.h"
 #include "world/game_object.h"
 #include "world/plane.h"
@@ -15,18 +17,6 @@
 #include "world/world_doc.h"
 
 namespace vyr {
-
-namespace {
-
-// Scrolling onto typed positions must not overflow.
-int32_t Saturate(int64_t value) { return int32_t(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)); }
-
-bool OnPlane(const CPlane& plane, const CGameObject* object) {
-  return std::any_of(plane.Objects().begin(), plane.Objects().end(),
-                     [object](const auto& candidate) { return candidate.get() == object; });
-}
-
-}  // namespace
 
 void SelectionRange::Add(int32_t x, int32_t y) {
   auto add = [](int32_t& low, int32_t& high, int32_t value) {
@@ -52,13 +42,10 @@ CPlane* ObjectMode::Plane() const {
 
 CGameObject* ObjectMode::Selected() const {
   CWorldDoc* doc = Doc();
-  CPlane* plane = Plane();
-  if (!doc || !doc->SelectedObject()) return nullptr;
-  if (!plane || !OnPlane(*plane, doc->SelectedObject())) {
-    doc->SetSelectedObject(nullptr);
-    return nullptr;
-  }
-  return doc->SelectedObject();
+  if (!doc) return nullptr;
+  CGameObject* object = SelectedObjectOnCurrentPlane(*doc);
+  if (!object) doc->SetSelectedObject(nullptr);
+  return object;
 }
 
 void ObjectMode::Select(CGameObject* object) {

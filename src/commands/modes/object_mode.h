@@ -2,9 +2,7 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "commands/modes/edit_mode.h"
@@ -13,7 +11,6 @@ namespace vyr {
 
 class CGameObject;
 class CPlane;
-class CWorld;
 class CWorldDoc;
 class CWorldViewModel;
 

@@ -24,8 +24,6 @@ int32_t ClampIndex(int32_t value, int32_t count) {
   return value;
 }
 
-// Scroll arithmetic on user-typed positions must not overflow.
-
 bool Inside(const ViewPlane& plane, CellPoint cell) {
   return cell.column >= 0 && cell.row >= 0 && cell.column < plane.columns && cell.row < plane.rows;
 }

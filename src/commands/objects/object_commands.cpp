@@ -4,6 +4,7 @@
 #include "commands/objects/bulk_dialogs.h"
 #include "commands/objects/object_edit_dialog.h"
 #include "commands/objects/object_edits.h"
+#include "commands/objects/shortcut_commands.h"
 #include "platform/command_ids.h"
 #include "world/game_object.h"
 #include "world/plane.h"
@@ -51,9 +52,9 @@ void RegisterObjectCommands(CommandTable& table, CWorldDoc& doc) {
   table.On(cmd::kObjectEdit, [d] {
     CPlane* plane = d->CurrentPlane();
     if (!plane || !plane->FirstObject()) return;
-    CGameObject* selected = d->SelectedObject();
     // A selection left on another plane is never edited here.
-    if (!selected || selected->m_listPosition.Plane() != plane) selected = plane->FirstObject();
+    CGameObject* selected = SelectedObjectOnCurrentPlane(*d);
+    if (!selected) selected = plane->FirstObject();
     CGameObject* created = d->ObjectBeingCreated();
     RunObjectEditDialog(*d, created ? created : selected, created);
   });

@@ -45,10 +45,7 @@ CPlane* ObjectsPlane(const CWorldDoc& doc) {
 }
 
 CGameObject* SelectedOnPlane(const CWorldDoc& doc) {
-  CGameObject* selected = doc.SelectedObject();
-  CPlane* plane = ObjectsPlane(doc);
-  if (!selected || !plane || !InObjectMode(doc)) return nullptr;
-  return selected->m_listPosition.Plane() == plane ? selected : nullptr;
+  return InObjectMode(doc) && ObjectsPlane(doc) ? SelectedObjectOnCurrentPlane(doc) : nullptr;
 }
 
 bool DeleteAllObjects(CWorldDoc& doc) {
