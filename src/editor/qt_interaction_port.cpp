@@ -3,8 +3,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QStatusBar>
 
 #include "editor/qt_text.h"
 #include "editor/ui_text.h"
@@ -95,6 +97,12 @@ Answer QtInteractionPort::ShowMessage(std::string_view text, MessageIcon icon, M
 
 // Qt has one system beep for both kinds.
 void QtInteractionPort::Beep(BeepKind) { QApplication::beep(); }
+
+void QtInteractionPort::ShowStatus(std::string_view text) {
+  constexpr int kShownMs = 5000;
+  auto* window = qobject_cast<QMainWindow*>(m_parent ? m_parent->window() : nullptr);
+  if (window) window->statusBar()->showMessage(UiText(text), kShownMs);
+}
 
 void QtInteractionPort::BeginWaitCursor() {
   ++m_waitDepth;

@@ -34,6 +34,7 @@ class QtInteractionPort final : public IInteractionPort {
 
   Answer ShowMessage(std::string_view text, MessageIcon icon, MessageButtons buttons) override;
   void Beep(BeepKind kind = BeepKind::Default) override;
+  void ShowStatus(std::string_view text) override;
   void BeginWaitCursor() override;
   void EndWaitCursor() override;
   void BeginProgress(std::string_view text, int maximum) override;

@@ -75,6 +75,9 @@ class IInteractionPort {
   // A message box; the caption is the application title.
   virtual Answer ShowMessage(std::string_view text, MessageIcon icon, MessageButtons buttons) = 0;
   virtual void Beep(BeepKind kind = BeepKind::Default) = 0;
+  // Tells the outcome of an action in the status bar's message pane for a few seconds,
+  // without a box to dismiss.
+  virtual void ShowStatus(std::string_view text) = 0;
 
   // Nested begin/end pairs; the cursor returns when the outermost pair ends.
   virtual void BeginWaitCursor() = 0;

@@ -55,6 +55,8 @@ Answer ScriptedInteraction::ShowMessage(std::string_view text, MessageIcon, Mess
   return answer;
 }
 
+void ScriptedInteraction::ShowStatus(std::string_view text) { m_log.push_back("status: " + std::string(text)); }
+
 void ScriptedInteraction::Beep(BeepKind kind) {
   m_log.push_back(kind == BeepKind::Exclamation ? "beep exclamation" : "beep");
 }

@@ -38,6 +38,8 @@ class ScriptedInteraction final : public IInteractionPort {
   Answer ShowMessage(std::string_view text, MessageIcon icon, MessageButtons buttons) override;
   // Logged as "beep", or "beep exclamation".
   void Beep(BeepKind kind = BeepKind::Default) override;
+  // Logged as "status: <text>".
+  void ShowStatus(std::string_view text) override;
   void BeginWaitCursor() override;
   void EndWaitCursor() override;
   void BeginProgress(std::string_view text, int maximum) override;
