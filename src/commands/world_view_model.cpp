@@ -124,7 +124,12 @@ CWorldViewModel::CWorldViewModel(Profile* profile) : m_profile(profile) {
 
 CWorldViewModel::~CWorldViewModel() {
   m_surface.reset();
+  StoreSettings();
+}
+
+void CWorldViewModel::StoreSettings() {
   if (!m_profile) return;
+  Profile::Batch batch(*m_profile);
   m_profile->WriteProfileInt(profile::kOptions, profile::kWarpX, m_warpX);
   m_profile->WriteProfileInt(profile::kOptions, profile::kWarpY, m_warpY);
   m_profile->WriteProfileInt(profile::kOptions, profile::kGrid, m_gridOn ? 1 : 0);
@@ -340,6 +345,7 @@ void CWorldViewModel::OnRefreshCommand() {
 
 void CWorldViewModel::OnToggleGrid() {
   m_gridOn = !m_gridOn;
+  StoreSettings();
   m_cursorShown = false;
   Invalidate(false);
 }
@@ -355,6 +361,7 @@ void CWorldViewModel::OnToggleNoImages() {
 
 void CWorldViewModel::OnToggleAllPlanes() {
   m_allPlanes = !m_allPlanes;
+  StoreSettings();
   RefreshView();
 }
 
@@ -381,6 +388,7 @@ void CWorldViewModel::FollowWorldSection() {
   // A world saved for the first time keeps the zoom it is shown at.
   const bool justNamed = m_zoomSection.empty() && !section.empty();
   if (stored != 0 || !justNamed) m_zoom = ViewZoom(stored);
+  else if (m_profile) m_profile->WriteProfileInt(section, profile::kZoom, m_zoom.Percent());
   m_zoomSection = std::move(section);
 }
 
@@ -442,6 +450,7 @@ bool CWorldViewModel::OnKeyPress(uint32_t key, uint32_t modifiers) {
 void CWorldViewModel::SetWarp(int32_t x, int32_t y) {
   m_warpX = x;
   m_warpY = y;
+  StoreSettings();
 }
 
 }  // namespace vyr

@@ -287,6 +287,8 @@ class CWorldViewModel final : public IViewPort {
   int32_t WarpY() const { return m_warpY; }
   void SetWarp(int32_t x, int32_t y);
   CustomMoves& Moves() { return m_moves; }
+  // Writes these, the grid and "Wszystkie Warstwy" to the profile; each change does so at once.
+  void StoreSettings();
   // The tile picker's hidden flag, written to the profile with the view's settings once
   // its owner has handed it over.
   void SetTileDialogHidden(bool hidden) { m_tileDialogHidden = hidden; }

@@ -55,6 +55,8 @@ bool CVyrWorldApp::InitInstance(const std::string& rawCommandLine) {
     m_port->Message("The settings file could not be read; defaults are used.\n\n" + error,
                     MessageIcon::Warning);
   }
+  // From now on each setting reaches the file when it changes, so a crash keeps it.
+  m_profile.SetWriteThrough(true);
   if (m_installLanguage && QCoreApplication::instance()) {
     InstallUiLanguage(*QCoreApplication::instance(), ChosenLanguage(m_languageOption, m_profile));
   }
@@ -81,6 +83,7 @@ bool CVyrWorldApp::InitInstance(const std::string& rawCommandLine) {
     m_picker = std::make_unique<CTilePickerHost>(*world, *m_frame, qobject_cast<CWorldView*>(view.widget),
                                                  m_tileDialogHidden);
     m_picker->Control().RegisterCommands(m_core->Commands());
+    m_picker->Control().SetProfile(&m_profile);
   }
 
   // 3. Shell registration is the .desktop file and MIME type installed with the program.
@@ -102,6 +105,8 @@ bool CVyrWorldApp::InitInstance(const std::string& rawCommandLine) {
 void CVyrWorldApp::ExitInstance() {
   if (m_exited) return;
   m_exited = true;
+  // What the parts write as they go is saved once, at the end.
+  Profile::Batch batch(m_profile);
   m_router = CommandRouter();
   if (m_frame && m_core)
     m_profile.WriteProfileString(profile::kWindow, profile::kPlacement, m_frame->saveGeometry().toBase64().toStdString());

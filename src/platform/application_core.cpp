@@ -46,7 +46,11 @@ CApplicationCore::~CApplicationCore() = default;
 void CApplicationCore::SetDocument(CDocument* document) {
   m_document = document;
   if (m_document) {
-    m_document->AttachFramework(&m_port, [this](const std::string& path) { m_recent.Add(path); },
+    m_document->AttachFramework(&m_port,
+                                [this](const std::string& path) {
+                                  m_recent.Add(path);
+                                  m_recent.WriteList(m_profile);
+                                },
                                 m_docTemplate);
   }
 }
@@ -89,6 +93,7 @@ bool CApplicationCore::OpenRecentFile(int index) {
     for (int i = 0; i < m_recent.Size(); ++i) {
       if (m_recent[i] == path) {
         m_recent.Remove(i);
+        m_recent.WriteList(m_profile);
         break;
       }
     }

@@ -131,6 +131,17 @@ std::string Profile::Serialize() const {
   return out;
 }
 
+Profile::Batch::~Batch() {
+  if (--m_profile.m_batchDepth == 0 && m_profile.m_dirty) m_profile.Changed();
+}
+
+void Profile::Changed() {
+  m_dirty = true;
+  if (!m_writeThrough || m_batchDepth > 0) return;
+  std::string error;
+  m_writeError = Save(error) ? std::string() : error;
+}
+
 bool Profile::Save(std::string& error) {
   if (!m_dirty) return true;
   if (m_path.empty()) {
@@ -217,12 +228,12 @@ bool Profile::WriteProfileString(std::string_view section, std::string_view key,
       if (entry.hasValue && entry.value == value) return true;
       entry.value = std::string(value);
       entry.hasValue = true;
-      m_dirty = true;
+      Changed();
       return true;
     }
   }
   target->entries.push_back({std::string(key), std::string(value), true});
-  m_dirty = true;
+  Changed();
   return true;
 }
 
@@ -237,7 +248,7 @@ void Profile::DeleteKey(std::string_view section, std::string_view key) {
   for (auto it = found->entries.begin(); it != found->entries.end(); ++it) {
     if (EqualNoCase(it->key, key)) {
       found->entries.erase(it);
-      m_dirty = true;
+      Changed();
       return;
     }
   }
@@ -249,7 +260,7 @@ void Profile::DeleteSection(std::string_view section) {
   for (auto it = m_sections.begin(); it != m_sections.end(); ++it) {
     if (EqualNoCase(it->name, section)) {
       m_sections.erase(it);
-      m_dirty = true;
+      Changed();
       return;
     }
   }

@@ -11,10 +11,24 @@ namespace vyr {
 
 // An INI file held in memory. Section and key names compare without regard to ASCII
 // case and ignore surrounding blanks; the first section of a name wins, as on Windows.
-// Reads never touch the disk; Save writes the whole file atomically.
+// Reads never touch the disk; Save writes the whole file atomically. With write-through
+// on, every change is saved at once, so a crash loses no setting made before it.
 class Profile {
  public:
   Profile() = default;
+
+  // Holds back write-through saves while it lives; the outermost one saves what changed,
+  // so a change of many keys is one write.
+  class Batch {
+   public:
+    explicit Batch(Profile& profile) : m_profile(profile) { ++m_profile.m_batchDepth; }
+    ~Batch();
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+   private:
+    Profile& m_profile;
+  };
 
   // $VYRWORLD_PROFILE, else $XDG_CONFIG_HOME (or ~/.config) + "/vyrworld.ini".
   static std::string DefaultPath();
@@ -32,6 +46,11 @@ class Profile {
   const std::string& Path() const { return m_path; }
   void SetPath(std::string path) { m_path = std::move(path); }
   bool IsDirty() const { return m_dirty; }
+
+  // Saves every later change at once (outside a Batch). A failed save is kept in
+  // WriteError and tried again at the next change or Save.
+  void SetWriteThrough(bool on) { m_writeThrough = on; }
+  const std::string& WriteError() const { return m_writeError; }
 
   // GetPrivateProfileInt: the leading signed decimal integer of the value (blanks
   // skipped, digits up to the first non-digit, wrapping like the 32-bit original);
@@ -66,10 +85,15 @@ class Profile {
   const Section* FindSection(std::string_view name) const;
   Section* FindSection(std::string_view name);
   const Entry* FindEntry(std::string_view section, std::string_view key) const;
+  // Marks the contents changed and, with write-through, saves them unless a Batch waits.
+  void Changed();
 
   std::string m_path;
   std::vector<Section> m_sections;
   bool m_dirty = false;
+  bool m_writeThrough = false;
+  int m_batchDepth = 0;
+  std::string m_writeError;
 };
 
 // The leading-integer rule of GetProfileInt on its own, for values read elsewhere.

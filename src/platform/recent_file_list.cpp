@@ -33,6 +33,7 @@ void RecentFileList::ReadList(const Profile& profile) {
 }
 
 void RecentFileList::WriteList(Profile& profile) const {
+  Profile::Batch batch(profile);
   profile.DeleteSection(kSection);
   for (int i = 0; i < Size(); ++i) {
     if (!m_paths[size_t(i)].empty()) {

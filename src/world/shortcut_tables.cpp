@@ -91,6 +91,7 @@ int CLogicTable::Load() {
 
 int CLogicTable::Store() {
   if (!CanStore()) return 0;
+  Profile::Batch batch(*m_profile);
   int number = 0;
   for (const auto& [logic, imageSet] : m_pairs) {
     ++number;
@@ -116,8 +117,9 @@ std::optional<std::string> CLogicTable::FindImageSet(const std::string& logic) c
 }
 
 int CLogicTable::RememberImageSet(const std::string& logic, const std::string& imageSet) {
-  if (logic.empty()) return 0;
-  return m_pairs.emplace(logic, imageSet).second ? 1 : 0;
+  if (logic.empty() || !m_pairs.emplace(logic, imageSet).second) return 0;
+  Store();
+  return 1;
 }
 
 std::string CLogicTable::DefaultLogic(int index) const {
@@ -125,7 +127,9 @@ std::string CLogicTable::DefaultLogic(int index) const {
 }
 
 void CLogicTable::SetDefaultLogic(int index, std::string logic) {
-  if (index >= 0 && index < kShortcutCount) m_defaults[size_t(index)] = std::move(logic);
+  if (index < 0 || index >= kShortcutCount || m_defaults[size_t(index)] == logic) return;
+  m_defaults[size_t(index)] = std::move(logic);
+  Store();
 }
 
 int CZTable::Load() {
@@ -142,6 +146,7 @@ int CZTable::Load() {
 
 int CZTable::Store() {
   if (!CanStore()) return 0;
+  Profile::Batch batch(*m_profile);
   int number = 0;
   for (const auto& [logic, z] : m_pairs) {
     ++number;
@@ -169,9 +174,10 @@ std::optional<int32_t> CZTable::FindZ(const std::string& logic) const {
 int CZTable::RememberZ(const std::string& logic, int32_t z, bool replace) {
   if (logic.empty()) return 0;
   auto [place, added] = m_pairs.emplace(logic, z);
-  if (added) return 1;
-  if (!replace) return 0;
+  if (!added && !replace) return 0;
+  if (!added && place->second == z) return 1;
   place->second = z;
+  Store();
   return 1;
 }
 
@@ -180,7 +186,9 @@ int32_t CZTable::DefaultZ(int index) const {
 }
 
 void CZTable::SetDefaultZ(int index, int32_t z) {
-  if (index >= 0 && index < kShortcutCount) m_defaults[size_t(index)] = z;
+  if (index < 0 || index >= kShortcutCount || m_defaults[size_t(index)] == z) return;
+  m_defaults[size_t(index)] = z;
+  Store();
 }
 
 }  // namespace vyr

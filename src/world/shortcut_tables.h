@@ -21,7 +21,8 @@ inline constexpr int kShortcutCount = 10;
 // Empty for an empty path.
 std::string WorldProfileSection(const std::string& path);
 
-// What both tables share: the profile and the section they store themselves under.
+// What both tables share: the profile and the section they store themselves under. A
+// change (a new pairing, a changed default) stores the table at once.
 class CShortcutTable {
  public:
   virtual ~CShortcutTable() = default;

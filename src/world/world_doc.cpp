@@ -40,6 +40,16 @@ CWorldDoc::~CWorldDoc() {
   FreeContents();
 }
 
+void CWorldDoc::SetAutoZ(bool on) {
+  m_autoZ = on ? 1 : 0;
+  if (m_profile) m_profile->WriteProfileInt(profile::kOptions, profile::kAutoZ, m_autoZ);
+}
+
+void CWorldDoc::SetAutoImageSet(bool on) {
+  m_autoImageSet = on ? 1 : 0;
+  if (m_profile) m_profile->WriteProfileInt(profile::kOptions, profile::kAutoImage, m_autoImageSet);
+}
+
 bool CWorldDoc::HasLoadedWorld() const { return m_world && m_imageSets && m_world->IsValid(); }
 
 void CWorldDoc::FreeContents() {
@@ -156,9 +166,9 @@ bool CWorldDoc::OnSaveDocument(const std::string& path) {
   }
   SetModifiedFlag(false);
   m_changes.Bump();
-  // Only a written file moves the shortcuts to its section.
-  if (m_zTable) m_zTable->SetSection(m_profile, path);
-  if (m_logicTable) m_logicTable->SetSection(m_profile, path);
+  // Only a written file moves the shortcuts to its section, where they are kept at once.
+  if (m_zTable && m_zTable->SetSection(m_profile, path)) m_zTable->Store();
+  if (m_logicTable && m_logicTable->SetSection(m_profile, path)) m_logicTable->Store();
   return true;
 }
 

@@ -152,10 +152,11 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   CGameObject* ObjectBeingCreated() const { return m_objectBeingCreated; }
   void SetObjectBeingCreated(CGameObject* object) { m_objectBeingCreated = object; }
 
+  // Each switch goes to the profile at once.
   bool AutoZ() const { return m_autoZ != 0; }
-  void SetAutoZ(bool on) { m_autoZ = on ? 1 : 0; }
+  void SetAutoZ(bool on);
   bool AutoImageSet() const { return m_autoImageSet != 0; }
-  void SetAutoImageSet(bool on) { m_autoImageSet = on ? 1 : 0; }
+  void SetAutoImageSet(bool on);
 
   // Composes the current plane into the view's surface; with invalidate, repaints the view.
   void RenderWorld(int invalidate);

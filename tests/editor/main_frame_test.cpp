@@ -482,6 +482,10 @@ TEST(EditorApplication, StartsUpOpensTheCommandLineAndSavesSettings) {
     EXPECT_EQ(document->GetPathName(), (dir / "level.VWD").string());
     EXPECT_EQ(app.MainFrame()->windowTitle(), "level.VWD[*] - VyrWorld");
     EXPECT_EQ(app.Router().Target(CommandRouter::Slot::Document), document);
+    Profile onDisk;  // a crash now would keep the recent file
+    std::string readError;
+    ASSERT_TRUE(onDisk.Load(profilePath, readError));
+    EXPECT_EQ(onDisk.GetProfileString("Recent File List", "File1"), (dir / "level.VWD").string());
     app.SetTileDialogHidden(1);
     app.ExitInstance();
   }

@@ -80,7 +80,7 @@ void RegisterNavigationCommands(CommandTable& table, CWorldViewModel& view) {
   table.On(cmd::kCustomMoves, [model] {
     if (IInteractionPort* port = model->Interaction()) {
       CCustomMovesDialog dialog(model->Moves());
-      port->RunDialog(dialog);
+      if (port->RunDialog(dialog) == DialogResult::Ok) model->StoreSettings();
     }
   });
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/command_table.h"
+#include "platform/profile.h"
 #include "world/document_observer.h"
 
 namespace vyr {
@@ -36,12 +37,14 @@ class TilePickerControl : public IDocumentObserver {
   // A close the program makes: the hidden flag stays as it was.
   void Close();
   // The user closed the picker's window: it stays, hidden, and so does the flag.
-  void UserClosed() { m_hidden = 1; }
+  void UserClosed() { SetHidden(1); }
   // "Okno Wyboru": open it (force), or hide it, or show it again.
   void Toggle();
   // The menu's check mark: the picker exists and is visible.
   bool Checked() const { return m_host.PickerExists() && m_host.PickerVisible(); }
   int Hidden() const { return m_hidden; }
+  // Where a change of the flag is written at once (Options/TileDialog); null: nowhere.
+  void SetProfile(Profile* profile) { m_profile = profile; }
 
   // Enters "Okno Wyboru" with its check mark.
   void RegisterCommands(CommandTable& table);
@@ -60,8 +63,12 @@ class TilePickerControl : public IDocumentObserver {
     if (m_host.PickerExists()) m_host.FollowCurrentTile();
   }
 
+  void SetHidden(int hidden);
+
   int& m_hidden;
   ITilePickerHost& m_host;
+  Profile* m_profile = nullptr;
+  bool m_programClose = false;
 };
 
 }  // namespace vyr
