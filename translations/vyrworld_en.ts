@@ -2038,18 +2038,34 @@ Replace it with the snapshot?</translation>
         <translation>The world has no palette to write the snapshot with. Open the world again.</translation>
     </message>
     <message>
-        <source>The world's game path starts this program. Start it only when you trust where the world came from.
+        <source>Ścieżka gry tego świata uruchamia ten program. Uruchom go tylko wtedy, gdy ufasz źródłu świata.
 
 Program: %s
-%sWorking directory: %s
+%sFolder roboczy: %s
 
-Start the game?</source>
+Uruchomić grę?</source>
         <translation>The world's game path starts this program. Start it only when you trust where the world came from.
 
 Program: %s
 %sWorking directory: %s
 
 Start the game?</translation>
+    </message>
+    <message>
+        <source>Zapisać zmiany przed testem?</source>
+        <translation>Save the changes before the test?</translation>
+    </message>
+    <message>
+        <source>Archiwum %s nie leży obok nowego pliku; edytor zapamiętał jego położenie</source>
+        <translation>The archive %s does not lie beside the new file; the editor remembered where it is</translation>
+    </message>
+    <message>
+        <source>Te pola zajmują w pliku całą swoją szerokość, bez kończącego zera: %s.
+
+Edytor pokazuje je w całości i zostawia bez zmian, dopóki ich nie zmienisz; zapis świata utnie każde o ostatni znak, by zmieścić zero.</source>
+        <translation>These fields fill their whole width in the file, with no terminating zero: %s.
+
+The editor shows them whole and leaves them as they are unless you edit them; saving the world cuts the last character of each to make room for the zero.</translation>
     </message>
     <message>
         <source>There is no plane to take a snapshot of. Open a world first.</source>

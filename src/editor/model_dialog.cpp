@@ -14,6 +14,7 @@
 #include <QRegularExpressionValidator>
 #include <QTabBar>
 #include <QTreeWidget>
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -122,8 +123,10 @@ void CModelDlg::LimitEdits() {
   if (auto* limited = dynamic_cast<CFieldDialogModel*>(&m_model)) m_fields = limited->Fields();
   for (const DialogField& field : m_fields) {
     auto* edit = qobject_cast<QLineEdit*>(Control(field.control));
-    // One byte per character: Windows-1250 is a single-byte code page.
-    if (edit && !field.IsNumber()) edit->setMaxLength(int(field.maxBytes));
+    // One byte per character: Windows-1250 is a single-byte code page. A text the model
+    // keeps unless edited is shown whole, never cut.
+    const size_t shown = field.unedited ? std::max(field.maxBytes, field.unedited->size()) : field.maxBytes;
+    if (edit && !field.IsNumber()) edit->setMaxLength(int(shown));
   }
 }
 
@@ -132,7 +135,7 @@ bool CModelDlg::EditsEncode() {
     auto* edit = qobject_cast<QLineEdit*>(Control(field.control));
     std::string bytes;
     QString unmappable;
-    if (!edit || ToBytes(edit->text(), bytes, &unmappable)) continue;
+    if (!edit || field.path || ToBytes(edit->text(), bytes, &unmappable)) continue;
     m_port.Message(field.UnmappableMessage(unmappable.toStdString()), MessageIcon::Warning);
     Focus(field.control);
     return false;

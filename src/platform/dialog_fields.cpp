@@ -35,6 +35,12 @@ DialogField DialogField::Text(int control, std::string label, std::string& text,
   return field;
 }
 
+DialogField DialogField::Path(int control, std::string label, std::string& text, size_t maxBytes) {
+  DialogField field = Text(control, std::move(label), text, maxBytes);
+  field.path = true;
+  return field;
+}
+
 DialogField DialogField::Number(int control, std::string label, std::string& text, int32_t min, int32_t max) {
   DialogField field;
   field.control = control;
@@ -53,7 +59,7 @@ std::string DialogField::Problem() const {
     return name + " takes a number from " + std::to_string(min) + " to " + std::to_string(max) +
            ". Please correct it.";
   }
-  if (text->size() <= maxBytes) return {};
+  if (text->size() <= maxBytes || (unedited && *text == *unedited)) return {};
   return name + " holds at most " + std::to_string(maxBytes) + " characters; this text has " +
          std::to_string(text->size()) + ". Please shorten it.";
 }

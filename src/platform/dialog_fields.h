@@ -21,6 +21,8 @@ std::optional<int32_t> ReadDialogInt(const std::string& text, int32_t min = std:
 struct DialogField {
   // A text field of at most `maxBytes` bytes (a file field's width less its NUL).
   static DialogField Text(int control, std::string label, std::string& text, size_t maxBytes);
+  // A path of this computer: UTF-8 text of at most `maxBytes` bytes, not a file string.
+  static DialogField Path(int control, std::string label, std::string& text, size_t maxBytes);
   // A number field accepting [min, max].
   static DialogField Number(int control, std::string label, std::string& text,
                             int32_t min = std::numeric_limits<int32_t>::min(),
@@ -36,7 +38,11 @@ struct DialogField {
   std::string label;  // as the dialog shows it, "Nazwa:"
   std::string* text = nullptr;  // the model's
   bool number = false;
+  bool path = false;    // UTF-8, any character
   size_t maxBytes = 0;  // text
+  // The text the field was filled with, when the model keeps it: an unedited text goes
+  // back whole, even one longer than maxBytes (a file field without its terminator).
+  const std::string* unedited = nullptr;
   int32_t min = 0;      // number
   int32_t max = 0;
 };

@@ -40,6 +40,8 @@ inline constexpr std::string_view kZAssocCoord = "Z Assoc Coord ";
 inline constexpr std::string_view kDefaultZValue = "Default Z Value ";
 // The zoom the world was last shown at, in percent.
 inline constexpr std::string_view kZoom = "Zoom";
+// Where the world's archive was found when it was last saved: tried before asking.
+inline constexpr std::string_view kRezFound = "RezFound";
 
 // Window
 inline constexpr std::string_view kPlacement = "Placement";

@@ -90,6 +90,16 @@ std::string Windows1250ToUtf8(std::string_view bytes) {
   return text;
 }
 
+std::string Utf8OrWindows1250(std::string_view text) {
+  static constexpr std::string_view kEncodedReplacement = "\xEF\xBF\xBD";
+  for (size_t at = 0; at < text.size();) {
+    const size_t start = at;
+    if (NextUtf8(text, at) == kReplacement && text.substr(start, at - start) != kEncodedReplacement)
+      return Windows1250ToUtf8(text);
+  }
+  return std::string(text);
+}
+
 bool Utf8ToWindows1250(std::string_view utf8, std::string& bytes, std::string* unmappable) {
   bytes.clear();
   for (size_t at = 0; at < utf8.size();) {

@@ -20,6 +20,10 @@ std::optional<uint8_t> Windows1250Byte(char32_t character);
 // File bytes as UTF-8 text.
 std::string Windows1250ToUtf8(std::string_view bytes);
 
+// `text` itself when it is UTF-8, else its bytes read as Windows-1250: for paths an older
+// version kept in Windows-1250 where UTF-8 belongs.
+std::string Utf8OrWindows1250(std::string_view text);
+
 // UTF-8 text as file bytes. False when a character has no byte (or the text is not
 // UTF-8): `unmappable`, when given, receives that character as UTF-8 and `bytes` is
 // left incomplete.

@@ -85,9 +85,19 @@ inline constexpr std::string_view kAboutProduct = "VyrWorld Edytor";
 // Starting the game for a test run: the question before a game path first runs, one line
 // per argument in its middle, and the failure (the program, then the system's reason).
 inline constexpr std::string_view kGameApproval =
-    "The world's game path starts this program. Start it only when you trust where the world "
-    "came from.\n\nProgram: %s\n%sWorking directory: %s\n\nStart the game?";
+    "Ścieżka gry tego świata uruchamia ten program. Uruchom go tylko wtedy, gdy ufasz źródłu "
+    "świata.\n\nProgram: %s\n%sFolder roboczy: %s\n\nUruchomić grę?";
 inline constexpr std::string_view kGameArgument = "Argument %i: %s\n";
+// Asked before a test run while the world has unsaved changes (Yes, No, Cancel).
+inline constexpr std::string_view kSaveBeforeTest = "Zapisać zmiany przed testem?";
+// After a save to a folder where the world's stored archive path leads nowhere (the archive's name).
+inline constexpr std::string_view kArchiveRemembered =
+    "Archiwum %s nie leży obok nowego pliku; edytor zapamiętał jego położenie";
+// Before "Informacje Świata" shows header strings that fill their whole field (the field labels).
+inline constexpr std::string_view kUnterminatedFields =
+    "Te pola zajmują w pliku całą swoją szerokość, bez kończącego zera: %s.\n\nEdytor pokazuje je w "
+    "całości i zostawia bez zmian, dopóki ich nie zmienisz; zapis świata utnie każde o ostatni znak, "
+    "by zmieścić zero.";
 inline constexpr std::string_view kGameStartFailed =
     "Unable to start the game: %s\n\n%s\n\nCorrect the \"Gra:\" field of \"Informacje Świata\".";
 

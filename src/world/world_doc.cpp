@@ -166,6 +166,7 @@ bool CWorldDoc::OnSaveDocument(const std::string& path) {
   }
   SetModifiedFlag(false);
   m_changes.Bump();
+  RememberArchiveFor(path);
   // Only a written file moves the shortcuts to its section, where they are kept at once.
   if (m_zTable && m_zTable->SetSection(m_profile, path)) m_zTable->Store();
   if (m_logicTable && m_logicTable->SetSection(m_profile, path)) m_logicTable->Store();

@@ -209,6 +209,11 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   // Opens the profile's RezFile, else the world's archive, and remembers it as the one in
   // use. On failure `why` holds the reasons of files that exist but would not open.
   bool OpenResourceArchive(const std::string& worldFolder, std::string& why);
+  bool ArchivePathResolves(const std::string& worldFolder) const;
+  // After a save to `path`: keeps where the archive in use lies in that world's profile
+  // section (tried when the stored path leads nowhere), and says so once when a new place
+  // leaves the stored path leading nowhere.
+  void RememberArchiveFor(const std::string& path);
   bool OpenArchiveAt(const std::string& path, std::string* reason = nullptr);
   // The palette or image directory the open archive lacks (the image directory may also
   // hold no images: `empty`), with the reader's damage report appended.

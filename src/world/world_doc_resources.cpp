@@ -9,6 +9,7 @@
 #include "platform/path_name.h"
 #include "platform/profile.h"
 #include "platform/profile_keys.h"
+#include "platform/windows1250.h"
 #include "res/messages.h"
 #include "resources/image_set.h"
 #include "resources/palette.h"
@@ -18,6 +19,7 @@
 #include "world/known_name_lists.h"
 #include "world/undo_stack.h"
 #include "world/view_port.h"
+#include "world/shortcut_tables.h"
 #include "world/world.h"
 #include "world/world_doc.h"
 
@@ -101,8 +103,16 @@ bool CWorldDoc::OpenArchiveAt(const std::string& path, std::string* reason) {
 bool CWorldDoc::OpenResourceArchive(const std::string& worldFolder, std::string& why) {
   why.clear();
   std::vector<std::string> paths;
-  if (m_profile) paths.push_back(m_profile->GetProfileString(profile::kOptions, profile::kRezFile));
+  if (m_profile) {
+    const std::string preferred = m_profile->GetProfileString(profile::kOptions, profile::kRezFile);
+    paths.push_back(preferred);
+    // An older version kept it in Windows-1250; the system names files in UTF-8.
+    if (const std::string utf8 = Utf8OrWindows1250(preferred); utf8 != preferred) paths.push_back(utf8);
+  }
   for (std::string& candidate : WorldArchiveCandidates(worldFolder)) paths.push_back(std::move(candidate));
+  // Where it was found when the world was saved, for a world saved away from its archive.
+  if (m_profile && !OpeningPathName().empty())
+    paths.push_back(m_profile->GetProfileString(WorldProfileSection(OpeningPathName()), profile::kRezFound));
   for (const std::string& path : paths) {
     std::string reason;
     if (OpenArchiveAt(path, &reason)) {
@@ -114,6 +124,21 @@ bool CWorldDoc::OpenResourceArchive(const std::string& worldFolder, std::string&
   }
   m_archiveInUse.clear();
   return false;
+}
+
+bool CWorldDoc::ArchivePathResolves(const std::string& worldFolder) const {
+  const std::vector<std::string> candidates = WorldArchiveCandidates(worldFolder);
+  return std::any_of(candidates.begin(), candidates.end(), IsRegularFile);
+}
+
+void CWorldDoc::RememberArchiveFor(const std::string& path) {
+  if (!m_profile || m_archiveInUse.empty()) return;
+  const std::string oldPath = GetPathName();
+  m_profile->WriteProfileString(WorldProfileSection(path), profile::kRezFound, m_archiveInUse);
+  if (path == oldPath || m_properties.archivePath.empty()) return;
+  const std::string oldFolder = oldPath.empty() ? std::string() : FolderOf(oldPath);
+  if (ArchivePathResolves(oldFolder) && !ArchivePathResolves(FolderOf(path)))
+    m_interaction.ShowStatus(FormatMessage(res::text::kArchiveRemembered, {FileNameOf(m_properties.archivePath)}));
 }
 
 std::string CWorldDoc::ResourceMissingText(ResourceField field, const std::string& name, bool empty) const {

@@ -5,6 +5,7 @@
 
 #include "platform/interaction_port.h"
 #include "platform/message_format.h"
+#include "platform/path_name.h"
 #include "platform/process_launcher.h"
 #include "platform/profile.h"
 #include "platform/profile_keys.h"
@@ -17,10 +18,15 @@ namespace vyr {
 
 namespace {
 
-std::string Absolute(const std::string& path) {
+// A relative path is the world's neighbour, as its archive is.
+std::string Absolute(const std::string& path, const std::string& worldFolder) {
+  std::filesystem::path resolved(path);
+  if (resolved.is_relative() && !worldFolder.empty()) resolved = std::filesystem::path(worldFolder) / resolved;
   std::error_code error;
-  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-  return error ? path : absolute.string();
+  const std::filesystem::path made = std::filesystem::absolute(resolved, error);
+  std::string absolute = error ? resolved.string() : made.lexically_normal().string();
+  if (absolute.size() > 1 && absolute.back() == '/') absolute.pop_back();  // "/w/." is the folder /w
+  return absolute;
 }
 
 void AppendHex(std::string& text, uint8_t byte) {
@@ -45,10 +51,16 @@ std::string Shown(const std::string& bytes) {
   return text;
 }
 
-// Profile keys drop blanks, fold case and cannot hold '=' or '['; hexadecimal keeps every byte.
-std::string ApprovalKey(const std::string& gamePath) {
+// Profile keys drop blanks, fold case and cannot hold '=' or '['; hexadecimal keeps every
+// byte. The program and each argument end in a zero byte, which none of them holds.
+std::string ApprovalKey(const GameLaunch& launch) {
   std::string key;
-  for (const char c : gamePath) AppendHex(key, static_cast<uint8_t>(c));
+  auto add = [&key](const std::string& word) {
+    for (const char c : word) AppendHex(key, static_cast<uint8_t>(c));
+    AppendHex(key, 0);
+  };
+  add(launch.program);
+  for (const std::string& argument : launch.arguments) add(argument);
   return key;
 }
 
@@ -76,7 +88,13 @@ std::vector<std::string> SplitCommandLine(std::string_view line) {
   return words;
 }
 
-std::optional<GameLaunch> PlanGameLaunch(const std::string& gamePath, std::optional<std::pair<int32_t, int32_t>> at) {
+std::string GameFolder(const CWorldDoc& doc) {
+  const std::string& path = doc.OpeningPathName().empty() ? doc.GetPathName() : doc.OpeningPathName();
+  return path.empty() ? std::string() : FolderOf(path);
+}
+
+std::optional<GameLaunch> PlanGameLaunch(const std::string& gamePath, std::optional<std::pair<int32_t, int32_t>> at,
+                                         const std::string& worldFolder) {
   if (gamePath.size() < 2) return std::nullopt;
   std::vector<std::string> words = SplitCommandLine(gamePath);
   if (words.empty()) return std::nullopt;
@@ -85,8 +103,8 @@ std::optional<GameLaunch> PlanGameLaunch(const std::string& gamePath, std::optio
   if (separator == std::string::npos || separator == 0) return std::nullopt;
 
   GameLaunch launch;
-  launch.program = Absolute(program);
-  launch.workingDirectory = Absolute(program.substr(0, separator));
+  launch.program = Absolute(program, worldFolder);
+  launch.workingDirectory = Absolute(program.substr(0, separator), worldFolder);
   launch.arguments.assign(words.begin() + 1, words.end());
   if (at) {
     launch.arguments.push_back("X:" + std::to_string(at->first));
@@ -103,30 +121,41 @@ std::string GameApprovalQuestion(const GameLaunch& launch) {
                        {Shown(launch.program), arguments, Shown(launch.workingDirectory)});
 }
 
-bool IsGamePathApproved(const Profile& profile, const std::string& gamePath) {
-  return !gamePath.empty() && profile.GetProfileInt(profile::kApprovedGames, ApprovalKey(gamePath), 0) == 1;
+bool IsGamePathApproved(const Profile& profile, const std::string& gamePath, const std::string& worldFolder) {
+  const std::optional<GameLaunch> launch = PlanGameLaunch(gamePath, std::nullopt, worldFolder);
+  return launch && profile.GetProfileInt(profile::kApprovedGames, ApprovalKey(*launch), 0) == 1;
 }
 
-void ApproveGamePath(Profile& profile, const std::string& gamePath) {
-  if (!gamePath.empty()) profile.WriteProfileInt(profile::kApprovedGames, ApprovalKey(gamePath), 1);
+void ApproveGamePath(Profile& profile, const std::string& gamePath, const std::string& worldFolder) {
+  if (const std::optional<GameLaunch> launch = PlanGameLaunch(gamePath, std::nullopt, worldFolder))
+    profile.WriteProfileInt(profile::kApprovedGames, ApprovalKey(*launch), 1);
 }
 
 void StartGame(CWorldDoc& doc, IProcessLauncher& launcher, bool atMouse) {
-  const std::string gamePath = doc.Properties().gamePath;
   std::optional<std::pair<int32_t, int32_t>> at;
   int32_t x = 0;
   int32_t y = 0;
+  // Where the mouse was when asked, not where a question leaves it.
   if (atMouse && doc.ViewPort() && doc.ViewPort()->MouseWorldPixel(x, y)) at = std::pair{x, y};
-  const std::optional<GameLaunch> launch = PlanGameLaunch(gamePath, at);
-  if (!launch) return;
+  if (!PlanGameLaunch(doc.Properties().gamePath, at, GameFolder(doc))) return;
 
   IInteractionPort& port = doc.Interaction();
+  if (doc.IsModified()) {
+    const Answer answer = port.ShowMessage(res::text::kSaveBeforeTest, MessageIcon::Question,
+                                           MessageButtons::YesNoCancel);
+    if (answer == Answer::Cancel || (answer == Answer::Yes && !doc.DoFileSave())) return;
+  }
+  // A save under a new name moves the folder a relative program belongs to.
+  const std::string gamePath = doc.Properties().gamePath;
+  const std::string folder = GameFolder(doc);
+  const std::optional<GameLaunch> launch = PlanGameLaunch(gamePath, at, folder);
+  if (!launch) return;
   Profile* profile = doc.GetProfile();
-  if (!profile || !IsGamePathApproved(*profile, gamePath)) {
+  if (!profile || !IsGamePathApproved(*profile, gamePath, folder)) {
     if (port.ShowMessage(GameApprovalQuestion(*launch), MessageIcon::Warning, MessageButtons::YesNoDefaultNo) !=
         Answer::Yes)
       return;
-    if (profile) ApproveGamePath(*profile, gamePath);
+    if (profile) ApproveGamePath(*profile, gamePath, folder);
   }
   std::string error;
   if (!launcher.StartDetached(launch->program, launch->arguments, launch->workingDirectory, error)) {

@@ -3,15 +3,17 @@
 
 #include "platform/profile.h"
 #include "platform/profile_keys.h"
+#include "platform/windows1250.h"
 
 namespace vyr {
 
 void COptionsDialog::OnInitDialog() {
-  m_rezFile = m_profile ? m_profile->GetProfileString(profile::kOptions, profile::kRezFile) : std::string();
+  m_rezFile = m_profile ? Utf8OrWindows1250(m_profile->GetProfileString(profile::kOptions, profile::kRezFile))
+                        : std::string();
 }
 
 std::vector<DialogField> COptionsDialog::Fields() {
-  return {DialogField::Text(kRezFileControl, "Spróbuj najpierw otworzyć ten plik 'Rez':", m_rezFile, kRezFileBytes)};
+  return {DialogField::Path(kRezFileControl, "Spróbuj najpierw otworzyć ten plik 'Rez':", m_rezFile, kRezFileBytes)};
 }
 
 bool COptionsDialog::OnOK(IInteractionPort& port) {

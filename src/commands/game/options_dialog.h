@@ -21,7 +21,8 @@ class COptionsDialog : public CFieldDialogModel {
   explicit COptionsDialog(Profile* profile) : m_profile(profile) {}
   int TemplateId() const override { return kTemplateId; }
 
-  // The profile's Options / RezFile, empty when absent.
+  // The profile's Options / RezFile, empty when absent; a path is UTF-8 there (an older
+  // version's Windows-1250 value is read as such).
   void OnInitDialog() override;
   std::vector<DialogField> Fields() override;
   // Writes the field unchanged, even when empty.

@@ -3,6 +3,7 @@
 
 #include "commands/game/game_launch.h"
 #include "platform/interaction_port.h"
+#include "platform/message_format.h"
 #include "res/messages.h"
 #include "world/plane.h"
 #include "world/world.h"
@@ -12,6 +13,7 @@
 namespace vyr {
 
 void CWorldInfoDialog::OnInitDialog() {
+  m_loaded.clear();
   if (!m_doc.HasLoadedWorld()) return;
   const WorldProperties& p = m_doc.Properties();
   m_name = p.name;
@@ -30,6 +32,18 @@ void CWorldInfoDialog::OnInitDialog() {
   const CWorld& world = *m_doc.World();
   m_planeCount = std::to_string(world.PlaneCount());
   if (const CPlane* objectPlane = world.FindObjectPlane()) m_objectCount = std::to_string(objectPlane->ObjectCount());
+  for (const DialogField& field : Fields())
+    if (!field.IsNumber()) m_loaded[field.control] = *field.text;
+}
+
+std::string CWorldInfoDialog::UnterminatedLabels() {
+  OnInitDialog();
+  std::string labels;
+  for (const DialogField& field : Fields()) {
+    if (field.IsNumber() || field.text->size() <= field.maxBytes) continue;
+    labels += (labels.empty() ? "\"" : ", \"") + field.label + "\"";
+  }
+  return labels;
 }
 
 std::vector<DialogField> CWorldInfoDialog::Fields() {
@@ -41,6 +55,8 @@ std::vector<DialogField> CWorldInfoDialog::Fields() {
     fields.push_back(DialogField::Text(kPrefixControls[i], "Prefiks " + n + ":", m_prefixes[i], kPrefixWidth - 1));
   }
   fields.push_back(DialogField::Text(kGamePathControl, "Gra:", m_gamePath, kPathWidth - 1));
+  for (DialogField& field : fields)
+    if (auto loaded = m_loaded.find(field.control); loaded != m_loaded.end()) field.unedited = &loaded->second;
   return fields;
 }
 
@@ -56,8 +72,10 @@ bool CWorldInfoDialog::OnOK(IInteractionPort& port) {
     }
   }
   StoreHeaderFields(p);
-  // What the user typed here may run without a further question.
-  if (m_gamePath != p.gamePath && m_doc.GetProfile()) ApproveGamePath(*m_doc.GetProfile(), m_gamePath);
+  // What the user typed here may run without a further question; an untouched path is
+  // approved only by the question itself.
+  if (m_gamePath != m_loaded[kGamePathControl] && m_doc.GetProfile())
+    ApproveGamePath(*m_doc.GetProfile(), m_gamePath, GameFolder(m_doc));
   p.gamePath = m_gamePath;
   p.imageSets = m_imageSets;
   p.prefixes = m_prefixes;
@@ -68,6 +86,8 @@ bool CWorldInfoDialog::OnOK(IInteractionPort& port) {
 
 bool RunWorldInfoDialog(CWorldDoc& doc) {
   CWorldInfoDialog dialog(doc);
+  if (const std::string labels = dialog.UnterminatedLabels(); !labels.empty())
+    doc.Interaction().Message(FormatMessage(res::text::kUnterminatedFields, {labels}), MessageIcon::Warning);
   return doc.Interaction().RunDialog(dialog) == DialogResult::Ok;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <string>
 
 #include "commands/world/world_header_dialog.h"
@@ -35,6 +36,15 @@ class CWorldInfoDialog : public CWorldHeaderDialog {
   std::string m_gamePath;
   std::string m_planeCount;   // read-only
   std::string m_objectCount;  // read-only; empty without an object plane
+
+  // The labels of the header texts that fill their whole field (no terminator), quoted
+  // and joined; empty when every text fits. Fills the fields.
+  std::string UnterminatedLabels();
+
+ private:
+  // Each text field as OnInitDialog filled it, by control: OK keeps an unedited one byte
+  // for byte, and only a game path the user changed counts as approved.
+  std::map<int, std::string> m_loaded;
 };
 
 // Command 32775 and the resource location's retry: runs the dialog modally; true on OK.

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 
 #include "commands/command_run.h"
@@ -72,6 +74,7 @@ TEST(PlanGameLaunch, ProgramArgumentsAndTheProgramsOwnFolder) {
     std::string program;
     Words arguments;
     std::string folder;
+    std::string worldFolder = {};
   } rows[] = {
       {"", {}, false, "", {}, ""},
       {"/", {}, false, "", {}, ""},
@@ -83,6 +86,10 @@ TEST(PlanGameLaunch, ProgramArgumentsAndTheProgramsOwnFolder) {
       {R"("/opt/my game/run" "a b")", {}, true, "/opt/my game/run", {"a b"}, "/opt/my game"},
       {R"(C:\GAMES\RUN.EXE)", {}, true, Here(R"(C:\GAMES\RUN.EXE)"), {}, Here(R"(C:\GAMES)")},
       {"games/run.sh -q", {}, true, Here("games/run.sh"), {"-q"}, Here("games")},
+      // A relative program belongs to the world's folder, as its archive does.
+      {"./run.sh -q", {}, true, "/levels/run.sh", {"-q"}, "/levels", "/levels"},
+      {"../bin/run.sh", {}, true, "/bin/run.sh", {}, "/bin", "/levels"},
+      {"/opt/game/run", {}, true, "/opt/game/run", {}, "/opt/game", "/levels"},
       {"/g/run", At{{640, 1200}}, true, "/g/run", {"X:640", "Y:1200"}, "/g"},
       {"/g/run -w", At{{-5, -70}}, true, "/g/run", {"-w", "X:-5", "Y:-70"}, "/g"},
       // An open quote cannot swallow the position.
@@ -90,7 +97,7 @@ TEST(PlanGameLaunch, ProgramArgumentsAndTheProgramsOwnFolder) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.path);
-    const std::optional<GameLaunch> launch = PlanGameLaunch(row.path, row.at);
+    const std::optional<GameLaunch> launch = PlanGameLaunch(row.path, row.at, row.worldFolder);
     ASSERT_EQ(launch.has_value(), row.starts);
     if (!launch) continue;
     EXPECT_EQ(launch->program, row.program);
@@ -129,7 +136,6 @@ TEST_F(GameFixture, TestIsGreyedWhileTheGamePathIsEmpty) {
 }
 
 TEST_F(GameFixture, AsksOncePerGamePathWithNoAsTheSafeAnswer) {
-  rig.doc.SetModifiedFlag(true);
   rig.doc.Properties().gamePath = "/opt/game/run -w \"\x01\"";
   rig.user.QueueAnswer(Answer::No);
   Run(cmd::kGameTest);
@@ -137,7 +143,7 @@ TEST_F(GameFixture, AsksOncePerGamePathWithNoAsTheSafeAnswer) {
   ASSERT_EQ(Questions(), 1);
   const std::string& question = rig.user.Log().back();
   for (const char* shown : {"Program: /opt/game/run\n", "Argument 1: -w\n", "Argument 2: \\x01\n",
-                            "Working directory: /opt/game\n"})
+                            "Folder roboczy: /opt/game\n"})
     EXPECT_NE(question.find(shown), std::string::npos) << shown;
 
   rig.user.QueueAnswer(Answer::Yes);
@@ -146,9 +152,8 @@ TEST_F(GameFixture, AsksOncePerGamePathWithNoAsTheSafeAnswer) {
   EXPECT_EQ(Questions(), 2) << "approved once, then started without asking";
   ASSERT_EQ(launcher.calls.size(), 2u);
   EXPECT_EQ(launcher.calls[1].arguments, (Words{"-w", "\x01"}));
-  EXPECT_TRUE(rig.doc.IsModified()) << "a test run does not save";
 
-  rig.doc.Properties().gamePath = "/opt/game/run  -w \"\x01\"";  // another string: asked again
+  rig.doc.Properties().gamePath = "/opt/game/run -w \"\x02\"";  // another argument: asked again
   rig.user.QueueAnswer(Answer::No);
   Run(cmd::kGameTest);
   EXPECT_EQ(Questions(), 3);
@@ -157,7 +162,7 @@ TEST_F(GameFixture, AsksOncePerGamePathWithNoAsTheSafeAnswer) {
 }
 
 TEST_F(GameFixture, CtrlAltLAddsTheMouseWorldPixelEvenOutsideTheView) {
-  ApproveGamePath(rig.profile, rig.doc.Properties().gamePath);
+  ApproveGamePath(rig.profile, rig.doc.Properties().gamePath, {});
   view.m_mouseX = -12;
   view.m_mouseY = 340;
   Run(cmd::kGameTestKey);
@@ -171,7 +176,7 @@ TEST_F(GameFixture, CtrlAltLAddsTheMouseWorldPixelEvenOutsideTheView) {
 }
 
 TEST_F(GameFixture, AStartThatFailsBeepsAndSaysWhy) {
-  ApproveGamePath(rig.profile, rig.doc.Properties().gamePath);
+  ApproveGamePath(rig.profile, rig.doc.Properties().gamePath, {});
   launcher.failure = "No such file or directory";
   Run(cmd::kGameTest);
   ASSERT_GE(rig.user.Log().size(), 2u);
@@ -193,9 +198,71 @@ TEST_F(GameFixture, AGamePathTypedInTheWorldInformationCountsAsApproved) {
       dynamic_cast<CWorldInfoDialog&>(model).m_gamePath = typed;
     });
     Run(cmd::kWorldInfo);
-    EXPECT_EQ(IsGamePathApproved(rig.profile, typed), typed != loaded) << "only a changed path was typed";
+    EXPECT_EQ(IsGamePathApproved(rig.profile, typed, folder.Path().string()), typed != loaded)
+        << "only a changed path was typed";
   }
   EXPECT_EQ(rig.doc.Properties().gamePath, "/home/me/game -x");
+}
+
+TEST_F(GameFixture, ApprovalHoldsForTheResolvedProgramWithItsArgumentsOnly) {
+  rig.doc.Properties().gamePath = "./run.sh -w";
+  rig.doc.SetPathName("/levels/a/w.vwd", false);
+  rig.user.QueueAnswer(Answer::Yes);
+  Run(cmd::kGameTest);
+  ASSERT_EQ(launcher.calls.size(), 1u);
+  EXPECT_EQ(launcher.calls[0].program, "/levels/a/run.sh") << "the world's neighbour, not the editor's";
+  EXPECT_EQ(launcher.calls[0].workingDirectory, "/levels/a");
+  const struct Row {
+    const char* worldFolder;
+    const char* gamePath;
+    bool approved;
+  } rows[] = {
+      {"/levels/a", "./run.sh -w", true},
+      {"/levels/a", "/levels/a/run.sh -w", true},  // the same program, written another way
+      {"/levels/b", "./run.sh -w", false},         // the same text in another folder
+      {"/levels/a", "./run.sh -x", false},
+      {"/levels/a", "./run.sh", false},
+  };
+  for (const Row& row : rows)
+    EXPECT_EQ(IsGamePathApproved(rig.profile, row.gamePath, row.worldFolder), row.approved)
+        << row.worldFolder << " " << row.gamePath;
+  Run(cmd::kGameTestKey);
+  EXPECT_EQ(Questions(), 1) << "the mouse position is no part of what was approved";
+}
+
+TEST_F(GameFixture, AModifiedWorldIsOfferedASaveBeforeTheTest) {
+  test::TempFolder folder;
+  test::WriteArchive(folder / "data.rez", test::StandardArchive());
+  test::WriteWorld(folder / "w.vwd", test::StandardProperties(folder / "data.rez"), {{"Ground", 0, {"TILES"}}});
+  ASSERT_TRUE(rig.doc.OnOpenDocument(folder / "w.vwd")) << rig.doc.FailureReason();
+  rig.doc.SetPathName(folder / "w.vwd", false);
+  rig.doc.Properties().gamePath = "/opt/game/run";
+  ApproveGamePath(rig.profile, "/opt/game/run", {});
+  const std::filesystem::path file = folder.Path() / "w.vwd";
+  const struct Row {
+    Answer answer;
+    const char* said;
+    size_t starts;
+    bool saved;
+  } rows[] = {{Answer::Cancel, "cancel", 0, false}, {Answer::No, "no", 1, false}, {Answer::Yes, "yes", 1, true}};
+  for (const Row& row : rows) {
+    launcher.calls.clear();
+    rig.doc.SetModifiedFlag(true);
+    const auto old = std::filesystem::last_write_time(file) - std::chrono::hours(1);
+    std::filesystem::last_write_time(file, old);
+    rig.user.QueueAnswer(row.answer);
+    Run(cmd::kGameTestKey);
+    EXPECT_NE(std::find(rig.user.Log().begin(), rig.user.Log().end(),
+                        std::string("question: Zapisać zmiany przed testem? -> ") + row.said),
+              rig.user.Log().end());
+    EXPECT_EQ(launcher.calls.size(), row.starts);
+    EXPECT_EQ(std::filesystem::last_write_time(file) != old, row.saved);
+    EXPECT_EQ(rig.doc.IsModified(), !row.saved);
+  }
+  rig.doc.SetModifiedFlag(false);
+  Run(cmd::kGameTest);
+  EXPECT_EQ(Questions(), 3) << "an unmodified world starts at once";
+  EXPECT_TRUE(rig.user.Unexpected().empty());
 }
 
 }  // namespace

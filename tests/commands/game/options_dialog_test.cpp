@@ -22,6 +22,8 @@ TEST(OptionsDialog, ShowsRezFileAndWritesItOnlyAtOk) {
       {std::nullopt, "", std::nullopt, std::nullopt},
       {"/old.rez", "/old.rez", "", ""},
       {"/old.rez", "/old.rez", std::nullopt, "/old.rez"},
+      // An older version's Windows-1250 path is shown as the UTF-8 the system uses.
+      {"/\xB3\xB9ka/g.rez", "/\xC5\x82\xC4\x85ka/g.rez", "/\xC5\x82\xC4\x85ka/g.rez", "/\xC5\x82\xC4\x85ka/g.rez"},
   };
   for (const Row& row : rows) {
     test::DocumentRig rig;

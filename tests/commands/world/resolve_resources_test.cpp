@@ -58,6 +58,8 @@ TEST_F(ResolveFixture, ArchivePaletteAndImagesFoundAskNothing) {
 
 TEST_F(ResolveFixture, RezFileFromTheProfileIsTriedFirst) {
   test::WriteArchive(folder / "preferred.rez", test::StandardArchive());
+  std::filesystem::create_directory(folder.Path() / "\xC5\x82\xC4\x85ka");  // łąka
+  test::WriteArchive(folder / "\xC5\x82\xC4\x85ka/preferred.rez", test::StandardArchive());
   struct Row {
     std::string rezFile;
     std::string worldArchive;
@@ -66,6 +68,8 @@ TEST_F(ResolveFixture, RezFileFromTheProfileIsTriedFirst) {
       {folder / "preferred.rez", folder / "nowhere.rez", folder / "preferred.rez"},
       {folder / "preferred.rez", folder / "data.rez", folder / "preferred.rez"},
       {folder / "broken.rez", folder / "data.rez", folder / "data.rez"},
+      // As an older "Opcje" stored it: Windows-1250 bytes for a folder the system names in UTF-8.
+      {folder / "\xB3\xB9ka/preferred.rez", folder / "nowhere.rez", folder / "\xC5\x82\xC4\x85ka/preferred.rez"},
   };
   for (const Row& row : rows) {
     DocumentRig local;
@@ -308,6 +312,27 @@ TEST_F(ResolveFixture, ARelativeArchivePathIsTheWorldsAndTheRefreshUsesTheArchiv
   const std::string said = "message: Unable to refresh the rez file " + folder / "data.rez" + " from the folder " + folder / "REZ" + ":";
   EXPECT_EQ(rig.user.Log().back().rfind(said, 0), 0u) << rig.user.Log().back();
   EXPECT_TRUE(rig.doc.CanAddImageSets());
+}
+
+TEST_F(ResolveFixture, AWorldSavedAwayFromItsArchiveReopensWithItAndSaysSoOnce) {
+  WorldProperties p = Standard();
+  p.archivePath = "data.rez";
+  const std::string path = World(p);
+  ASSERT_TRUE(rig.doc.OnOpenDocument(path)) << rig.doc.FailureReason();
+  rig.doc.SetPathName(path, false);
+  test::TempFolder elsewhere;
+  for (const std::string& target : {folder / "beside.vwd", elsewhere / "copy.vwd", elsewhere / "copy.vwd"})
+    ASSERT_TRUE(rig.doc.DoSave(target)) << target;
+  std::vector<std::string> said;
+  for (const std::string& line : rig.user.Log())
+    if (line.rfind("status: ", 0) == 0) said.push_back(line);
+  EXPECT_EQ(said, std::vector<std::string>{
+                      "status: Archiwum data.rez nie leży obok nowego pliku; edytor zapamiętał jego położenie"});
+
+  ASSERT_TRUE(rig.doc.OnOpenDocument(elsewhere / "copy.vwd")) << rig.doc.FailureReason();
+  EXPECT_EQ(rig.doc.ArchiveInUse(), folder / "data.rez");
+  EXPECT_EQ(rig.doc.Properties().archivePath, "data.rez") << "the file still names its archive as before";
+  EXPECT_TRUE(rig.user.Unexpected().empty());
 }
 
 }  // namespace

@@ -32,8 +32,9 @@ class COptionsDlg final : public CModelDlg {
   }
 
  protected:
-  void Load() override { m_rezFile->setText(FromBytes(m_model.m_rezFile)); }
-  void Store() override { m_model.m_rezFile = ToBytes(m_rezFile->text()); }
+  // A path of this computer, UTF-8 as the system names it.
+  void Load() override { m_rezFile->setText(FromUtf8(m_model.m_rezFile)); }
+  void Store() override { m_model.m_rezFile = m_rezFile->text().toStdString(); }
 
  private:
   COptionsDialog& m_model;
