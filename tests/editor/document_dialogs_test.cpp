@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 
 #include "commands/document_commands.h"
+#include "commands/game/game_launch.h"
 #include "editor/dialogs/world/add_image_sets_dlg.h"
 #include "editor/dialogs/world/new_world_dlg.h"
 #include "editor/dialogs/world/world_info_dlg.h"
@@ -97,6 +98,28 @@ TEST_F(DialogFixture, EditsTakeWhatTheFileHoldsAndOkRefusesACharacterOutsideIt) 
   ASSERT_EQ(rig.user.Log().size(), 1u);
   EXPECT_EQ(rig.user.Log()[0].rfind("message: \"Autor:\" contains \"ж\"", 0), 0u) << rig.user.Log()[0];
   EXPECT_EQ(rig.doc.Properties().author, "\xA3ukasz");
+}
+
+TEST_F(DialogFixture, WorldInformationKeepsEveryUntouchedTextWholeEvenWithoutItsTerminator) {
+  WorldProperties& p = rig.doc.Properties();
+  std::vector<std::string*> texts = {&p.name, &p.author, &p.archivePath, &p.imageDir, &p.palette};
+  for (size_t i = 0; i < 4; ++i) texts.insert(texts.end(), {&p.imageSets[i], &p.prefixes[i]});
+  texts.push_back(&p.gamePath);
+  CWorldInfoDialog model(rig.doc);
+  std::vector<std::string> before;  // each field whole, bytes 1 to 255
+  for (const DialogField& field : model.Fields()) {
+    if (field.IsNumber()) continue;
+    std::string& text = *texts[before.size()] = "/g/run ";
+    for (size_t n = text.size(); n <= field.maxBytes; ++n) text.push_back(char(1 + (n * 7 + before.size()) % 255));
+    before.push_back(text);
+  }
+  EXPECT_NE(model.UnterminatedLabels().find("\"Nazwa:\", \"Autor:\", \"Plik 'Rez':\""), std::string::npos);
+  CWorldInfoDlg dialog(model, rig.user, nullptr);
+  QTimer::singleShot(0, [&] { dialog.accept(); });
+  rig.user.QueueAnswer(Answer::Yes);  // keep the image directory the archive lacks
+  EXPECT_EQ(dialog.Run(), DialogResult::Ok);
+  for (size_t i = 0; i < texts.size(); ++i) EXPECT_EQ(*texts[i], before[i]) << i;
+  EXPECT_FALSE(IsGamePathApproved(rig.profile, p.gamePath, folder.Path().string())) << "OK approves nothing";
 }
 
 TEST_F(DialogFixture, WorldInformationLooksLikeADialogShowsPathsWholeAndBrowsesForFiles) {

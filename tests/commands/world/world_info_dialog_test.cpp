@@ -5,9 +5,7 @@
 
 #include <climits>
 
-#include "commands/command_run.h"
 #include "commands/document_commands.h"
-#include "commands/game/game_launch.h"
 #include "world/document_fixture.h"
 
 namespace vyr {
@@ -180,38 +178,6 @@ TEST_F(InfoFixture, TheCommandNeedsAWorldAndOkMarksTheDocumentModified) {
   run(cmd::kWorldInfo);
   EXPECT_TRUE(rig.doc.IsModified());
   EXPECT_EQ(rig.user.Log(), (std::vector<std::string>{"dialog 132: cancel", "dialog 132: ok"}));
-}
-
-TEST_F(InfoFixture, ATextFillingItsWholeFieldIsWarnedOfAndKeptUnlessEdited) {
-  Open({{"Ground", 1}});
-  WorldProperties& p = rig.doc.Properties();
-  // As the reader gives fields without a terminator: every byte of the field.
-  p.name = std::string(64, 'N');
-  p.gamePath = "/opt/game/run " + std::string(114, 'x');
-  const WorldProperties before = p;
-  const std::string folderName = folder.Path().string();
-  rig.user.QueueDialogOk();
-  test::RunCommand(rig.doc.Commands(), cmd::kWorldInfo);
-  ASSERT_EQ(rig.user.Log().size(), 2u);
-  EXPECT_EQ(rig.user.Log()[0].rfind("message: Te pola zajmują w pliku całą swoją szerokość, bez kończącego zera: "
-                                    "\"Nazwa:\", \"Gra:\".",
-                                    0),
-            0u)
-      << rig.user.Log()[0];
-  EXPECT_EQ(rig.user.Log()[1], "dialog 132: ok");
-  EXPECT_EQ(p, before) << "nothing was edited, nothing is cut";
-  EXPECT_FALSE(IsGamePathApproved(rig.profile, p.gamePath, folderName)) << "OK is no approval";
-
-  // Edited, the text must fit; the typed path is the user's own and counts as approved.
-  const std::string typed = p.gamePath + "y";
-  rig.user.QueueDialogOk([&](CDialogModel& model, int attempt) {
-    dynamic_cast<CWorldInfoDialog&>(model).m_gamePath = attempt == 0 ? typed : typed.substr(0, 127);
-  }, 2);
-  test::RunCommand(rig.doc.Commands(), cmd::kWorldInfo);
-  EXPECT_EQ(rig.user.Log()[3].rfind("message: \"Gra:\" holds at most 127 characters", 0), 0u) << rig.user.Log()[3];
-  EXPECT_EQ(p.gamePath, typed.substr(0, 127));
-  EXPECT_EQ(p.name, before.name);
-  EXPECT_TRUE(IsGamePathApproved(rig.profile, p.gamePath, folderName));
 }
 
 }  // namespace
