@@ -2,7 +2,10 @@
 // what the selection may point at, Tab, nudges, Delete and the double click.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "commands/modes/object_mode.h"
+#include "commands/objects/object_edit_dialog.h"
 #include "commands/view_commands.h"
 #include "commands/world_view_model.h"
 #include "platform/command_ids.h"
@@ -192,6 +195,75 @@ TEST_F(ObjectModeTest, TabWalksInZOrderWrappingAndNudgesMoveWithoutResorting) {
   EXPECT_EQ(low->m_bounds, (CRect{394, 283, 426, 315}));
   EXPECT_TRUE(doc.IsModified());
   EXPECT_EQ(Plane(1)->FirstObject(), low);
+}
+
+TEST_F(ObjectModeTest, NudgesOfOneObjectAreOneStepAndEachMovesByItsOwnAmount) {
+  Add(400, 300, 1);
+  Run(cmd::kObjectMode);
+  doc.SetSelectedObject(Plane(1)->FirstObject());
+  const size_t steps = doc.UndoStack()->UndoCount();
+  const struct {
+    CommandId id;
+    int32_t dx, dy;
+  } rows[] = {{cmd::kNudgeUp1, 0, -1},    {cmd::kNudgeLeft1, -1, 0},  {cmd::kNudgeRight1, 1, 0},
+              {cmd::kNudgeDown1, 0, 1},   {cmd::kNudgeUp10, 0, -10},  {cmd::kNudgeLeft10, -10, 0},
+              {cmd::kNudgeRight10, 10, 0}, {cmd::kNudgeDown10, 0, 10}, {cmd::kNudgeDown10, 0, 10}};
+  int32_t x = 400, y = 300;
+  for (const auto& row : rows) {
+    Run(row.id);
+    x += row.dx;
+    y += row.dy;
+    EXPECT_EQ(Plane(1)->FirstObject()->m_x, x) << row.id;
+    EXPECT_EQ(Plane(1)->FirstObject()->m_y, y) << row.id;
+  }
+  EXPECT_EQ(doc.UndoStack()->UndoCount(), steps + 1);
+  ASSERT_EQ(doc.Undo(), UndoOutcome::Status::kDone);
+  EXPECT_EQ(Plane(1)->FirstObject()->m_x, 400);
+  EXPECT_EQ(Plane(1)->FirstObject()->m_y, 300);
+}
+
+TEST_F(ObjectModeTest, AnEditThatChangesNothingLeavesTheWorldUnmodified) {
+  CGameObject* object = Add(50, 50, 3);
+  Run(cmd::kObjectMode);
+  model.SetCommandSender([this](CommandId id) {
+    if (id == cmd::kObjectEdit) RunObjectEditDialog(doc, doc.ObjectBeingCreated(), doc.ObjectBeingCreated());
+  });
+  const struct {
+    const char* label;
+    std::function<void()> act;
+  } rows[] = {
+      {"double click, then Escape",
+       [this] {
+         user.QueueDialogCancel();
+         model.OnDoubleClick(200, 100, MouseButton::Left, 0);
+       }},
+      {"Edytuj, then OK",
+       [this, object] {
+         user.QueueDialogOk();
+         RunObjectEditDialog(doc, object);
+       }},
+  };
+  for (const auto& row : rows) {
+    doc.SetModifiedFlag(false);
+    const size_t steps = doc.UndoStack()->UndoCount();
+    row.act();
+    EXPECT_TRUE(user.AllScriptUsed()) << row.label;
+    EXPECT_EQ(Plane(1)->ObjectCount(), 1u) << row.label;
+    EXPECT_FALSE(doc.IsModified()) << row.label;
+    EXPECT_EQ(doc.UndoStack()->UndoCount(), steps) << row.label;
+  }
+}
+
+TEST_F(ObjectModeTest, EdytujUnsetsTheXRangeAndKeepsTheYRange) {
+  CGameObject* object = Add(50, 50, 3);
+  Run(cmd::kObjectMode);
+  Click(300, 30, MouseButton::Left, kModShift);
+  Click(100, 60, MouseButton::Left, kModShift);
+  const SelectionRange& range = model.Objects().Selection();
+  user.QueueDialogOk();
+  RunObjectEditDialog(doc, object);
+  EXPECT_EQ((std::vector<int32_t>{range.xMin, range.xMax, range.yMin, range.yMax}),
+            (std::vector<int32_t>{-1, -1, 30, 60}));
 }
 
 TEST_F(ObjectModeTest, ADoubleClickMakesAnObjectAtTheMouseWithAnUnusedIdAndEditsIt) {

@@ -173,6 +173,46 @@ TEST_F(UndoCommands, EachActionIsOneStepThatUndoesAndRedoesExactly) {
   }
 }
 
+TEST_F(UndoCommands, APlaneInformationStepRestoresEverySetting) {
+  using Edit = std::function<void(CPlaneInfoDialog&)>;
+  const struct {
+    const char* label;
+    Edit edit;
+    bool question = false;
+  } rows[] = {
+      {"name", [](CPlaneInfoDialog& d) { d.m_name = "Earth"; }},
+      {"movement x", [](CPlaneInfoDialog& d) { d.m_movementX = "-50"; }},
+      {"movement y", [](CPlaneInfoDialog& d) { d.m_movementY = "25"; }},
+      {"colour", [](CPlaneInfoDialog& d) { d.m_colour = "77"; }},
+      {"z", [](CPlaneInfoDialog& d) { d.m_z = "-3"; }},
+      {"image sets", [](CPlaneInfoDialog& d) { d.m_imageSets = "BACK"; }},
+      {"objects", [](CPlaneInfoDialog& d) { d.m_objects = false; }, true},
+      {"no images", [](CPlaneInfoDialog& d) { d.m_noImages = true; }},
+      {"endless x", [](CPlaneInfoDialog& d) { d.m_endlessX = true; }},
+      {"endless y", [](CPlaneInfoDialog& d) { d.m_endlessY = true; }},
+      {"auto size", [](CPlaneInfoDialog& d) { d.m_autoSize = true; }},
+      {"grid size", [](CPlaneInfoDialog& d) { d.m_height = "7"; }, true},
+      {"tile size", [](CPlaneInfoDialog& d) { d.m_tileWidth = "32"; }, true},
+  };
+  for (const auto& row : rows) {
+    Reopen();
+    const std::vector<uint8_t> before = Image();
+    QueueEdit<CPlaneInfoDialog>(row.edit);
+    if (row.question) rig().user.QueueAnswer(Answer::Yes);
+    Run(cmd::kPlaneInfo);
+    const std::vector<uint8_t> after = Image();
+    ASSERT_NE(before, after) << row.label;
+    const bool noImages = rig().view.m_noImages;
+    EXPECT_EQ(noImages, std::string(row.label) == "tile size") << "a new tile size hides the images";
+    Run(cmd::kEditUndo);
+    EXPECT_EQ(Image(), before) << row.label;
+    EXPECT_FALSE(rig().view.m_noImages) << row.label << ": undo shows the images again";
+    Run(cmd::kEditRedo);
+    EXPECT_EQ(Image(), after) << row.label;
+    EXPECT_EQ(rig().view.m_noImages, noImages) << row.label;
+  }
+}
+
 TEST_F(UndoCommands, RedoBeepsWhenNothingWasTakenBack) {
   Reopen();
   rig().user.ClearLog();
