@@ -59,10 +59,12 @@ inline constexpr CountedText kSaveWithoutObjects = {
     "i nadaj warstwie \"Objekty\" w \"Informacje Warstwy\" (albo cofnij tę zmianę).\n\nZapisać świat bez niego?",
     "%i objekty leżą na warstwach bez atrybutu \"Objekty\" i nie zostałyby zapisane. Aby je zachować, wybierz Nie "
     "i nadaj warstwie \"Objekty\" w \"Informacje Warstwy\" (albo cofnij tę zmianę).\n\nZapisać świat bez nich?",
-    "%i objektów leży na warstwach bez atrybutu \"Objekty\" i nie zostałoby zapisanych. Aby je zachować, wybierz "
-    "Nie i nadaj warstwie \"Objekty\" w \"Informacje Warstwy\" (albo cofnij tę zmianę).\n\nZapisać świat bez nich?"};
+    "%i objektów leży na warstwach bez atrybutu \"Objekty\" i nie zostałoby zapisanych. Aby je zachować, "
+    "wybierz Nie i nadaj warstwie \"Objekty\" w \"Informacje Warstwy\" (albo cofnij tę zmianę).\n\n"
+    "Zapisać świat bez nich?"};
 // The status after the object replacement and scale dialogs.
-inline constexpr CountedText kObjectsChanged = {"Zmieniono %i objekt", "Zmieniono %i objekty", "Zmieniono %i objektów"};
+inline constexpr CountedText kObjectsChanged = {"Zmieniono %i objekt", "Zmieniono %i objekty",
+                                               "Zmieniono %i objektów"};
 inline constexpr std::string_view kNoObjectChanged = "Nie zmieniono żadnego objektu";
 inline constexpr std::string_view kMapshotNoFileName = "Please specify a filename for the bitmap.";
 inline constexpr std::string_view kCannotCreateDib = "ERROR - Unable to create dib!";

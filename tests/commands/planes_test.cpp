@@ -12,7 +12,6 @@
 #include "platform/command_ids.h"
 #include "resources/image_set.h"
 #include "world/document_fixture.h"
-#include "world/standalone_world_host.h"
 #include "world/undo_stack.h"
 
 namespace vyr {
@@ -196,46 +195,37 @@ TEST_F(PlanesFixture, PlaneInformationShowsThePlaneAndKeepsWhatItDoesNotShow) {
   EXPECT_EQ(Slots(Plane(1)), (Strings{"TILES"}));
 }
 
-TEST_F(PlanesFixture, TakingObjektyFromThePlaneWithObjectsAsksAndUndoSavesThemAgain) {
-  const std::string question =
-      "question: Warstwa \"Ground\" straci atrybut \"Objekty\", a jej 2 objekty nie będą już zapisywane.\n\n"
-      "Zabrać warstwie \"Objekty\"?";
+TEST_F(PlanesFixture, TakingObjektyFromThePlaneWithObjectsAsksAndSoDoesASaveWithoutThem) {
+  const std::string question = "question: Warstwa \"Ground\" straci atrybut \"Objekty\", a jej 2 objekty nie będą "
+                               "już zapisywane.\n\nZabrać warstwie \"Objekty\"?";
   const struct {
-    const char* label;
     int32_t current;
     CommandId command;
     bool objects;  // the box as the user leaves it
     Answer answer;
-  } rows[] = {
-      {"unticked", 0, cmd::kPlaneInfo, false, Answer::No},
-      {"unticked", 0, cmd::kPlaneInfo, false, Answer::Yes},
-      {"given to Sky", 1, cmd::kPlaneInfo, true, Answer::Yes},
-      {"given to a new plane", 0, cmd::kPlaneAdd, true, Answer::No},
-      {"given to a new plane", 0, cmd::kPlaneAdd, true, Answer::Yes},
-  };
+  } rows[] = {{0, cmd::kPlaneInfo, false, Answer::No}, {0, cmd::kPlaneInfo, false, Answer::Yes},
+              {1, cmd::kPlaneInfo, true, Answer::Yes}, {0, cmd::kPlaneAdd, true, Answer::No},
+              {0, cmd::kPlaneAdd, true, Answer::Yes}};
   for (const auto& row : rows) {
     const bool yes = row.answer == Answer::Yes;
-    SCOPED_TRACE(std::string(row.label) + (yes ? ", yes" : ", no"));
+    SCOPED_TRACE(testing::Message() << row.command << " on plane " << row.current << (yes ? ", yes" : ", no"));
     Reopen();
     rig().doc.SelectPlane(&Plane(row.current));
-    rig().user.QueueDialogOk([&row](CDialogModel& model, int) {
-      auto& d = dynamic_cast<CPlaneDialog&>(model);
+    QueueEdit<CPlaneDialog>([&row](CPlaneDialog& d) {
       if (row.command == cmd::kPlaneAdd) d.m_width = d.m_height = d.m_tileWidth = d.m_tileHeight = "4";
       d.m_objects = row.objects;
     });
     rig().user.QueueAnswer(row.answer);
     Run(row.command);
     EXPECT_TRUE(rig().Logged(question + (yes ? " -> yes" : " -> no")));
-    EXPECT_EQ((Plane(0).m_flags & kPlaneFlagObjects) == 0, yes);
-    EXPECT_EQ(rig().doc.IsModified(), yes) << "a No keeps the dialog from storing anything";
+    EXPECT_EQ(rig().doc.IsModified(), yes) << "a No keeps the dialog open";
     if (!yes) continue;
+    rig().user.QueueAnswer(Answer::No);
+    EXPECT_FALSE(rig().doc.DoSave(folder / "saved.vwd"));
+    EXPECT_EQ(rig().user.Log().back().rfind("question: 2 objekty leżą na warstwach bez atrybutu", 0), 0u);
     Run(cmd::kEditUndo);
-    ASSERT_TRUE(rig().doc.OnSaveDocument(folder / "saved.vwd"));
-    EXPECT_TRUE(rig().user.Unexpected().empty()) << "nothing to ask after the undo";
-    StandaloneWorldHost host;
-    CWorld saved;
-    ASSERT_EQ(saved.LoadFromFile(host, folder / "saved.vwd"), 1);
-    EXPECT_EQ(saved.Plane(0)->ObjectCount(), 2u);
+    EXPECT_TRUE(rig().doc.DoSave(folder / "saved.vwd"));
+    EXPECT_TRUE(rig().user.Unexpected().empty()) << "after the undo the objects are saved unasked";
   }
 }
 

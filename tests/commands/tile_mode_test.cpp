@@ -261,34 +261,6 @@ TEST(TileModeTest, TypedImageNumbers) {
   }
 }
 
-TEST(TileModeTest, TheDigitsOfOneNumberAreOneUndoStep) {
-  struct Row {
-    const char* name;
-    std::vector<Stroke> strokes;
-    std::vector<int32_t> writes, joined;  // images
-  };
-  const Row rows[] = {
-      {"one number", {{'1', 0}, {'2', 100}, {'3', 200}}, {1, 12, 123}, {12, 123}},
-      {"two numbers", {{'1', 0}, {'2', 800}}, {1, 2}, {}},
-      {"the first digit names no image", {{'4', 0}, {'1', 100}}, {41}, {}},
-      {"a digit in between names no image", {{'1', 0}, {'4', 100}, {'1', 200}}, {1, 141}, {141}},
-      {"a new number after one without an image", {{'4', 0}, {'2', 800}}, {2}, {}},
-  };
-  for (const Row& row : rows) {
-    ViewFixture view(10, 10, 32, 640, 480);
-    view.document.tiles.assign(100, -1);
-    view.document.images = {1, 2, 12, 123, 41, 141};
-    uint32_t now = 0;
-    view.model.Tiles().SetTickSource([&now] { return now; });
-    for (const Stroke& stroke : row.strokes) {
-      now = stroke.at;
-      view.model.OnKeyPress(stroke.key, stroke.modifiers);
-    }
-    EXPECT_EQ(view.document.writes, row.writes) << row.name;
-    EXPECT_EQ(view.document.joined, row.joined) << row.name;
-  }
-}
-
 TEST(TileModeTest, TypingWorksInObjectModeAndNeedsAPlane) {
   ViewFixture view(10, 10, 32, 640, 480);
   view.document.tiles.assign(100, -1);

@@ -47,10 +47,6 @@ class FakeViewDocument : public IViewDocument {
     writes.push_back(value);
     return true;
   }
-  bool ContinueTileAt(CellPoint cell, int32_t value) override {
-    joined.push_back(value);
-    return SetTileAt(cell, value);
-  }
   bool ImageExists(int32_t image) const override { return images.count(image) != 0; }
   int32_t CurrentSet() const override { return currentSet; }
   void SelectSet(int32_t set) override {
@@ -70,7 +66,6 @@ class FakeViewDocument : public IViewDocument {
   std::set<int32_t> images;    // of the current set
   int32_t currentSet = 0;
   std::vector<int32_t> writes;
-  std::vector<int32_t> joined;  // the writes that join the undo step of the write before
   std::vector<std::string> selections;  // "set N" / "image N" in call order
   std::optional<PixelPoint> start;
   std::string section;

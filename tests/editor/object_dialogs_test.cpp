@@ -51,19 +51,13 @@ TEST(ObjectDialogTest, OpensOnTheObjectAndEscapeRemovesTheCreatedOne) {
     ASSERT_NE(copy, nullptr);
     EXPECT_FALSE(copy->isEnabled());
     // Image set and animation names are typed in capitals; logic and name keep their case.
-    const struct {
-      int control;
-      const char* typed;
-      const char* shown;
-    } combos[] = {{ctl::kObjectImageSet, "Coin", "COIN"}, {ctl::kObjectAnimation, "walk", "WALK"},
-                  {ctl::kObjectLogic, "Coin", "Coin"}};
-    for (const auto& combo : combos) {
-      auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("control%1").arg(combo.control));
-      ASSERT_NE(edit, nullptr);
+    // Keys reach the combo box, which hands them to its edit.
+    for (const auto& [control, shown] : {std::pair{ctl::kObjectImageSet, "COIN"}, {ctl::kObjectAnimation, "COIN"},
+                                         {ctl::kObjectLogic, "Coin"}}) {
+      auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("control%1").arg(control));
       edit->clear();
-      // Keys reach the combo box, which hands them to its edit.
-      QTest::keyClicks(edit->parentWidget(), QString::fromLatin1(combo.typed));
-      EXPECT_EQ(edit->text(), QString::fromLatin1(combo.shown));
+      QTest::keyClicks(edit->parentWidget(), "Coin");
+      EXPECT_EQ(edit->text(), QString::fromLatin1(shown));
     }
     QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("control%1").arg(ctl::kObjectName)), "typed");
     QTest::keyClick(&dialog, Qt::Key_Escape);

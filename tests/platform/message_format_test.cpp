@@ -1,4 +1,4 @@
-// The message formatter, the counted texts and the path helper.
+// The message formatter and the path helper.
 #include <gtest/gtest.h>
 
 #include "platform/message_format.h"
@@ -18,17 +18,6 @@ TEST(FormatMessage, FillsConversionsInTurn) {
   // Conversions without a value stay visible; an unknown one is copied.
   EXPECT_EQ(FormatMessage("%i and %i, %q", {1}), "1 and %i, %q");
   EXPECT_EQ(FormatMessage("%u", {-1}), "4294967295");
-}
-
-TEST(CountForm, TakesThePolishFormOfTheCount) {
-  const CountedText text{"one", "few", "many"};
-  const struct {
-    int64_t count;
-    std::string_view form;
-  } rows[] = {{0, "many"},  {1, "one"},   {2, "few"},   {4, "few"},   {5, "many"},  {11, "many"},
-              {12, "many"}, {14, "many"}, {21, "many"}, {22, "few"},  {24, "few"},  {25, "many"},
-              {101, "many"}, {112, "many"}, {122, "few"}, {1004, "few"}};
-  for (const auto& row : rows) EXPECT_EQ(CountForm(text, row.count), row.form) << row.count;
 }
 
 TEST(PathName, SplitsAtEitherSeparator) {

@@ -191,26 +191,6 @@ TEST_F(OpenFixture, ModifiedFlagDrivesTheSaveCommandAndSavingClearsIt) {
   EXPECT_NE(again.doc.Properties().date, "March 14, 1995");
 }
 
-TEST_F(OpenFixture, ObjectsOfPlanesWithoutTheFlagAreLeftOutOnlyAfterAYes) {
-  const std::string path = World({{"Ground", kPlaneFlagObjects, {"TILES"}, 4, 3, 16, 3}, {"Sky"}});
-  for (const Answer answer : {Answer::No, Answer::Yes}) {
-    DocumentRig rig;
-    ASSERT_TRUE(rig.doc.OnOpenDocument(path));
-    rig.doc.World()->Plane(0)->m_flags = 0;
-    rig.doc.World()->Plane(1)->NewObject(0);
-    rig.doc.SetModifiedFlag(true);
-    rig.user.ClearLog();
-    rig.user.QueueAnswer(answer);
-    const std::string copy = folder / "copy.vwd";
-    EXPECT_EQ(rig.doc.DoSave(copy), answer == Answer::Yes);
-    ASSERT_EQ(rig.user.Log().size(), 1u) << "a No says nothing more";
-    EXPECT_EQ(rig.user.Log()[0].rfind("question: 4 objekty leżą na warstwach bez atrybutu \"Objekty\"", 0), 0u)
-        << rig.user.Log()[0];
-    EXPECT_EQ(std::filesystem::exists(copy), answer == Answer::Yes);
-    EXPECT_EQ(rig.doc.IsModified(), answer == Answer::No);
-  }
-}
-
 TEST(CWorldDoc, SavingWithoutAWorldOrWithoutPlanesIsRefused) {
   test::TempFolder folder;
   DocumentRig rig;

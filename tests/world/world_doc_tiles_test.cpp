@@ -119,33 +119,6 @@ TEST_F(DocTiles, UndoKeepsTheModifiedMarkOverUnrecordedChangesAndSaves) {
   }
 }
 
-TEST_F(DocTiles, AContinuedWriteJoinsTheStepThatWroteTheSameCellJustBefore) {
-  // e: a write of cell (3, 0), c: a continued write of it, o: a continued write of (2, 0),
-  // s: a save, n: an unrecorded change.
-  struct Case {
-    const char* script;
-    size_t steps;
-  } cases[] = {{"ec", 1}, {"ecc", 1}, {"c", 1}, {"esc", 2}, {"enc", 2}, {"eo", 2}, {"oc", 2}};
-  for (const Case& c : cases) {
-    ASSERT_TRUE(rig.doc.OnOpenDocument(path));
-    const int32_t original = rig.doc.GetTile(3, 0);
-    uint32_t next = 10;  // no cell holds these yet
-    for (const char* step = c.script; *step; ++step) {
-      switch (*step) {
-        case 'e': rig.doc.SetTile(3, 0, MakeTile(0, next++)); break;
-        case 'c': rig.doc.ContinueTile(3, 0, MakeTile(0, next++)); break;
-        case 'o': rig.doc.ContinueTile(2, 0, MakeTile(0, next++)); break;
-        case 's': ASSERT_TRUE(rig.doc.DoSave(folder / "saved.vwd")); break;
-        case 'n': rig.doc.NoteUnrecordedChange(); break;
-      }
-    }
-    EXPECT_EQ(UndoCount(), c.steps) << c.script;
-    while (rig.doc.Undo() == Status::kDone) {
-    }
-    EXPECT_EQ(rig.doc.GetTile(3, 0), original) << c.script;
-  }
-}
-
 TEST_F(DocTiles, CurrentTileSelectionTellsObserversAndChecksTheSet) {
   CWorldDoc& doc = rig.doc;
   doc.SelectImage(3);
