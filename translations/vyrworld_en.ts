@@ -876,6 +876,70 @@
         <translation>Objects</translation>
     </message>
     <message>
+        <source>%i objekt leży na warstwie bez atrybutu &quot;Objekty&quot; i nie zostałby zapisany. Aby go zachować, wybierz Nie i nadaj warstwie &quot;Objekty&quot; w &quot;Informacje Warstwy&quot; (albo cofnij tę zmianę).
+
+Zapisać świat bez niego?</source>
+        <translation>%i object lies on a plane without &quot;Objects&quot; and would not be saved. To keep it, answer No and give the plane &quot;Objects&quot; in &quot;Plane Information&quot; (or undo that change).
+
+Save the world without it?</translation>
+    </message>
+    <message>
+        <source>%i objekty leżą na warstwach bez atrybutu &quot;Objekty&quot; i nie zostałyby zapisane. Aby je zachować, wybierz Nie i nadaj warstwie &quot;Objekty&quot; w &quot;Informacje Warstwy&quot; (albo cofnij tę zmianę).
+
+Zapisać świat bez nich?</source>
+        <translation>%i objects lie on planes without &quot;Objects&quot; and would not be saved. To keep them, answer No and give the plane &quot;Objects&quot; in &quot;Plane Information&quot; (or undo that change).
+
+Save the world without them?</translation>
+    </message>
+    <message>
+        <source>%i objektów leży na warstwach bez atrybutu &quot;Objekty&quot; i nie zostałoby zapisanych. Aby je zachować, wybierz Nie i nadaj warstwie &quot;Objekty&quot; w &quot;Informacje Warstwy&quot; (albo cofnij tę zmianę).
+
+Zapisać świat bez nich?</source>
+        <translation>%i objects lie on planes without &quot;Objects&quot; and would not be saved. To keep them, answer No and give the plane &quot;Objects&quot; in &quot;Plane Information&quot; (or undo that change).
+
+Save the world without them?</translation>
+    </message>
+    <message>
+        <source>Nie zmieniono żadnego objektu</source>
+        <translation>No object changed</translation>
+    </message>
+    <message>
+        <source>Warstwa &quot;%s&quot; straci atrybut &quot;Objekty&quot;, a jej %i objekt nie będzie już zapisywany.
+
+Zabrać warstwie &quot;Objekty&quot;?</source>
+        <translation>Plane &quot;%s&quot; will lose &quot;Objects&quot;, and its %i object will no longer be saved.
+
+Take &quot;Objects&quot; from the plane?</translation>
+    </message>
+    <message>
+        <source>Warstwa &quot;%s&quot; straci atrybut &quot;Objekty&quot;, a jej %i objekty nie będą już zapisywane.
+
+Zabrać warstwie &quot;Objekty&quot;?</source>
+        <translation>Plane &quot;%s&quot; will lose &quot;Objects&quot;, and its %i objects will no longer be saved.
+
+Take &quot;Objects&quot; from the plane?</translation>
+    </message>
+    <message>
+        <source>Warstwa &quot;%s&quot; straci atrybut &quot;Objekty&quot;, a jej %i objektów nie będzie już zapisywanych.
+
+Zabrać warstwie &quot;Objekty&quot;?</source>
+        <translation>Plane &quot;%s&quot; will lose &quot;Objects&quot;, and its %i objects will no longer be saved.
+
+Take &quot;Objects&quot; from the plane?</translation>
+    </message>
+    <message>
+        <source>Zmieniono %i objekt</source>
+        <translation>Changed %i object</translation>
+    </message>
+    <message>
+        <source>Zmieniono %i objekty</source>
+        <translation>Changed %i objects</translation>
+    </message>
+    <message>
+        <source>Zmieniono %i objektów</source>
+        <translation>Changed %i objects</translation>
+    </message>
+    <message>
         <source>Obraz = 000000</source>
         <translation>Image = 000000</translation>
     </message>

@@ -82,6 +82,10 @@ bool WorldDocViewSource::SetTileAt(CellPoint cell, int32_t value) {
   return m_document.SetTile(cell.column, cell.row, value) != 0;
 }
 
+bool WorldDocViewSource::ContinueTileAt(CellPoint cell, int32_t value) {
+  return m_document.ContinueTile(cell.column, cell.row, value) != 0;
+}
+
 bool WorldDocViewSource::ImageExists(int32_t image) const { return m_document.ImageExists(image); }
 
 int32_t WorldDocViewSource::CurrentSet() const { return m_document.CurrentSet(); }

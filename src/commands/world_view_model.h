@@ -69,6 +69,8 @@ class IViewDocument {
   // Writes a tile value at a cell of the current plane with undo and redraw; false when
   // nothing was written.
   virtual bool SetTileAt(CellPoint /*cell*/, int32_t /*value*/) { return false; }
+  // SetTileAt as part of the undo step of the write just before at the same cell.
+  virtual bool ContinueTileAt(CellPoint cell, int32_t value) { return SetTileAt(cell, value); }
   // Whether the current image set holds that image.
   virtual bool ImageExists(int32_t /*image*/) const { return false; }
   // The current tile: its set, and selecting a set or an image (which the picker follows).
@@ -97,6 +99,7 @@ class WorldDocViewSource final : public IViewDocument {
   std::optional<ViewObjectBox> SelectedObject() const override;
   std::optional<int32_t> TileAt(CellPoint cell) const override;
   bool SetTileAt(CellPoint cell, int32_t value) override;
+  bool ContinueTileAt(CellPoint cell, int32_t value) override;
   bool ImageExists(int32_t image) const override;
   int32_t CurrentSet() const override;
   void SelectSet(int32_t set) override;

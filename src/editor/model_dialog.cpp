@@ -182,7 +182,7 @@ class UppercaseFilter : public QObject {
 
 }  // namespace
 
-void UppercaseTyping(QLineEdit* edit) { edit->installEventFilter(new UppercaseFilter(edit)); }
+void UppercaseTyping(QWidget* edit) { edit->installEventFilter(new UppercaseFilter(edit)); }
 
 void SignedDigitsOnly(QLineEdit* edit) {
   edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*")), edit));

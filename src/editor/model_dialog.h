@@ -67,7 +67,8 @@ class CModelDlg : public QDialog {
 };
 
 // Letters typed into the edit become capitals; text put there by the program keeps its case.
-void UppercaseTyping(QLineEdit* edit);
+// A combo box hands its keys to its edit past the edit's filters: give it the combo box too.
+void UppercaseTyping(QWidget* edit);
 
 // Digits, with one leading minus sign, for the signed number fields.
 void SignedDigitsOnly(QLineEdit* edit);

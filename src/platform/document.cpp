@@ -85,7 +85,7 @@ bool CDocument::DoSave(std::optional<std::string> path) {
     if (!ext.empty() && !HasExtension(target)) target += ext;
   }
   if (!OnSaveDocument(target)) {
-    if (m_port) {
+    if (m_port && !SaveDeclined()) {
       const std::string reason = FailureReason();
       const std::string text = "Unable to save " + target + ".\n\n" +
                                (reason.empty() ? "Check that the folder exists and can be written, then save again." : reason);

@@ -35,6 +35,8 @@ class CDocument : public CommandTarget {
   // Why the last open or save failed, when the document has not told the user itself;
   // empty otherwise. The framework shows it.
   virtual std::string FailureReason() const { return {}; }
+  // The last save stopped at the user's own answer: nothing more is said.
+  virtual bool SaveDeclined() const { return false; }
 
   const std::string& GetPathName() const { return m_pathName; }
   // Sets the path and the title (the file name) and, unless told not to, adds the path

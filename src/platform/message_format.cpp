@@ -74,4 +74,10 @@ std::string FormatMessage(std::string_view source, std::initializer_list<FormatA
   return out;
 }
 
+std::string_view CountForm(const CountedText& text, int64_t count) {
+  if (count == 1) return text.one;
+  const int64_t units = count % 10, tens = count % 100;
+  return units >= 2 && units <= 4 && (tens < 12 || tens > 14) ? text.few : text.many;
+}
+
 }  // namespace vyr

@@ -36,4 +36,13 @@ class FormatArg {
 // a value stay in the text, so a short list shows rather than hides the mistake.
 std::string FormatMessage(std::string_view pattern, std::initializer_list<FormatArg> values);
 
+// A text with a count in it, in the three forms Polish gives a noun after a number.
+struct CountedText {
+  std::string_view one;   // 1
+  std::string_view few;   // 2–4, 22–24, … but not 12–14
+  std::string_view many;  // every other count
+};
+// The form of `text` that `count` takes (each form has its own English translation).
+std::string_view CountForm(const CountedText& text, int64_t count);
+
 }  // namespace vyr

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "platform/message_format.h"
+
 namespace vyr::res::text {
 
 inline constexpr std::string_view kDeleteObject = "Delete object, are you sure?";
@@ -43,6 +45,27 @@ inline constexpr std::string_view kBadTileLine = "Plane %s: Bad map tile value (
 inline constexpr std::string_view kInOutAttribSame = "In Attrib must be different from Out Attrib!";
 inline constexpr std::string_view kDeleteAllObjects = "Delete all objects, are you sure?";
 inline constexpr std::string_view kDeleteInvalidObjects = "Delete all invalid objects, are you sure?";
+// Objects only the object plane's flag keeps in the file: asked before the flag leaves a
+// plane that holds some (the plane's name, the count), and before a save that would drop them.
+inline constexpr CountedText kObjectsFlagLost = {
+    "Warstwa \"%s\" straci atrybut \"Objekty\", a jej %i objekt nie będzie już zapisywany.\n\n"
+    "Zabrać warstwie \"Objekty\"?",
+    "Warstwa \"%s\" straci atrybut \"Objekty\", a jej %i objekty nie będą już zapisywane.\n\n"
+    "Zabrać warstwie \"Objekty\"?",
+    "Warstwa \"%s\" straci atrybut \"Objekty\", a jej %i objektów nie będzie już zapisywanych.\n\n"
+    "Zabrać warstwie \"Objekty\"?"};
+inline constexpr CountedText kSaveWithoutObjects = {
+    "%i objekt leży na warstwie bez atrybutu \"Objekty\" i nie zostałby zapisany. Aby go zachować, wybierz Nie "
+    "i nadaj warstwie \"Objekty\" w \"Informacje Warstwy\" (albo cofnij tę zmianę).\n\nZapisać świat bez niego?",
+    "%i objekty leżą na warstwach bez atrybutu \"Objekty\" i nie zostałyby zapisane. Aby je zachować, wybierz Nie "
+    "i nadaj warstwie \"Objekty\" w \"Informacje Warstwy\" (albo cofnij tę zmianę).\n\nZapisać świat bez nich?",
+    "%i objektów leży na warstwach bez atrybutu \"Objekty\" i nie zostałoby zapisanych. Aby je zachować, "
+    "wybierz Nie i nadaj warstwie \"Objekty\" w \"Informacje Warstwy\" (albo cofnij tę zmianę).\n\n"
+    "Zapisać świat bez nich?"};
+// The status after the object replacement and scale dialogs.
+inline constexpr CountedText kObjectsChanged = {"Zmieniono %i objekt", "Zmieniono %i objekty",
+                                               "Zmieniono %i objektów"};
+inline constexpr std::string_view kNoObjectChanged = "Nie zmieniono żadnego objektu";
 inline constexpr std::string_view kMapshotNoFileName = "Please specify a filename for the bitmap.";
 inline constexpr std::string_view kCannotCreateDib = "ERROR - Unable to create dib!";
 inline constexpr std::string_view kMapshotNoPlane = "There is no plane to take a snapshot of. Open a world first.";

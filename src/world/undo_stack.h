@@ -81,6 +81,15 @@ class CTileUndoEntry final : public CUndoEntry {
   bool Undo(IUndoTarget& target) override { return target.WriteTile(m_plane, m_column, m_row, m_oldValue); }
   bool Redo(IUndoTarget& target) override { return target.WriteTile(m_plane, m_column, m_row, m_newValue); }
   size_t Bytes() const override { return sizeof(*this); }
+  // A later write of the same cell that starts from this one's value.
+  bool Absorb(CUndoEntry& later) override {
+    auto* next = dynamic_cast<CTileUndoEntry*>(&later);
+    if (!next || next->m_plane != m_plane || next->m_column != m_column || next->m_row != m_row ||
+        next->m_oldValue != m_newValue)
+      return false;
+    m_newValue = next->m_newValue;
+    return true;
+  }
 
   int32_t Plane() const { return m_plane; }
   int32_t Column() const { return m_column; }

@@ -340,11 +340,27 @@ bool CWorldChange::Restore(CWorld& world, WorldProperties& properties, const CIm
       if (!object->ReadRecord(ByteSpan(record.data(), record.size()), imageSets)) return false;
       restored.push_back(std::move(object));
     }
-    CGameObject* first = restored.empty() ? nullptr : restored.front().get();
     const size_t replaced = o.middle[1 - target].size();
-    if (o.plane->ReplaceObjects(o.head, replaced, std::move(restored), selected)) selected = nullptr;
-    // Undoing a move or a removal shows the object that came back.
-    if (!selected) selected = first;
+    std::vector<int32_t> goneIds;
+    auto gone = o.plane->Objects().begin();
+    std::advance(gone, std::min(o.head, o.plane->ObjectCount()));
+    for (size_t i = 0; i < replaced && gone != o.plane->Objects().end(); ++i, ++gone) goneIds.push_back((*gone)->m_id);
+    std::vector<CGameObject*> back;
+    for (const auto& object : restored) back.push_back(object.get());
+    const int32_t selectedId = selected ? selected->m_id : 0;
+    const auto withId = [&back](auto keep) {
+      const auto found = std::find_if(back.begin(), back.end(), keep);
+      return found == back.end() ? nullptr : *found;
+    };
+    if (o.plane->ReplaceObjects(o.head, replaced, std::move(restored), selected)) {
+      // The selection stays the same object: the one restored under its id, else none.
+      selected = withId([selectedId](const CGameObject* object) { return object->m_id == selectedId; });
+    } else if (!selected) {
+      // Undoing a removal shows the object that came back.
+      selected = withId([&goneIds](const CGameObject* object) {
+        return std::find(goneIds.begin(), goneIds.end(), object->m_id) == goneIds.end();
+      });
+    }
   }
 
   if (m_header[target]) properties = *m_header[target];
@@ -360,7 +376,8 @@ bool CWorldChange::Restore(CWorld& world, WorldProperties& properties, const CIm
 
 bool CWorldChange::Absorb(CWorldChange& later) {
   const auto objectsOnly = [](const CWorldChange& c) {
-    return c.m_objects && !c.m_cells && !c.m_planes[0] && !c.m_header[0] && !c.m_attributes[0] && c.m_parked.empty();
+    return c.m_objects && !c.m_cells && !c.m_planes[0] && !c.m_header[0] && !c.m_attributes[0] && c.m_parked.empty() &&
+           !c.m_noImagesBefore;
   };
   if (!objectsOnly(*this) || !objectsOnly(later)) return false;
   ObjectsState& first = *m_objects;

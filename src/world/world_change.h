@@ -50,7 +50,8 @@ class CWorldChange {
   Outcome Finish(const CWorld& world, const WorldProperties& properties, const CPlane* current);
 
   // Puts the parts back as they were before (after = false) or after the action. A
-  // `selected` object that is destroyed becomes null, or the restored object in its place.
+  // `selected` object that is replaced becomes the restored object of its id, or null;
+  // without a selection, an object whose id came back (an undone removal) is selected.
   // False, changing nothing, when the world no longer holds the planes the change names.
   bool Restore(CWorld& world, WorldProperties& properties, const CImageSetTable* imageSets, bool after,
                CGameObject*& selected);
@@ -59,6 +60,14 @@ class CWorldChange {
   bool Absorb(CWorldChange& later);
   // Keeps a plane the action took out of the world, for undo to put back.
   void Park(std::unique_ptr<CPlane> plane);
+  // The action switched the view's "Bez Obrazów" from `before` (a new tile size does):
+  // undo and redo switch it back and forth with the world.
+  void NoteNoImagesSwitch(bool before) { m_noImagesBefore = before; }
+  // The "Bez Obrazów" state before or after the action, when the action switched it.
+  std::optional<bool> NoImages(bool after) const {
+    if (!m_noImagesBefore) return std::nullopt;
+    return after ? !*m_noImagesBefore : *m_noImagesBefore;
+  }
   // The plane that was current before or after the action.
   CPlane* CurrentPlane(bool after) const { return m_current[after ? 1 : 0]; }
   // Memory held, for the undo stack's budget.
@@ -83,6 +92,7 @@ class CWorldChange {
   std::optional<Attributes> m_attributes[2];
   // Planes the world does not hold in the state it is in now.
   std::vector<std::unique_ptr<CPlane>> m_parked;
+  std::optional<bool> m_noImagesBefore;
 };
 
 // One user action on the world as one undo step.

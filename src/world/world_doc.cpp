@@ -148,8 +148,8 @@ bool CWorldDoc::OpenWorld(const std::string& path) {
 }
 
 bool CWorldDoc::OnSaveDocument(const std::string& path) {
-  WaitCursor wait(m_interaction);
   m_failureReason.clear();
+  m_saveDeclined = false;
   if (!HasLoadedWorld()) {
     m_failureReason = "There is no world to save. Open or create a world first.";
     return false;
@@ -159,6 +159,17 @@ bool CWorldDoc::OnSaveDocument(const std::string& path) {
     m_failureReason = "The world has no planes. Add a plane before saving it.";
     return false;
   }
+  // The file keeps only the objects of planes with "Objekty": the rest go only on the user's word.
+  int64_t unsaved = 0;
+  for (int32_t i = 0; i < m_world->PlaneCount(); ++i)
+    if (!(m_world->Plane(i)->m_flags & kPlaneFlagObjects)) unsaved += int64_t(m_world->Plane(i)->ObjectCount());
+  if (unsaved > 0 &&
+      m_interaction.ShowMessage(FormatMessage(CountForm(res::text::kSaveWithoutObjects, unsaved), {unsaved}),
+                                MessageIcon::Warning, MessageButtons::YesNoDefaultNo) != Answer::Yes) {
+    m_saveDeclined = true;
+    return false;
+  }
+  WaitCursor wait(m_interaction);
   std::string reason;
   if (!m_world->Save(*this, path, &reason)) {
     m_failureReason = reason.empty() ? "The world file could not be written." : reason;

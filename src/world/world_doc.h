@@ -83,8 +83,12 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   // Afterwards the document is modified only when resource location changed its header.
   bool OnOpenDocument(const std::string& path) override;
   // Writes the world file. False leaves the modified flag as it was; FailureReason says why.
+  // Objects on planes without "Objekty" are left out only after a Yes (else SaveDeclined).
   bool OnSaveDocument(const std::string& path) override;
   std::string FailureReason() const override { return m_failureReason; }
+  // The save stopped at a No to writing the world without the objects of planes that lack
+  // "Objekty".
+  bool SaveDeclined() const override { return m_saveDeclined; }
   // "Zapi&sz" is enabled only while the document is modified.
   bool CanSave() const { return IsModified(); }
 
@@ -171,12 +175,16 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   int SetTile(int32_t column, int32_t row, int32_t value, int record = 1, int invalidate = 1);
   // SetTile at the view's tile cursor (cell (0, 0) without a view).
   int SetTileAtCursor(int32_t value);
+  // SetTile whose undo step joins the newest one when that wrote this cell last, with no
+  // save or unrecorded change since: the digits of one typed number are one step.
+  int ContinueTile(int32_t column, int32_t row, int32_t value);
   // "&Następny" / "&Poprzedni": the next or previous filled slot of the current set
   // (an invalid set falls back to 0, wrapping), selected and written at the cursor.
   void NextTile() { StepTile(1); }
   void PrevTile() { StepTile(-1); }
   // Marks the document modified. Outside a recorded change (BeginChange) also moves the
-  // change counter, so no older undo step can clear the mark.
+  // change counter, so no older undo step can clear the mark; inside one it leaves the mark
+  // to EndChange, which sets it only when the world really changed.
   void NoteUnrecordedChange();
 
   // --- undo steps (world_doc_undo.cpp)
@@ -273,8 +281,12 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   const void* m_changeSeries = nullptr;
   bool m_changeWasModified = false;
   uint64_t m_changeCount = 0;
+  bool m_changeNoImages = false;
+  // Set while ContinueTile writes.
+  bool m_joinTileWrite = false;
 
   std::string m_failureReason;
+  bool m_saveDeclined = false;
   bool m_objectImageSetsPending = true;
   bool m_paletteFromImages = false;
   std::string m_archiveInUse;

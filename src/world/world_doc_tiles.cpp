@@ -20,8 +20,11 @@ int CWorldDoc::SetTile(int32_t column, int32_t row, int32_t value, int record, i
 
   if (record && !Recording() && m_view && m_undo && m_world) {
     const UndoViewState where{m_view->ScrollX(), m_view->ScrollY(), column, row};
-    m_undo->PushUndo(std::make_unique<CTileUndoEntry>(m_world->IndexOf(plane), column, row, old, value, where,
-                                                      IsModified(), m_changes.Value()));
+    auto entry = std::make_unique<CTileUndoEntry>(m_world->IndexOf(plane), column, row, old, value, where,
+                                                  IsModified(), m_changes.Value());
+    const CUndoEntry* newest = m_undo->Newest();
+    if (!m_joinTileWrite || !newest || newest->ChangeCount() != m_changes.Value() || !m_undo->MergeIntoNewest(*entry))
+      m_undo->PushUndo(std::move(entry));
   }
   plane->SetTile(column, row, value);
   SetModifiedFlag(true);
@@ -37,6 +40,13 @@ int CWorldDoc::SetTile(int32_t column, int32_t row, int32_t value, int record, i
     m_view->UpdateNow();
   }
   return 1;
+}
+
+int CWorldDoc::ContinueTile(int32_t column, int32_t row, int32_t value) {
+  m_joinTileWrite = true;
+  const int written = SetTile(column, row, value);
+  m_joinTileWrite = false;
+  return written;
 }
 
 int CWorldDoc::SetTileAtCursor(int32_t value) {

@@ -8,6 +8,8 @@
 namespace vyr {
 
 void CWorldDoc::NoteUnrecordedChange() {
+  // A recorded action marks the document when it ends, and only when the world differs then.
+  if (Recording() && m_change) return;
   if (!Recording()) m_changes.Bump();
   SetModifiedFlag(true);
 }
@@ -19,6 +21,7 @@ void CWorldDoc::BeginChange(const ChangeScope& scope, const void* series) {
                         : UndoViewState{};
   m_changeWasModified = IsModified();
   m_changeCount = m_changes.Value();
+  m_changeNoImages = m_view && m_view->NoImages();
   m_change = std::make_unique<CWorldChange>(*m_world, m_properties, scope, m_currentPlane);
 }
 
@@ -30,6 +33,7 @@ void CWorldDoc::EndChange() {
     case CWorldChange::Outcome::kUnchanged:
       return;
     case CWorldChange::Outcome::kChanged: {
+      if (m_view && m_view->NoImages() != m_changeNoImages) change->NoteNoImagesSwitch(m_changeNoImages);
       auto entry = std::make_unique<CWorldChangeEntry>(std::move(change), m_changeView, m_changeWasModified,
                                                        m_changeCount, m_changeSeries);
       // A save or an unrecorded change in between keeps the steps apart.
@@ -64,6 +68,7 @@ bool CWorldDoc::ApplyWorldChange(CWorldChange& change, bool after) {
   if (!m_world) return false;
   CGameObject* selected = m_selectedObject;
   if (!change.Restore(*m_world, m_properties, m_imageSets.get(), after, selected)) return false;
+  if (const std::optional<bool> noImages = change.NoImages(after); noImages && m_view) m_view->SetNoImages(*noImages);
   CPlane* plane = change.CurrentPlane(after);
   if (m_world->IndexOf(plane) < 0) plane = m_world->IndexOf(m_currentPlane) >= 0 ? m_currentPlane : m_world->Plane(0);
   SelectPlane(plane);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/modes/object_mode.h"
+#include "commands/objects/object_edit_dialog.h"
 #include "commands/view_commands.h"
 #include "commands/world_view_model.h"
 #include "platform/command_ids.h"
@@ -192,6 +193,64 @@ TEST_F(ObjectModeTest, TabWalksInZOrderWrappingAndNudgesMoveWithoutResorting) {
   EXPECT_EQ(low->m_bounds, (CRect{394, 283, 426, 315}));
   EXPECT_TRUE(doc.IsModified());
   EXPECT_EQ(Plane(1)->FirstObject(), low);
+}
+
+TEST_F(ObjectModeTest, NudgesOfOneObjectAreOneStepAndEachMovesByItsOwnAmount) {
+  Add(400, 300, 1);
+  Run(cmd::kObjectMode);
+  doc.SetSelectedObject(Plane(1)->FirstObject());
+  const struct {
+    CommandId id;
+    int32_t dx, dy;
+  } rows[] = {{cmd::kNudgeUp1, 0, -1},    {cmd::kNudgeLeft1, -1, 0},   {cmd::kNudgeRight1, 1, 0},
+              {cmd::kNudgeDown1, 0, 1},   {cmd::kNudgeUp10, 0, -10},   {cmd::kNudgeLeft10, -10, 0},
+              {cmd::kNudgeRight10, 10, 0}, {cmd::kNudgeDown10, 0, 10}, {cmd::kNudgeDown10, 0, 10}};
+  PixelPoint at{400, 300};
+  for (const auto& row : rows) {
+    Run(row.id);
+    at = {at.x + row.dx, at.y + row.dy};
+    EXPECT_EQ((PixelPoint{Plane(1)->FirstObject()->m_x, Plane(1)->FirstObject()->m_y}), at) << row.id;
+  }
+  EXPECT_EQ(doc.UndoStack()->UndoCount(), 1u);
+}
+
+TEST_F(ObjectModeTest, EditsThatChangeNothingLeaveTheWorldUnmodifiedAndEdytujUnsetsTheXRange) {
+  CGameObject* object = Add(50, 50, 3);
+  Run(cmd::kObjectMode);
+  Click(300, 30, MouseButton::Left, kModShift);
+  Click(100, 60, MouseButton::Left, kModShift);
+  model.SetCommandSender([this](CommandId) {
+    RunObjectEditDialog(doc, doc.ObjectBeingCreated(), doc.ObjectBeingCreated());
+  });
+  doc.SetModifiedFlag(false);
+  user.QueueDialogCancel();  // Escape
+  model.OnDoubleClick(200, 100, MouseButton::Left, 0);
+  const SelectionRange& range = model.Objects().Selection();
+  EXPECT_EQ(range.xMin, 100) << "only Edytuj unsets it";
+  user.QueueDialogOk();
+  RunObjectEditDialog(doc, object);
+  EXPECT_EQ((std::vector<int32_t>{range.xMin, range.xMax, range.yMin, range.yMax}),
+            (std::vector<int32_t>{-1, -1, 30, 60}));
+  EXPECT_EQ(Plane(1)->ObjectCount(), 1u);
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_EQ(doc.UndoStack()->UndoCount(), 0u);
+}
+
+TEST_F(ObjectModeTest, TheDigitsOfOneTypedNumberAreOneUndoStep) {
+  uint32_t now = 0;
+  model.Tiles().SetTickSource([&now] { return now; });
+  model.Tiles().MoveCursorTo(1, 0);
+  const int32_t old = doc.GetTile(1, 0);  // image 1
+  for (const uint32_t gap : {100u, 800u}) {  // "03" as one number, then "0" and "3"
+    for (const uint32_t key : {'0', '3'}) {
+      now += gap;
+      model.OnKeyPress(key, 0);
+    }
+    ASSERT_EQ(doc.GetTile(1, 0), MakeTile(0, 3));
+    doc.Undo();
+    EXPECT_EQ(doc.GetTile(1, 0), gap < 750 ? old : MakeTile(0, 0)) << gap;
+    doc.SetTile(1, 0, old);
+  }
 }
 
 TEST_F(ObjectModeTest, ADoubleClickMakesAnObjectAtTheMouseWithAnUnusedIdAndEditsIt) {

@@ -101,6 +101,7 @@ TEST_F(PlanesFixture, ANewPlaneGoesOnTopWithItsSetsAndValuesAndBecomesCurrent) {
     d.m_z = "7";
     d.m_objects = d.m_endlessY = d.m_autoSize = true;
   });
+  rig().user.QueueAnswer(Answer::Yes);  // Ground's objects go
   Run(cmd::kPlaneAdd);
   ASSERT_EQ(World().PlaneCount(), 3);
   CPlane& added = Plane(2);
@@ -168,6 +169,7 @@ TEST_F(PlanesFixture, PlaneInformationShowsThePlaneAndKeepsWhatItDoesNotShow) {
     d.m_objects = false;
     d.m_endlessX = true;
   });
+  rig().user.QueueAnswer(Answer::Yes);
   Run(cmd::kPlaneInfo);
   EXPECT_EQ(shownSets, "TILES\r\n\r\nBACK\r\n");
   EXPECT_EQ(Plane(0).Name(), "Earth");
@@ -185,11 +187,46 @@ TEST_F(PlanesFixture, PlaneInformationShowsThePlaneAndKeepsWhatItDoesNotShow) {
     d.m_objects = true;
     d.m_imageSets = "TILES";
   });
+  rig().user.QueueAnswer(Answer::Yes);
   Run(cmd::kPlaneInfo);
   EXPECT_EQ(Plane(0).m_flags, 0x40 | kPlaneFlagEndlessX);
   EXPECT_EQ(Plane(1).m_flags, kPlaneFlagObjects);
   EXPECT_EQ(World().ObjectPlaneIndex(), 1);
   EXPECT_EQ(Slots(Plane(1)), (Strings{"TILES"}));
+}
+
+TEST_F(PlanesFixture, TakingObjektyFromThePlaneWithObjectsAsksAndSoDoesASaveWithoutThem) {
+  const std::string question = "question: Warstwa \"Ground\" straci atrybut \"Objekty\", a jej 2 objekty nie będą "
+                               "już zapisywane.\n\nZabrać warstwie \"Objekty\"?";
+  const struct {
+    int32_t current;
+    CommandId command;
+    bool objects;  // the box as the user leaves it
+    Answer answer;
+  } rows[] = {{0, cmd::kPlaneInfo, false, Answer::No}, {0, cmd::kPlaneInfo, false, Answer::Yes},
+              {1, cmd::kPlaneInfo, true, Answer::Yes}, {0, cmd::kPlaneAdd, true, Answer::No},
+              {0, cmd::kPlaneAdd, true, Answer::Yes}};
+  for (const auto& row : rows) {
+    const bool yes = row.answer == Answer::Yes;
+    SCOPED_TRACE(testing::Message() << row.command << " on plane " << row.current << (yes ? ", yes" : ", no"));
+    Reopen();
+    rig().doc.SelectPlane(&Plane(row.current));
+    QueueEdit<CPlaneDialog>([&row](CPlaneDialog& d) {
+      if (row.command == cmd::kPlaneAdd) d.m_width = d.m_height = d.m_tileWidth = d.m_tileHeight = "4";
+      d.m_objects = row.objects;
+    });
+    rig().user.QueueAnswer(row.answer);
+    Run(row.command);
+    EXPECT_TRUE(rig().Logged(question + (yes ? " -> yes" : " -> no")));
+    EXPECT_EQ(rig().doc.IsModified(), yes) << "a No keeps the dialog open";
+    if (!yes) continue;
+    rig().user.QueueAnswer(Answer::No);
+    EXPECT_FALSE(rig().doc.DoSave(folder / "saved.vwd"));
+    EXPECT_EQ(rig().user.Log().back().rfind("question: 2 objekty leżą na warstwach bez atrybutu", 0), 0u);
+    Run(cmd::kEditUndo);
+    EXPECT_TRUE(rig().doc.DoSave(folder / "saved.vwd"));
+    EXPECT_TRUE(rig().user.Unexpected().empty()) << "after the undo the objects are saved unasked";
+  }
 }
 
 TEST_F(PlanesFixture, StatisticsRunForTheCurrentSetAndThenCancelThePlaneInformation) {
@@ -342,7 +379,7 @@ TEST_F(PlanesFixture, MovingAPlaneTakesTheNewPositionOrSaysItCannot) {
     Run(cmd::kPlanes);
     EXPECT_EQ(rig().doc.UndoStack()->UndoCount(), row.steps) << row.position;
     EXPECT_EQ(World().ObjectPlaneIndex(), row.objectPlaneIndex) << row.position;
-    EXPECT_EQ(rig().doc.IsModified(), !row.refused) << row.position;
+    EXPECT_EQ(rig().doc.IsModified(), row.steps == 2) << "only a real move marks: " << row.position;
     EXPECT_EQ(rig().Logged("message: Nie można przesunąć tego planu."), row.refused) << row.position;
   }
 }

@@ -173,6 +173,36 @@ TEST_F(UndoCommands, EachActionIsOneStepThatUndoesAndRedoesExactly) {
   }
 }
 
+TEST_F(UndoCommands, APlaneInformationStepRestoresEverySetting) {
+  using D = CPlaneInfoDialog;
+  const std::pair<const char*, std::function<void(D&)>> rows[] = {
+      {"name", [](D& d) { d.m_name = "Earth"; }},           {"movement x", [](D& d) { d.m_movementX = "-50"; }},
+      {"movement y", [](D& d) { d.m_movementY = "25"; }},    {"colour", [](D& d) { d.m_colour = "77"; }},
+      {"z", [](D& d) { d.m_z = "-3"; }},                     {"image sets", [](D& d) { d.m_imageSets = "BACK"; }},
+      {"objects", [](D& d) { d.m_objects = false; }},        {"no images", [](D& d) { d.m_noImages = true; }},
+      {"endless x", [](D& d) { d.m_endlessX = true; }},      {"endless y", [](D& d) { d.m_endlessY = true; }},
+      {"auto size", [](D& d) { d.m_autoSize = true; }},      {"grid size", [](D& d) { d.m_height = "7"; }},
+      {"tile size", [](D& d) { d.m_tileWidth = "32"; }},
+  };
+  for (const auto& [label, edit] : rows) {
+    Reopen();
+    const std::vector<uint8_t> before = Image();
+    QueueEdit<D>(edit);
+    rig().user.QueueAnswer(Answer::Yes);  // the objects flag and the sizes ask
+    Run(cmd::kPlaneInfo);
+    const std::vector<uint8_t> after = Image();
+    ASSERT_NE(before, after) << label;
+    const bool hidden = rig().view.m_noImages;
+    EXPECT_EQ(hidden, std::string_view(label) == "tile size") << "a new tile size hides the images";
+    Run(cmd::kEditUndo);
+    EXPECT_EQ(Image(), before) << label;
+    EXPECT_FALSE(rig().view.m_noImages) << label;
+    Run(cmd::kEditRedo);
+    EXPECT_EQ(Image(), after) << label;
+    EXPECT_EQ(rig().view.m_noImages, hidden) << label;
+  }
+}
+
 TEST_F(UndoCommands, RedoBeepsWhenNothingWasTakenBack) {
   Reopen();
   rig().user.ClearLog();

@@ -21,6 +21,7 @@ struct SelectionRange {
   int32_t yMin = -1;
   int32_t yMax = -1;
   void Reset() { *this = SelectionRange{}; }
+  void ResetX() { xMin = xMax = -1; }
   // A shift-click: the first value becomes the minimum, each later one the maximum, the
   // two kept in order.
   void Add(int32_t x, int32_t y);

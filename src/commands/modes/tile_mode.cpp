@@ -79,10 +79,17 @@ bool TileMode::OnTypedKey(uint32_t key, uint32_t modifiers) {
     return false;
   }
   const int32_t image = m_typed.Add(int(key - '0'), m_ticks());
+  // The digits of one number are one undo step.
+  const bool join = m_typed.Continues() && m_typedWritten;
+  if (!m_typed.Continues()) m_typedWritten = false;
   IViewDocument* document = m_view.Document();
   if (!document || !document->WorldLoaded() || !m_view.Plane() || !document->ImageExists(image)) return true;
   std::optional<int32_t> value = SelectionTile(document->CurrentSet(), image);
-  if (value && document->SetTileAt({m_cursorColumn, m_cursorRow}, *value)) document->SelectImage(image);
+  const CellPoint cell{m_cursorColumn, m_cursorRow};
+  if (value && (join ? document->ContinueTileAt(cell, *value) : document->SetTileAt(cell, *value))) {
+    m_typedWritten = true;
+    document->SelectImage(image);
+  }
   return true;
 }
 

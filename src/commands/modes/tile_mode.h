@@ -37,6 +37,8 @@ class TypedNumber {
   // Adds `digit` typed at `now` and returns the number typed so far.
   int32_t Add(int digit, uint32_t now);
   void Clear() { m_length = 0; }
+  // The last digit added to a number begun before it.
+  bool Continues() const { return m_length > 1; }
 
  private:
   std::array<char, 9> m_digits{};
@@ -89,6 +91,7 @@ class TileMode final : public IEditMode {
   bool m_autoCursor = true;
   PixelPoint m_mouse;
   TypedNumber m_typed;
+  bool m_typedWritten = false;  // a digit of the number being typed reached the plane
   TickSource m_ticks = SystemTicks;
 };
 

@@ -2,6 +2,7 @@
 #include "commands/objects/bulk_dialogs.h"
 
 #include "commands/objects/object_edits.h"
+#include "platform/interaction_port.h"
 #include "platform/message_format.h"
 #include "res/messages.h"
 #include "world/game_object.h"
@@ -22,6 +23,13 @@ CPlane* PlaneWithObjects(const CWorldDoc& doc) {
   return plane && plane->ObjectCount() > 0 ? plane : nullptr;
 }
 
+// Marks the document only when an object changed, and says how many in the status bar.
+void TellChanged(CWorldDoc& doc, IInteractionPort& port, int count) {
+  if (count > 0) doc.NoteUnrecordedChange();
+  port.ShowStatus(count > 0 ? FormatMessage(CountForm(res::text::kObjectsChanged, count), {count})
+                            : std::string(res::text::kNoObjectChanged));
+}
+
 }  // namespace
 
 CScaleObjectsDialog::CScaleObjectsDialog(CWorldDoc& doc) : m_doc(doc) {
@@ -37,12 +45,13 @@ bool CScaleObjectsDialog::OnOK(IInteractionPort& port) {
   const int32_t percent = ReadDialogInt(m_percent).value_or(0);
   CPlane* plane = PlaneWithObjects(m_doc);
   if (percent == 100 || percent <= 0 || !plane) return false;
-  if (!ScalePositions(*plane, percent, m_doc)) {
+  const int moved = ScalePositions(*plane, percent, m_doc);
+  if (moved < 0) {
     port.Message(FormatMessage(res::text::kScaleOutOfRange, {percent}), MessageIcon::Warning);
     SetFocusControl(ctl::kScalePercent);
     return false;
   }
-  m_doc.NoteUnrecordedChange();
+  TellChanged(m_doc, port, moved);
   return true;
 }
 
@@ -60,30 +69,30 @@ bool CNamePairDialog::OnOK(IInteractionPort& port) {
   if (!FieldsFit(port)) return false;
   CPlane* plane = PlaneWithObjects(m_doc);
   if (!plane) return false;
-  Apply(*plane);
-  m_doc.NoteUnrecordedChange();
+  TellChanged(m_doc, port, Apply(*plane));
   return true;
 }
 
 CChangeLogicDialog::CChangeLogicDialog(CWorldDoc& doc) : CNamePairDialog(doc, "Zmiana Logik", "Zmień:", "Na:") {}
 
-void CChangeLogicDialog::Apply(CPlane& plane) {
-  ReplaceObjectNames(plane, &CGameObject::m_logic, m_from, &CGameObject::m_logic, m_to);
+int CChangeLogicDialog::Apply(CPlane& plane) {
+  return ReplaceObjectNames(plane, &CGameObject::m_logic, m_from, &CGameObject::m_logic, m_to);
 }
 
 CChangeImageSetDialog::CChangeImageSetDialog(CWorldDoc& doc)
     : CNamePairDialog(doc, "Zmiana ImageSetów", "Zmień:", "Na:") {}
 
-void CChangeImageSetDialog::Apply(CPlane& plane) {
-  if (ReplaceObjectNames(plane, &CGameObject::m_imageSet, m_from, &CGameObject::m_imageSet, m_to) > 0)
-    RefreshObjectImages(plane, m_doc);
+int CChangeImageSetDialog::Apply(CPlane& plane) {
+  const int changed = ReplaceObjectNames(plane, &CGameObject::m_imageSet, m_from, &CGameObject::m_imageSet, m_to);
+  if (changed > 0) RefreshObjectImages(plane, m_doc);
+  return changed;
 }
 
 CLogicByImageSetDialog::CLogicByImageSetDialog(CWorldDoc& doc)
     : CNamePairDialog(doc, "Zmiana Obrazków Logik", "ImageSet:", "Logika:") {}
 
-void CLogicByImageSetDialog::Apply(CPlane& plane) {
-  ReplaceObjectNames(plane, &CGameObject::m_imageSet, m_from, &CGameObject::m_logic, m_to);
+int CLogicByImageSetDialog::Apply(CPlane& plane) {
+  return ReplaceObjectNames(plane, &CGameObject::m_imageSet, m_from, &CGameObject::m_logic, m_to);
 }
 
 CChangeZDialog::CChangeZDialog(CWorldDoc& doc) : m_doc(doc) { SetCaption("Zmiana Z"); }
@@ -97,8 +106,7 @@ bool CChangeZDialog::OnOK(IInteractionPort& port) {
   if (!FieldsFit(port)) return false;
   CPlane* plane = PlaneWithObjects(m_doc);
   if (!plane) return false;
-  SetZByLogic(*plane, m_logic, ReadDialogInt(m_z).value_or(0));
-  m_doc.NoteUnrecordedChange();
+  TellChanged(m_doc, port, SetZByLogic(*plane, m_logic, ReadDialogInt(m_z).value_or(0)));
   return true;
 }
 

@@ -1,5 +1,6 @@
 // Models of the object bulk dialogs: scale positions, the three by-name replacements and
-// Z by logic. Each opens empty and acts on the current plane's objects on OK.
+// Z by logic. Each opens empty, acts on the current plane's objects on OK and says in the
+// status bar how many changed.
 #pragma once
 
 #include <string>
@@ -41,7 +42,8 @@ class CNamePairDialog : public CFieldDialogModel {
 
  protected:
   CNamePairDialog(CWorldDoc& doc, std::string caption, std::string fromLabel, std::string toLabel);
-  virtual void Apply(CPlane& plane) = 0;
+  // Returns how many objects changed.
+  virtual int Apply(CPlane& plane) = 0;
   CWorldDoc& m_doc;
 
  private:
@@ -57,7 +59,7 @@ class CChangeLogicDialog : public CNamePairDialog {
   int TemplateId() const override { return kTemplateId; }
 
  protected:
-  void Apply(CPlane& plane) override;
+  int Apply(CPlane& plane) override;
 };
 
 // "Zmiana ImageSetów": image set `from` becomes `to`; the images are looked up again.
@@ -68,7 +70,7 @@ class CChangeImageSetDialog : public CNamePairDialog {
   int TemplateId() const override { return kTemplateId; }
 
  protected:
-  void Apply(CPlane& plane) override;
+  int Apply(CPlane& plane) override;
 };
 
 // "Zmiana Obrazków Logik": objects of image set `from` get logic `to`.
@@ -79,7 +81,7 @@ class CLogicByImageSetDialog : public CNamePairDialog {
   int TemplateId() const override { return kTemplateId; }
 
  protected:
-  void Apply(CPlane& plane) override;
+  int Apply(CPlane& plane) override;
 };
 
 // "Zmiana Z": objects of the logic get the Z, each moved to its z place.

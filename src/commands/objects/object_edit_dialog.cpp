@@ -451,10 +451,12 @@ void RunObjectEditDialog(CWorldDoc& doc, CGameObject* object, CGameObject* creat
   CPlane* plane = doc.CurrentPlane();
   if (!plane || !object || object->m_listPosition.Plane() != plane) return;
   ScopedChange change(doc, ChangeScope::Objects(plane));
-  SelectionRange range;
-  if (auto* view = dynamic_cast<CWorldViewModel*>(doc.ViewPort())) range = view->Objects().Selection();
+  auto* viewModel = dynamic_cast<CWorldViewModel*>(doc.ViewPort());
+  const SelectionRange range = viewModel ? viewModel->Objects().Selection() : SelectionRange{};
   CObjectEditDialog dialog(doc, *plane, object, created, range);
   doc.Interaction().RunDialog(dialog);
+  // After "Edytuj" the next x range starts afresh; the y values stay.
+  if (viewModel && !created) viewModel->Objects().Selection().ResetX();
   if (created) {
     for (CGameObject* stored : dialog.Stored()) plane->PlaceByZ(stored);
   } else {

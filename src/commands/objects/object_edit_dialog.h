@@ -179,7 +179,8 @@ class CObjectEditDialog : public CFieldDialogModel {
 };
 
 // The object edit dialog for `object` of the current plane (`created` as above). Afterwards
-// a new object moves to its place by z; other edits re-sort the plane.
+// a new object moves to its place by z; other edits re-sort the plane and unset the x values
+// of the Shift-click range.
 void RunObjectEditDialog(CWorldDoc& doc, CGameObject* object, CGameObject* created = nullptr);
 
 }  // namespace vyr

@@ -96,7 +96,7 @@ CGameObject* PasteObject(CWorldDoc& doc) {
   return object;
 }
 
-bool ScalePositions(CPlane& plane, int32_t percent, const CWorldDoc& doc) {
+int ScalePositions(CPlane& plane, int32_t percent, const CWorldDoc& doc) {
   struct Place {
     int64_t x, y;
   };
@@ -107,24 +107,26 @@ bool ScalePositions(CPlane& plane, int32_t percent, const CWorldDoc& doc) {
   for (const auto& object : plane.Objects()) {
     // Integer division truncates toward zero, as the positions are specified to.
     const Place place{int64_t(object->m_x) * percent / 100, int64_t(object->m_y) * percent / 100};
-    if (!fits(place.x) || !fits(place.y)) return false;
+    if (!fits(place.x) || !fits(place.y)) return -1;
     places.push_back(place);
   }
   size_t i = 0;
+  int moved = 0;
   for (const auto& object : plane.Objects()) {
+    if (object->m_x != places[i].x || object->m_y != places[i].y) ++moved;
     object->m_x = int32_t(places[i].x);
     object->m_y = int32_t(places[i].y);
     ++i;
     object->UpdateBounds(doc.ImageSets());
   }
-  return true;
+  return moved;
 }
 
 int ReplaceObjectNames(CPlane& plane, std::string CGameObject::*match, const std::string& from,
                        std::string CGameObject::*target, const std::string& to) {
   int changed = 0;
   for (const auto& object : plane.Objects()) {
-    if ((*object).*match != from) continue;
+    if ((*object).*match != from || (*object).*target == to) continue;
     (*object).*target = to;
     ++changed;
   }
@@ -134,7 +136,7 @@ int ReplaceObjectNames(CPlane& plane, std::string CGameObject::*match, const std
 int SetZByLogic(CPlane& plane, const std::string& logic, int32_t z) {
   std::vector<CGameObject*> changed;
   for (const auto& object : plane.Objects())
-    if (object->m_logic == logic) changed.push_back(object.get());
+    if (object->m_logic == logic && object->m_z != z) changed.push_back(object.get());
   for (CGameObject* object : changed) {
     object->m_z = z;
     plane.PlaceByZ(object);

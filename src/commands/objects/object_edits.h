@@ -34,14 +34,16 @@ bool CanPasteObject(const CWorldDoc& doc);
 CGameObject* PasteObject(CWorldDoc& doc);
 
 // x · percent / 100 truncated toward zero for both coordinates of every object, bounds
-// recomputed. False, changing nothing, when a result would leave the int32 range.
-bool ScalePositions(CPlane& plane, int32_t percent, const CWorldDoc& doc);
+// recomputed. Returns how many objects moved; −1, changing nothing, when a result would
+// leave the int32 range.
+int ScalePositions(CPlane& plane, int32_t percent, const CWorldDoc& doc);
 
 // Every object whose `match` field holds exactly `from` gets `to` in its `target` field.
-// Returns how many changed.
+// Returns how many changed (an object already holding `to` does not count).
 int ReplaceObjectNames(CPlane& plane, std::string CGameObject::*match, const std::string& from,
                        std::string CGameObject::*target, const std::string& to);
-// Every object whose logic is exactly `logic` gets z, and moves to its z place.
+// Every object whose logic is exactly `logic` gets z, and moves to its z place. Returns how
+// many had another z.
 int SetZByLogic(CPlane& plane, const std::string& logic, int32_t z);
 // Bounds of every object on the plane from the document's image sets, each image looked up again.
 void RefreshObjectImages(CPlane& plane, const CWorldDoc& doc);

@@ -66,9 +66,14 @@ void ApplyAutoRules(CWorldDoc& doc, CGameObject& object) {
 bool SetDefaultZ(CWorldDoc& doc, int n) {
   CGameObject* object = SelectedObjectOnCurrentPlane(doc);
   if (!doc.ZTable() || !object) return false;
-  ScopedChange change(doc, ChangeScope::Objects(doc.CurrentPlane()));
-  object->m_z = doc.ZTable()->DefaultZ(n);
-  doc.CurrentPlane()->PlaceByZ(object);
+  CPlane& plane = *doc.CurrentPlane();
+  ScopedChange change(doc, ChangeScope::Objects(&plane));
+  const int32_t z = doc.ZTable()->DefaultZ(n);
+  object->m_z = z;
+  // Only an object its neighbours no longer frame moves, so equal z values keep their order.
+  const CGameObject* before = plane.PrevObject(object, false);
+  const CGameObject* after = plane.NextObject(object, false);
+  if ((before && before->m_z > z) || (after && after->m_z < z)) plane.PlaceByZ(object);
   doc.NoteUnrecordedChange();
   if (IViewPort* view = doc.ViewPort()) view->RefreshView();
   return true;

@@ -30,8 +30,9 @@ CGameObject* SelectedObjectOnCurrentPlane(const CWorldDoc& doc);
 // for the logic (not replacing) and a zero z takes the remembered one.
 void ApplyAutoRules(CWorldDoc& doc, CGameObject& object);
 
-// Ctrl+n: the selected object's z becomes default Z n, the object moves to its place in
-// ascending z and the document is marked modified. False when there is nothing to set.
+// Ctrl+n: the selected object's z becomes default Z n and the object moves to its place in
+// ascending z when its neighbours' z no longer frame it; the document is marked modified
+// when anything changed. False when there is nothing to set.
 bool SetDefaultZ(CWorldDoc& doc, int n);
 // Alt+n: a new object with default logic n at NewObjectPlace, with the auto Z and image
 // set, selected, in its z place; the document is marked modified. Null (nothing done)

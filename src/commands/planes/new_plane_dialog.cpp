@@ -38,6 +38,8 @@ bool CNewPlaneDialog::OnOK(IInteractionPort& port) {
   const int32_t tileWidth = Number(m_tileWidth), tileHeight = Number(m_tileHeight);
   const int32_t width = Number(m_width), height = Number(m_height);
   CWorld* world = m_doc.World();
+  const bool sizesFit = PlaneSizeProblem(width, height, tileWidth, tileHeight).empty();
+  if (sizesFit && !ObjectsMayLoseFlag(port, nullptr)) return false;
   CPlane* plane = world ? world->AddPlane(m_name, width, height, tileWidth, tileHeight) : nullptr;
   if (!plane) {
     const std::string problem = PlaneSizeProblem(width, height, tileWidth, tileHeight);

@@ -18,7 +18,8 @@ class CNewPlaneDialog : public CPlaneDialog {
   // image of the first listed set that holds one.
   void OnControlEvent(int control, ControlEvent event, IInteractionPort& port) override;
   // Adds the plane with its image sets and values and makes it current. A size the plane
-  // refuses keeps the dialog open with a message.
+  // refuses keeps the dialog open with a message, as does a No to taking "Objekty" from
+  // the plane holding objects.
   bool OnOK(IInteractionPort& port) override;
 
   CPlane* m_added = nullptr;

@@ -1,6 +1,10 @@
 // Field limits of the plane dialogs and the storing of the values both dialogs set.
 #include "commands/planes/plane_dialog.h"
 
+#include "platform/interaction_port.h"
+#include "platform/message_format.h"
+#include "platform/windows1250.h"
+#include "res/messages.h"
 #include "world/plane.h"
 #include "world/world.h"
 #include "world/world_doc.h"
@@ -29,6 +33,22 @@ std::vector<DialogField> CPlaneDialog::Fields() {
 }
 
 int32_t CPlaneDialog::Number(const std::string& text) { return ReadDialogInt(text).value_or(0); }
+
+bool CPlaneDialog::ObjectsMayLoseFlag(IInteractionPort& port, const CPlane* plane) {
+  const CWorld* world = m_doc.World();
+  for (int32_t i = 0; world && i < world->PlaneCount(); ++i) {
+    const CPlane& holder = *world->Plane(i);
+    const int64_t count = int64_t(holder.ObjectCount());
+    if (!(holder.m_flags & kPlaneFlagObjects) || count == 0 || (&holder == plane) == m_objects) continue;
+    const std::string question =
+        FormatMessage(CountForm(res::text::kObjectsFlagLost, count), {Windows1250ToUtf8(holder.Name()), count});
+    if (port.ShowMessage(question, MessageIcon::Warning, MessageButtons::YesNoDefaultNo) != Answer::Yes) {
+      SetFocusControl(kObjectsControl);
+      return false;
+    }
+  }
+  return true;
+}
 
 void CPlaneDialog::StoreValues(CPlane& plane, int32_t oldFlags) {
   plane.m_movementX = Number(m_movementX);

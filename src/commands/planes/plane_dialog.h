@@ -55,6 +55,11 @@ class CPlaneDialog : public CFieldDialogModel {
  protected:
   // Reads a number field that Fields() already accepted.
   static int32_t Number(const std::string& text);
+  // Before the "Objekty" box takes the flag from a plane holding objects (from `plane` when
+  // unticked, else from every other plane; `plane` is null for a new one), asks for each
+  // such plane (No the default), since the file keeps only the flagged plane's objects.
+  // False after a No, with the focus on the box.
+  bool ObjectsMayLoseFlag(IInteractionPort& port, const CPlane* plane);
   // Movement, colour, Z and the flags: bits above 4 of `oldFlags` stay, bits 1–4 come from
   // the check boxes, and "Objekty" makes this the world's only object plane.
   void StoreValues(CPlane& plane, int32_t oldFlags);

@@ -54,6 +54,7 @@ bool CPlaneInfoDialog::OnOK(IInteractionPort& port) {
     SetFocusControl(w != plane->Width() || h != plane->Height() ? kWidthControl : kTileWidthControl);
     return false;
   }
+  if (!ObjectsMayLoseFlag(port, plane)) return false;
 
   IViewPort* view = m_doc.ViewPort();
   bool resized = false;

@@ -15,7 +15,8 @@ class CPlaneInfoDialog : public CPlaneDialog {
 
   // Every field from the current plane; the image-set list one "%s\r\n" line per slot.
   void OnInitDialog() override;
-  // Sizes the plane would refuse are refused first. Then a changed tile size and a changed
+  // Sizes the plane would refuse are refused first, then a No to the objects question of
+  // ObjectsMayLoseFlag keeps the dialog open. Then a changed tile size and a changed
   // grid size are each applied only after a Yes; a new tile size switches the view to
   // "Bez Obrazów", a new grid size clears the undo stack and re-sizes the view. Then the
   // name, the image sets (only when their text changed) and the other values are stored.

@@ -1,5 +1,6 @@
 // The object bulk commands and the clipboard: paste ids and placement, cut and the
-// deletions dropping the selection, scaling's rounding and refusals, exact replacements.
+// deletions dropping the selection, scaling's rounding and refusals, exact replacements,
+// and what the dialogs tell and mark.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -222,6 +223,40 @@ TEST_F(ObjectBulk, ReplacementsMatchBytesExactly) {
   Plane().RemoveAllObjects();
   CChangeLogicDialog none(rig.doc);
   EXPECT_FALSE(none.OnOK(rig.user)) << "a plane without objects keeps the dialog open";
+}
+
+TEST_F(ObjectBulk, BulkDialogsMarkOnlyRealChangesAndSayHowManyObjectsChanged) {
+  const auto names = [](const char* from, const char* to) {
+    return [=](CDialogModel& model) {
+      auto& d = dynamic_cast<CNamePairDialog&>(model);
+      std::tie(d.m_from, d.m_to) = std::tuple(from, to);
+    };
+  };
+  const struct {
+    CommandId command;
+    std::function<void(CDialogModel&)> edit;
+    const char* status;
+  } rows[] = {
+      {cmd::kChangeLogic, names("Coin", "Gem"), "Zmieniono 5 objektów"},
+      {cmd::kChangeLogic, names("Bee", "Gem"), "Nie zmieniono żadnego objektu"},
+      {cmd::kChangeImageSets, names("COIN", "BIG"), "Zmieniono 1 objekt"},
+      {cmd::kChangeZ, [](CDialogModel& m) { dynamic_cast<CChangeZDialog&>(m).m_logic = "Coin"; },
+       "Nie zmieniono żadnego objektu"},
+      {cmd::kScaleObjects, [](CDialogModel& m) { dynamic_cast<CScaleObjectsDialog&>(m).m_percent = "50"; },
+       "Zmieniono 3 objekty"},
+  };
+  for (const auto& row : rows) {
+    Plane().RemoveAllObjects();
+    for (int32_t id = 1; id <= 5; ++id) Add(id, 0, "Coin", id == 1 ? "COIN" : "GEM")->m_x = id > 2 ? 10 : 0;
+    rig.doc.SetModifiedFlag(false);
+    rig.doc.UndoStack()->Clear();
+    rig.user.QueueDialogOk([&row](CDialogModel& model, int) { row.edit(model); });
+    Run(row.command);
+    const bool changed = std::string_view(row.status).starts_with("Zmieniono");
+    EXPECT_TRUE(rig.Logged(std::string("status: ") + row.status)) << row.status;
+    EXPECT_EQ(rig.doc.IsModified(), changed) << row.status;
+    EXPECT_EQ(Steps(), changed ? 1u : 0u) << row.status;
+  }
 }
 
 TEST_F(ObjectBulk, ZByLogicSetsExactMatchesAndKeepsAscendingZ) {

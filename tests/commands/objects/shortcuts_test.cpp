@@ -181,6 +181,33 @@ TEST_F(Shortcuts, SetZTakesTheDefaultMovesTheObjectAndNamesItInTheMenu) {
   EXPECT_EQ(elsewhere->m_z, 0);
 }
 
+TEST_F(Shortcuts, SetZMovesOnlyWhenTheOrderChangesAndUndoAndRedoKeepTheObjectSelected) {
+  const struct {
+    int32_t selected, z;  // the selected object's id (ids 1-4 have z 0, 5, 5, 9)
+    std::vector<int32_t> order;
+    size_t steps;
+  } rows[] = {{1, 7, {2, 3, 1, 4}, 1}, {4, 3, {1, 4, 2, 3}, 1}, {2, 9, {1, 3, 4, 2}, 1},
+              {1, 5, {1, 2, 3, 4}, 1}, {2, 5, {1, 2, 3, 4}, 0}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << "object " << row.selected << " to z " << row.z);
+    Plane().RemoveAllObjects();
+    int32_t id = 0;
+    for (const int32_t z : {0, 5, 5, 9}) Add(z)->m_id = ++id;
+    rig.doc.SetSelectedObject(std::next(Plane().Objects().begin(), row.selected - 1)->get());
+    rig.doc.ZTable()->SetDefaultZ(1, row.z);
+    rig.doc.UndoStack()->Clear();
+    Run(cmd::kSetZ[1]);
+    std::vector<int32_t> order;
+    for (const auto& object : Plane().Objects()) order.push_back(object->m_id);
+    EXPECT_EQ(order, row.order);
+    EXPECT_EQ(rig.doc.UndoStack()->UndoCount(), row.steps);
+    for (const CommandId step : {cmd::kEditUndo, cmd::kEditRedo}) {
+      Run(step);
+      EXPECT_EQ(rig.doc.SelectedObject()->m_id, row.selected);
+    }
+  }
+}
+
 TEST_F(Shortcuts, AddLogicMenuTextEscapesAmpersandsAndIsNoFormat) {
   struct Case {
     std::string logic;

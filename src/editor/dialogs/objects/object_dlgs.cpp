@@ -79,7 +79,10 @@ CObjectEditDlg::CObjectEditDlg(CObjectEditDialog& model, IInteractionPort& port,
     box->setInsertPolicy(QComboBox::NoInsert);
     // The edit carries the field: its limit and its code page check apply to the name.
     Bind(id, box->lineEdit());
-    if (upper) UppercaseTyping(box->lineEdit());
+    if (upper) {
+      UppercaseTyping(box);
+      UppercaseTyping(box->lineEdit());
+    }
     identityForm->addRow(UiText(label), box);
     m_combos.push_back({text, names, box});
   };
