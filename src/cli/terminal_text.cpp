@@ -19,29 +19,31 @@ void AppendEscaped(std::string& out, uint32_t value) {
 // The length of the well-formed UTF-8 sequence at `at` and its code point; 0 when the
 // bytes there are not one (stray, overlong, surrogate or cut short).
 size_t Sequence(std::string_view text, size_t at, uint32_t& code) {
-  const auto byte = [&](size_t i) { return uint8_t(text[at + i]); };
-  const uint8_t lead = byte(0);
-  size_t length = 0;
-  uint32_t minimum = 0;
+  const uint8_t lead = uint8_t(text[at]);
   if (lead < 0x80) {
     code = lead;
     return 1;
-  } else if ((lead & 0xE0) == 0xC0) {
-    length = 2, code = lead & 0x1F, minimum = 0x80;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3, code = lead & 0x0F, minimum = 0x800;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4, code = lead & 0x07, minimum = 0x10000;
-  } else {
-    return 0;
   }
-  if (at + length > text.size()) return 0;
-  for (size_t i = 1; i < length; ++i) {
-    if ((byte(i) & 0xC0) != 0x80) return 0;
-    code = (code << 6) | (byte(i) & 0x3F);
+  // Sequence length, the lead byte's payload bits and the smallest code point of that length.
+  struct Form {
+    uint8_t mask, value;
+    size_t length;
+    uint32_t minimum;
+  };
+  static constexpr Form kForms[] = {{0xE0, 0xC0, 2, 0x80}, {0xF0, 0xE0, 3, 0x800}, {0xF8, 0xF0, 4, 0x10000}};
+  for (const Form& form : kForms) {
+    if ((lead & form.mask) != form.value) continue;
+    if (at + form.length > text.size()) return 0;
+    code = lead & uint8_t(~form.mask);
+    for (size_t i = 1; i < form.length; ++i) {
+      const uint8_t next = uint8_t(text[at + i]);
+      if ((next & 0xC0) != 0x80) return 0;
+      code = (code << 6) | (next & 0x3F);
+    }
+    const bool valid = code >= form.minimum && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
+    return valid ? form.length : 0;
   }
-  if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
-  return length;
+  return 0;
 }
 
 }  // namespace
