@@ -88,8 +88,8 @@ CRect CWorldDoc::InitialViewRect() const {
 }
 
 bool CWorldDoc::OnOpenDocument(const std::string& path) {
-  // A save killed part way leaves its temporary file; a later save of another world
-  // in the folder would never clear it.
+  // A killed save leaves its temporary file, which otherwise only the next save of that
+  // same file would clear.
   RemoveStaleSaveTemps(FolderOf(path));
   SetOpeningPathName(path);
   const bool opened = OpenWorld(path);

@@ -1,4 +1,4 @@
-// The thin Qt layer, offscreen: accelerator keys, scroll-bar steps, the real message box.
+// The thin Qt layer, offscreen: accelerator keys, scroll-bar steps, the real message box, read-only file dialogs.
 #include <gtest/gtest.h>
 
 #include <QApplication>
