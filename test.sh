@@ -32,4 +32,6 @@ gcc_build=build/test-gcc
 CC=gcc CXX=g++ cmake -S . -B "$gcc_build" -DCMAKE_BUILD_TYPE=Release -DVYR_WERROR=ON >/dev/null
 cmake --build "$gcc_build" -j2
 (cd "$gcc_build" && ctest --output-on-failure -j2)
+# The .deb, its desktop entry and AppStream metadata as Debian's own checks see them.
+scripts/check-package.sh "$gcc_build"
 echo "All tests passed."

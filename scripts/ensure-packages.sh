@@ -6,6 +6,8 @@ wanted=(cmake make g++ clang libclang-rt-14-dev qt6-base-dev qt6-translations-l1
         libgmock-dev libbenchmark-dev imagemagick locales libcli11-dev libdeflate-dev libpng-dev
         qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
         pkgconf dpkg-dev "$@")
+# The package checks: manual pages made from --help, Debian's policy, desktop entry and AppStream.
+wanted+=(help2man lintian desktop-file-utils appstream)
 missing=()
 sudo=""; [ "$(id -u)" -ne 0 ] && sudo=sudo
 for p in "${wanted[@]}"; do

@@ -1,14 +1,12 @@
 // vyrworld-tool snapshot: a plane of a world written as a BMP or PNG image, as the editor's snapshot draws it.
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "cli/snapshot_png.h"
 #include "cli/subcommand.h"
+#include "cli/terminal_text.h"
 #include "cli/tool_world.h"
 #include "commands/snapshot/mapshot_dialog.h"
 #include "world/map_snapshot.h"
@@ -19,6 +17,8 @@ namespace vyr::cli {
 
 namespace {
 
+const std::map<std::string, int32_t> kScaleDivisors{{"100", 1}, {"50", 2}, {"25", 4}, {"12.5", 8}};
+
 struct SnapshotOptions {
   std::string world;
   std::string out;
@@ -27,13 +27,6 @@ struct SnapshotOptions {
   int32_t divisor = 8;
   bool objects = true;
 };
-
-bool EndsWithPng(const std::string& path) {
-  if (path.size() < 4) return false;
-  std::string tail = path.substr(path.size() - 4);
-  std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-  return tail == ".png";
-}
 
 int RunSnapshot(const SnapshotOptions& options) {
   if (IsWorldFile(options.out, options.world))
@@ -53,11 +46,8 @@ int RunSnapshot(const SnapshotOptions& options) {
   Mapshot mapshot;
   std::string reason;
   if (!MakeMapshot(document, options.divisor, options.objects, mapshot, &reason)) return Fail(reason);
-  const bool written = EndsWithPng(options.out)
-                           ? WriteSnapshotPng(options.out, *mapshot.surface, *mapshot.palette, &reason)
-                           : mapshot.surface->WriteBmp(options.out, mapshot.palette.get(), &reason);
-  if (!written) return Fail(reason);
-  std::printf("%s: %d x %d pixels\n", options.out.c_str(), mapshot.surface->Width(), mapshot.surface->Height());
+  if (!WriteMapshot(options.out, mapshot, &reason)) return Fail(reason);
+  std::printf("%s: %d x %d pixels\n", Printable(options.out).c_str(), mapshot.surface->Width(), mapshot.surface->Height());
   return kExitOk;
 }
 
@@ -70,10 +60,16 @@ SubcommandAction DefineSnapshot(CLI::App& app) {
   app.add_option("--plane", options->plane, "Plane to draw (default: the one opening makes current)")
       ->check(WholeNumberFrom(0))
       ->type_name("N");
-  // The scale names the divisor the cells are drawn at.
-  const std::map<std::string, int32_t> scales{{"100", 1}, {"50", 2}, {"25", 4}, {"12.5", 8}};
-  app.add_option("--scale", options->divisor, "Size in percent: 100, 50, 25 or 12.5 (default 12.5)")
-      ->transform(CLI::CheckedTransformer(scales))
+  // The scale names the divisor the cells are drawn at; the divisors themselves are no scale.
+  app.add_option_function<std::string>(
+         "--scale", [options](const std::string& percent) { options->divisor = kScaleDivisors.at(percent); },
+         "Size in percent: 100, 50, 25 or 12.5 (default 12.5)")
+      ->check(CLI::Validator(
+          [](std::string& percent) {
+            return kScaleDivisors.count(percent) ? std::string()
+                                                 : "give --scale as 100, 50, 25 or 12.5, not '" + percent + "'.";
+          },
+          ""))
       ->type_name("PERCENT");
   app.add_flag("--no-objects", [options](int64_t) { options->objects = false; }, "Leave the objects out");
   AddRezOption(app, options->rez);

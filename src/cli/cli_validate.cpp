@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/subcommand.h"
+#include "cli/terminal_text.h"
 #include "cli/tool_world.h"
 #include "world/tile_edits.h"
 #include "world/world.h"
@@ -21,8 +22,10 @@ int RunValidate(const std::string& worldPath, const std::string& rezPath) {
 
   const std::vector<std::string> messages = InvalidTileMessages(*document.World());
   for (const std::string& message : messages) {
-    std::fwrite(message.data(), 1, message.size(), stdout);
-    if (message.empty() || message.back() != '\n') std::fputc('\n', stdout);
+    // The report holds the planes' names as the file stores them.
+    const std::string text = PrintableFileText(message, true);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    if (text.empty() || text.back() != '\n') std::fputc('\n', stdout);
   }
   return messages.size() == 1 ? kExitOk : kExitFailure;
 }

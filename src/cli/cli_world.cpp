@@ -7,9 +7,10 @@
 
 #include "cli/json_text.h"
 #include "cli/subcommand.h"
+#include "cli/terminal_text.h"
+#include "commands/snapshot/mapshot_dialog.h"
 #include "platform/bytes.h"
 #include "platform/file_io.h"
-#include "platform/windows1250.h"
 #include "world/double_attrib.h"
 #include "world/mask_attrib.h"
 #include "world/single_attrib.h"
@@ -73,7 +74,7 @@ int RunInfo(const std::string& path) {
   std::string text;
   auto line = [&](const std::string& s) { text += s + "\n"; };
   // File strings are Windows-1250 bytes; the terminal gets UTF-8.
-  auto shown = [](const std::string& bytes) { return Windows1250ToUtf8(bytes); };
+  auto shown = [](const std::string& bytes) { return PrintableFileText(bytes); };
   line("Name: " + shown(p.name));
   line("Author: " + shown(p.author));
   line("Date: " + shown(p.date));
@@ -396,6 +397,8 @@ int RunResave(const std::string& in, const std::string& out, int compress) {
 
 // planeIndex -1: the object plane, else plane 0.
 int RunRepair(const std::string& in, const std::string& out, int32_t planeIndex) {
+  // As with snapshot, the input stays untouched: a repair goes to another file.
+  if (IsWorldFile(out, in)) return Fail("'" + out + "' is the input world itself; give the repaired world another name.");
   LoadedWorld w;
   std::string reason;
   if (!LoadWorld(in, w, reason)) return Fail(reason);
@@ -408,7 +411,7 @@ int RunRepair(const std::string& in, const std::string& out, int32_t planeIndex)
   CPlane& plane = *w.world.Plane(planeIndex);
   const int64_t changed = RepairTiles(plane);
   if (!w.world.Save(w.host, out, &reason)) return Fail(reason);
-  std::printf("Plane %d \"%s\": %lld cells changed\n", int(planeIndex), Windows1250ToUtf8(plane.Name()).c_str(),
+  std::printf("Plane %d \"%s\": %lld cells changed\n", int(planeIndex), PrintableFileText(plane.Name()).c_str(),
               static_cast<long long>(changed));
   return kExitOk;
 }

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/subcommand.h"
+#include "cli/terminal_text.h"
 
 namespace vyr::cli {
 
@@ -49,8 +50,14 @@ int ParseFailure(CLI::App& tool, const CLI::ParseError& error, int argc, char** 
     path += " " + reached->get_name();
   }
   const std::string unknown = UnknownCommand(tool, argc, argv);
-  const std::string reason = unknown.empty() ? Sentence(error.what()) : "Unknown command '" + unknown + "'";
-  std::cerr << "vyrworld-tool" << path << ": " << reason << '\n';
+  std::string what = error.what();
+  // CLI11 puts the option's name before a check's text; a text that names it reads alone.
+  const size_t colon = what.find(": ");
+  if (dynamic_cast<const CLI::ValidationError*>(&error) && colon != std::string::npos &&
+      what.find(what.substr(0, colon), colon) != std::string::npos)
+    what.erase(0, colon + 2);
+  const std::string reason = unknown.empty() ? Sentence(what) : "Unknown command '" + unknown + "'";
+  std::cerr << "vyrworld-tool" << path << ": " << Printable(reason, true) << '\n';
   if (reached == &tool) {
     PrintUsage(stderr);
     std::cerr << "Run 'vyrworld-tool --help' for what each command does.\n";
@@ -72,7 +79,7 @@ SubcommandRegistration::SubcommandRegistration(const Subcommand& subcommand) {
 int Fail(const std::string& reason) {
   // Reasons from the libraries are fragments meant to follow other text; shown alone, they
   // read as sentences.
-  std::cerr << "vyrworld-tool: " << Sentence(reason) << '\n';
+  std::cerr << "vyrworld-tool: " << Printable(Sentence(reason), true) << '\n';
   return kExitFailure;
 }
 

@@ -1,11 +1,9 @@
 // Opening a world for the tool: the editor's resource location without questions.
 #include "cli/tool_world.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "cli/subcommand.h"
 #include "res/messages.h"
+#include "resources/rez_mgr.h"
 
 namespace vyr::cli {
 
@@ -14,9 +12,10 @@ ToolWorld::ToolWorld(const std::string& rezPath) : m_rezPath(rezPath), m_documen
 }
 
 int ToolWorld::Open(const std::string& worldPath) {
-  std::error_code error;
-  if (!m_rezPath.empty() && !std::filesystem::is_regular_file(m_rezPath, error))
-    return Fail("The archive '" + m_rezPath + "' is not a readable file. Give the path of the world's .rez file.");
+  // Opened here first: the document would only say that it found no archive.
+  std::string why;
+  if (!m_rezPath.empty() && !CRezMgr().OpenArchive(m_rezPath, true, &why))
+    return Fail("The archive given with --rez cannot be used: " + why + ". Give the path of the world's .rez file.");
   if (m_document.OnOpenDocument(worldPath) && m_document.World()) {
     m_document.SetPathName(worldPath, false);
     return kExitOk;

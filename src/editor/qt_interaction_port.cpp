@@ -143,6 +143,8 @@ std::optional<std::string> QtInteractionPort::AskFileName(bool save, std::string
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setNameFilters(NameFilters(filter));
+  // Choosing a name must never cost a file: no Delete key, no rename in the dialog.
+  dialog.setOption(QFileDialog::ReadOnly);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front().toStdString();
 }

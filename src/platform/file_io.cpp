@@ -16,6 +16,17 @@ namespace {
 std::string Reason(const char* what, const std::string& path) {
   return std::string(what) + " '" + path + "': " + std::strerror(errno);
 }
+
+// Renaming over a device, a pipe or a folder would replace it with a plain file.
+const char* NotRegularKind(const std::string& target) {
+  struct stat st {};
+  if (::lstat(target.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return nullptr;
+  if (S_ISDIR(st.st_mode)) return "a folder";
+  if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) return "a device";
+  if (S_ISFIFO(st.st_mode)) return "a named pipe";
+  if (S_ISSOCK(st.st_mode)) return "a socket";
+  return "a special file";
+}
 }  // namespace
 
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out, std::string& error) {
@@ -57,6 +68,10 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::span<cons
   std::string target;
   std::string temp;
   if (!ResolveSaveTarget(path, target, error)) return false;
+  if (const char* kind = NotRegularKind(target)) {
+    error = "cannot replace '" + path + "': it is " + kind + ", not a regular file";
+    return false;
+  }
   const int fd = CreateSaveTemp(target, temp, error);
   if (fd < 0) return false;
   bool ok = true;

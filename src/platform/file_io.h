@@ -13,7 +13,8 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out, std::stri
 
 // Writes `bytes` to a temporary file beside `path`, flushes it and renames it over
 // `path`, so a failed write never destroys the previous file. A symbolic link is
-// written through: its target is replaced and the link stays. On failure returns
+// written through: its target is replaced and the link stays. A target that exists and
+// is not a regular file (a folder, a device, a pipe) is refused. On failure returns
 // false, sets `error` and leaves `path` as it was.
 bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, std::string& error);
 // The same for a file made of pieces written one after another, so that a large file

@@ -38,13 +38,16 @@ pid_t WriterOf(const std::string& rest) {
 
 // A killed save leaves its temporary file behind; only files whose writer has certainly
 // ended are removed (a writer that runs, or that we may not signal, keeps its file).
-void RemoveStaleTemps(const fs::path& folder, const std::string& prefix) {
+// `fileName` limits the removal to the temporaries of one target; empty: of any.
+void RemoveStaleTemps(const fs::path& folder, const std::string& fileName) {
   std::error_code error;
   fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error);
   for (; !error && it != fs::directory_iterator(); it.increment(error)) {
     const std::string name = it->path().filename().string();
-    if (name.compare(0, prefix.size(), prefix) != 0) continue;
-    const pid_t writer = WriterOf(name.substr(prefix.size()));
+    const size_t marker = name.rfind(kTempMarker);
+    if (name[0] != '.' || marker == std::string::npos || marker < 2) continue;
+    if (!fileName.empty() && name.compare(1, marker - 1, fileName) != 0) continue;
+    const pid_t writer = WriterOf(name.substr(marker + std::strlen(kTempMarker)));
     std::error_code statusError;
     if (writer <= 0 || !it->is_regular_file(statusError) || statusError) continue;
     if (::kill(writer, 0) != 0 && errno == ESRCH) ::unlink(it->path().c_str());
@@ -73,10 +76,12 @@ bool ResolveSaveTarget(const std::string& path, std::string& target, std::string
   return false;
 }
 
+void RemoveStaleSaveTemps(const std::string& folder) { RemoveStaleTemps(folder, {}); }
+
 int CreateSaveTemp(const std::string& target, std::string& tempPath, std::string& error) {
   const fs::path targetPath(target);
   const std::string prefix = "." + targetPath.filename().string() + kTempMarker;
-  RemoveStaleTemps(targetPath.parent_path(), prefix);
+  RemoveStaleTemps(targetPath.parent_path(), targetPath.filename().string());
   std::string temp =
       (targetPath.parent_path() / (prefix + std::to_string(::getpid()) + "-" + std::string(kRandomLength, 'X')))
           .string();

@@ -16,4 +16,8 @@ bool ResolveSaveTarget(const std::string& path, std::string& target, std::string
 // the same target whose writing process no longer runs. -1, with a reason, on failure.
 int CreateSaveTemp(const std::string& target, std::string& tempPath, std::string& error);
 
+// Removes the temporary files of every target in `folder` whose writing process no
+// longer runs (a save that was killed). Files of running writers stay.
+void RemoveStaleSaveTemps(const std::string& folder);
+
 }  // namespace vyr

@@ -11,6 +11,7 @@
 #include "res/messages.h"
 #include "resources/image_set.h"
 #include "resources/palette.h"
+#include "resources/snapshot_png.h"
 #include "world/game_object.h"
 #include "world/plane.h"
 #include "world/world_doc.h"
@@ -241,11 +242,16 @@ bool MakeMapshot(CWorldDoc& doc, int32_t divisor, bool withObjects, Mapshot& out
   return true;
 }
 
+bool WriteMapshot(const std::string& path, const Mapshot& mapshot, std::string* reason) {
+  return IsPngName(path) ? WriteSnapshotPng(path, *mapshot.surface, *mapshot.palette, reason)
+                         : mapshot.surface->WriteBmp(path, mapshot.palette.get(), reason);
+}
+
 int RenderMapshot(const std::string& path, CWorldDoc& doc, int32_t divisor, bool withObjects, std::string* reason) {
   Mapshot mapshot;
   if (!MakeMapshot(doc, divisor, withObjects, mapshot, reason)) return 0;
   std::string why;
-  if (!mapshot.surface->WriteBmp(path, mapshot.palette.get(), &why)) {
+  if (!WriteMapshot(path, mapshot, &why)) {
     if (reason) *reason = std::string(res::text::kMapshotNotWritten) + " " + why + "\n\n" +
                           std::string(res::text::kMapshotChooseAnother);
     return 0;

@@ -1,4 +1,4 @@
-// The map snapshot: a whole plane drawn reduced into an 8-bit surface, and its BMP file.
+// The map snapshot: a whole plane drawn reduced into an 8-bit surface, and its BMP or PNG file.
 #pragma once
 
 #include <cstdint>
@@ -37,7 +37,11 @@ std::unique_ptr<CSnapshotDib> DrawMapshot(CPlane& plane, const CImageSetTable* i
 // or palette or the surface cannot be made.
 bool MakeMapshot(CWorldDoc& doc, int32_t divisor, bool withObjects, Mapshot& out, std::string* reason = nullptr);
 
-// MakeMapshot, then the BMP file written atomically: 1 written, 0 not (the reason says why).
+// Writes the snapshot atomically: as PNG when the name ends in ".png", else as 8-bit BMP.
+// False, with the reason, when it cannot be encoded or written.
+bool WriteMapshot(const std::string& path, const Mapshot& mapshot, std::string* reason = nullptr);
+
+// MakeMapshot, then WriteMapshot: 1 written, 0 not (the reason says why).
 int RenderMapshot(const std::string& path, CWorldDoc& doc, int32_t divisor, bool withObjects,
                   std::string* reason = nullptr);
 

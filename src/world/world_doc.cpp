@@ -5,8 +5,10 @@
 
 #include "platform/interaction_port.h"
 #include "platform/message_format.h"
+#include "platform/path_name.h"
 #include "platform/profile.h"
 #include "platform/profile_keys.h"
+#include "platform/save_target.h"
 #include "res/messages.h"
 #include "res/resources.h"
 #include "resources/dib.h"
@@ -96,6 +98,9 @@ CRect CWorldDoc::InitialViewRect() const {
 }
 
 bool CWorldDoc::OnOpenDocument(const std::string& path) {
+  // A killed save leaves its temporary file, which otherwise only the next save of that
+  // same file would clear.
+  RemoveStaleSaveTemps(FolderOf(path));
   SetOpeningPathName(path);
   const bool opened = OpenWorld(path);
   SetOpeningPathName({});

@@ -1,6 +1,7 @@
 // vyrworld-tool snapshot, run as a program: the same bytes as the editor's dialog, PNG and BMP read back by
 // ImageMagick, and the failures that end it with a reason.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -24,6 +25,7 @@ class CliSnapshot : public testing::Test {
     s_dir = fs::temp_directory_path() / ("vyr_cli_snapshot_" + std::to_string(::getpid()));
     fs::remove_all(s_dir);
     fs::create_directories(s_dir / "elsewhere");
+    ASSERT_EQ(::mkfifo((s_dir / "pipe.png").c_str(), 0600), 0);
     test::WriteArchive(At("data.rez"), test::StandardArchive());
     // 5 x 3 cells of 16 pixels: 10 pixels wide at 12.5 %, so its rows are padded.
     test::PlaneSpec back{"Back"}, action{"Action", kPlaneFlagObjects};
@@ -49,7 +51,7 @@ class CliSnapshot : public testing::Test {
     ASSERT_EQ(SaveWorldFile(world, host, At("w.vwd"), "May 1, 2000", &reason), 1) << reason;
     fs::copy_file(At("w.vwd"), At("elsewhere/w.vwd"));
     WorldProperties noPalette = host.m_properties;
-    noPalette.palette = "PALETTES/GONE.PAL";
+    noPalette.palette = "PALETTES/GONE\x1b[2J.PAL";  // shown escaped, never sent to the terminal
     host.m_properties = noPalette;
     ASSERT_EQ(SaveWorldFile(world, host, At("nopal.vwd"), "May 1, 2000", &reason), 1) << reason;
   }
@@ -137,13 +139,16 @@ TEST_F(CliSnapshot, FailuresEndWithTheReason) {
     std::string err;  // part of stderr
   } cases[] = {
       {"'" + At("elsewhere/w.vwd") + "' " + out, 1, "Give the world's archive with --rez ARCHIVE."},
-      {world + out + " --rez '" + At("none.rez") + "'", 1, "is not a readable file"},
-      {"'" + At("nopal.vwd") + "' " + out, 1, "PALETTES/GONE.PAL is not in the rez file"},
+      {world + out + " --rez '" + At("none.rez") + "'", 1, "--rez cannot be used: cannot open '" + At("none.rez")},
+      {world + out + " --rez '" + At("w.vwd") + "'", 1, "--rez cannot be used: '" + At("w.vwd") + "' is not an archive"},
+      {"'" + At("nopal.vwd") + "' " + out, 1, "PALETTES/GONE\\x1b[2J.PAL is not in the rez file"},
       {world + out + " --plane 2", 1, "has no plane 2; give --plane a number from 0 to 1."},
       {world + "'" + At("w.vwd") + "'", 1, "is the world file itself"},
       {world + "'" + At("no/dir/out.bmp") + "'", 1, "No such file or directory"},
       {world + "'" + At("no/dir/out.png") + "'", 1, "No such file or directory"},
-      {world + out + " --scale 33", 2, "usage: vyrworld-tool snapshot"},
+      {world + "'" + At("elsewhere") + "'", 1, "it is a folder, not a regular file"},
+      {world + "'" + At("pipe.png") + "'", 1, "it is a named pipe, not a regular file"},
+      {world + out + " --scale 8", 2, "snapshot: Give --scale as 100, 50, 25 or 12.5, not '8'.\nusage:"},
       {world + out + " --plane -1", 2, "usage:"},
       {world, 2, "usage:"},
       {world + out + " --objects", 2, "usage:"},

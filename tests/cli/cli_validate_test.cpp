@@ -31,6 +31,7 @@ class CliValidate : public testing::Test {
     std::string reason;
     ASSERT_EQ(world.LoadFromFile(host, (s_dir / "demo" / "DEMO.VWD").string(), &reason), 1) << reason;
     CPlane* action = world.Plane(1);
+    action->SetName("Action\x1b[2J\r");  // control bytes the terminal must not get
     action->SetTile(0, 0, MakeTile(7, 0));
     action->SetTile(3, 2, MakeTile(0, 999));
     for (const fs::path& path : {s_dir / "demo" / "BAD.VWD", s_dir / "elsewhere" / "BAD.VWD"})
@@ -48,8 +49,8 @@ fs::path CliValidate::s_dir;
 TEST_F(CliValidate, PrintsTheReportAndExitsByTheResult) {
   const std::string invalid =
       "Level contains invalid tiles!\n"
-      "Plane Action: Bad map image set value (7) at 0,0\n"
-      "Plane Action: Bad map tile value (999) at 3,2\n";
+      "Plane Action\\x1b[2J\\x0d: Bad map image set value (7) at 0,0\n"
+      "Plane Action\\x1b[2J\\x0d: Bad map tile value (999) at 3,2\n";
   struct Case {
     std::string arguments;
     int status;

@@ -74,7 +74,7 @@ class CliWorldTest : public testing::Test {
     world.SetAttribute(3, std::move(mask));
     StandaloneWorldHost host;
     host.m_properties.name = "Test level";
-    host.m_properties.author = "tab\there";
+    host.m_properties.author = "tab\there\x1b[31m\a\r";
     host.m_properties.palette = "PALETY/\xA3\xA5KA.PAL";
     host.m_properties.flags = compressed ? kWorldFlagCompressed | kWorldFlagUseZ : kWorldFlagUseZ;
     host.m_properties.imageSets[0] = "OBJ";
@@ -173,7 +173,8 @@ TEST_F(CliWorldTest, InfoSummarisesTheWorldInUtf8) {
   const ToolRun run = Tool("info '" + WriteWorld("a.vwd", true) + "'");
   ASSERT_EQ(run.status, 0) << run.err;
   for (const char* part : {"Name: Test level", "Date: January 2, 1999", "Compressed: yes", "Planes: 2, object plane 1",
-                           "Palette: PALETY/ŁĄKA.PAL\n", "\"Action \"main\"\né\": 3 x 2",
+                           "Palette: PALETY/ŁĄKA.PAL\n", "\"Action \"main\"\\x0aé\": 3 x 2",
+                           "Author: tab\\x09here\\x1b[31m\\x07\\x0d\n",
                            "\"Sky\": 2 x 2 tiles of 64 x 64 pixels", "3 x 2 tiles of 32 x 32 pixels",
                            "(objects), 2 image sets, 1 objects", "Objects: 1",
                            "Tile attributes: 4 (2 single, 1 double, 1 mask)"}) {
@@ -187,7 +188,7 @@ TEST_F(CliWorldTest, DumpIsValidJsonWithEveryPart) {
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(JsonChecker(run.out).Valid()) << run.out;
   for (const char* part : {
-           R"("name":"Test level")", R"("author":"tab\u0009here")", R"("date":"January 2, 1999")",
+           R"("name":"Test level")", R"("author":"tab\u0009here\u001b[31m\u0007\u000d")", R"("date":"January 2, 1999")",
            R"("name":"Action \"main\"\u000a\u00e9")", R"("imageSets":["TILES","NOT_LOADED"])",
            R"("tiles":[[-1,-1,-1],[-1,65539,-286331154]])", R"("name":"caf\u00e9\\")", R"("logic":"Player")",
            R"("minX":0,"minY":-5)", R"("hitMask":-1)", R"("userValues":[0,0,0,0,0,0,0,8])",
@@ -286,6 +287,9 @@ TEST_F(CliWorldTest, ExitStatuses) {
   };
   writeChanged("broken.vwd", 0, 1525);
   writeChanged("flat.vwd", world_file::kPlaneCount, 0);
+  std::filesystem::create_symlink("w.vwd", Path("soft.vwd"));
+  std::filesystem::create_hard_link(world, Path("hard.vwd"));
+  const std::vector<uint8_t> before = ReadBytes(world);
   // An archive's header starts "\r\nRezMgr": as a size, far beyond any world header.
   std::ofstream(Path("DATA.REZ"), std::ios::binary) << "\r\nRezMgr Version 1" << std::string(1000, ' ');
   struct Row {
@@ -306,6 +310,11 @@ TEST_F(CliWorldTest, ExitStatuses) {
       {"repair '" + world + "' '" + Path("out.vwd") + "' --plane 2", 1,
        "has no plane 2; give --plane a number from 0 to 1\n"},
       {"repair '" + Path("broken.vwd") + "' '" + Path("out.vwd") + "'", 1, "is not a world file"},
+      {"repair '" + world + "' '" + world + "'", 1, "is the input world itself"},
+      {"repair '" + world + "' '" + m_dir + "/../" + std::filesystem::path(m_dir).filename().string() + "/w.vwd'", 1,
+       "is the input world itself"},
+      {"repair '" + world + "' '" + Path("soft.vwd") + "'", 1, "is the input world itself"},
+      {"repair '" + world + "' '" + Path("hard.vwd") + "'", 1, "is the input world itself"},
       {"info '" + Path("absent.vwd") + "'", 1, "absent.vwd"},
       {"dump '" + m_dir + "'", 1, "folder"},
       {"info '" + Path("broken.vwd") + "'", 1, "header size 1525"},
@@ -328,6 +337,7 @@ TEST_F(CliWorldTest, ExitStatuses) {
     }
   }
   EXPECT_FALSE(std::filesystem::exists(Path("out.vwd")));
+  EXPECT_EQ(ReadBytes(world), before);
 }
 
 }  // namespace

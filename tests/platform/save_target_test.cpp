@@ -2,6 +2,7 @@
 #include "platform/save_target.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -66,6 +67,20 @@ TEST_F(SaveTargetTest, SavesWriteThroughSymbolicLinks) {
   EXPECT_FALSE(Save(m_dir / "a.vwd", "x", error));
   EXPECT_NE(error.find("loop"), std::string::npos) << error;
   EXPECT_TRUE(fs::is_symlink(m_dir / "a.vwd"));
+}
+
+TEST_F(SaveTargetTest, WhatIsNotARegularFileIsNeverReplaced) {
+  ASSERT_EQ(::mkfifo((m_dir / "pipe").c_str(), 0600), 0);
+  fs::create_symlink("pipe", m_dir / "to-pipe");
+  for (const char* name : {"real", "pipe", "to-pipe"}) {
+    SCOPED_TRACE(name);
+    std::string error;
+    EXPECT_FALSE(Save(m_dir / name, "x", error));
+    EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+  }
+  EXPECT_TRUE(fs::is_directory(m_dir / "real"));
+  EXPECT_TRUE(fs::is_fifo(m_dir / "pipe"));
+  EXPECT_TRUE(fs::is_symlink(m_dir / "to-pipe"));
 }
 
 TEST_F(SaveTargetTest, TemporariesOfEndedWritersAreRemovedByTheNextSave) {

@@ -3,6 +3,11 @@
 #include "world/world_doc.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 
 #include "platform/application_core.h"
 #include "platform/file_io.h"
@@ -158,6 +163,20 @@ TEST_F(OpenFixture, AFileThatCannotBeReadLeavesNoWorldAndSaysWhy) {
     EXPECT_EQ(rig.user.Log().back(), "message: Unable to open " + row.path + ".\n\n" + rig.doc.FailureReason());
     EXPECT_TRUE(rig.view.Logged("invalidate erase"));
   }
+}
+
+TEST_F(OpenFixture, OpeningRemovesTheFoldersTemporariesOfKilledSavesOnly) {
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) ::_exit(0);
+  ASSERT_EQ(::waitpid(child, nullptr, 0), child);  // reaped: no process has this id now
+  const std::string dead = ".other.vwd.vyrtmp-" + std::to_string(child) + "-a1B2c3";
+  const std::string live = ".other.vwd.vyrtmp-" + std::to_string(::getpid()) + "-a1B2c3";
+  for (const std::string& name : {dead, live}) std::ofstream(folder / name) << "half a save";
+  DocumentRig rig;
+  ASSERT_TRUE(rig.doc.OnOpenDocument(World({{"P0"}}))) << rig.doc.FailureReason();
+  EXPECT_FALSE(std::filesystem::exists(folder / dead));
+  EXPECT_TRUE(std::filesystem::exists(folder / live));
 }
 
 TEST_F(OpenFixture, ModifiedFlagDrivesTheSaveCommandAndSavingClearsIt) {

@@ -96,6 +96,7 @@ TEST_F(MapshotDialogTest, OkChecksTheNameAsksBeforeReplacingAndSaysWhyItFails) {
   Open();
   const std::vector<uint8_t> worldBytes = Read(world);
   std::ofstream(folder / "old.bmp") << "old";
+  ASSERT_EQ(::mkfifo((folder / "pipe.bmp").c_str(), 0600), 0);
   fs::create_directories(folder / "ro");
   ::chmod((folder / "ro").c_str(), 0500);
   const bool canWriteReadOnly = ::access((folder / "ro").c_str(), W_OK) == 0;  // root ignores modes
@@ -104,7 +105,8 @@ TEST_F(MapshotDialogTest, OkChecksTheNameAsksBeforeReplacingAndSaysWhyItFails) {
     std::optional<Answer> answer;
     bool closes;
     std::string log;      // in a line of the log; empty: no message at all
-    std::string written;  // a file now holding a bitmap, if any
+    std::string written;  // a file now holding a picture, if any
+    char format = 'B';    // its first byte: 'B' for BMP, '\x89' for PNG
   } cases[] = {
       {"", {}, false, "message: Please specify a filename for the bitmap.", ""},
       {"w.vwd", {}, false, "message: " + world + " is the open world file", ""},
@@ -112,7 +114,9 @@ TEST_F(MapshotDialogTest, OkChecksTheNameAsksBeforeReplacingAndSaysWhyItFails) {
       {"old.bmp", Answer::No, false, "question: " + (folder / "old.bmp") + " already exists.", ""},
       {"old.bmp", Answer::Yes, true, "", "old.bmp"},
       {"no/such/dir", {}, false, "message: The snapshot could not be written: cannot ", ""},
+      {"pipe.bmp", Answer::Yes, false, "it is a named pipe, not a regular file", ""},
       {"level1", {}, true, "", "level1.BMP"},
+      {"level1.Png", {}, true, "", "level1.Png", '\x89'},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -124,7 +128,7 @@ TEST_F(MapshotDialogTest, OkChecksTheNameAsksBeforeReplacingAndSaysWhyItFails) {
     const bool found = std::any_of(log.begin(), log.end(), [&](const std::string& line) { return line.find(wanted) != std::string::npos; });
     EXPECT_EQ(found, !c.log.empty()) << (log.empty() ? "" : log.back());
     if (!c.written.empty()) {
-      EXPECT_EQ(Read(folder / c.written)[0], 'B');
+      EXPECT_EQ(Read(folder / c.written)[0], uint8_t(c.format));
     }
   }
   EXPECT_TRUE(rig.user.AllScriptUsed());

@@ -1,15 +1,17 @@
 // Writing a snapshot surface as an 8-bit palette PNG through libpng.
-#include "cli/snapshot_png.h"
+#include "resources/snapshot_png.h"
 
 #include <png.h>
 
+#include <algorithm>
+#include <cctype>
 #include <csetjmp>
 #include <vector>
 
 #include "platform/file_io.h"
 #include "resources/snapshot_surface.h"
 
-namespace vyr::cli {
+namespace vyr {
 
 namespace {
 
@@ -55,6 +57,13 @@ bool Encode(const CSnapshotDib& surface, const png_color* colours, PngOutput& ou
 
 }  // namespace
 
+bool IsPngName(const std::string& path) {
+  if (path.size() < 4) return false;
+  std::string tail = path.substr(path.size() - 4);
+  std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+  return tail == ".png";
+}
+
 bool WriteSnapshotPng(const std::string& path, const CSnapshotDib& surface, const CSnapshotPalette& palette,
                       std::string* reason) {
   png_color colours[kPaletteEntryCount];
@@ -75,4 +84,4 @@ bool WriteSnapshotPng(const std::string& path, const CSnapshotDib& surface, cons
   return true;
 }
 
-}  // namespace vyr::cli
+}  // namespace vyr

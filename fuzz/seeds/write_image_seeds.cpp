@@ -1,6 +1,6 @@
-// Writes the image fuzzers' seed corpora when VYR_WRITE_FUZZ_CORPUS names fuzz/corpus.
-#include <gtest/gtest.h>
-
+// Writes the seed inputs of the image fuzzers into a corpus folder (fuzz/corpus):
+//   cmake --build build/dev --target fuzz_seeds
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -17,8 +17,14 @@ namespace {
 namespace fs = std::filesystem;
 
 void Save(const fs::path& dir, const std::string& name, const std::vector<uint8_t>& bytes) {
-  fs::create_directories(dir);
-  std::ofstream(dir / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+  std::error_code error;
+  fs::create_directories(dir, error);
+  std::ofstream out(dir / name, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+  if (!out.flush()) {
+    std::fprintf(stderr, "cannot write %s\n", (dir / name).c_str());
+    std::exit(1);
+  }
 }
 
 std::vector<uint8_t> Sprite(int32_t width, int32_t height) {
@@ -85,11 +91,7 @@ std::vector<uint8_t> Prefixed(uint8_t kind, std::vector<uint8_t> bytes) {
   return bytes;
 }
 
-TEST(FuzzCorpus, Write) {
-  const char* root = std::getenv("VYR_WRITE_FUZZ_CORPUS");
-  if (!root) GTEST_SKIP() << "set VYR_WRITE_FUZZ_CORPUS to the fuzz/corpus folder to write the seeds";
-  const fs::path corpus(root);
-
+void WriteSeeds(const fs::path& corpus) {
   PidEncodeOptions runs;
   runs.offsetX = 4;
   runs.offsetY = -3;
@@ -116,7 +118,7 @@ TEST(FuzzCorpus, Write) {
     for (int32_t x = 0; x < 16; ++x) snapshot->RowPtr(y)[x] = uint8_t(x * y);
   CSnapshotContext context;
   std::vector<uint8_t> snapshotBytes;
-  ASSERT_TRUE(snapshot->BmpBytes(context.MakePalette(DefaultPaletteEntries(), 0), snapshotBytes));
+  snapshot->BmpBytes(context.MakePalette(DefaultPaletteEntries(), 0), snapshotBytes);
   Save(corpus / "fuzz_bmp", "snapshot.bmp", snapshotBytes);
 
   Save(corpus / "fuzz_pcx", "one_plane.pcx", Pcx(20, 12, 1, true));
@@ -135,3 +137,12 @@ TEST(FuzzCorpus, Write) {
 
 }  // namespace
 }  // namespace vyr
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s CORPUS_FOLDER\n", argv[0]);
+    return 2;
+  }
+  vyr::WriteSeeds(argv[1]);
+  return 0;
+}
