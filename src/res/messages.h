@@ -53,6 +53,9 @@ inline constexpr std::string_view kMapshotReplace = "%s already exists.\n\nRepla
 inline constexpr std::string_view kMapshotIsTheWorld =
     "%s is the open world file; the snapshot would destroy it. Give the bitmap another name.";
 
+// Texts the project added; Polish like the interface, translated by the English catalogue.
+inline constexpr std::string_view kMovePlaneRange = "Podaj pozycję od 0 do %i.";
+
 // Run-time menu texts of the shortcut commands.
 inline constexpr std::string_view kSetZValueMenu = "Set Z Value %i\tCtrl+%i";
 inline constexpr std::string_view kAddLogicMenu = "Add: %s\tAlt+%i";
