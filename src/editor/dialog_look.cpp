@@ -2,6 +2,7 @@
 #include "editor/dialog_look.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPalette>
 #include <QScreen>
@@ -42,8 +43,20 @@ void FitWidth(QLineEdit* edit) {
 }  // namespace
 
 void WidenToText(QLineEdit* edit) {
-  QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { FitWidth(edit); });
+  // setText clears the modified mark before it tells of the change; typing sets it.
+  QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] {
+    if (!edit->isModified()) FitWidth(edit);
+  });
   FitWidth(edit);
+}
+
+void FitTitle(QWidget& dialog) {
+  // The frame's own font is the window manager's: a quarter more than ours, and room for
+  // the icon and the close button.
+  constexpr int kFrameButtons = 96;
+  const int wanted = dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) * 5 / 4 + kFrameButtons;
+  const int laidOut = dialog.layout() ? dialog.layout()->totalMinimumSize().width() : 0;
+  if (dialog.minimumWidth() < wanted) dialog.setMinimumWidth(std::max(wanted, laidOut));
 }
 
 }  // namespace vyr

@@ -74,4 +74,19 @@ std::string FormatMessage(std::string_view source, std::initializer_list<FormatA
   return out;
 }
 
+std::string_view PluralPattern(int64_t count, std::string_view one, std::string_view few, std::string_view many) {
+  if (count == 1) return one;
+  const int64_t units = count % 10, tens = count % 100;
+  return units >= 2 && units <= 4 && (tens < 12 || tens > 14) ? few : many;
+}
+
+std::string Sentence(std::string_view reason) {
+  std::string text(reason);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\n')) text.pop_back();
+  if (text.empty()) return text;
+  if (text[0] >= 'a' && text[0] <= 'z') text[0] = char(text[0] - 'a' + 'A');
+  if (std::string_view(".!?:").find(text.back()) == std::string_view::npos) text += '.';
+  return text;
+}
+
 }  // namespace vyr

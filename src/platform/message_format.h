@@ -36,4 +36,12 @@ class FormatArg {
 // a value stay in the text, so a short list shows rather than hides the mistake.
 std::string FormatMessage(std::string_view pattern, std::initializer_list<FormatArg> values);
 
+// A reason from a lower layer as the user sees it: its first letter a capital, a full stop
+// at its end unless it ends with one or with "!", "?" or ":".
+std::string Sentence(std::string_view reason);
+
+// The Polish form of a count's noun: `one` for 1, `few` for 2–4 (not 12–14, and so on for
+// 22–24, 32–34, …), `many` for the rest ("1 klocek", "2 klocki", "15 klocków").
+std::string_view PluralPattern(int64_t count, std::string_view one, std::string_view few, std::string_view many);
+
 }  // namespace vyr

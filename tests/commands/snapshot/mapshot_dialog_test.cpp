@@ -112,7 +112,7 @@ TEST_F(MapshotDialogTest, OkChecksTheNameAsksBeforeReplacingAndSaysWhyItFails) {
       {"old.bmp", Answer::No, false, "question: " + (folder / "old.bmp") + " already exists.", ""},
       {"old.bmp", Answer::Yes, true, "", "old.bmp"},
       {"no/such/dir", {}, false, "message: The snapshot could not be written: cannot ", ""},
-      {"level1", {}, true, "", "level1.BMP"},
+      {"level1", {}, true, "status: Zapisano level1.BMP (8 × 1)", "level1.BMP"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
