@@ -1,5 +1,6 @@
 // The scrollable box that shows a long report, such as the invalid-tile lines.
 #include <QDialogButtonBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -22,6 +23,7 @@ class CTextReportDlg final : public CModelDlg {
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setMinimumSize(520, 300);
     Bind(ctl::kReportText, m_text);
+    m_text->viewport()->installEventFilter(this);
     // A report to read, not a choice: OK alone.
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setText(UiText("OK"));
@@ -33,12 +35,19 @@ class CTextReportDlg final : public CModelDlg {
 
  protected:
   void Load() override { m_text->setPlainText(FromBytes(m_model.m_text)); }
-  // The line under the text cursor, which the first press of a double click put there.
-  void Store() override { m_model.m_line = m_text->textCursor().blockNumber(); }
+  void Store() override { m_model.m_line = m_clickedLine; }
+  // Filters installed later see an event first: the line is known before Bind's filter
+  // passes the double click on.
+  bool eventFilter(QObject* /*target*/, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonDblClick)
+      m_clickedLine = m_text->cursorForPosition(static_cast<QMouseEvent*>(event)->position().toPoint()).blockNumber();
+    return false;
+  }
 
  private:
   CTextReportDialog& m_model;
   QPlainTextEdit* m_text;
+  int m_clickedLine = -1;
 };
 
 }  // namespace
