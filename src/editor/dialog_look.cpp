@@ -2,7 +2,6 @@
 #include "editor/dialog_look.h"
 
 #include <QGuiApplication>
-#include <QLayout>
 #include <QLineEdit>
 #include <QPalette>
 #include <QScreen>
@@ -55,8 +54,9 @@ void FitTitle(QWidget& dialog) {
   // the icon and the close button.
   constexpr int kFrameButtons = 96;
   const int wanted = dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) * 5 / 4 + kFrameButtons;
-  const int laidOut = dialog.layout() ? dialog.layout()->totalMinimumSize().width() : 0;
-  if (dialog.minimumWidth() < wanted) dialog.setMinimumWidth(std::max(wanted, laidOut));
+  // A size of its own rather than a minimum, which would stop the layout's from growing.
+  dialog.adjustSize();
+  if (dialog.width() < wanted) dialog.resize(wanted, dialog.height());
 }
 
 }  // namespace vyr

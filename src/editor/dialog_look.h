@@ -17,7 +17,7 @@ void ShowReadOnly(QLineEdit* edit);
 // of the screen's width); while the user types it keeps its width and scrolls.
 void WidenToText(QLineEdit* edit);
 
-// The dialog is at least wide enough to show its whole title beside the frame's buttons.
+// Opens the dialog at least wide enough to show its whole title beside the frame's buttons.
 void FitTitle(QWidget& dialog);
 
 }  // namespace vyr
