@@ -964,6 +964,130 @@ Take &quot;Objects&quot; from the plane?</translation>
         <translation>Open Mask File</translation>
     </message>
     <message>
+        <source>Naprawiono %i klocek</source>
+        <translation>Repaired %i tile</translation>
+    </message>
+    <message>
+        <source>Naprawiono %i klocki</source>
+        <translation>Repaired %i tiles</translation>
+    </message>
+    <message>
+        <source>Naprawiono %i klocków</source>
+        <translation>Repaired %i tiles</translation>
+    </message>
+    <message>
+        <source>Żaden klocek nie wymagał naprawy</source>
+        <translation>No tile needed repair</translation>
+    </message>
+    <message>
+        <source>Zamieniono %i klocek</source>
+        <translation>Replaced %i tile</translation>
+    </message>
+    <message>
+        <source>Zamieniono %i klocki</source>
+        <translation>Replaced %i tiles</translation>
+    </message>
+    <message>
+        <source>Zamieniono %i klocków</source>
+        <translation>Replaced %i tiles</translation>
+    </message>
+    <message>
+        <source>Żaden klocek nie pasował do szukanego</source>
+        <translation>No tile matched the search</translation>
+    </message>
+    <message>
+        <source>Skopiowano %i klocek</source>
+        <translation>Copied %i tile</translation>
+    </message>
+    <message>
+        <source>Skopiowano %i klocki</source>
+        <translation>Copied %i tiles</translation>
+    </message>
+    <message>
+        <source>Skopiowano %i klocków</source>
+        <translation>Copied %i tiles</translation>
+    </message>
+    <message>
+        <source>Nic nie skopiowano: blok leży poza planem</source>
+        <translation>Nothing was copied: the block lies outside the plane</translation>
+    </message>
+    <message>
+        <source>Zapisano %s (%i × %i)</source>
+        <translation>Saved %s (%i × %i)</translation>
+    </message>
+    <message>
+        <source>Odświeżono plik 'Rez' %s: zapisano %i plik</source>
+        <translation>Refreshed the rez file %s: %i file stored</translation>
+    </message>
+    <message>
+        <source>Odświeżono plik 'Rez' %s: zapisano %i pliki</source>
+        <translation>Refreshed the rez file %s: %i files stored</translation>
+    </message>
+    <message>
+        <source>Odświeżono plik 'Rez' %s: zapisano %i plików</source>
+        <translation>Refreshed the rez file %s: %i files stored</translation>
+    </message>
+    <message>
+        <source>Plik 'Rez' %s jest aktualny</source>
+        <translation>The rez file %s is up to date</translation>
+    </message>
+    <message>
+        <source>Odświeżanie pliku 'Rez' %s z folderu %s</source>
+        <translation>Refreshing the rez file %s from the folder %s</translation>
+    </message>
+    <message>
+        <source>Nie można odświeżyć pliku 'Rez' %s z folderu %s:</source>
+        <translation>Unable to refresh the rez file %s from the folder %s:</translation>
+    </message>
+    <message>
+        <source>Umieść luźne pliki w tym folderze, sprawdź, czy plik 'Rez' można zapisać, i spróbuj ponownie.</source>
+        <translation>Put the loose files into that folder, check that the rez file can be written, and try again.</translation>
+    </message>
+    <message>
+        <source>Po odświeżeniu nie można ponownie otworzyć pliku 'Rez' %s: %s
+
+Otwórz świat ponownie, zanim dodasz ImageSety.</source>
+        <translation>The rez file %s could not be opened again after the refresh: %s
+
+Open the world again before adding image sets.</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć pliku %s.</source>
+        <translation>Unable to open %s.</translation>
+    </message>
+    <message>
+        <source>Sprawdź, czy plik istnieje i można go odczytać, i otwórz go ponownie.</source>
+        <translation>Check that the file exists and can be read, then open it again.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %s.</source>
+        <translation>Unable to save %s.</translation>
+    </message>
+    <message>
+        <source>Sprawdź, czy folder istnieje i można w nim zapisywać, i zapisz plik ponownie.</source>
+        <translation>Check that the folder exists and can be written, then save again.</translation>
+    </message>
+    <message>
+        <source>Otwórz</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Zapisz jako</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Podaj pozycję od 0 do %i.</source>
+        <translation>Enter a position from 0 to %i.</translation>
+    </message>
+    <message>
+        <source>Wpisz procent: liczbę większą od 0, inną niż 100.</source>
+        <translation>Enter a percentage: a number above 0 other than 100.</translation>
+    </message>
+    <message>
+        <source>12,5%</source>
+        <translation>12.5%</translation>
+    </message>
+    <message>
         <source>Open the world again and answer Yes to give a new location in &quot;Informacje Świata&quot;.</source>
         <translation>Open the world again and answer Yes to give a new location in &quot;World Information&quot;.</translation>
     </message>
@@ -1144,10 +1268,6 @@ Take &quot;Objects&quot; from the plane?</translation>
         <translation>Points:</translation>
     </message>
     <message>
-        <source>Put the loose files into that folder, check that the rez file can be written, and try again.</source>
-        <translation>Put the loose files into that folder, check that the rez file can be written, and try again.</translation>
-    </message>
-    <message>
         <source>ROOT</source>
         <translation>ROOT</translation>
     </message>
@@ -1276,14 +1396,6 @@ Take &quot;Objects&quot; from the plane?</translation>
         <translation>The plane could not be added. Open or create a world first.</translation>
     </message>
     <message>
-        <source>The rez file %s could not be opened again after the refresh: %s
-
-Open the world again before adding image sets.</source>
-        <translation>The rez file %s could not be opened again after the refresh: %s
-
-Open the world again before adding image sets.</translation>
-    </message>
-    <message>
         <source>The rez file %s could not be opened.</source>
         <translation>The rez file %s could not be opened.</translation>
     </message>
@@ -1342,10 +1454,6 @@ Would you like to specify a new location?</source>
         <translation>Unable to locate rez file: %s
 
 Would you like to specify a new location?</translation>
-    </message>
-    <message>
-        <source>Unable to refresh the rez file %s from the folder %s:</source>
-        <translation>Unable to refresh the rez file %s from the folder %s:</translation>
     </message>
     <message>
         <source>Uruchamia grę</source>

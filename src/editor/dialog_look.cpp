@@ -42,8 +42,21 @@ void FitWidth(QLineEdit* edit) {
 }  // namespace
 
 void WidenToText(QLineEdit* edit) {
-  QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { FitWidth(edit); });
+  // setText clears the modified mark before it tells of the change; typing sets it.
+  QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] {
+    if (!edit->isModified()) FitWidth(edit);
+  });
   FitWidth(edit);
+}
+
+void FitTitle(QWidget& dialog) {
+  // The frame's own font is the window manager's: a quarter more than ours, and room for
+  // the icon and the close button.
+  constexpr int kFrameButtons = 96;
+  const int wanted = dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) * 5 / 4 + kFrameButtons;
+  // A size of its own rather than a minimum, which would stop the layout's from growing.
+  dialog.adjustSize();
+  if (dialog.width() < wanted) dialog.resize(wanted, dialog.height());
 }
 
 }  // namespace vyr

@@ -25,19 +25,22 @@ namespace vyr {
 
 namespace {
 
-// A multi-line edit has no editingFinished signal: its focus leaving is watched instead.
-class FocusOutFilter : public QObject {
+// A multi-line edit has no editingFinished or doubleClicked signal: its focus leaving and
+// the double clicks on its viewport are watched instead.
+class EventFilter : public QObject {
  public:
-  FocusOutFilter(std::function<void()> onFocusOut, QObject* parent) : QObject(parent), m_onFocusOut(std::move(onFocusOut)) {}
+  EventFilter(QEvent::Type type, std::function<void()> onEvent, QObject* parent)
+      : QObject(parent), m_type(type), m_onEvent(std::move(onEvent)) {}
 
  protected:
   bool eventFilter(QObject* /*target*/, QEvent* event) override {
-    if (event->type() == QEvent::FocusOut) m_onFocusOut();
+    if (event->type() == m_type) m_onEvent();
     return false;
   }
 
  private:
-  std::function<void()> m_onFocusOut;
+  QEvent::Type m_type;
+  std::function<void()> m_onEvent;
 };
 
 }  // namespace
@@ -54,6 +57,7 @@ DialogResult CModelDlg::Run() {
   LoadControls();
   ApplyModelState();
   if (std::optional<DialogResult> ended = m_model.EndResult()) return *ended;
+  FitTitle(*this);
   const int result = exec();
   if (std::optional<DialogResult> ended = m_model.EndResult()) return *ended;
   if (result == QDialog::Accepted) return DialogResult::Ok;
@@ -97,7 +101,9 @@ void CModelDlg::Bind(int id, QWidget* control) {
   } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
     connect(edit, &QLineEdit::editingFinished, this, raise(ControlEvent::FocusLost));
   } else if (auto* text = qobject_cast<QPlainTextEdit*>(control)) {
-    text->installEventFilter(new FocusOutFilter(raise(ControlEvent::FocusLost), text));
+    text->installEventFilter(new EventFilter(QEvent::FocusOut, raise(ControlEvent::FocusLost), text));
+    text->viewport()->installEventFilter(
+        new EventFilter(QEvent::MouseButtonDblClick, raise(ControlEvent::DoubleClicked), text));
   } else if (auto* list = qobject_cast<QListWidget*>(control)) {
     connect(list, &QListWidget::currentRowChanged, this, raise(ControlEvent::SelectionChanged));
     connect(list, &QListWidget::itemDoubleClicked, this, raise(ControlEvent::DoubleClicked));

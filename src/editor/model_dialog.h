@@ -41,7 +41,7 @@ class CModelDlg : public QDialog {
   // Registers a control under its resource number and passes its events to the model:
   // buttons, check boxes and radio buttons when clicked, lists, trees, combo boxes and tab
   // bars when their selection changes, lists also on a double click, edits (one- or multi-line)
-  // when the focus leaves them.
+  // when the focus leaves them, multi-line edits also on a double click.
   void Bind(int id, QWidget* control);
   // The "OK" and "Anuluj" buttons under `layout`.
   void AddButtons(QBoxLayout* layout);

@@ -13,12 +13,12 @@
 #include <QTimer>
 #include <optional>
 
+#include "editor/palette_colours.h"
 #include "editor/qt_text.h"
 #include "editor/ui_text.h"
 #include "platform/command_ids.h"
 #include "resources/dib.h"
 #include "resources/image_set.h"
-#include "resources/palette.h"
 #include "world/plane.h"
 #include "world/tile_edits.h"
 #include "world/world_doc.h"
@@ -129,13 +129,7 @@ const CImageSet* CTilePickerWnd::CurrentSet() const {
 bool CTilePickerWnd::BuildList() {
   m_list->clear();
   if (!m_model.Build(CurrentSet())) return false;
-  m_colours.clear();
-  if (const CPalId* palette = m_doc.Palette()) {
-    for (size_t i = 0; i < kPaletteEntryCount; ++i) {
-      const PaletteEntry& entry = palette->Entry(i);
-      m_colours.append(qRgb(entry.red, entry.green, entry.blue));
-    }
-  }
+  m_colours = m_doc.Palette() ? ShownColours(m_doc.Palette()) : QList<QRgb>();
   for (int32_t image : m_model.Images()) m_list->addItem(QString::number(image));
   m_closeAsked = false;
   return true;

@@ -7,7 +7,10 @@
 #include "platform/doc_template.h"
 #include "platform/document.h"
 #include "platform/interaction_port.h"
+#include "platform/message_format.h"
+#include "platform/platform_texts.h"
 #include "platform/profile.h"
+#include "platform/shown_text.h"
 
 namespace vyr {
 namespace {
@@ -57,7 +60,7 @@ void CApplicationCore::SetDocument(CDocument* document) {
 
 void CApplicationCore::OnFileOpen() {
   std::optional<std::string> path =
-      m_port.AskOpenFileName("Open", DocTemplateFilter(m_docTemplate),
+      m_port.AskOpenFileName(text::kOpenTitle, DocTemplateFilter(m_docTemplate),
                              m_document ? m_document->GetPathName() : std::string());
   if (path && !path->empty()) OpenDocumentFile(*path);
 }
@@ -117,8 +120,8 @@ bool CApplicationCore::OpenStartupPath(const std::string& rawCommandLine) {
 
 void CApplicationCore::ReportOpenFailure(const std::string& path) {
   const std::string reason = m_document->FailureReason();
-  m_port.Message("Unable to open " + path + ".\n\n" +
-                     (reason.empty() ? "Check that the file exists and can be read, then open it again." : reason),
+  m_port.Message(FormatMessage(text::kCannotOpen, {path}) + "\n\n" +
+                     (reason.empty() ? ShownText(text::kCannotOpenWhy) : Sentence(reason)),
                  MessageIcon::Error);
 }
 

@@ -50,7 +50,7 @@ class CApplicationCore : public CommandTarget {
  private:
   enum class OpenOutcome { Opened, Cancelled, Failed };
   OpenOutcome TryOpen(const std::string& path);
-  // "Unable to open <path>." and the document's reason.
+  // "Nie można otworzyć pliku <path>." and the document's reason as a sentence.
   void ReportOpenFailure(const std::string& path);
 
   Profile& m_profile;

@@ -3,6 +3,9 @@
 
 #include "platform/doc_template.h"
 #include "platform/interaction_port.h"
+#include "platform/message_format.h"
+#include "platform/platform_texts.h"
+#include "platform/shown_text.h"
 #include "platform/path_name.h"
 
 namespace vyr {
@@ -78,7 +81,7 @@ bool CDocument::DoSave(std::optional<std::string> path) {
     std::string initial = m_pathName.empty() ? m_title : m_pathName;
     if (!ext.empty() && !HasExtension(initial)) initial += ext;
     std::optional<std::string> chosen =
-        m_port->AskSaveFileName("Save As", DocTemplateFilter(m_docTemplate), initial);
+        m_port->AskSaveFileName(text::kSaveAsTitle, DocTemplateFilter(m_docTemplate), initial);
     if (!chosen || chosen->empty()) return false;
     target = *chosen;
     // The file dialog's default extension.
@@ -87,9 +90,9 @@ bool CDocument::DoSave(std::optional<std::string> path) {
   if (!OnSaveDocument(target)) {
     if (m_port && !SaveDeclined()) {
       const std::string reason = FailureReason();
-      const std::string text = "Unable to save " + target + ".\n\n" +
-                               (reason.empty() ? "Check that the folder exists and can be written, then save again." : reason);
-      m_port->Message(text, MessageIcon::Error);
+      m_port->Message(FormatMessage(text::kCannotSave, {target}) + "\n\n" +
+                          (reason.empty() ? ShownText(text::kCannotSaveWhy) : Sentence(reason)),
+                      MessageIcon::Error);
     }
     return false;
   }

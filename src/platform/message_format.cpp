@@ -80,4 +80,13 @@ std::string_view CountForm(const CountedText& text, int64_t count) {
   return units >= 2 && units <= 4 && (tens < 12 || tens > 14) ? text.few : text.many;
 }
 
+std::string Sentence(std::string_view reason) {
+  std::string text(reason);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\n')) text.pop_back();
+  if (text.empty()) return text;
+  if (text[0] >= 'a' && text[0] <= 'z') text[0] = char(text[0] - 'a' + 'A');
+  if (std::string_view(".!?:").find(text.back()) == std::string_view::npos) text += '.';
+  return text;
+}
+
 }  // namespace vyr

@@ -36,6 +36,10 @@ class FormatArg {
 // a value stay in the text, so a short list shows rather than hides the mistake.
 std::string FormatMessage(std::string_view pattern, std::initializer_list<FormatArg> values);
 
+// A reason from a lower layer as the user sees it: its first letter a capital, a full stop
+// at its end unless it ends with one or with "!", "?" or ":".
+std::string Sentence(std::string_view reason);
+
 // A text with a count in it, in the three forms Polish gives a noun after a number.
 struct CountedText {
   std::string_view one;   // 1

@@ -32,11 +32,11 @@ inline constexpr std::string_view kEnterPalette = "Enter a palette item of the r
 inline constexpr std::string_view kEnterImageDir = "Enter a directory of the rez file that holds images.";
 inline constexpr std::string_view kKeepMissingResource =
     "A world that names it cannot be opened until the rez file holds it. Keep it anyway?";
-inline constexpr std::string_view kRefreshFailed = "Unable to refresh the rez file %s from the folder %s:";
+inline constexpr std::string_view kRefreshFailed = "Nie można odświeżyć pliku 'Rez' %s z folderu %s:";
 inline constexpr std::string_view kRefreshWhatToDo =
-    "Put the loose files into that folder, check that the rez file can be written, and try again.";
+    "Umieść luźne pliki w tym folderze, sprawdź, czy plik 'Rez' można zapisać, i spróbuj ponownie.";
 inline constexpr std::string_view kReopenAfterRefresh =
-    "The rez file %s could not be opened again after the refresh: %s\n\nOpen the world again before adding image sets.";
+    "Po odświeżeniu nie można ponownie otworzyć pliku 'Rez' %s: %s\n\nOtwórz świat ponownie, zanim dodasz ImageSety.";
 inline constexpr std::string_view kTileSizeWarning = "WARNING!  Tile %i is %ix%i";
 inline constexpr std::string_view kAllTilesValid = "Level contains all valid tiles!";
 inline constexpr std::string_view kInvalidTiles = "Level contains invalid tiles!";
@@ -75,6 +75,25 @@ inline constexpr std::string_view kMapshotChooseAnother = "Choose another name o
 inline constexpr std::string_view kMapshotReplace = "%s already exists.\n\nReplace it with the snapshot?";
 inline constexpr std::string_view kMapshotIsTheWorld =
     "%s is the open world file; the snapshot would destroy it. Give the bitmap another name.";
+
+// Texts the project added; Polish like the interface, translated by the English catalogue.
+inline constexpr std::string_view kMovePlaneRange = "Podaj pozycję od 0 do %i.";
+inline constexpr std::string_view kScaleNoPercent = "Wpisz procent: liczbę większą od 0, inną niż 100.";
+// What an action changed, in the status bar: one, few, many (a CountedText each), nothing.
+inline constexpr CountedText kRepaired = {"Naprawiono %i klocek", "Naprawiono %i klocki",
+                                                  "Naprawiono %i klocków"};
+inline constexpr std::string_view kRepairedNone = "Żaden klocek nie wymagał naprawy";
+inline constexpr CountedText kReplaced = {"Zamieniono %i klocek", "Zamieniono %i klocki",
+                                                  "Zamieniono %i klocków"};
+inline constexpr std::string_view kReplacedNone = "Żaden klocek nie pasował do szukanego";
+inline constexpr CountedText kCopied = {"Skopiowano %i klocek", "Skopiowano %i klocki", "Skopiowano %i klocków"};
+inline constexpr std::string_view kCopiedNone = "Nic nie skopiowano: blok leży poza planem";
+inline constexpr std::string_view kMapshotSaved = "Zapisano %s (%i × %i)";
+inline constexpr CountedText kRefreshed = {"Odświeżono plik 'Rez' %s: zapisano %i plik",
+                                                   "Odświeżono plik 'Rez' %s: zapisano %i pliki",
+                                                   "Odświeżono plik 'Rez' %s: zapisano %i plików"};
+inline constexpr std::string_view kRefreshedNone = "Plik 'Rez' %s jest aktualny";
+inline constexpr std::string_view kRefreshing = "Odświeżanie pliku 'Rez' %s z folderu %s";
 
 // Run-time menu texts of the shortcut commands.
 inline constexpr std::string_view kSetZValueMenu = "Set Z Value %i\tCtrl+%i";

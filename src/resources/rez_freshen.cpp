@@ -133,7 +133,7 @@ void ProcessFolder(FreshenState& s, const fs::path& folder, CRezDir* dir) {
 bool CheckFolder(const std::string& folderPath, FreshenResult& result) {
   std::error_code error;
   if (fs::is_directory(folderPath, error)) return true;
-  result.reason = "'" + folderPath + "' is not a folder";
+  result.reason = "The folder '" + folderPath + "' does not exist or is not a folder";
   return false;
 }
 

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "platform/saturate.h"
+#include "platform/message_format.h"
+#include "platform/shown_text.h"
 #include "res/messages.h"
 #include "resources/image_set.h"
 #include "resources/palette.h"
@@ -252,8 +254,9 @@ int RenderMapshot(const std::string& path, CWorldDoc& doc, int32_t divisor, bool
   if (!MakeMapshot(doc, divisor, withObjects, mapshot, reason)) return 0;
   std::string why;
   if (!WriteMapshot(path, mapshot, &why)) {
-    if (reason) *reason = std::string(res::text::kMapshotNotWritten) + " " + why + "\n\n" +
-                          std::string(res::text::kMapshotChooseAnother);
+    if (reason)
+      *reason = Sentence(ShownText(res::text::kMapshotNotWritten) + " " + why) + "\n\n" +
+                std::string(res::text::kMapshotChooseAnother);
     return 0;
   }
   return 1;

@@ -112,6 +112,20 @@ std::vector<std::string> InvalidTileMessages(const CWorld& world) {
   return {std::string(res::text::kInvalidTiles), report};
 }
 
+std::vector<InvalidTile> InvalidTiles(const CWorld& world) {
+  std::vector<InvalidTile> cells;
+  for (int32_t p = 0; p < world.PlaneCount(); ++p) {
+    const CPlane& plane = *world.Plane(p);
+    if (!plane.IsValid()) continue;
+    for (int32_t r = 0; r < plane.Height(); ++r)
+      for (int32_t c = 0; c < plane.Width(); ++c) {
+        const TileCheck check = plane.CheckTile(plane.GetTile(c, r));
+        if (check == TileCheck::kBadSet || check == TileCheck::kBadImage) cells.push_back({p, c, r});
+      }
+  }
+  return cells;
+}
+
 std::string TileSizeWarnings(const CPlane& plane, size_t linesShown) {
   const CImageSet* images = plane.ImageSetAt(0);
   if (!images) return {};

@@ -59,6 +59,14 @@ ImageStep StepImage(const CPlane& plane, int32_t set, int32_t image, int directi
 // The message boxes of "Uszkodzone...", in order: "Level contains all valid tiles!", or
 // "Level contains invalid tiles!" followed by every report line of every plane.
 std::vector<std::string> InvalidTileMessages(const CWorld& world);
+// The cells those report lines name, line by line (planes in stack order, then rows, then
+// columns).
+struct InvalidTile {
+  int32_t plane = 0;
+  int32_t column = 0;
+  int32_t row = 0;
+};
+std::vector<InvalidTile> InvalidTiles(const CWorld& world);
 
 // Lines of the tile-size warning shown before "... and N more".
 inline constexpr size_t kTileSizeLinesShown = 12;

@@ -303,18 +303,27 @@ void CWorldDoc::RefreshArchive() {
   FreshenOptions options;
   int examined = 0;
   options.progress = [this, &examined](const std::string&) { m_interaction.SetProgress(++examined); };
-  m_interaction.BeginProgress("Refreshing rez file " + archivePath + " from " + folder, 0);
+  m_interaction.BeginProgress(FormatMessage(res::text::kRefreshing, {archivePath, folder}), 0);
   const FreshenResult result = FreshenArchive(archivePath, folder, options);
   m_interaction.EndProgress();
+  const std::string name = FileNameOf(archivePath);
   if (!result.ok)
-    m_interaction.Message(Paragraphs(Paragraphs(FormatMessage(res::text::kRefreshFailed, {archivePath, folder}), result.reason),
-                                     res::text::kRefreshWhatToDo),
-                          MessageIcon::Error);
+    m_interaction.Message(
+        Paragraphs(Paragraphs(FormatMessage(res::text::kRefreshFailed, {archivePath, folder}), Sentence(result.reason)),
+                   res::text::kRefreshWhatToDo),
+        MessageIcon::Error);
+  else if (result.stored == 0)
+    m_interaction.ShowStatus(FormatMessage(res::text::kRefreshedNone, {name}));
+  else
+    m_interaction.ShowStatus(FormatMessage(
+        CountForm(res::text::kRefreshed, result.stored),
+        {name, result.stored}));
 
   std::string reason;
   if (wasOpen && !OpenArchiveAt(archivePath, &reason)) {
     m_archive.reset();
-    m_interaction.Message(FormatMessage(res::text::kReopenAfterRefresh, {archivePath, reason}), MessageIcon::Error);
+    m_interaction.Message(FormatMessage(res::text::kReopenAfterRefresh, {archivePath, Sentence(reason)}),
+                          MessageIcon::Error);
   }
 }
 

@@ -380,7 +380,68 @@ TEST_F(PlanesFixture, MovingAPlaneTakesTheNewPositionOrSaysItCannot) {
     EXPECT_EQ(rig().doc.UndoStack()->UndoCount(), row.steps) << row.position;
     EXPECT_EQ(World().ObjectPlaneIndex(), row.objectPlaneIndex) << row.position;
     EXPECT_EQ(rig().doc.IsModified(), row.steps == 2) << "only a real move marks: " << row.position;
-    EXPECT_EQ(rig().Logged("message: Nie można przesunąć tego planu."), row.refused) << row.position;
+    EXPECT_EQ(rig().Logged("message: Nie można przesunąć tego planu.\n\nPodaj pozycję od 0 do 1."), row.refused)
+        << row.position;
+  }
+}
+
+// Four planes, "C" current: removals and moves keep the current plane and the list's
+// selection on the right plane; Cancel takes back everything the dialog did, OK keeps it
+// as one step.
+TEST_F(PlanesFixture, InALongerStackTheCurrentAndSelectedPlaneFollowAndCancelTakesAllBack) {
+  test::WriteWorld(folder / "w.vwd", test::StandardProperties(folder / "data.rez"),
+                   {{"A", kPlaneFlagObjects}, {"B"}, {"C"}, {"D"}});
+  struct Step {
+    int control;
+    int selected;
+    std::string position;  // for a move
+  };
+  const struct {
+    const char* what;
+    std::vector<Step> steps;
+    Strings names;
+    const char* current;
+    int selected;
+  } rows[] = {
+      {"remove below the current", {{CPlanesDialog::kRemoveControl, 1, ""}}, {"A", "C", "D"}, "C", -1},
+      {"remove the current", {{CPlanesDialog::kRemoveControl, 2, ""}}, {"A", "B", "D"}, "A", -1},
+      {"move the current up", {{CPlanesDialog::kMoveControl, 2, "0"}}, {"C", "A", "B", "D"}, "C", 0},
+      {"move another past the current", {{CPlanesDialog::kMoveControl, 0, "3"}}, {"B", "C", "D", "A"}, "C", 3},
+      {"move, then remove between", {{CPlanesDialog::kMoveControl, 3, "1"}, {CPlanesDialog::kRemoveControl, 2, ""}},
+       {"A", "D", "C"}, "C", -1},
+  };
+  for (const bool ok : {true, false}) {
+    for (const auto& row : rows) {
+      Reopen();
+      rig().doc.SelectPlane(&Plane(2));
+      const std::string what = std::string(row.what) + (ok ? ", OK" : ", Cancel");
+      rig().user.QueueDialog([&](CDialogModel& model) {
+        auto& d = dynamic_cast<CPlanesDialog&>(model);
+        d.OnInitDialog();
+        for (const Step& step : row.steps) {
+          if (step.control == CPlanesDialog::kRemoveControl)
+            rig().user.QueueAnswer(Answer::Yes);
+          else
+            QueueEdit<CMovePlaneDialog>([&](CMovePlaneDialog& move) { move.m_newPosition = step.position; });
+          Press(d, step.control, step.selected);
+        }
+        EXPECT_EQ(d.m_names, row.names) << what;
+        EXPECT_EQ(d.m_selected, row.selected) << what;
+        EXPECT_EQ(rig().doc.CurrentPlane()->Name(), row.current) << what;
+        if (ok) return DialogResult::Ok;
+        d.OnCancel();
+        return DialogResult::Cancel;
+      });
+      Run(cmd::kPlanes);
+      Strings names;
+      for (int32_t i = 0; i < World().PlaneCount(); ++i) names.push_back(Plane(i).Name());
+      EXPECT_EQ(names, ok ? row.names : (Strings{"A", "B", "C", "D"})) << what;
+      EXPECT_EQ(rig().doc.CurrentPlane()->Name(), ok ? row.current : "C") << what;
+      EXPECT_EQ(rig().doc.UndoStack()->UndoCount(), ok ? 1u : 0u) << what;
+      EXPECT_EQ(rig().doc.UndoStack()->RedoCount(), 0u) << what;
+      EXPECT_EQ(rig().doc.IsModified(), ok) << what;
+      EXPECT_EQ(World().ObjectPlane() ? World().ObjectPlane()->Name() : "", "A") << what;
+    }
   }
 }
 

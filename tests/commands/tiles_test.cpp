@@ -266,5 +266,42 @@ TEST_F(TileCommands, RepairMarksTheDocumentOnlyWhenACellChanged) {
   EXPECT_EQ(rig.doc.Changes().Value(), saved);
 }
 
+TEST_F(TileCommands, BulkEditsSayInTheStatusBarHowManyCellsChanged) {
+  auto copy = [this](const char* width) {
+    rig.user.QueueDialogOk([width](CDialogModel& model, int) {
+      auto& d = dynamic_cast<CBlockCopyDialog&>(model);
+      d.m_fromColumn = d.m_fromRow = d.m_toRow = "0";
+      d.m_toColumn = "2";
+      d.m_width = width;
+      d.m_height = "1";
+    });
+    Run(cmd::kBlockCopy);
+  };
+  const struct {
+    std::function<void()> action;
+    std::string said;
+  } rows[] = {
+      {[this] { test::RunCommand(viewCommands, cmd::kRepairTiles); }, "Naprawiono 6 klocków"},
+      {[this] { test::RunCommand(viewCommands, cmd::kRepairTiles); }, "Żaden klocek nie wymagał naprawy"},
+      {[this] {
+         rig.user.QueueDialogOk([](CDialogModel& model, int) {
+           auto& d = dynamic_cast<CReplaceDialog&>(model);
+           d.m_search = ctl::kSearchTile, d.m_searchValue = "0";
+           d.m_replace = ctl::kReplaceColour;
+         });
+         Run(cmd::kReplaceTiles);
+       },
+       "Zamieniono 6 klocków"},
+      {[&] { copy("1"); }, "Skopiowano 1 klocek"},
+      {[&] { copy("2"); }, "Skopiowano 2 klocki"},
+      {[&] { copy("0"); }, "Nic nie skopiowano: blok leży poza planem"},
+  };
+  for (const auto& row : rows) {
+    rig.user.ClearLog();
+    row.action();
+    EXPECT_TRUE(rig.Logged("status: " + row.said)) << (rig.user.Log().empty() ? "" : rig.user.Log().front());
+  }
+}
+
 }  // namespace
 }  // namespace vyr

@@ -143,6 +143,14 @@ TEST_F(DialogFixture, WorldInformationLooksLikeADialogShowsPathsWholeAndBrowsesF
     EXPECT_EQ(path->text().toStdString(), archive);
     QTest::qWait(0);  // the layout follows the new width
     EXPECT_GE(path->width(), path->fontMetrics().horizontalAdvance(path->text()));
+    // Typing does not widen the dialog: the field scrolls.
+    path->setText(QStringLiteral("a"));
+    QTest::qWait(0);
+    const int wide = dialog.width();
+    QTest::keyClicks(path, QString(80, QLatin1Char('x')));
+    QTest::qWait(0);
+    EXPECT_EQ(dialog.width(), wide);
+    path->setText(QString::fromStdString(archive));
     dialog.accept();
   });
   EXPECT_EQ(dialog.Run(), DialogResult::Ok);

@@ -165,6 +165,7 @@ Catalogue SourceTexts() {
     }
   }
   AddSourceFile(texts, kSourceDir / "res" / "messages.h", Scan::kTable);
+  AddSourceFile(texts, kSourceDir / "platform" / "platform_texts.h", Scan::kTable);
   for (const auto& entry : fs::recursive_directory_iterator(kSourceDir)) {
     const fs::path& path = entry.path();
     const std::string relative = fs::relative(path, kSourceDir).string();
@@ -253,6 +254,7 @@ TEST(EnglishInterface, EnglishReachesComposedMessagesFormatsAndTheHelpUntilRemov
             QStringLiteral("This file is damaged.\n\nplik.vwd\nThe plane cannot be filled."));
   // The layers without Qt: their patterns and the help's texts.
   EXPECT_EQ(FormatMessage("Ilość", {}), "Count");
+  EXPECT_EQ(UiText("12,5%"), QStringLiteral("12.5%"));
   EXPECT_EQ(CommandName(cmd::kFileSaveAs, res::kMenuTileMode), "File › Save As...");
   EXPECT_NE(HelpHtml().find("<h2>Keys in tile mode</h2>"), std::string::npos);
   RemoveUiLanguage();

@@ -97,8 +97,8 @@ TEST_F(ApplicationCoreTest, SaveQuestionAnswers) {
   EXPECT_TRUE(user.Unexpected().empty());
   EXPECT_TRUE(user.AllScriptUsed());
   EXPECT_EQ(user.Log()[0], "question: Save changes to A.VWD? -> yes");
-  EXPECT_EQ(user.Log()[4], "save file: Save As -> /w/new");
-  EXPECT_EQ(user.Log().back(), "message: Unable to save /w/A.VWD.\n\ndisk full");
+  EXPECT_EQ(user.Log()[4], "save file: Zapisz jako -> /w/new");
+  EXPECT_EQ(user.Log().back(), "message: Nie można zapisać pliku /w/A.VWD.\n\nDisk full.");
   // A saved document takes the new path and title and joins the recent list.
   // Saved documents join the recent list, latest first; the failed save adds nothing.
   EXPECT_EQ(core.RecentFiles()[0], "/w/new.vwd");
@@ -122,7 +122,7 @@ TEST_F(ApplicationCoreTest, OpeningSetsPathTitleAndRecentList) {
   doc.SetModifiedFlag(true);
   user.QueueAnswer(Answer::No);
   EXPECT_FALSE(core.OpenDocumentFile("/w/B.VWD"));
-  EXPECT_EQ(user.Log().back(), "message: Unable to open /w/B.VWD.\n\ncannot open '/w/B.VWD'");
+  EXPECT_EQ(user.Log().back(), "message: Nie można otworzyć pliku /w/B.VWD.\n\nCannot open '/w/B.VWD'.");
   EXPECT_EQ(doc.GetTitle(), "Untitled");
   EXPECT_TRUE(doc.GetPathName().empty());
   EXPECT_FALSE(doc.IsModified());
@@ -260,11 +260,11 @@ TEST_F(ApplicationCoreTest, StartupSetsThePathNameEvenWhenOpeningFails) {
 
   EXPECT_FALSE(core.OpenStartupPath(dir + "/missing"));
   EXPECT_EQ(doc.GetPathName(), dir + "/missing.VWD");
-  EXPECT_EQ(user.Log().back(), "message: Unable to open " + dir + "/missing.VWD.\n\ncannot open '" + dir + "/missing.VWD'");
+  EXPECT_EQ(user.Log().back(), "message: Nie można otworzyć pliku " + dir + "/missing.VWD.\n\nCannot open '" + dir + "/missing.VWD'.");
   // An existing file that fails reports its own reason; neither failure joins the recent files.
   std::ofstream(dir + "/broken.VWD") << "x";
   EXPECT_FALSE(core.OpenStartupPath(dir + "/broken.VWD"));
-  EXPECT_EQ(user.Log().back(), "message: Unable to open " + dir + "/broken.VWD.\n\ncannot open '" + dir + "/broken.VWD'");
+  EXPECT_EQ(user.Log().back(), "message: Nie można otworzyć pliku " + dir + "/broken.VWD.\n\nCannot open '" + dir + "/broken.VWD'.");
   EXPECT_EQ(core.RecentFiles()[0], dir + "/level.VWD");
   EXPECT_EQ(core.RecentFiles()[1], "");
   std::filesystem::remove_all(dir);

@@ -20,6 +20,17 @@ TEST(FormatMessage, FillsConversionsInTurn) {
   EXPECT_EQ(FormatMessage("%u", {-1}), "4294967295");
 }
 
+TEST(FormatMessage, CountsTakeThePolishFormAndReasonsBecomeSentences) {
+  const std::pair<int64_t, std::string_view> counts[] = {{1, "one"},  {2, "few"},   {4, "few"},   {5, "many"},
+                                                         {11, "many"}, {12, "many"}, {14, "many"}, {21, "many"},
+                                                         {22, "few"},  {0, "many"},  {112, "many"}, {1034, "few"}};
+  for (const auto& [count, form] : counts) EXPECT_EQ(CountForm({"one", "few", "many"}, count), form) << count;
+  const std::pair<std::string_view, std::string_view> reasons[] = {
+      {"disk full", "Disk full."}, {"Done.", "Done."}, {"why?", "Why?"}, {"these parts:", "These parts:"},
+      {"'x' is gone \n", "'x' is gone."}, {"", ""}};
+  for (const auto& [reason, sentence] : reasons) EXPECT_EQ(Sentence(reason), sentence) << reason;
+}
+
 TEST(PathName, SplitsAtEitherSeparator) {
   const struct {
     const char* path;

@@ -11,6 +11,7 @@
 
 #include "platform/application_core.h"
 #include "platform/file_io.h"
+#include "platform/message_format.h"
 #include "resources/image_set.h"
 #include "resources/palette.h"
 #include "world/document_fixture.h"
@@ -160,7 +161,7 @@ TEST_F(OpenFixture, AFileThatCannotBeReadLeavesNoWorldAndSaysWhy) {
     EXPECT_FALSE(rig.doc.CanSave());
     EXPECT_NE(rig.doc.FailureReason().find(row.reasonPart), std::string::npos) << rig.doc.FailureReason();
     ASSERT_FALSE(rig.user.Log().empty());
-    EXPECT_EQ(rig.user.Log().back(), "message: Unable to open " + row.path + ".\n\n" + rig.doc.FailureReason());
+    EXPECT_EQ(rig.user.Log().back(), "message: Nie można otworzyć pliku " + row.path + ".\n\n" + Sentence(rig.doc.FailureReason()));
     EXPECT_TRUE(rig.view.Logged("invalidate erase"));
   }
 }
@@ -223,7 +224,7 @@ TEST(CWorldDoc, SavingWithoutAWorldOrWithoutPlanesIsRefused) {
   EXPECT_FALSE(std::filesystem::exists(folder / "empty.vwd"));
   EXPECT_TRUE(rig.doc.IsModified());
   EXPECT_EQ(rig.user.Log().back(),
-            "message: Unable to save " + folder / "empty.vwd" + ".\n\nThe world has no planes. Add a plane before saving it.");
+            "message: Nie można zapisać pliku " + folder / "empty.vwd" + ".\n\nThe world has no planes. Add a plane before saving it.");
 }
 
 TEST_F(OpenFixture, SelectingAPlaneWarnsAboutTilesOfAnotherSizeAndValidatesTheCurrentTile) {

@@ -147,12 +147,18 @@ bool CTileAttribDialog::ReadControls(int kind, IInteractionPort& port) {
          d.m_top != before.m_top || d.m_right != before.m_right || d.m_bottom != before.m_bottom;
 }
 
+void CTileAttribDialog::Touch(int kind) {
+  m_modified = true;
+  m_touchedKind = kind;
+}
+
 void CTileAttribDialog::Commit(IInteractionPort& port) {
   if (!m_modified) return;
   ReadControls(m_shownKind, port);
   m_modified = false;
+  // A tab only looked at never replaces the record: the kind touched last is stored.
   // A mask that breaks the width rule would make the world unreadable: the old record stays.
-  if (!StoreTileAttrib(m_doc, m_edited, Working(m_shownKind).Clone())) port.Beep();
+  if (!StoreTileAttrib(m_doc, m_edited, Working(m_touchedKind).Clone())) port.Beep();
 }
 
 std::optional<int32_t> CTileAttribDialog::TypedNumber(IInteractionPort& port) {
@@ -193,7 +199,7 @@ void CTileAttribDialog::FindMask(IInteractionPort& port) {
   MaskPixels mask;
   if (!LoadMaskFile(*path, mask, nullptr, &gate)) return;
   if (!m_workMask.TakePixels(mask.width, mask.height, std::move(mask.pixels))) return;
-  m_modified = true;
+  Touch(kAttribKindMask);
   DrawPictures();
 }
 
@@ -201,7 +207,7 @@ void CTileAttribDialog::OnControlEvent(int control, ControlEvent event, IInterac
   if (control == ctl::kAttribTabs) {
     if (event != ControlEvent::SelectionChanged || m_kind == m_shownKind) return;
     const int shown = m_kind;
-    if (ReadControls(m_shownKind, port)) m_modified = true;
+    if (ReadControls(m_shownKind, port)) Touch(m_shownKind);
     m_kind = m_shownKind = shown;
     DrawPictures();
     return;
@@ -218,7 +224,7 @@ void CTileAttribDialog::OnControlEvent(int control, ControlEvent event, IInterac
   if (!singleControl && !doubleControl) return;
   // A refused pair of equal attributes is no change; any other click or edit is one.
   const bool refused = doubleControl && m_inside == m_outside;
-  if (ReadControls(m_shownKind, port) || !refused) m_modified = true;
+  if (ReadControls(m_shownKind, port) || !refused) Touch(m_shownKind);
   DrawPictures();
 }
 

@@ -66,8 +66,11 @@ class CTileAttribDialog : public CDialogModel {
   // The controls of `kind` into its working record; true when it changed. Equal inside
   // and outside values are refused with a message.
   bool ReadControls(int kind, IInteractionPort& port);
-  // With the modified flag: stores a copy of the shown working record and clears the
-  // flag; a record that cannot be stored only beeps (the world keeps the old one).
+  // Notes that the controls of `kind` changed (or its mask was loaded): that kind is the
+  // one stored, whatever tab is shown at the commit.
+  void Touch(int kind);
+  // With the modified flag: stores a copy of the touched kind's working record and clears
+  // the flag; a record that cannot be stored only beeps (the world keeps the old one).
   void Commit(IInteractionPort& port);
   // The typed image number; none, after a beep and with the edited number shown again,
   // unless it is a number of 0..65535.
@@ -80,6 +83,7 @@ class CTileAttribDialog : public CDialogModel {
   int32_t m_edited = 0;
   int m_shownKind = kAttribKindSingle;
   bool m_modified = false;
+  int m_touchedKind = kAttribKindSingle;
   CSingleAttrib m_workSingle;
   CDoubleAttrib m_workDouble;
   CMaskAttrib m_workMask;

@@ -42,6 +42,11 @@ std::vector<DialogField> CScaleObjectsDialog::Fields() {
 
 bool CScaleObjectsDialog::OnOK(IInteractionPort& port) {
   if (!FieldsFit(port)) return false;
+  if (m_percent.find_first_not_of(' ') == std::string::npos) {
+    port.Message(res::text::kScaleNoPercent, MessageIcon::Warning);
+    SetFocusControl(ctl::kScalePercent);
+    return false;
+  }
   const int32_t percent = ReadDialogInt(m_percent).value_or(0);
   CPlane* plane = PlaneWithObjects(m_doc);
   if (percent == 100 || percent <= 0 || !plane) return false;

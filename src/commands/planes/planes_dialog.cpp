@@ -6,6 +6,7 @@
 #include "res/messages.h"
 #include "res/resources.h"
 #include "world/plane.h"
+#include "world/undo_stack.h"
 #include "world/world.h"
 #include "world/world_doc.h"
 
@@ -94,7 +95,9 @@ void CPlanesDialog::MoveChosen(IInteractionPort& port) {
   if (port.RunDialog(move) != DialogResult::Ok) return;
   ScopedChange change(m_doc, ChangeScope::Planes());
   if (!world->MovePlane(m_selected, move.m_target)) {
-    port.Message(res::LoadString(kStringCannotMove), MessageIcon::Warning);
+    port.Message(std::string(res::LoadString(kStringCannotMove)) + "\n\n" +
+                     FormatMessage(res::text::kMovePlaneRange, {world->PlaneCount() - 1}),
+                 MessageIcon::Warning);
     return;
   }
   m_doc.NoteUnrecordedChange();
@@ -105,7 +108,20 @@ void CPlanesDialog::MoveChosen(IInteractionPort& port) {
 
 void RunPlanesDialog(CWorldDoc& doc) {
   CPlanesDialog dialog(doc);
-  if (doc.Interaction().RunDialog(dialog) == DialogResult::Ok) doc.ValidateCurrentTile();
+  CUndoStack* undo = doc.UndoStack();
+  const CUndoEntry* before = undo ? undo->Newest() : nullptr;
+  DialogResult result;
+  {
+    // The moves and removals made in the dialog are one step, which Cancel takes back.
+    ScopedChange change(doc, ChangeScope::Planes());
+    result = doc.Interaction().RunDialog(dialog);
+  }
+  if (result == DialogResult::Ok) {
+    doc.ValidateCurrentTile();
+    return;
+  }
+  if (!undo || undo->Newest() == before) return;
+  if (doc.Undo() == UndoOutcome::Status::kDone) undo->DropRedo();
 }
 
 }  // namespace vyr

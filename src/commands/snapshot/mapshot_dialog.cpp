@@ -8,6 +8,7 @@
 #include "platform/path_name.h"
 #include "res/messages.h"
 #include "world/map_snapshot.h"
+#include "world/plane.h"
 #include "world/world_doc.h"
 
 namespace vyr {
@@ -70,7 +71,13 @@ bool CMapshotDialog::OnOK(IInteractionPort& port) {
     return false;
   std::string reason;
   WaitCursor wait(port);
-  if (RenderMapshot(path, m_doc, Divisor(), m_objects, &reason)) return true;
+  if (RenderMapshot(path, m_doc, Divisor(), m_objects, &reason)) {
+    const CPlane& plane = *m_doc.CurrentPlane();
+    const int64_t d = MapshotDivisor(plane, Divisor());
+    port.ShowStatus(FormatMessage(res::text::kMapshotSaved, {FileNameOf(path), int64_t(plane.Width()) * plane.TileWidth() / d,
+                                                             int64_t(plane.Height()) * plane.TileHeight() / d}));
+    return true;
+  }
   port.Message(reason, MessageIcon::Error);
   return false;
 }

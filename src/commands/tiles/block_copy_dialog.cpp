@@ -2,6 +2,7 @@
 #include "commands/tiles/block_copy_dialog.h"
 
 #include "commands/tiles/tile_commands.h"
+#include "res/messages.h"
 #include "world/tile_edits.h"
 #include "world/world_doc.h"
 
@@ -23,9 +24,10 @@ bool CBlockCopyDialog::OnOK(IInteractionPort& port) {
   CPlane* plane = m_doc.CurrentPlane();
   if (!plane) return true;
   auto number = [](const std::string& text) { return ReadDialogInt(text).value_or(0); };
-  BlockCopyTiles(*plane, number(m_fromColumn), number(m_fromRow), number(m_toColumn), number(m_toRow),
-                 number(m_width), number(m_height));
+  const int64_t copied = BlockCopyTiles(*plane, number(m_fromColumn), number(m_fromRow), number(m_toColumn),
+                                        number(m_toRow), number(m_width), number(m_height));
   FinishUnrecordedEdit(m_doc);
+  ShowCellCount(m_doc, copied, res::text::kCopied, res::text::kCopiedNone);
   return true;
 }
 

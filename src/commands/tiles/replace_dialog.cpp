@@ -2,6 +2,7 @@
 #include "commands/tiles/replace_dialog.h"
 
 #include "commands/tiles/tile_commands.h"
+#include "res/messages.h"
 #include "world/plane.h"
 #include "world/tile_edits.h"
 #include "world/world_doc.h"
@@ -35,9 +36,11 @@ bool CReplaceDialog::OnOK(IInteractionPort& port) {
   if (!FieldsFit(port)) return false;
   CPlane* plane = m_doc.CurrentPlane();
   if (!plane) return true;
-  ReplaceTiles(*plane, SideValue(m_search, ctl::kSearchTile, ctl::kSearchDelete, m_searchValue),
-               SideValue(m_replace, ctl::kReplaceTile, ctl::kReplaceDelete, m_replaceValue));
+  const int64_t replaced =
+      ReplaceTiles(*plane, SideValue(m_search, ctl::kSearchTile, ctl::kSearchDelete, m_searchValue),
+                   SideValue(m_replace, ctl::kReplaceTile, ctl::kReplaceDelete, m_replaceValue));
   FinishUnrecordedEdit(m_doc);
+  ShowCellCount(m_doc, replaced, res::text::kReplaced, res::text::kReplacedNone);
   return true;
 }
 

@@ -6,6 +6,8 @@
 #include "commands/tiles/replace_dialog.h"
 #include "commands/tiles/text_report_dialog.h"
 #include "platform/command_ids.h"
+#include "platform/message_format.h"
+#include "res/messages.h"
 #include "world/plane.h"
 #include "world/tile_edits.h"
 #include "world/tile_repair.h"
@@ -38,6 +40,11 @@ void FinishUnrecordedEdit(CWorldDoc& doc) {
   if (IViewPort* view = doc.ViewPort()) view->RefreshView();
 }
 
+void ShowCellCount(CWorldDoc& doc, int64_t cells, const CountedText& forms, std::string_view none) {
+  doc.Interaction().ShowStatus(cells == 0 ? std::string(none)
+                                          : FormatMessage(CountForm(forms, cells), {cells}));
+}
+
 void InsertTileAtCursor(CWorldDoc& doc) {
   if (!doc.HasCurrentImage()) return;
   const std::optional<int32_t> tile = SelectionTile(doc.CurrentSet(), doc.CurrentImage());
@@ -66,7 +73,7 @@ void CheckInvalidTiles(CWorldDoc& doc) {
   IInteractionPort& port = doc.Interaction();
   port.Message(messages.front(), messages.size() > 1 ? MessageIcon::Warning : MessageIcon::Information);
   if (messages.size() < 2) return;
-  CTextReportDialog report(messages[1]);
+  CInvalidTileReport report(doc, messages[1], InvalidTiles(*doc.World()));
   port.RunDialog(report);
 }
 
@@ -75,6 +82,7 @@ int64_t RepairCurrentPlane(CWorldDoc& doc) {
   if (!plane) return 0;
   ScopedChange change(doc, ChangeScope::Cells(plane));
   const int64_t changed = RepairTiles(*plane);
+  ShowCellCount(doc, changed, res::text::kRepaired, res::text::kRepairedNone);
   if (changed == 0) return 0;
   FinishUnrecordedEdit(doc);
   return changed;

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "platform/command_table.h"
+#include "platform/message_format.h"
 
 namespace vyr {
 
@@ -18,6 +20,9 @@ void RegisterTileViewCommands(CommandTable& table, CWorldDoc& doc);
 // After a change of many cells (recorded by the caller's ScopedChange): marks the document
 // modified and refreshes the view.
 void FinishUnrecordedEdit(CWorldDoc& doc);
+// Tells in the status bar how many cells an action changed: `forms` for one, few and many
+// (CountForm), `none` for no cell.
+void ShowCellCount(CWorldDoc& doc, int64_t cells, const CountedText& forms, std::string_view none);
 // "Wstaw w miejscu kursora": the current selection at the cursor, then the automatic
 // cursor's step; nothing when the current set holds no image at the current number.
 void InsertTileAtCursor(CWorldDoc& doc);
@@ -32,7 +37,7 @@ void RedoChange(CWorldDoc& doc);
 // and then the report in a scrollable box.
 void CheckInvalidTiles(CWorldDoc& doc);
 // "Naprawia Klocki": repairs the current plane; when a cell changed, marks the document
-// modified and refreshes the view. Returns the number of cells changed.
+// modified and refreshes the view. Says how many changed; returns that number.
 int64_t RepairCurrentPlane(CWorldDoc& doc);
 
 }  // namespace vyr

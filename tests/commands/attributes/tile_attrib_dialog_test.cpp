@@ -154,12 +154,24 @@ TEST_F(TileAttribDialogTest, CommitRules) {
          Event(ctl::kAttribSingle[3]);
        },
        kAttribKindSingle, true},
-      {"a change and then another tab stores the shown kind", [] {},
+      {"a change and then a look at another tab stores the changed kind",
+       [this] { Store(2, std::make_unique<CSingleAttrib>(16, 16, kAttribBlock)); },
        [this] {
-         Event(ctl::kAttribSingle[0]);
+         dialog.m_single = kAttribFloor;
+         Event(ctl::kAttribSingle[2]);
+         Tab(kAttribKindMask);
          Tab(kAttribKindDouble);
        },
-       kAttribKindDouble, true},
+       kAttribKindSingle, true},
+      {"a loaded mask stays the stored kind after a look at another tab", [] {},
+       [this] {
+         WriteRid("m.rid", 16, 16);
+         Tab(kAttribKindMask);
+         rig.user.QueueFileName(folder / "m.rid");
+         Event(ctl::kAttribFindMask);
+         Tab(kAttribKindSingle);
+       },
+       kAttribKindMask, true},
       {"an untouched empty slot stays empty", [] {}, [] {}, 0, false},
   };
   for (const Case& c : cases) {
@@ -184,15 +196,11 @@ TEST_F(TileAttribDialogTest, CommitRules) {
             (std::vector<int32_t>{16, 16, kAttribLadder}));
 }
 
-TEST_F(TileAttribDialogTest, AMaskBreakingTheWidthRuleIsNeverCommitted) {
-  Store(2, std::make_unique<CSingleAttrib>(64, 32, kAttribDeadly));
-  Open(64, 32);  // a 64 x 32 mask: 2^⌊log2 32⌋ is 32
-  Event(ctl::kAttribSingle[4]);
-  Tab(kAttribKindMask);
-  EXPECT_TRUE(dialog.OnOK(rig.user));
-  EXPECT_EQ(rig.user.Log(), (std::vector<std::string>{"beep"}));
-  ASSERT_NE(World().Attribute(2), nullptr);
-  EXPECT_EQ(World().Attribute(2)->Kind(), kAttribKindSingle);
+TEST_F(TileAttribDialogTest, AMaskBreakingTheWidthRuleIsNeverStored) {
+  auto wide = std::make_unique<CMaskAttrib>();
+  wide->SetSize(64, 32);  // 2^⌊log2 32⌋ is 32
+  EXPECT_FALSE(StoreTileAttrib(rig.doc, 2, std::move(wide)));
+  EXPECT_EQ(World().Attribute(2), nullptr);
   EXPECT_FALSE(StoreTileAttrib(rig.doc, 65536, std::make_unique<CSingleAttrib>()));
   EXPECT_FALSE(StoreTileAttrib(rig.doc, -1, std::make_unique<CSingleAttrib>()));
   EXPECT_FALSE(rig.doc.IsModified());

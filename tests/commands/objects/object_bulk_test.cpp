@@ -14,6 +14,7 @@
 #include "commands/objects/bulk_dialogs.h"
 #include "commands/objects/object_clipboard.h"
 #include "platform/command_ids.h"
+#include "res/messages.h"
 #include "world/document_fixture.h"
 #include "world/game_object.h"
 #include "world/plane.h"
@@ -272,6 +273,16 @@ TEST_F(ObjectBulk, ZByLogicSetsExactMatchesAndKeepsAscendingZ) {
   for (const auto& object : Plane().Objects()) zs.push_back(object->m_z);
   EXPECT_EQ(Ids(), (std::vector<int32_t>{2, 1, 4, 3}));
   EXPECT_EQ(zs, (std::vector<int32_t>{4, 5, 5, 8}));
+}
+
+TEST_F(ObjectBulk, AnEmptyPercentageSaysWhyTheScaleDialogStaysOpen) {
+  Add(1, 0);
+  CScaleObjectsDialog dialog(rig.doc);
+  dialog.m_percent = " ";
+  rig.user.ClearLog();
+  EXPECT_FALSE(dialog.OnOK(rig.user));
+  EXPECT_EQ(rig.user.Log(), std::vector<std::string>{"message: " + std::string(res::text::kScaleNoPercent)});
+  EXPECT_EQ(dialog.FocusControl(), ctl::kScalePercent);
 }
 
 }  // namespace

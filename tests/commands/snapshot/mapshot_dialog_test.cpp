@@ -115,7 +115,7 @@ TEST_F(MapshotDialogTest, OkChecksTheNameAsksBeforeReplacingAndSaysWhyItFails) {
       {"old.bmp", Answer::Yes, true, "", "old.bmp"},
       {"no/such/dir", {}, false, "message: The snapshot could not be written: cannot ", ""},
       {"pipe.bmp", Answer::Yes, false, "it is a named pipe, not a regular file", ""},
-      {"level1", {}, true, "", "level1.BMP"},
+      {"level1", {}, true, "status: Zapisano level1.BMP (8 × 1)", "level1.BMP"},
       {"level1.Png", {}, true, "", "level1.Png", '\x89'},
   };
   for (const Case& c : cases) {

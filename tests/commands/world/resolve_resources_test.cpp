@@ -8,6 +8,8 @@
 #include "commands/document_commands.h"
 #include "commands/world/world_info_dialog.h"
 #include "platform/file_io.h"
+#include "platform/message_format.h"
+#include "res/messages.h"
 #include "resources/image_set.h"
 #include "resources/palette.h"
 #include "resources/rez_freshen.h"
@@ -306,12 +308,15 @@ TEST_F(ResolveFixture, ARelativeArchivePathIsTheWorldsAndTheRefreshUsesTheArchiv
   ASSERT_TRUE(rig.doc.Commands().FindHandler(cmd::kRefreshRez));
   test::RunCommand(rig.doc.Commands(), cmd::kRefreshRez);
   EXPECT_NE(rig.doc.Archive()->FindItem("IMAGES/TILES/004.PID"), nullptr);
-  EXPECT_TRUE(rig.user.Log().back() == "progress end") << rig.user.Log().back();
+  EXPECT_EQ(rig.user.Log().back(), "status: Odświeżono plik 'Rez' data.rez: zapisano 1 plik");
+  test::RunCommand(rig.doc.Commands(), cmd::kRefreshRez);
+  EXPECT_EQ(rig.user.Log().back(), "status: Plik 'Rez' data.rez jest aktualny");
 
   // Without its REZ folder the refresh says so, and the archive stays usable.
   std::filesystem::remove_all(folder.Path() / "REZ");
   test::RunCommand(rig.doc.Commands(), cmd::kRefreshRez);
-  const std::string said = "message: Unable to refresh the rez file " + folder / "data.rez" + " from the folder " + folder / "REZ" + ":";
+  const std::string said = "message: " + FormatMessage(res::text::kRefreshFailed, {folder / "data.rez", folder / "REZ"}) +
+                           "\n\nThe folder '" + folder / "REZ" + "' does not exist or is not a folder.\n\n";
   EXPECT_EQ(rig.user.Log().back().rfind(said, 0), 0u) << rig.user.Log().back();
   EXPECT_TRUE(rig.doc.CanAddImageSets());
 }

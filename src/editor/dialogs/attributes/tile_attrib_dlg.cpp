@@ -17,7 +17,7 @@
 #include "editor/dialogs/attributes/attribute_dlgs.h"
 #include "editor/dialogs/tiles/tile_dlg_parts.h"
 #include "editor/model_dialog.h"
-#include "resources/palette.h"
+#include "editor/palette_colours.h"
 
 namespace vyr {
 
@@ -144,17 +144,8 @@ class CTileAttribDlg final : public CModelDlg {
       label->clear();
       return;
     }
-    QList<QRgb> colours;
-    if (const CPalId* palette = m_model.Palette()) {
-      for (size_t i = 0; i < kPaletteEntryCount; ++i) {
-        const PaletteEntry& entry = palette->Entry(i);
-        colours.append(qRgb(entry.red, entry.green, entry.blue));
-      }
-    } else {
-      for (int i = 0; i < 256; ++i) colours.append(qRgb(i, i, i));
-    }
     QImage image(surface.Bits(), surface.Width(), surface.Height(), surface.Pitch(), QImage::Format_Indexed8);
-    image.setColorTable(colours);
+    image.setColorTable(ShownColours(m_model.Palette()));
     if (surface.Order() == RowOrder::BottomUp) image = image.mirrored();
     const int zoom = std::max(1, kPictureSide / std::max(surface.Width(), surface.Height()));
     label->setPixmap(QPixmap::fromImage(image.scaled(surface.Width() * zoom, surface.Height() * zoom)));

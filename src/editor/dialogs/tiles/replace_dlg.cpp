@@ -60,6 +60,9 @@ class CReplaceDlg final : public CModelDlg {
     value = new QLineEdit(box);
     SignedDigitsOnly(value);
     Bind(valueId, value);
+    // Typing a number chooses "Kloc", the one choice that uses it.
+    QAbstractButton* tile = group->button(ids[0]);
+    connect(value, &QLineEdit::textEdited, tile, [tile] { tile->setChecked(true); });
     grid->addWidget(value, 0, 1);
     layout->addWidget(box);
     return group;

@@ -68,8 +68,7 @@ class CTileStatsDlg final : public CModelDlg {
   void Load() override {
     for (const auto& [list, lines] : m_lists) {
       list->clear();
-      // "%i\ttile %i" lines line up at one tab stop.
-      for (const std::string& line : *lines) list->addItem(FromBytes(line).replace('\t', QStringLiteral("    ")));
+      for (const std::string& line : *lines) list->addItem(FromBytes(line));
     }
     for (const auto& [edit, text] : m_totals) edit->setText(FromBytes(*text));
     m_script->setPlainText(FromBytes(m_model.m_script));
