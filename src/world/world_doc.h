@@ -237,6 +237,8 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   bool ApplyWorldChange(CWorldChange& change, bool after) override;
   // Undo or redo with what follows them: the modified flag, scroll and cursor, a refresh.
   UndoOutcome::Status Step(bool redo);
+  // The step of the action that just ended (EndChange).
+  void RecordChange();
 
   Profile* m_profile;
   IInteractionPort& m_interaction;
@@ -267,6 +269,7 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   const void* m_changeSeries = nullptr;
   bool m_changeWasModified = false;
   uint64_t m_changeCount = 0;
+  bool m_changeRedraws = false;
 
   std::string m_failureReason;
   bool m_objectImageSetsPending = true;
