@@ -7,8 +7,10 @@
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QListWidget>
 #include <QTest>
+#include <QTimer>
 #include <fstream>
 
 #include "editor/app.h"
@@ -31,12 +33,15 @@ namespace {
 // opened by the editor with the picker's hidden flag as the profile gives it.
 class PickerApp : public ::testing::Test {
  protected:
-  void Start(int hiddenFlag) {
+  // With `planes` 2 the world has a second plane, "Sky", of the same sets.
+  void Start(int hiddenFlag, int planes = 1) {
     test::EnsureApplication();
     test::WriteArchive(m_folder / "data.rez", test::StandardArchive());
     test::PlaneSpec plane{"Ground"};
     plane.imageSets = {"TILES", "BACK"};
-    test::WriteWorld(m_folder / "world.vwd", test::StandardProperties(m_folder / "data.rez"), {plane});
+    std::vector<test::PlaneSpec> stack{plane};
+    if (planes == 2) stack.push_back(test::PlaneSpec{"Sky", 0, plane.imageSets});
+    test::WriteWorld(m_folder / "world.vwd", test::StandardProperties(m_folder / "data.rez"), stack);
     std::ofstream(m_folder / "profile.ini") << "[Options]\nTileDialog=" << hiddenFlag << "\n";
     m_app = std::make_unique<CVyrWorldApp>(MakeEditorParts(), &m_user, m_folder / "profile.ini");
     ASSERT_TRUE(m_app->InitInstance(m_folder / "world.vwd"));
@@ -159,6 +164,32 @@ TEST_F(PickerApp, OknoWyboruOpensHidesAndShowsAndOnlyTheUsersCloseSetsTheFlag) {
   Frame()->close();
   Picker()->close();
   EXPECT_EQ(m_app->TileDialogHidden(), 0);
+}
+
+// A plane left without a current one (removed in the planes list) gets a picker with
+// nothing to list, which asks to be closed; the picker of the next current plane stays.
+TEST_F(PickerApp, OnlyThePickerThatAskedToCloseCloses) {
+  Start(0, 2);
+  Doc().SelectPlane(nullptr);
+  Doc().SelectPlane(Doc().World()->Plane(1));
+  QTest::qWait(20);
+  ASSERT_NE(Picker(), nullptr);
+  EXPECT_TRUE(Picker()->isVisible());
+  EXPECT_EQ(Items().size(), 4u);
+}
+
+// Whichever window the system activates when a dialog closes, the keys go back to the view.
+TEST_F(PickerApp, KeysGoBackToTheViewWhenADialogCloses) {
+  Start(0);
+  ASSERT_NE(Picker(), nullptr);
+  QDialog dialog(Frame());
+  QTimer::singleShot(0, &dialog, [&] {
+    dialog.accept();
+    Picker()->activateWindow();
+  });
+  dialog.exec();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == Frame(); }, 1000));
+  EXPECT_TRUE(Frame()->View()->hasFocus());
 }
 
 }  // namespace
