@@ -7,6 +7,8 @@ wanted=(cmake make g++ clang libclang-rt-14-dev qt6-base-dev qt6-translations-l1
         qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
         pkgconf dpkg-dev "$@")
 missing=()
+# A test runs the editor on a virtual X server and types its keys with xdotool.
+wanted+=(xvfb xdotool)
 sudo=""; [ "$(id -u)" -ne 0 ] && sudo=sudo
 for p in "${wanted[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
