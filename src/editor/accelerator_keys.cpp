@@ -110,11 +110,11 @@ bool KeypadKeys::eventFilter(QObject* watched, QEvent* event) {
   const bool keypadSign = (key->key() == Qt::Key_Plus || key->key() == Qt::Key_Minus) &&
                           (key->modifiers() & Qt::KeypadModifier);
   if (!keypadSign || !MeantForWindow(watched, key->modifiers())) return false;
-  // Taking the override keeps every shortcut away from the key; the press that follows runs it.
+  // The override taken keeps every shortcut away from the key (the focus widget still
+  // hears of it); the press that follows runs the command.
   event->accept();
-  if (event->type() == QEvent::KeyPress) {
-    if (const CommandId id = KeypadCommand(m_table(), key->key(), key->modifiers())) m_run(id);
-  }
+  if (event->type() == QEvent::ShortcutOverride) return false;
+  if (const CommandId id = KeypadCommand(m_table(), key->key(), key->modifiers())) m_run(id);
   return true;
 }
 

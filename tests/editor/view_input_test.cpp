@@ -46,15 +46,20 @@ class DemoEditor : public ::testing::Test {
   std::unique_ptr<CVyrWorldApp> m_app;
 };
 
-// 7, Right, 7 types two numbers: the arrow, though an accelerator takes it, ends the first.
+// 7, a key an accelerator takes, 7 types two numbers: the key ends the first.
 TEST_F(DemoEditor, AKeyAnAcceleratorTakesEndsTheTypedNumber) {
-  View().Model().Tiles().MoveCursorTo(1, 1);
-  const int32_t set = Doc().CurrentSet();
-  QTest::keyClick(&View(), Qt::Key_7);
-  QTest::keyClick(&View(), Qt::Key_Right);
-  QTest::keyClick(&View(), Qt::Key_7);
-  EXPECT_EQ(Doc().GetTile(1, 1), MakeTile(uint32_t(set), 7));
-  EXPECT_EQ(Doc().GetTile(2, 1), MakeTile(uint32_t(set), 7));
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int32_t secondColumn;  // where the cursor is for the second 7
+  } rows[] = {{Qt::Key_Right, Qt::NoModifier, 2}, {Qt::Key_Plus, Qt::KeypadModifier, 1}};
+  for (const auto& row : rows) {
+    View().Model().Tiles().MoveCursorTo(1, 1);
+    QTest::keyClick(&View(), Qt::Key_7);
+    QTest::keyClick(&View(), row.key, row.modifiers);
+    QTest::keyClick(&View(), Qt::Key_7);
+    EXPECT_EQ(Doc().GetTile(row.secondColumn, 1), MakeTile(uint32_t(Doc().CurrentSet()), 7)) << row.key;
+  }
 }
 
 // An undo that makes a plane without objects current leaves object mode: the tile-mode
