@@ -197,11 +197,13 @@ void CWorldView::keyPressEvent(QKeyEvent* event) {
 void CWorldView::mousePressEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   m_model.OnMouseDown(at.x(), at.y(), ButtonOf(event->button()), ModifiersOf(event->modifiers()));
+  if (m_model.Panning()) viewport()->setCursor(Qt::ClosedHandCursor);
 }
 
 void CWorldView::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   m_model.OnMouseUp(at.x(), at.y(), ButtonOf(event->button()), ModifiersOf(event->modifiers()));
+  if (!m_model.Panning()) viewport()->unsetCursor();
 }
 
 void CWorldView::mouseMoveEvent(QMouseEvent* event) {
