@@ -347,35 +347,21 @@ TEST_F(PlanesFixture, MovingAPlaneTakesTheNewPositionOrSaysItCannot) {
   }
 }
 
-// The view may show every plane ("Wszystkie Warstwy"): removing or moving a plane draws it
-// again, also when the current plane stays.
+// The view may show every plane ("Wszystkie Warstwy"): removing or moving a plane other
+// than the current one draws it again.
 TEST_F(PlanesFixture, ChangesToTheStackRedrawTheView) {
-  const struct {
-    std::function<void(CPlanesDialog&)> change;
-    int32_t planes;
-    int32_t currentIndex;
-  } rows[] = {
-      {[&](CPlanesDialog& d) {
-         rig().user.QueueAnswer(Answer::Yes);
-         Press(d, CPlanesDialog::kRemoveControl, 1);
-       },
-       1, 0},
-      {[&](CPlanesDialog& d) {
-         QueueEdit<CMovePlaneDialog>([](CMovePlaneDialog& move) { move.m_newPosition = "1"; });
-         Press(d, CPlanesDialog::kMoveControl, 0);
-       },
-       2, 1},
-  };
-  for (const auto& row : rows) {
+  for (int remove : {1, 0}) {
     Reopen();
-    CPlane* current = rig().doc.CurrentPlane();
-    QueuePlanes(row.change);
+    QueuePlanes([&](CPlanesDialog& d) {
+      rig().user.QueueAnswer(Answer::Yes);
+      QueueEdit<CMovePlaneDialog>([](CMovePlaneDialog& move) { move.m_newPosition = "0"; });
+      Press(d, remove ? CPlanesDialog::kRemoveControl : CPlanesDialog::kMoveControl, 1);
+    });
     rig().view.m_log.clear();
     Run(cmd::kPlanes);
-    EXPECT_EQ(World().PlaneCount(), row.planes);
-    EXPECT_EQ(World().IndexOf(current), row.currentIndex);
-    EXPECT_EQ(rig().doc.CurrentPlane(), current);
-    EXPECT_TRUE(rig().view.Logged("invalidate")) << row.planes;
+    EXPECT_EQ(World().Plane(0)->Name(), remove ? "Ground" : "Sky");
+    EXPECT_EQ(World().PlaneCount(), remove ? 1 : 2);
+    EXPECT_TRUE(rig().view.Logged("invalidate")) << remove;
   }
 }
 

@@ -110,29 +110,19 @@ TEST(TileModeTest, CursorRoutinesNeedACurrentPlane) {
   EXPECT_TRUE(view.document.renders.empty());
 }
 
-// Only a cell wholly inside the window counts as shown: one whose last pixel is the first
-// past the window's edge does not.
+// Only a cell wholly inside the window counts as shown: not one whose last pixel is the
+// first past the window's edge. 64-pixel cells, a 640 × 480 window.
 TEST(TileModeTest, CursorCellVisibleAtTheWindowsEdges) {
-  struct Row {
+  const struct {
     int32_t scrollX, scrollY, column, row;
     bool visible;
-  };
-  // 64-pixel cells in a 640 × 480 window
-  const Row rows[] = {
-      {0, 0, 9, 6, true},     // last pixels 639, 447: inside
-      {64, 0, 1, 0, true},    // first pixel on the scroll position
-      {65, 0, 1, 0, false},   // first pixel left of the window
-      {63, 0, 10, 0, false},  // last pixel 703 = 63 + 640
-      {64, 0, 10, 0, true},
-      {0, 31, 0, 7, false},   // last pixel 511 = 31 + 480
-      {0, 32, 0, 7, true},
-  };
-  for (const Row& row : rows) {
+  } rows[] = {{0, 0, 9, 6, true},   {64, 0, 1, 0, true}, {65, 0, 1, 0, false}, {63, 0, 10, 0, false},
+              {64, 0, 10, 0, true}, {0, 31, 0, 7, false}, {0, 32, 0, 7, true}};
+  for (const auto& row : rows) {
     ViewFixture view(100, 100, 64, 640, 480);
     view.model.SetScroll(row.scrollX, row.scrollY);
     view.model.Tiles().MoveCursorTo(row.column, row.row);
-    EXPECT_EQ(view.model.Tiles().CursorCellVisible(), row.visible)
-        << row.column << "," << row.row << " at " << row.scrollX << "," << row.scrollY;
+    EXPECT_EQ(view.model.Tiles().CursorCellVisible(), row.visible) << row.column << "," << row.row;
   }
 }
 
