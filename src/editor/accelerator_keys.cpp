@@ -64,7 +64,8 @@ bool TraceAccelerator(int table, CommandId id) {
   static const QString path = qEnvironmentVariable("VYRWORLD_KEY_TRACE");
   if (path.isEmpty()) return false;
   QFile trace(path);
-  if (trace.open(QIODevice::Append | QIODevice::Text)) trace.write(QByteArray::number(table) + ' ' + QByteArray::number(id) + '\n');
+  if (trace.open(QIODevice::Append | QIODevice::Text))
+    trace.write(QByteArray::number(table) + ' ' + QByteArray::number(id) + '\n');
   return true;
 }
 

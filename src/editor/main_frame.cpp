@@ -290,7 +290,7 @@ void CMainFrame::LoadAccelerators(int resourceId) {
     const QList<QKeySequence> keys = KeySequencesFor(accelerator);
     if (keys.isEmpty()) continue;
     m_keysById[accelerator.id].push_back(keys.front());
-    if (IsKeypadAccelerator(accelerator)) continue;  // m_keypadKeys runs them
+    if (IsKeypadAccelerator(accelerator)) continue;  // KeypadKeys runs them
     const CommandId id = accelerator.id;
     auto* action = new QAction(this);
     connect(action, &QAction::triggered, this, [this, id] { RunAccelerator(id); });
@@ -352,6 +352,7 @@ void CMainFrame::UpdateToolbar() {
 void CMainFrame::SetStatusPanes(int set) {
   std::span<const CommandId> panes = res::StatusPanes(set);
   if (panes.empty()) return;
+  // Deleted at once: removed panes left for a later deletion showed again beside the new set.
   for (auto& [id, label] : m_panes) {
     statusBar()->removeWidget(label);
     delete label;

@@ -307,7 +307,7 @@ TEST(WorldViewTest, ShiftWheelScrollsSidewaysAndTheMiddleButtonDragsTheView) {
     QWheelEvent event(QPointF(150, 100), QPointF(), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::ShiftModifier,
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(shown.view.viewport(), &event);
-    EXPECT_EQ(PixelPoint(model.ScrollX(), model.ScrollY()), PixelPoint(scrollX, 800)) << delta;
+    EXPECT_EQ((PixelPoint{model.ScrollX(), model.ScrollY()}), (PixelPoint{scrollX, 800})) << delta;
   }
   for (auto [zoomIn, to] : {std::pair{false, QPoint(241, 179)}, std::pair{true, QPoint(167, 133)}}) {
     if (zoomIn) model.ZoomAt(1, 0, 0);

@@ -43,7 +43,8 @@ TEST(X11Keys, EveryAcceleratorOfBothTablesReachesItsCommand) {
     if (QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty())
       GTEST_SKIP() << program << " is not installed (scripts/ensure-packages.sh installs it)";
   test::TempFolder folder;
-  ASSERT_EQ(std::system((std::string(VYR_TOOL_PATH) + " make-demo '" + folder.Path().string() + "' >/dev/null").c_str()), 0);
+  const std::string demo = std::string(VYR_TOOL_PATH) + " make-demo '" + folder.Path().string() + "' >/dev/null";
+  ASSERT_EQ(std::system(demo.c_str()), 0);
   // Xvfb picks a free display and writes its number.
   QProcess server;
   server.start(QStringLiteral("Xvfb"), QStringLiteral("-displayfd 1 -screen 0 1280x1024x24 -nolisten tcp").split(' '));
