@@ -9,6 +9,8 @@ wanted=(cmake make g++ clang libclang-rt-14-dev qt6-base-dev qt6-translations-l1
 # The package checks: manual pages made from --help, Debian's policy, desktop entry and AppStream.
 wanted+=(help2man lintian desktop-file-utils appstream)
 missing=()
+# A test runs the editor on a virtual X server and types its keys with xdotool.
+wanted+=(xvfb xdotool)
 sudo=""; [ "$(id -u)" -ne 0 ] && sudo=sudo
 for p in "${wanted[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

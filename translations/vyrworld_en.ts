@@ -640,6 +640,126 @@
         <translation>Keys in object mode</translation>
     </message>
     <message>
+        <source>Mysz</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Gest</source>
+        <translation>Gesture</translation>
+    </message>
+    <message>
+        <source>Tryb klocków</source>
+        <translation>Tile mode</translation>
+    </message>
+    <message>
+        <source>Tryb objektów</source>
+        <translation>Object mode</translation>
+    </message>
+    <message>
+        <source>Kliknięcie</source>
+        <translation>Click</translation>
+    </message>
+    <message>
+        <source>Shift+kliknięcie</source>
+        <translation>Shift+click</translation>
+    </message>
+    <message>
+        <source>Ctrl+kliknięcie</source>
+        <translation>Ctrl+click</translation>
+    </message>
+    <message>
+        <source>Prawy przycisk</source>
+        <translation>Right click</translation>
+    </message>
+    <message>
+        <source>Shift+prawy przycisk</source>
+        <translation>Shift+right click</translation>
+    </message>
+    <message>
+        <source>Ctrl+prawy przycisk</source>
+        <translation>Ctrl+right click</translation>
+    </message>
+    <message>
+        <source>Podwójne kliknięcie</source>
+        <translation>Double click</translation>
+    </message>
+    <message>
+        <source>Kółko</source>
+        <translation>Wheel</translation>
+    </message>
+    <message>
+        <source>Shift+kółko</source>
+        <translation>Shift+wheel</translation>
+    </message>
+    <message>
+        <source>Ctrl+kółko</source>
+        <translation>Ctrl+wheel</translation>
+    </message>
+    <message>
+        <source>Środkowy przycisk i ruch</source>
+        <translation>Middle button and drag</translation>
+    </message>
+    <message>
+        <source>Przenosi kursor na klocek</source>
+        <translation>Moves the cursor to the tile</translation>
+    </message>
+    <message>
+        <source>Przenosi kursor i bierze jego klocek jako bieżący obraz</source>
+        <translation>Moves the cursor and takes its tile as the current image</translation>
+    </message>
+    <message>
+        <source>Wstawia bieżący obraz w klocek pod myszą</source>
+        <translation>Puts the current image into the tile under the mouse</translation>
+    </message>
+    <message>
+        <source>Usuwa klocek pod myszą</source>
+        <translation>Deletes the tile under the mouse</translation>
+    </message>
+    <message>
+        <source>Wypełnia klocek pod myszą kolorem</source>
+        <translation>Fills the tile under the mouse with colour</translation>
+    </message>
+    <message>
+        <source>Zaznacza trafiony objekt; poza objektami kasuje zakres zaznaczenia</source>
+        <translation>Selects the object hit; away from objects clears the selection range</translation>
+    </message>
+    <message>
+        <source>Zaznacza trafiony objekt i rozszerza zakres zaznaczenia o to miejsce</source>
+        <translation>Selects the object hit and extends the selection range to the spot</translation>
+    </message>
+    <message>
+        <source>Jak kliknięcie</source>
+        <translation>As a click</translation>
+    </message>
+    <message>
+        <source>Zaznacza trafiony objekt i otwiera jego edycję</source>
+        <translation>Selects the object hit and opens its editing</translation>
+    </message>
+    <message>
+        <source>Jak prawy przycisk</source>
+        <translation>As a right click</translation>
+    </message>
+    <message>
+        <source>Tworzy objekt w miejscu myszy i otwiera jego edycję</source>
+        <translation>Makes an object at the mouse and opens its editing</translation>
+    </message>
+    <message>
+        <source>Przewija widok w pionie</source>
+        <translation>Scrolls the view up or down</translation>
+    </message>
+    <message>
+        <source>Przewija widok w poziomie</source>
+        <translation>Scrolls the view sideways</translation>
+    </message>
+    <message>
+        <source>Przybliża lub oddala widok wokół myszy</source>
+        <translation>Zooms the view in or out about the mouse</translation>
+    </message>
+    <message>
+        <source>Przesuwa widok za myszą</source>
+        <translation>Drags the view with the mouse</translation>
+    </message>
+    <message>
         <source>Klipy</source>
         <translation>Clips</translation>
     </message>

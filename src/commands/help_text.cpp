@@ -23,6 +23,28 @@ constexpr KeyOnlyName kKeyOnlyNames[] = {
     {cmd::kGameTestKey, "Test (uruchamia grę)"},
 };
 
+// What the mouse does over the view, in tile mode and in object mode.
+struct MouseGesture {
+  std::string_view gesture;
+  std::string_view tileMode;
+  std::string_view objectMode;
+};
+constexpr MouseGesture kMouseGestures[] = {
+    {"Kliknięcie", "Przenosi kursor na klocek",
+     "Zaznacza trafiony objekt; poza objektami kasuje zakres zaznaczenia"},
+    {"Shift+kliknięcie", "Przenosi kursor i bierze jego klocek jako bieżący obraz",
+     "Zaznacza trafiony objekt i rozszerza zakres zaznaczenia o to miejsce"},
+    {"Ctrl+kliknięcie", "Przenosi kursor i bierze jego klocek jako bieżący obraz", "Jak kliknięcie"},
+    {"Prawy przycisk", "Wstawia bieżący obraz w klocek pod myszą", "Zaznacza trafiony objekt i otwiera jego edycję"},
+    {"Shift+prawy przycisk", "Usuwa klocek pod myszą", "Jak prawy przycisk"},
+    {"Ctrl+prawy przycisk", "Wypełnia klocek pod myszą kolorem", "Jak prawy przycisk"},
+    {"Podwójne kliknięcie", "Przenosi kursor na klocek", "Tworzy objekt w miejscu myszy i otwiera jego edycję"},
+    {"Kółko", "Przewija widok w pionie", "Przewija widok w pionie"},
+    {"Shift+kółko", "Przewija widok w poziomie", "Przewija widok w poziomie"},
+    {"Ctrl+kółko", "Przybliża lub oddala widok wokół myszy", "Przybliża lub oddala widok wokół myszy"},
+    {"Środkowy przycisk i ruch", "Przesuwa widok za myszą", "Przesuwa widok za myszą"},
+};
+
 // The translated menu text without its mnemonic marks.
 std::string StripMnemonics(std::string_view source) {
   const std::string text = ShownText(source);
@@ -84,6 +106,13 @@ void AppendTableHead(std::string& html, std::string_view heading, std::initializ
 void AppendKeys(std::string& html, int table, std::string_view heading) {
   AppendTableHead(html, heading, {"Klawisz", "Polecenie", "Opis"});
   for (const HelpKeyRow& row : HelpKeyRows(table)) AppendRow(html, {row.key, row.command, row.prompt});
+  html += "</table>\n";
+}
+
+void AppendMouse(std::string& html) {
+  AppendTableHead(html, "Mysz", {"Gest", "Tryb klocków", "Tryb objektów"});
+  for (const MouseGesture& row : kMouseGestures)
+    AppendRow(html, {ShownText(row.gesture), ShownText(row.tileMode), ShownText(row.objectMode)});
   html += "</table>\n";
 }
 
@@ -179,6 +208,7 @@ std::string HelpHtml() {
           "</p>\n";
   AppendKeys(html, res::kMenuTileMode, "Klawisze w trybie klocków");
   AppendKeys(html, res::kMenuObjectMode, "Klawisze w trybie objektów");
+  AppendMouse(html);
   AppendMenu(html, res::kMenuTileMode, "Menu w trybie klocków");
   AppendMenu(html, res::kMenuObjectMode, "Menu w trybie objektów (pozostałe jak w trybie klocków)");
   html += "</body></html>\n";

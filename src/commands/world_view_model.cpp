@@ -402,6 +402,10 @@ void CWorldViewModel::SetEditMode(int mode) {
   m_mode->Deactivate();
   m_mode = next;
   m_mode->Activate();
+  // The new mode's mouse pane tells where the mouse is now, before it moves.
+  int32_t x = 0;
+  int32_t y = 0;
+  if (m_window && m_window->CursorPosition(x, y)) m_mode->OnMouseMove(Input(x, y, MouseButton::None, 0));
 }
 
 PointerInput CWorldViewModel::Input(int32_t clientX, int32_t clientY, MouseButton button,
@@ -410,10 +414,20 @@ PointerInput CWorldViewModel::Input(int32_t clientX, int32_t clientY, MouseButto
 }
 
 void CWorldViewModel::OnMouseDown(int32_t clientX, int32_t clientY, MouseButton button, uint32_t modifiers) {
+  if (button == MouseButton::Middle) {
+    m_panning = true;
+    m_panWindow = {clientX, clientY};
+    m_panScroll = {m_scrollX, m_scrollY};
+    return;
+  }
   m_mode->OnMouseDown(Input(clientX, clientY, button, modifiers));
 }
 
 void CWorldViewModel::OnMouseUp(int32_t clientX, int32_t clientY, MouseButton button, uint32_t modifiers) {
+  if (button == MouseButton::Middle) {
+    m_panning = false;
+    return;
+  }
   m_mode->OnMouseUp(Input(clientX, clientY, button, modifiers));
 }
 
@@ -436,6 +450,11 @@ bool CWorldViewModel::MouseWorldPixel(int32_t& x, int32_t& y) const {
 }
 
 void CWorldViewModel::OnMouseMove(int32_t clientX, int32_t clientY, uint32_t modifiers) {
+  if (m_panning) {
+    const int64_t x = int64_t(m_panScroll.x) + m_zoom.ToView(m_panWindow.x) - m_zoom.ToView(clientX);
+    const int64_t y = int64_t(m_panScroll.y) + m_zoom.ToView(m_panWindow.y) - m_zoom.ToView(clientY);
+    if (x != m_scrollX || y != m_scrollY) OnScrollBy(Saturate(x - m_scrollX), Saturate(y - m_scrollY));
+  }
   m_mouseInView = clientX >= 0 && clientY >= 0 && clientX < m_windowWidth && clientY < m_windowHeight;
   m_mouseX = clientX;
   m_mouseY = clientY;
@@ -444,6 +463,15 @@ void CWorldViewModel::OnMouseMove(int32_t clientX, int32_t clientY, uint32_t mod
 
 void CWorldViewModel::OnDoubleClick(int32_t clientX, int32_t clientY, MouseButton button, uint32_t modifiers) {
   m_mode->OnDoubleClick(Input(clientX, clientY, button, modifiers));
+}
+
+void CWorldViewModel::OnKeySeen(uint32_t key, uint32_t modifiers) {
+  if (!TileMode::IsTypedDigit(key, modifiers)) m_tileMode.OnTypedKey(key, modifiers);
+}
+
+void CWorldViewModel::OnShiftWheel(int32_t steps) {
+  const std::optional<ViewPlane> plane = Plane();
+  if (plane && steps != 0) OnScrollBy(Saturate(-int64_t(steps) * plane->tileWidth), 0);
 }
 
 bool CWorldViewModel::OnKeyPress(uint32_t key, uint32_t modifiers) {

@@ -227,10 +227,19 @@ class CWorldViewModel final : public IViewPort {
   void OnMouseUp(int32_t clientX, int32_t clientY, MouseButton button, uint32_t modifiers);
   void OnMouseMove(int32_t clientX, int32_t clientY, uint32_t modifiers);
   void OnDoubleClick(int32_t clientX, int32_t clientY, MouseButton button, uint32_t modifiers);
+  // The middle button held drags the view (both modes): the world pixel under the mouse
+  // stays under it.
+  bool Panning() const { return m_panning; }
   // The mouse left the view's client area.
   void OnMouseLeave() { m_mouseInView = false; }
   // Typed image numbers reach tile mode in either mode; then the current mode has the key.
   bool OnKeyPress(uint32_t key, uint32_t modifiers);
+  // Every key pressed over the view, before an accelerator may take it: any key but a
+  // typed digit ends the typed number.
+  void OnKeySeen(uint32_t key, uint32_t modifiers);
+  // The wheel with Shift held: `steps` wheel lines (positive away from the user) scroll
+  // the view to the left, each by the plane's tile width.
+  void OnShiftWheel(int32_t steps);
 
   // The current plane as the view sees it, or nothing.
   std::optional<ViewPlane> Plane() const;
@@ -329,6 +338,10 @@ class CWorldViewModel final : public IViewPort {
   bool m_mouseInView = false;
   int32_t m_mouseX = 0;
   int32_t m_mouseY = 0;
+  // Where a middle-button drag began: window position and scroll.
+  bool m_panning = false;
+  PixelPoint m_panWindow;
+  PixelPoint m_panScroll;
   TileMode m_tileMode{*this};
   ObjectMode m_objectMode{*this};
   IEditMode* m_mode = &m_tileMode;

@@ -74,6 +74,8 @@ CMainFrame::CMainFrame(CommandRouter& router, CApplicationCore& app, QWidget* pa
   statusBar()->addWidget(idle, 1);
 
   RegisterFrameCommands();
+  new KeypadKeys(*this, [this] { return res::Accelerators(m_acceleratorResource); },
+                 [this](CommandId id) { RunAccelerator(id); });
   SetMenuResource(res::kMenuTileMode);
   LoadAccelerators(res::kMenuTileMode);
   LoadToolbar(res::kMenuTileMode);
@@ -287,14 +289,23 @@ void CMainFrame::LoadAccelerators(int resourceId) {
   for (const res::Accelerator& accelerator : res::Accelerators(resourceId)) {
     const QList<QKeySequence> keys = KeySequencesFor(accelerator);
     if (keys.isEmpty()) continue;
-    QAction* action = MakeCommandAction(accelerator.id, QString(), this);
+    m_keysById[accelerator.id].push_back(keys.front());
+    if (IsKeypadAccelerator(accelerator)) continue;  // KeypadKeys runs them
+    const CommandId id = accelerator.id;
+    auto* action = new QAction(this);
+    connect(action, &QAction::triggered, this, [this, id] { RunAccelerator(id); });
     action->setShortcuts(keys);
     action->setShortcutContext(Qt::WindowShortcut);
     // Always enabled: the router refuses disabled commands when the key is pressed.
     addAction(action);
     m_acceleratorActions.push_back(action);
-    m_keysById[accelerator.id].push_back(keys.front());
   }
+}
+
+void CMainFrame::RunAccelerator(CommandId id) {
+  // Only the mode switch runs while keys are traced, so that a test reaches both tables.
+  if (TraceAccelerator(m_acceleratorResource, id) && id != cmd::kToggleMode) return;
+  SendCommand(id);
 }
 
 // ---- Toolbar ----
@@ -341,9 +352,10 @@ void CMainFrame::UpdateToolbar() {
 void CMainFrame::SetStatusPanes(int set) {
   std::span<const CommandId> panes = res::StatusPanes(set);
   if (panes.empty()) return;
+  // Deleted at once: removed panes left for a later deletion showed again beside the new set.
   for (auto& [id, label] : m_panes) {
     statusBar()->removeWidget(label);
-    label->deleteLater();
+    delete label;
   }
   m_panes.clear();
   m_paneSet = set;

@@ -93,6 +93,8 @@ class CMainFrame : public QMainWindow, public CommandTarget {
   void UpdateTitle();
   QString KeyHint(CommandId id, int choice) const;
   QAction* MakeCommandAction(CommandId id, const QString& text, QObject* parent);
+  // A key of the accelerator table was pressed (see TraceAccelerator).
+  void RunAccelerator(CommandId id);
   void RegisterFrameCommands();
   QPrinter& Printer();
 

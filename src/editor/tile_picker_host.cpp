@@ -1,8 +1,12 @@
 // CTilePickerHost: creating, placing, showing and destroying the tile picker window.
 #include "editor/tile_picker_host.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <utility>
 
 #include "editor/main_frame.h"
 #include "editor/tile_picker_wnd.h"
@@ -12,9 +16,36 @@
 
 namespace vyr {
 
+namespace {
+
+// Runs `back` once a modal dialog has closed and no other is left open.
+class ModalCloseWatch : public QObject {
+ public:
+  explicit ModalCloseWatch(std::function<void()> back) : m_back(std::move(back)) { qApp->installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const auto* widget = event->type() == QEvent::Hide ? qobject_cast<QWidget*>(watched) : nullptr;
+    if (widget && widget->isWindow() && widget->isModal()) {
+      QTimer::singleShot(0, this, [this] {
+        if (!QApplication::activeModalWidget()) m_back();
+      });
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> m_back;
+};
+
+}  // namespace
+
 CTilePickerHost::CTilePickerHost(CWorldDoc& doc, CMainFrame& frame, CWorldView* view, int& hidden)
     : m_doc(doc), m_frame(frame), m_view(view), m_control(hidden, *this) {
   m_doc.AddObserver(&m_control);
+  // A closing dialog leaves the keys to whichever window the system picks, often the
+  // picker; they go back to the main window, as when the picker first opened.
+  m_modalWatch = std::make_unique<ModalCloseWatch>([this] { GiveKeysToView(); });
 }
 
 CTilePickerHost::~CTilePickerHost() {
@@ -28,7 +59,10 @@ void CTilePickerHost::CreatePicker() {
     Remember();
     m_control.UserClosed();
   };
-  owner.closeMe = [this] { m_control.Close(); };
+  // A picker already replaced may still ask: only the one shown now closes.
+  owner.closeMe = [this](CTilePickerWnd& asking) {
+    if (&asking == m_window) m_control.Close();
+  };
   owner.insertAtCursor = [this] { m_frame.SendCommand(cmd::kTileInsert); };
   m_window = new CTilePickerWnd(m_doc, std::move(owner), &m_frame);
   if (m_firstOpening) {
@@ -40,6 +74,10 @@ void CTilePickerHost::CreatePicker() {
   if (m_view) m_view->SetTilePickerWindow(m_window);
   m_window->show();
   // The keys keep going to the view.
+  GiveKeysToView();
+}
+
+void CTilePickerHost::GiveKeysToView() {
   m_frame.activateWindow();
   if (m_view) m_view->setFocus();
 }

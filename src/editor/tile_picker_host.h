@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QPointer>
+#include <QObject>
 #include <QRect>
+#include <memory>
 
 #include "commands/tiles/tile_picker_control.h"
 
@@ -37,6 +39,8 @@ class CTilePickerHost : public ITilePickerHost {
 
  private:
   void Remember();
+  // The main window active and the view holding the keyboard.
+  void GiveKeysToView();
   // Right edge of the view's client area less the window's width less 4, its top plus 4.
   void PlaceFirst();
 
@@ -47,6 +51,7 @@ class CTilePickerHost : public ITilePickerHost {
   QPointer<CTilePickerWnd> m_window;
   QRect m_rect;
   bool m_firstOpening = true;
+  std::unique_ptr<QObject> m_modalWatch;
 };
 
 }  // namespace vyr

@@ -142,7 +142,7 @@ void CTilePickerWnd::FollowCurrentTile() {
       // Nothing may be placed from a list that no longer matches the set.
       if (!m_closeAsked && m_owner.closeMe) {
         m_closeAsked = true;
-        QTimer::singleShot(0, this, [this] { m_owner.closeMe(); });
+        QTimer::singleShot(0, this, [this] { m_owner.closeMe(*this); });
       }
       return;
     }

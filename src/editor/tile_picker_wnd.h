@@ -23,7 +23,7 @@ class CTilePickerWnd : public QWidget {
   // What the window asks of its owner.
   struct Owner {
     std::function<void()> userClosed;     // the user closed the window
-    std::function<void()> closeMe;        // there is nothing to list: close it (posted)
+    std::function<void(CTilePickerWnd&)> closeMe;  // there is nothing to list: close it (posted)
     std::function<void()> insertAtCursor;  // Space: the main frame's "Wstaw w miejscu kursora"
   };
 

@@ -175,6 +175,15 @@ uint32_t VirtualKeyOf(int key) {
 
 }  // namespace
 
+// The view hears of every key here, also of those an accelerator then takes.
+bool CWorldView::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    m_model.OnKeySeen(VirtualKeyOf(key->key()), ModifiersOf(key->modifiers()));
+  }
+  return QAbstractScrollArea::event(event);
+}
+
 // Keys move the view only through the accelerator commands, never by the scroll area's own
 // key scrolling; what the current mode leaves goes on to the frame.
 void CWorldView::keyPressEvent(QKeyEvent* event) {
@@ -188,11 +197,13 @@ void CWorldView::keyPressEvent(QKeyEvent* event) {
 void CWorldView::mousePressEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   m_model.OnMouseDown(at.x(), at.y(), ButtonOf(event->button()), ModifiersOf(event->modifiers()));
+  if (m_model.Panning()) viewport()->setCursor(Qt::ClosedHandCursor);
 }
 
 void CWorldView::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   m_model.OnMouseUp(at.x(), at.y(), ButtonOf(event->button()), ModifiersOf(event->modifiers()));
+  if (!m_model.Panning()) viewport()->unsetCursor();
 }
 
 void CWorldView::mouseMoveEvent(QMouseEvent* event) {
@@ -210,16 +221,27 @@ void CWorldView::mouseDoubleClickEvent(QMouseEvent* event) {
   m_model.OnDoubleClick(at.x(), at.y(), ButtonOf(event->button()), ModifiersOf(event->modifiers()));
 }
 
-// Ctrl + wheel zooms about the mouse; the wheel alone scrolls as usual.
+// Ctrl + wheel zooms about the mouse, Shift + wheel scrolls sideways (by as many lines as
+// the wheel scrolls down); the wheel alone scrolls as usual.
 void CWorldView::wheelEvent(QWheelEvent* event) {
   const int delta = event->angleDelta().y();
-  if (!(event->modifiers() & Qt::ControlModifier) || delta == 0) {
-    QAbstractScrollArea::wheelEvent(event);
+  if ((event->modifiers() & Qt::ControlModifier) && delta != 0) {
+    const QPoint at = event->position().toPoint();
+    m_model.ZoomAt(delta > 0 ? 1 : -1, at.x(), at.y());
+    event->accept();
     return;
   }
-  const QPoint at = event->position().toPoint();
-  m_model.ZoomAt(delta > 0 ? 1 : -1, at.x(), at.y());
-  event->accept();
+  // Some systems turn a Shift + wheel into a sideways wheel by themselves.
+  const int sideways = delta != 0 ? delta : event->angleDelta().x();
+  if ((event->modifiers() & Qt::ShiftModifier) && sideways != 0) {
+    m_sidewaysWheel += sideways * QApplication::wheelScrollLines();
+    const int lines = m_sidewaysWheel / 120;
+    m_sidewaysWheel -= lines * 120;
+    m_model.OnShiftWheel(lines);
+    event->accept();
+    return;
+  }
+  QAbstractScrollArea::wheelEvent(event);
 }
 
 void CWorldView::resizeEvent(QResizeEvent* event) {

@@ -58,6 +58,7 @@ class CWorldView : public QAbstractScrollArea, public CommandTarget, private IVi
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  bool event(QEvent* event) override;
   void timerEvent(QTimerEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -95,6 +96,8 @@ class CWorldView : public QAbstractScrollArea, public CommandTarget, private IVi
   QPointer<QWidget> m_picker;
   int m_blinkTimer = 0;
   bool m_syncingBars = false;
+  // Shift + wheel turns not yet scrolled (eighths of a degree times wheel lines).
+  int m_sidewaysWheel = 0;
   mutable QList<QRgb> m_colours;
 };
 

@@ -251,6 +251,8 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   bool ApplyWorldChange(CWorldChange& change, bool after) override;
   // Undo or redo with what follows them: the modified flag, scroll and cursor, a refresh.
   UndoOutcome::Status Step(bool redo);
+  // The step of the action that just ended (EndChange).
+  void RecordChange();
 
   Profile* m_profile;
   IInteractionPort& m_interaction;
@@ -284,6 +286,7 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   bool m_changeNoImages = false;
   // Set while ContinueTile writes.
   bool m_joinTileWrite = false;
+  bool m_changeRedraws = false;
 
   std::string m_failureReason;
   bool m_saveDeclined = false;

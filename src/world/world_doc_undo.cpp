@@ -1,4 +1,6 @@
 // CWorldDoc: user actions recorded as undo steps, and undo and redo.
+#include <utility>
+
 #include "world/game_object.h"
 #include "world/plane.h"
 #include "world/view_port.h"
@@ -15,7 +17,9 @@ void CWorldDoc::NoteUnrecordedChange() {
 }
 
 void CWorldDoc::BeginChange(const ChangeScope& scope, const void* series) {
-  if (m_changeDepth++ > 0 || !m_world || !m_undo) return;
+  if (m_changeDepth++ > 0) return;
+  m_changeRedraws = scope.planes;
+  if (!m_world || !m_undo) return;
   m_changeSeries = series;
   m_changeView = m_view ? UndoViewState{m_view->ScrollX(), m_view->ScrollY(), m_view->CursorColumn(), m_view->CursorRow()}
                         : UndoViewState{};
@@ -27,6 +31,12 @@ void CWorldDoc::BeginChange(const ChangeScope& scope, const void* series) {
 
 void CWorldDoc::EndChange() {
   if (m_changeDepth == 0 || --m_changeDepth > 0) return;
+  RecordChange();
+  // The view may show every plane ("Wszystkie Warstwy"): a changed stack is drawn at once.
+  if (std::exchange(m_changeRedraws, false)) RenderWorld(1);
+}
+
+void CWorldDoc::RecordChange() {
   std::unique_ptr<CWorldChange> change = std::move(m_change);
   if (!change || !m_world || !m_undo) return;
   switch (change->Finish(*m_world, m_properties, m_currentPlane)) {

@@ -69,6 +69,13 @@ TEST(HelpText, EveryKeyOfBothModesIsListedWithItsCommand) {
   }
 }
 
+TEST(HelpText, TheMouseGesturesOfBothModesAreListed) {
+  const std::string mouse = Section(HelpHtml(), "Mysz");
+  for (const char* row : {"<td>Shift+kółko</td><td>Przewija widok w poziomie</td><td>Przewija widok w poziomie",
+                          "<td>Podwójne kliknięcie</td><td>Przenosi kursor na klocek</td><td>Tworzy objekt"})
+    EXPECT_NE(mouse.find(row), std::string::npos) << row;
+}
+
 TEST(HelpText, EveryMenuEntryIsListedWithItsKeysAndPrompt) {
   const std::string html = HelpHtml();
   const std::string tileMenu = Section(html, "Menu w trybie klocków");

@@ -445,5 +445,23 @@ TEST_F(PlanesFixture, InALongerStackTheCurrentAndSelectedPlaneFollowAndCancelTak
   }
 }
 
+// The view may show every plane ("Wszystkie Warstwy"): removing or moving a plane other
+// than the current one draws it again.
+TEST_F(PlanesFixture, ChangesToTheStackRedrawTheView) {
+  for (int remove : {1, 0}) {
+    Reopen();
+    QueuePlanes([&](CPlanesDialog& d) {
+      rig().user.QueueAnswer(Answer::Yes);
+      QueueEdit<CMovePlaneDialog>([](CMovePlaneDialog& move) { move.m_newPosition = "0"; });
+      Press(d, remove ? CPlanesDialog::kRemoveControl : CPlanesDialog::kMoveControl, 1);
+    });
+    rig().view.m_log.clear();
+    Run(cmd::kPlanes);
+    EXPECT_EQ(World().Plane(0)->Name(), remove ? "Ground" : "Sky");
+    EXPECT_EQ(World().PlaneCount(), remove ? 1 : 2);
+    EXPECT_TRUE(rig().view.Logged("invalidate")) << remove;
+  }
+}
+
 }  // namespace
 }  // namespace vyr

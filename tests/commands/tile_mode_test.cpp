@@ -110,6 +110,22 @@ TEST(TileModeTest, CursorRoutinesNeedACurrentPlane) {
   EXPECT_TRUE(view.document.renders.empty());
 }
 
+// Only a cell wholly inside the window counts as shown: not one whose last pixel is the
+// first past the window's edge. 64-pixel cells, a 640 × 480 window.
+TEST(TileModeTest, CursorCellVisibleAtTheWindowsEdges) {
+  const struct {
+    int32_t scrollX, scrollY, column, row;
+    bool visible;
+  } rows[] = {{0, 0, 9, 6, true},   {64, 0, 1, 0, true}, {65, 0, 1, 0, false}, {63, 0, 10, 0, false},
+              {64, 0, 10, 0, true}, {0, 31, 0, 7, false}, {0, 32, 0, 7, true}};
+  for (const auto& row : rows) {
+    ViewFixture view(100, 100, 64, 640, 480);
+    view.model.SetScroll(row.scrollX, row.scrollY);
+    view.model.Tiles().MoveCursorTo(row.column, row.row);
+    EXPECT_EQ(view.model.Tiles().CursorCellVisible(), row.visible) << row.column << "," << row.row;
+  }
+}
+
 TEST(TileModeTest, MoveCursorToClampsIntoThePlane) {
   struct Row {
     int32_t column, row, wantColumn, wantRow;
@@ -227,6 +243,7 @@ TEST(TileModeTest, TypedImageNumbers) {
   const Row rows[] = {
       {"within 750 ms", {{'1', 1000}, {'2', 1749}}, {1, 12}},
       {"800 ms apart", {{'1', 1000}, {'2', 1800}}, {1, 2}},
+      {"exactly 750 ms apart", {{'1', 1000}, {'2', 1750}}, {1, 2}},
       {"a tenth digit restarts", {{'1', 0}, {'0', 10}, {'0', 20}, {'0', 30}, {'0', 40}, {'0', 50}, {'0', 60},
                                   {'0', 70}, {'0', 80}, {'7', 90}}, {1, 7}},
       {"another key empties", {{'1', 0}, {'X', 10}, {'2', 20}}, {1, 2}},

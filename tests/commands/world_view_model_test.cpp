@@ -38,6 +38,9 @@ TEST(WorldViewModelTest, ScrollIsClampedToThePlane) {
       {4, 100, 64, 640, 480, 300, 300, 0, 300},
       // larger: up to plane extent − client extent
       {100, 100, 64, 640, 480, 100000, 100000, 6400 - 640, 6400 - 480},
+      // at the last scroll position and one pixel past it
+      {100, 100, 64, 640, 480, 5760, 5920, 5760, 5920},
+      {100, 100, 64, 640, 480, 5761, 5921, 5760, 5920},
       {100, 100, 64, 640, 480, 1000, 2000, 1000, 2000},
       {100, 100, 64, 640, 480, -1, -1, 0, 0},
       // exactly the window's size
@@ -341,6 +344,19 @@ TEST(WorldViewModelTest, MouseCellOfTilesThatAreNoPowerOfTwo) {
   EXPECT_EQ(model.MouseCell(47, 23), (CellPoint{0, 0}));
   EXPECT_EQ(model.MouseCell(48, 24), (CellPoint{1, 1}));
   EXPECT_EQ(model.MouseCell(100, 50), (CellPoint{2, 2}));
+}
+
+// A mode's mouse pane tells where the mouse is as soon as the mode is entered.
+TEST(WorldViewModelTest, ANewModesMousePaneShowsTheMouseAtOnce) {
+  ViewFixture view(100, 100, 64, 640, 480);
+  view.model.SetScroll(128, 64);
+  view.model.RefreshView();
+  view.window.cursor = PixelPoint{30, 40};
+  view.model.SetEditMode(kObjectMode);
+  EXPECT_EQ(view.model.Objects().PaneText(cmd::kPaneObjectMouse), "Mouse = 158, 104");
+  view.window.cursor = PixelPoint{1, 2};
+  view.model.SetEditMode(kTileMode);
+  EXPECT_EQ(view.model.Tiles().PaneText(cmd::kPaneMouse), "Mouse = 129, 66");
 }
 
 TEST(WorldViewModelTest, CenterOn) {

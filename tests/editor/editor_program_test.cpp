@@ -7,11 +7,14 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
+#include <QStatusBar>
 #include <QScrollBar>
 #include <QTest>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
+#include <tuple>
 
 #include "editor/main_frame.h"
 #include "editor/world_view.h"
@@ -211,6 +214,53 @@ TEST_F(EditorProgram, ObjectModeSwapsTheFrameDrawsTheObjectsAndTabWalksThem) {
   EXPECT_EQ(frame.MenuResource(), res::kMenuTileMode);
   EXPECT_EQ(frame.StatusPaneSet(), 1);
   EXPECT_TRUE(user.Unexpected().empty());
+  app.ExitInstance();
+}
+
+// 7, a key an accelerator takes, 7 types two numbers: the key ends the first.
+TEST_F(EditorProgram, AKeyAnAcceleratorTakesEndsTheTypedNumber) {
+  ScriptedInteraction user;
+  CVyrWorldApp app(MakeEditorParts(), &user, Path("profile.ini"));
+  ASSERT_TRUE(app.InitInstance(Path("DEMO.VWD")));
+  auto& doc = static_cast<CWorldDoc&>(*app.Document());
+  CWorldView* view = ShowFrame(*app.MainFrame(), 900, 700);
+  ASSERT_NE(view, nullptr);
+  view->setFocus();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(app.MainFrame()));
+  for (auto [key, modifiers, column] : {std::tuple{Qt::Key_Right, Qt::NoModifier, 2},
+                                        std::tuple{Qt::Key_Plus, Qt::KeypadModifier, 1}}) {
+    view->Model().Tiles().MoveCursorTo(1, 1);
+    QTest::keyClick(view, Qt::Key_7);
+    QTest::keyClick(view, key, modifiers);
+    QTest::keyClick(view, Qt::Key_7);
+    EXPECT_EQ(doc.GetTile(column, 1), MakeTile(uint32_t(doc.CurrentSet()), 7)) << key;
+  }
+  app.ExitInstance();
+}
+
+// An undo that makes a plane without objects current leaves object mode: the status bar
+// shows the tile-mode panes, each once.
+TEST_F(EditorProgram, OneSetOfStatusPanesAfterAnUndoLeavesObjectMode) {
+  ScriptedInteraction user;
+  CVyrWorldApp app(MakeEditorParts(), &user, Path("profile.ini"));
+  ASSERT_TRUE(app.InitInstance(Path("DEMO.VWD")));
+  auto& doc = static_cast<CWorldDoc&>(*app.Document());
+  CMainFrame& frame = *app.MainFrame();
+  ASSERT_NE(ShowFrame(frame, 900, 700), nullptr);
+  CPlane* objects = doc.CurrentPlane();
+  doc.SelectPlane(doc.World()->Plane(0));
+  ASSERT_TRUE(doc.SetTile(1, 1, doc.GetTile(1, 1) == -1 ? 1 : -1));
+  doc.SelectPlane(objects);
+  ASSERT_TRUE(frame.SendCommand(cmd::kToggleMode));
+  ASSERT_TRUE(frame.SendCommand(cmd::kEditUndo));
+  ASSERT_EQ(frame.StatusPaneSet(), 1);
+  QApplication::processEvents();
+  QStringList shown, expected{QStringLiteral("idleMessage")};
+  for (const QLabel* label : frame.statusBar()->findChildren<QLabel*>())
+    if (label->isVisible()) shown << label->objectName();
+  for (CommandId id : frame.StatusPaneIds())
+    if (id != cmd::kMessagePane) expected << QStringLiteral("pane%1").arg(id);
+  EXPECT_EQ(shown, expected);
   app.ExitInstance();
 }
 

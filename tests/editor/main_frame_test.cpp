@@ -220,6 +220,8 @@ TEST_F(MainFrameTest, AcceleratorsRouteThroughTheCommandTable) {
   view.Handle(cmd::kTileInsert);
   view.Commands().OnUpdate(cmd::kTileInsert, [&](CommandState& s) { s.Enable(enabled); });
   view.Handle(cmd::kTileNext);
+  view.Handle(cmd::kImageNext);
+  view.Handle(cmd::kZoomIn);
   view.Handle(cmd::kCursorTopLeft);
   view.Handle(cmd::kToggleMode);
   view.Handle(cmd::kObjectPrevious);
@@ -232,10 +234,11 @@ TEST_F(MainFrameTest, AcceleratorsRouteThroughTheCommandTable) {
   QTest::keyClick(target, Qt::Key_Space);  // disabled: not run
   QTest::keyClick(target, Qt::Key_Plus, Qt::KeypadModifier);
   QTest::keyClick(target, Qt::Key_Plus);  // the main keyboard's plus is not the keypad's
+  QTest::keyClick(target, Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);  // not Ctrl++
   QTest::keyClick(target, Qt::Key_Home, Qt::ControlModifier);
   QTest::keyClick(target, Qt::Key_M, Qt::ControlModifier);
   QTest::keyClick(target, Qt::Key_Backtab, Qt::ShiftModifier);
-  EXPECT_EQ(view.ran, (std::vector<CommandId>{cmd::kTileInsert, cmd::kTileNext, cmd::kCursorTopLeft,
+  EXPECT_EQ(view.ran, (std::vector<CommandId>{cmd::kTileInsert, cmd::kTileNext, cmd::kImageNext, cmd::kCursorTopLeft,
                                               cmd::kToggleMode, cmd::kObjectPrevious}));
   // In table 129 the arrows scroll instead of moving the cursor.
   view.Handle(cmd::kCursorLeft);

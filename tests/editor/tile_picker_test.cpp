@@ -7,8 +7,10 @@
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QListWidget>
 #include <QTest>
+#include <QTimer>
 #include <fstream>
 
 #include "editor/app.h"
@@ -159,6 +161,32 @@ TEST_F(PickerApp, OknoWyboruOpensHidesAndShowsAndOnlyTheUsersCloseSetsTheFlag) {
   Frame()->close();
   Picker()->close();
   EXPECT_EQ(m_app->TileDialogHidden(), 0);
+}
+
+// Removing the current plane leaves none current for a moment: that plane's picker has
+// nothing to list and asks to be closed; the next plane's picker stays.
+TEST_F(PickerApp, OnlyThePickerThatAskedToCloseCloses) {
+  Start(0);
+  CPlane* plane = Doc().CurrentPlane();
+  Doc().SelectPlane(nullptr);
+  Doc().SelectPlane(plane);
+  QTest::qWait(20);
+  ASSERT_NE(Picker(), nullptr);
+  EXPECT_EQ(Items().size(), 4u);
+}
+
+// Whichever window the system activates when a dialog closes, the keys go back to the view.
+TEST_F(PickerApp, KeysGoBackToTheViewWhenADialogCloses) {
+  Start(0);
+  ASSERT_NE(Picker(), nullptr);
+  QDialog dialog(Frame());
+  QTimer::singleShot(0, &dialog, [&] {
+    dialog.accept();
+    Picker()->activateWindow();
+  });
+  dialog.exec();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == Frame(); }, 1000));
+  EXPECT_TRUE(Frame()->View()->hasFocus());
 }
 
 }  // namespace

@@ -294,6 +294,34 @@ TEST(WorldViewTest, CtrlWheelZoomsAboutTheMouseScalingThePixels) {
   EXPECT_GT(shown.view.Model().ScrollY(), scrollY);
 }
 
+// Shift + wheel scrolls sideways (two half turns as far as one turn); the middle button
+// drags the view, keeping the world pixel under the mouse under it at any zoom.
+TEST(WorldViewTest, ShiftWheelScrollsSidewaysAndTheMiddleButtonDragsTheView) {
+  ShownView shown(MakeViewPlane(200, 200, 64, 64), 300, 200);
+  CWorldViewModel& model = shown.view.Model();
+  model.SetScroll(1000, 800);
+  model.RefreshView();
+  const int32_t lines = QApplication::wheelScrollLines();
+  for (auto [delta, scrollX] : {std::pair{-120, 1000 + 64 * lines}, std::pair{120, 1000},
+                                std::pair{60, 1000 - 64 * (lines / 2)}, std::pair{60, 1000 - 64 * lines}}) {
+    QWheelEvent event(QPointF(150, 100), QPointF(), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::ShiftModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(shown.view.viewport(), &event);
+    EXPECT_EQ((PixelPoint{model.ScrollX(), model.ScrollY()}), (PixelPoint{scrollX, 800})) << delta;
+  }
+  for (auto [zoomIn, to] : {std::pair{false, QPoint(241, 179)}, std::pair{true, QPoint(167, 133)}}) {
+    if (zoomIn) model.ZoomAt(1, 0, 0);
+    const PixelPoint under = model.MousePixel(200, 150);
+    QTest::mousePress(shown.view.viewport(), Qt::MiddleButton, {}, QPoint(200, 150));
+    QTest::mouseMove(shown.view.viewport(), to);
+    QTest::mouseRelease(shown.view.viewport(), Qt::MiddleButton, {}, to);
+    EXPECT_EQ(model.MousePixel(to.x(), to.y()), under) << model.Zoom().Percent();
+    EXPECT_EQ(shown.view.horizontalScrollBar()->value(), model.ScrollX());
+    QTest::mouseMove(shown.view.viewport(), QPoint(10, 10));  // released: no drag
+    EXPECT_EQ(model.MousePixel(to.x(), to.y()), under);
+  }
+}
+
 TEST(WorldViewTest, ScrollBarsAppearWhenALargerPlaneBecomesCurrent) {
   ShownView shown(MakeViewPlane(4, 4, 16, 16), 300, 200);
   EXPECT_FALSE(shown.view.horizontalScrollBar()->isVisible());

@@ -73,8 +73,7 @@ void TileMode::OnMouseDown(const PointerInput& input) {
 }
 
 bool TileMode::OnTypedKey(uint32_t key, uint32_t modifiers) {
-  const bool digit = key >= '0' && key <= '9' && (modifiers & (kModKeypad | kModControl | kModAlt)) == 0;
-  if (!digit) {
+  if (!IsTypedDigit(key, modifiers)) {
     m_typed.Clear();
     return false;
   }

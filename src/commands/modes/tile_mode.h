@@ -59,6 +59,10 @@ class TileMode final : public IEditMode {
   // Keys reach this in either mode: a main-keyboard digit without Ctrl or Alt types an image
   // number placed at the cursor (true); any other key ends the number (false).
   bool OnTypedKey(uint32_t key, uint32_t modifiers);
+  // A main-keyboard digit without Ctrl or Alt: what types an image number.
+  static bool IsTypedDigit(uint32_t key, uint32_t modifiers) {
+    return key >= '0' && key <= '9' && (modifiers & (kModKeypad | kModControl | kModAlt)) == 0;
+  }
   void SetTickSource(TickSource ticks) { m_ticks = std::move(ticks); }
   void OnPlaneChanged() override;
   bool HasCursor() const override { return true; }
