@@ -169,6 +169,25 @@ QAction* CMainFrame::MakeCommandAction(CommandId id, const QString& text, QObjec
 
 // ---- Menus ----
 
+namespace {
+
+// As on Windows, an accelerator wins over a menu's mnemonic: a title whose Alt+letter the
+// table takes ("&File" beside Alt+F, repair) loses its underline, so Qt sees no ambiguity.
+QString WithoutTakenMnemonic(QString title, int tableId) {
+  for (qsizetype at = title.indexOf(QLatin1Char('&')); at >= 0 && at + 1 < title.size();
+       at = title.indexOf(QLatin1Char('&'), at + 2)) {
+    if (title[at + 1] == QLatin1Char('&')) continue;
+    const char16_t letter = title[at + 1].toUpper().unicode();
+    for (const res::Accelerator& accelerator : res::Accelerators(tableId)) {
+      if (accelerator.modifiers == res::kAlt && accelerator.key == letter) return title.remove(at, 1);
+    }
+    break;
+  }
+  return title;
+}
+
+}  // namespace
+
 void CMainFrame::SetMenuResource(int resourceId) {
   if (res::Menu(resourceId).empty()) return;
   m_menuActions.clear();
@@ -180,7 +199,8 @@ void CMainFrame::SetMenuResource(int resourceId) {
   // The old bar may be the sender of the command that switches menus: Qt deletes it later.
   auto* bar = new QMenuBar(this);
   for (const res::MenuItem& top : res::Menu(resourceId)) {
-    QMenu* menu = bar->addMenu(UiText(top.text));
+    // Each menu resource has the accelerator table of the same number.
+    QMenu* menu = bar->addMenu(WithoutTakenMnemonic(UiText(top.text), resourceId));
     BuildMenu(menu, top.children);
   }
   setMenuBar(bar);
