@@ -1,6 +1,5 @@
-// Each control of the real Qt dialogs reaches its own member and shows its own member: the
-// plane flag boxes, the object flags, hits and points, the attribute rectangle and values.
-// Also the invalid-tile report, the replace dialog's typing, titles shown whole and colour 0.
+// Each control of the real Qt dialogs shows and sets its own member (one table per dialog);
+// also the invalid-tile report, the replace dialog's typing, titles shown whole and colour 0.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -16,13 +15,13 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <set>
 
 #include "commands/attributes/tile_attrib_dialog.h"
 #include "commands/objects/bulk_dialogs.h"
 #include "commands/objects/object_edit_dialog.h"
-#include "commands/planes/new_plane_dialog.h"
 #include "commands/planes/plane_info_dialog.h"
 #include "commands/tiles/replace_dialog.h"
 #include "commands/tiles/text_report_dialog.h"
@@ -78,10 +77,13 @@ struct Wiring : ::testing::Test {
         ids.insert(button->objectName().mid(7).toInt());
     return ids;
   }
-  static void Type(QDialog& dialog, int id, const QString& text) {
-    auto* edit = Control<QLineEdit>(dialog, id);
-    edit->setText(text);
-    emit edit->editingFinished();
+  // A click on `control` alone in one dialog, then a second dialog shows `shown` (or `control`) alone checked.
+  template <typename Model, typename Arg>
+  void ClickAndShow(Arg& arg, int control, std::set<int> shown = {}) {
+    Model set(arg);
+    RunOk(set, [&](QDialog& d) { Control(d, control)->click(); });
+    Model again(arg);
+    RunOk(again, [&](QDialog& d) { EXPECT_EQ(Checked(d), shown.empty() ? std::set<int>{control} : shown) << control; });
   }
   CPlane& Plane(int index) { return *rig.doc.World()->Plane(index); }
 
@@ -90,85 +92,56 @@ struct Wiring : ::testing::Test {
   QtInteractionPort port{QStringLiteral("VyrWorld")};
 };
 
+// The new plane dialog is the same form and stores through the same code.
 TEST_F(Wiring, PlaneFlagBoxes) {
   const std::pair<int, int32_t> rows[] = {{1016, kPlaneFlagObjects},  {1018, kPlaneFlagNoImages},
                                           {1020, kPlaneFlagEndlessX}, {1019, kPlaneFlagEndlessY},
                                           {1021, kPlaneFlagAutoSize}};
-  CPlane& sky = Plane(1);
+  rig.doc.SelectPlane(&Plane(1));
   for (const auto& [control, flag] : rows) {
-    rig.doc.SelectPlane(&sky);
-    sky.m_flags = flag;
-    CPlaneInfoDialog shown(rig.doc);
-    RunOk(shown, [&](QDialog& d) { EXPECT_EQ(Checked(d), std::set<int>{control}) << control; });
-    sky.m_flags = 0;
-    CPlaneInfoDialog info(rig.doc);
-    RunOk(info, [&](QDialog& d) { Control(d, control)->click(); });
-    EXPECT_EQ(sky.m_flags, flag) << control;
-    CNewPlaneDialog added(rig.doc);
-    RunOk(added, [&](QDialog& d) {
-      for (const auto& [id, text] : {std::pair{1000, "N"}, {1004, "16"}, {1005, "16"}, {1006, "2"}, {1010, "2"}})
-        Control<QLineEdit>(d, id)->setText(QString::fromUtf8(text));
-      Control(d, control)->click();
-    });
-    ASSERT_NE(added.m_added, nullptr);
-    EXPECT_EQ(added.m_added->m_flags, flag) << control;
+    Plane(1).m_flags = 0;
+    ClickAndShow<CPlaneInfoDialog>(rig.doc, control);
+    EXPECT_EQ(Plane(1).m_flags, flag) << control;
   }
 }
 
 TEST_F(Wiring, ObjectFlagBoxes) {
   using Word = int32_t CGameObject::*;
-  const Word dynamic = &CGameObject::m_dynamicFlags, added = &CGameObject::m_addedFlags,
-             draw = &CGameObject::m_drawFlags, user = &CGameObject::m_userFlags;
+  const Word dyn = &CGameObject::m_dynamicFlags, add = &CGameObject::m_addedFlags, draw = &CGameObject::m_drawFlags,
+             user = &CGameObject::m_userFlags;
   std::vector<std::tuple<int, Word, int32_t>> rows = {
-      {1106, dynamic, kDynamicNoHit},  {1129, dynamic, kDynamicActive},  {1130, dynamic, kDynamicSafe},
-      {1131, dynamic, kDynamicAutoDamage}, {1107, added, kAddedDifficult}, {1110, added, kAddedDecoration},
-      {1109, added, kAddedHighDetail}, {1108, added, kAddedMultiplayer}, {1111, added, kAddedHighMemory},
-      {1116, added, kAddedFast},       {1112, draw, kDrawInvisible},    {1114, draw, kDrawMirror},
-      {1115, draw, kDrawInvert},       {1113, draw, kDrawFlash},        {1117, user, 1},
-      {1120, user, 2},                 {1119, user, 4},                 {1118, user, 8}};
+      {1106, dyn, kDynamicNoHit},      {1129, dyn, kDynamicActive},    {1130, dyn, kDynamicSafe},
+      {1131, dyn, kDynamicAutoDamage}, {1107, add, kAddedDifficult},   {1110, add, kAddedDecoration},
+      {1109, add, kAddedHighDetail},   {1108, add, kAddedMultiplayer}, {1111, add, kAddedHighMemory},
+      {1116, add, kAddedFast},         {1112, draw, kDrawInvisible},   {1114, draw, kDrawMirror},
+      {1115, draw, kDrawInvert},       {1113, draw, kDrawFlash},       {1117, user, 1},
+      {1120, user, 2},                 {1119, user, 4},                {1118, user, 8}};
   for (int i = 4; i < 12; ++i) rows.push_back({1117 + i, user, int32_t(1) << i});
   for (const auto& [control, word, bit] : rows) {
     CGameObject object;
-    object.*word = bit;
-    CObjectFlagsDialog shown(object);
-    RunOk(shown, [&](QDialog& d) { EXPECT_EQ(Checked(d), std::set<int>{control}) << control; });
-    object.*word = 0;
-    CObjectFlagsDialog flags(object);
-    RunOk(flags, [&](QDialog& d) { Control(d, control)->click(); });
-    for (Word other : {dynamic, added, draw, user}) EXPECT_EQ(object.*other, other == word ? bit : 0) << control;
+    ClickAndShow<CObjectFlagsDialog>(object, control);
+    for (Word other : {dyn, add, draw, user}) EXPECT_EQ(object.*other, other == word ? bit : 0) << control;
   }
 }
 
 TEST_F(Wiring, ObjectHitRadiosAndBoxes) {
   const std::tuple<int, int, int32_t> rows[] = {
-      {1123, 1126, kHitGenerator}, {1129, 1139, kHitPlayer},     {1132, 1140, kHitEnemy},
-      {1124, 1141, kHitPowerup},   {1130, 1142, kHitShot},       {1133, 1143, kHitPlayerShot},
-      {1125, 1144, kHitEnemyShot}, {1131, 1145, kHitSpecial},    {1135, 1146, kHitUser1},
-      {1136, 1147, kHitUser2},     {1137, 1148, kHitUser3},      {1138, 1149, kHitUser4}};
+      {1123, 1126, kHitGenerator}, {1129, 1139, kHitPlayer},    {1132, 1140, kHitEnemy},
+      {1124, 1141, kHitPowerup},   {1130, 1142, kHitShot},      {1133, 1143, kHitPlayerShot},
+      {1125, 1144, kHitEnemyShot}, {1131, 1145, kHitSpecial},   {1135, 1146, kHitUser1},
+      {1136, 1147, kHitUser2},     {1137, 1148, kHitUser3},     {1138, 1149, kHitUser4}};
   for (const auto& [type, mask, value] : rows) {
     CGameObject object;
-    object.m_hitType = value;
-    object.m_hitMask = value;
-    CObjectHitsDialog shown(object);
-    RunOk(shown, [&](QDialog& d) {
-      const std::set<int> checked = Checked(d);
-      EXPECT_TRUE(checked.count(type) && checked.count(mask)) << type;
-      for (const auto& [otherType, otherMask, other] : rows)
-        if ((other & value) == 0) {
-          EXPECT_FALSE(checked.count(otherType) || checked.count(otherMask)) << type;
-        }
-    });
-    for (const int control : {type, mask}) {
-      object.m_hitType = object.m_hitMask = 0;
-      CObjectHitsDialog hits(object);
-      RunOk(hits, [&](QDialog& d) { Control(d, control)->click(); });
-      EXPECT_EQ(std::pair(object.m_hitType, object.m_hitMask), control == type ? std::pair(value, 0) : std::pair(0, value));
-    }
+    ClickAndShow<CObjectHitsDialog>(object, type);
+    EXPECT_EQ(std::pair(object.m_hitType, object.m_hitMask), std::pair(value, 0)) << type;
+    object.m_hitType = 0;
+    // User 3 is User 1 and User 2 together.
+    ClickAndShow<CObjectHitsDialog>(object, mask, value == kHitUser3 ? std::set{mask, 1146, 1147} : std::set{mask});
+    EXPECT_EQ(std::pair(object.m_hitType, object.m_hitMask), std::pair(0, value)) << mask;
   }
-  CGameObject object;
-  object.m_hitMask = kHitMaskAll;
-  CObjectHitsDialog all(object);
-  RunOk(all, [&](QDialog& d) { EXPECT_EQ(Checked(d), std::set<int>{1150}); });
+  CGameObject all;
+  ClickAndShow<CObjectHitsDialog>(all, 1150);
+  EXPECT_EQ(all.m_hitMask, kHitMaskAll);
 }
 
 TEST_F(Wiring, ObjectPointEdits) {
@@ -179,64 +152,47 @@ TEST_F(Wiring, ObjectPointEdits) {
                                         {1115, &CGameObject::m_moveX},  {1116, &CGameObject::m_moveY}};
   for (const auto& [control, field] : rows) {
     CGameObject object;
-    object.*field = 7;
-    RunOk(*MakeObjectPointsDialog(object), [&](QDialog& d) {
-      for (const auto& [id, other] : rows) EXPECT_EQ(Control<QLineEdit>(d, id)->text(), id == control ? "7" : "0");
-    });
-    object.*field = 0;
-    RunOk(*MakeObjectPointsDialog(object), [&](QDialog& d) { Control<QLineEdit>(d, control)->setText("-9"); });
+    RunOk(*MakeObjectPointsDialog(object),
+          [&, control = control](QDialog& d) { Control<QLineEdit>(d, control)->setText("-9"); });
     for (const auto& [id, other] : rows) EXPECT_EQ(object.*other, other == field ? -9 : 0) << control;
+    RunOk(*MakeObjectPointsDialog(object), [&, control = control](QDialog& d) {
+      for (const auto& [id, other] : rows) EXPECT_EQ(Control<QLineEdit>(d, id)->text(), id == control ? "-9" : "0");
+    });
   }
 }
 
 TEST_F(Wiring, AttributeRectangleAndValues) {
-  // On 32-pixel tiles a new double record is (16, 0)-(31, 31); each edge takes its own field.
   const int rect[4] = {1057, 1058, 1059, 1060};
   const int outside[5] = {1051, 1052, 1053, 1044, 1046}, inside[5] = {1054, 1055, 1056, 1045, 1050};
-  auto stored = [this] { return dynamic_cast<const CDoubleAttrib*>(rig.doc.World()->Attribute(0)); };
-  for (int edge = 0; edge < 4; ++edge) {
+  for (int32_t out = 0; out < 5; ++out) {
+    const int32_t in = (out + 1) % 5;
+    // A new record is (16, 0)-(31, 31) with values (0, 1): one edge typed, the pair clicked
+    // through a spare inside value, so that no click makes the two equal (that asks again).
     rig.doc.World()->SetAttributeCount(0);
-    CTileAttribDialog typed(rig.doc);
-    RunOk(typed, [&](QDialog& d) {
+    CTileAttribDialog edited(rig.doc);
+    RunOk(edited, [&](QDialog& d) {
       Control<QTabBar>(d, ctl::kAttribTabs)->setCurrentIndex(1);
-      Type(d, rect[edge], QString::number(10 + edge));
+      int32_t spare = 2;
+      while (spare == out || spare == in) ++spare;
+      for (const int control : {inside[spare], outside[out], inside[in]}) Control(d, control)->click();
+      if (out == 4) return;
+      auto* edge = Control<QLineEdit>(d, rect[out]);
+      edge->setText(QStringLiteral("20"));
+      emit edge->editingFinished();
     });
-    ASSERT_NE(stored(), nullptr);
-    std::vector<int32_t> want = {16, 0, 31, 31};
-    want[size_t(edge)] = 10 + edge;
-    if (want[0] > want[2]) std::swap(want[0], want[2]);
-    EXPECT_EQ((std::vector<int32_t>{stored()->m_left, stored()->m_top, stored()->m_right, stored()->m_bottom}), want);
-  }
-  // From the new record's pair (0, 1) through a value neither side holds, so that no click
-  // makes the two equal (which only asks to choose again).
-  auto choose = [&](QDialog& d, int32_t out, int32_t in) {
-    int32_t spare = 2;
-    while (spare == out || spare == in) ++spare;
-    Control<QTabBar>(d, ctl::kAttribTabs)->setCurrentIndex(1);
-    for (const int control : {inside[spare], outside[out], inside[in]}) Control(d, control)->click();
-  };
-  for (int32_t value = 0; value < 5; ++value) {
-    const int32_t other = (value + 1) % 5;
-    for (const auto& [out, in] : {std::pair(value, other), std::pair(other, value)}) {
-      rig.doc.World()->SetAttributeCount(0);
-      CTileAttribDialog clicked(rig.doc);
-      RunOk(clicked, [&](QDialog& d) { choose(d, out, in); });
-      ASSERT_NE(stored(), nullptr);
-      EXPECT_EQ(std::pair(stored()->m_outside, stored()->m_inside), std::pair(out, in));
-    }
-    auto record = std::make_unique<CDoubleAttrib>();
-    record->SetSize(32, 32);
-    record->m_outside = value, record->m_inside = other;
-    record->m_left = 1, record->m_top = 2, record->m_right = 13, record->m_bottom = 14;
-    rig.doc.World()->SetAttribute(0, std::move(record));
+    const auto* stored = dynamic_cast<const CDoubleAttrib*>(rig.doc.World()->Attribute(0));
+    ASSERT_NE(stored, nullptr);
+    std::array<int32_t, 4> edges = {16, 0, 31, 31};
+    if (out < 4) edges[size_t(out)] = 20;
+    EXPECT_EQ(std::tuple(stored->m_outside, stored->m_inside,
+                         std::array{stored->m_left, stored->m_top, stored->m_right, stored->m_bottom}),
+              std::tuple(out, in, edges));
     CTileAttribDialog shown(rig.doc);
     RunOk(shown, [&](QDialog& d) {
-      for (int v = 0; v < 5; ++v) {
-        EXPECT_EQ(Control(d, outside[v])->isChecked(), v == value) << v;
-        EXPECT_EQ(Control(d, inside[v])->isChecked(), v == other) << v;
-      }
-      for (int e = 0; e < 4; ++e)
-        EXPECT_EQ(Control<QLineEdit>(d, rect[e])->text(), QString::number((std::array{1, 2, 13, 14})[size_t(e)]));
+      for (int v = 0; v < 5; ++v)
+        EXPECT_EQ(std::pair(Control(d, outside[v])->isChecked(), Control(d, inside[v])->isChecked()),
+                  std::pair(v == out, v == in)) << v;
+      for (size_t e = 0; e < 4; ++e) EXPECT_EQ(Control<QLineEdit>(d, rect[e])->text(), QString::number(edges[e]));
     });
   }
 }

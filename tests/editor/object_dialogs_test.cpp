@@ -1,6 +1,5 @@
-// The Qt face of the object edit dialog, offscreen: it shows the object it opens on, types
-// image set and animation names in capitals, and Escape removes the object a double click
-// created for it.
+// The Qt face of the object edit dialog, offscreen: it shows the object it opens on, and
+// Escape removes the object a double click created for it.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -50,14 +49,13 @@ TEST(ObjectDialogTest, OpensOnTheObjectAndEscapeRemovesTheCreatedOne) {
     auto* copy = dialog.findChild<QPushButton*>(QStringLiteral("control%1").arg(ctl::kObjectCopy));
     ASSERT_NE(copy, nullptr);
     EXPECT_FALSE(copy->isEnabled());
-    // Image set and animation names are typed in capitals; logic and name keep their case.
-    // Keys reach the combo box, which hands them to its edit.
+    // Keys reach the combo box's edit: image set and animation names become capitals, logic not.
     for (const auto& [control, shown] : {std::pair{ctl::kObjectImageSet, "COIN"}, {ctl::kObjectAnimation, "COIN"},
                                          {ctl::kObjectLogic, "Coin"}}) {
       auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("control%1").arg(control));
       edit->clear();
       QTest::keyClicks(edit->parentWidget(), "Coin");
-      EXPECT_EQ(edit->text(), QString::fromLatin1(shown));
+      EXPECT_EQ(edit->text(), shown);
     }
     QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("control%1").arg(ctl::kObjectName)), "typed");
     QTest::keyClick(&dialog, Qt::Key_Escape);
