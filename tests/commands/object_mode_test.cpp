@@ -196,20 +196,19 @@ TEST_F(ObjectModeTest, TabWalksInZOrderWrappingAndNudgesMoveWithoutResorting) {
 }
 
 TEST_F(ObjectModeTest, NudgesOfOneObjectAreOneStepAndEachMovesByItsOwnAmount) {
-  Add(400, 300, 1);
+  CGameObject* object = Add(400, 300, 1);
   Run(cmd::kObjectMode);
-  doc.SetSelectedObject(Plane(1)->FirstObject());
+  doc.SetSelectedObject(object);
   const struct {
     CommandId id;
     int32_t dx, dy;
-  } rows[] = {{cmd::kNudgeUp1, 0, -1},    {cmd::kNudgeLeft1, -1, 0},   {cmd::kNudgeRight1, 1, 0},
-              {cmd::kNudgeDown1, 0, 1},   {cmd::kNudgeUp10, 0, -10},   {cmd::kNudgeLeft10, -10, 0},
-              {cmd::kNudgeRight10, 10, 0}, {cmd::kNudgeDown10, 0, 10}, {cmd::kNudgeDown10, 0, 10}};
-  PixelPoint at{400, 300};
+  } rows[] = {{cmd::kNudgeUp1, 0, -1},     {cmd::kNudgeLeft1, -1, 0},   {cmd::kNudgeRight1, 1, 0},
+              {cmd::kNudgeDown1, 0, 1},    {cmd::kNudgeUp10, 0, -10},   {cmd::kNudgeLeft10, -10, 0},
+              {cmd::kNudgeRight10, 10, 0}, {cmd::kNudgeDown10, 0, 10}};
   for (const auto& row : rows) {
+    const PixelPoint at{object->m_x + row.dx, object->m_y + row.dy};
     Run(row.id);
-    at = {at.x + row.dx, at.y + row.dy};
-    EXPECT_EQ((PixelPoint{Plane(1)->FirstObject()->m_x, Plane(1)->FirstObject()->m_y}), at) << row.id;
+    EXPECT_EQ((PixelPoint{object->m_x, object->m_y}), at) << row.id;
   }
   EXPECT_EQ(doc.UndoStack()->UndoCount(), 1u);
 }
@@ -223,7 +222,7 @@ TEST_F(ObjectModeTest, EditsThatChangeNothingLeaveTheWorldUnmodifiedAndEdytujUns
     RunObjectEditDialog(doc, doc.ObjectBeingCreated(), doc.ObjectBeingCreated());
   });
   doc.SetModifiedFlag(false);
-  user.QueueDialogCancel();  // Escape
+  user.QueueDialogCancel();
   model.OnDoubleClick(200, 100, MouseButton::Left, 0);
   const SelectionRange& range = model.Objects().Selection();
   EXPECT_EQ(range.xMin, 100) << "only Edytuj unsets it";
@@ -240,7 +239,7 @@ TEST_F(ObjectModeTest, TheDigitsOfOneTypedNumberAreOneUndoStep) {
   uint32_t now = 0;
   model.Tiles().SetTickSource([&now] { return now; });
   model.Tiles().MoveCursorTo(1, 0);
-  const int32_t old = doc.GetTile(1, 0);  // image 1
+  const int32_t old = doc.GetTile(1, 0);
   for (const uint32_t gap : {100u, 800u}) {  // "03" as one number, then "0" and "3"
     for (const uint32_t key : {'0', '3'}) {
       now += gap;

@@ -201,25 +201,22 @@ TEST_F(PlanesFixture, TakingObjektyFromThePlaneWithObjectsAsksAndSoDoesASaveWith
   const struct {
     int32_t current;
     CommandId command;
-    bool objects;  // the box as the user leaves it
-    Answer answer;
-  } rows[] = {{0, cmd::kPlaneInfo, false, Answer::No}, {0, cmd::kPlaneInfo, false, Answer::Yes},
-              {1, cmd::kPlaneInfo, true, Answer::Yes}, {0, cmd::kPlaneAdd, true, Answer::No},
-              {0, cmd::kPlaneAdd, true, Answer::Yes}};
+    bool objects, yes;  // the box as the user leaves it, the answer
+  } rows[] = {{0, cmd::kPlaneInfo, false, false}, {0, cmd::kPlaneInfo, false, true}, {1, cmd::kPlaneInfo, true, true},
+              {0, cmd::kPlaneAdd, true, false}, {0, cmd::kPlaneAdd, true, true}};
   for (const auto& row : rows) {
-    const bool yes = row.answer == Answer::Yes;
-    SCOPED_TRACE(testing::Message() << row.command << " on plane " << row.current << (yes ? ", yes" : ", no"));
+    SCOPED_TRACE(testing::Message() << row.command << " on plane " << row.current << ", yes " << row.yes);
     Reopen();
     rig().doc.SelectPlane(&Plane(row.current));
     QueueEdit<CPlaneDialog>([&row](CPlaneDialog& d) {
       if (row.command == cmd::kPlaneAdd) d.m_width = d.m_height = d.m_tileWidth = d.m_tileHeight = "4";
       d.m_objects = row.objects;
     });
-    rig().user.QueueAnswer(row.answer);
+    rig().user.QueueAnswer(row.yes ? Answer::Yes : Answer::No);
     Run(row.command);
-    EXPECT_TRUE(rig().Logged(question + (yes ? " -> yes" : " -> no")));
-    EXPECT_EQ(rig().doc.IsModified(), yes) << "a No keeps the dialog open";
-    if (!yes) continue;
+    EXPECT_TRUE(rig().Logged(question + (row.yes ? " -> yes" : " -> no")));
+    EXPECT_EQ(rig().doc.IsModified(), row.yes) << "a No keeps the dialog open";
+    if (!row.yes) continue;
     rig().user.QueueAnswer(Answer::No);
     EXPECT_FALSE(rig().doc.DoSave(folder / "saved.vwd"));
     EXPECT_EQ(rig().user.Log().back().rfind("question: 2 objekty leżą na warstwach bez atrybutu", 0), 0u);
@@ -385,49 +382,43 @@ TEST_F(PlanesFixture, MovingAPlaneTakesTheNewPositionOrSaysItCannot) {
   }
 }
 
-// Four planes, "C" current: removals and moves keep the current plane and the list's
-// selection on the right plane; Cancel takes back everything the dialog did, OK keeps it
-// as one step.
+// Four planes, "C" current: the current plane and the list's selection follow removals and
+// moves; OK keeps them as one step and redraws the view, Cancel takes them all back.
 TEST_F(PlanesFixture, InALongerStackTheCurrentAndSelectedPlaneFollowAndCancelTakesAllBack) {
+  const Strings stack = {"A", "B", "C", "D"};
   test::WriteWorld(folder / "w.vwd", test::StandardProperties(folder / "data.rez"),
                    {{"A", kPlaneFlagObjects}, {"B"}, {"C"}, {"D"}});
-  struct Step {
-    int control;
-    int selected;
-    std::string position;  // for a move
-  };
   const struct {
     const char* what;
-    std::vector<Step> steps;
+    std::vector<std::pair<int, const char*>> presses;  // the plane selected, then moved there or removed
     Strings names;
     const char* current;
     int selected;
   } rows[] = {
-      {"remove below the current", {{CPlanesDialog::kRemoveControl, 1, ""}}, {"A", "C", "D"}, "C", -1},
-      {"remove the current", {{CPlanesDialog::kRemoveControl, 2, ""}}, {"A", "B", "D"}, "A", -1},
-      {"move the current up", {{CPlanesDialog::kMoveControl, 2, "0"}}, {"C", "A", "B", "D"}, "C", 0},
-      {"move another past the current", {{CPlanesDialog::kMoveControl, 0, "3"}}, {"B", "C", "D", "A"}, "C", 3},
-      {"move, then remove between", {{CPlanesDialog::kMoveControl, 3, "1"}, {CPlanesDialog::kRemoveControl, 2, ""}},
-       {"A", "D", "C"}, "C", -1},
+      {"remove below the current", {{1, nullptr}}, {"A", "C", "D"}, "C", -1},
+      {"remove the current", {{2, nullptr}}, {"A", "B", "D"}, "A", -1},
+      {"move the current up", {{2, "0"}}, {"C", "A", "B", "D"}, "C", 0},
+      {"move another past the current", {{0, "3"}}, {"B", "C", "D", "A"}, "C", 3},
+      {"move, then remove between", {{3, "1"}, {2, nullptr}}, {"A", "D", "C"}, "C", -1},
   };
   for (const bool ok : {true, false}) {
     for (const auto& row : rows) {
+      SCOPED_TRACE(std::string(row.what) + (ok ? ", OK" : ", Cancel"));
       Reopen();
       rig().doc.SelectPlane(&Plane(2));
-      const std::string what = std::string(row.what) + (ok ? ", OK" : ", Cancel");
+      rig().view.m_log.clear();
       rig().user.QueueDialog([&](CDialogModel& model) {
         auto& d = dynamic_cast<CPlanesDialog&>(model);
         d.OnInitDialog();
-        for (const Step& step : row.steps) {
-          if (step.control == CPlanesDialog::kRemoveControl)
-            rig().user.QueueAnswer(Answer::Yes);
+        for (const auto& [selected, position] : row.presses) {
+          if (position)
+            QueueEdit<CMovePlaneDialog>([to = position](CMovePlaneDialog& move) { move.m_newPosition = to; });
           else
-            QueueEdit<CMovePlaneDialog>([&](CMovePlaneDialog& move) { move.m_newPosition = step.position; });
-          Press(d, step.control, step.selected);
+            rig().user.QueueAnswer(Answer::Yes);
+          Press(d, position ? CPlanesDialog::kMoveControl : CPlanesDialog::kRemoveControl, selected);
         }
-        EXPECT_EQ(d.m_names, row.names) << what;
-        EXPECT_EQ(d.m_selected, row.selected) << what;
-        EXPECT_EQ(rig().doc.CurrentPlane()->Name(), row.current) << what;
+        EXPECT_EQ(d.m_names, row.names);
+        EXPECT_EQ(d.m_selected, row.selected);
         if (ok) return DialogResult::Ok;
         d.OnCancel();
         return DialogResult::Cancel;
@@ -435,31 +426,14 @@ TEST_F(PlanesFixture, InALongerStackTheCurrentAndSelectedPlaneFollowAndCancelTak
       Run(cmd::kPlanes);
       Strings names;
       for (int32_t i = 0; i < World().PlaneCount(); ++i) names.push_back(Plane(i).Name());
-      EXPECT_EQ(names, ok ? row.names : (Strings{"A", "B", "C", "D"})) << what;
-      EXPECT_EQ(rig().doc.CurrentPlane()->Name(), ok ? row.current : "C") << what;
-      EXPECT_EQ(rig().doc.UndoStack()->UndoCount(), ok ? 1u : 0u) << what;
-      EXPECT_EQ(rig().doc.UndoStack()->RedoCount(), 0u) << what;
-      EXPECT_EQ(rig().doc.IsModified(), ok) << what;
-      EXPECT_EQ(World().ObjectPlane() ? World().ObjectPlane()->Name() : "", "A") << what;
+      EXPECT_EQ(names, ok ? row.names : stack);
+      EXPECT_EQ(rig().doc.CurrentPlane()->Name(), ok ? row.current : "C");
+      EXPECT_EQ(rig().doc.UndoStack()->UndoCount(), ok ? 1u : 0u);
+      EXPECT_EQ(rig().doc.UndoStack()->RedoCount(), 0u);
+      EXPECT_EQ(rig().doc.IsModified(), ok);
+      EXPECT_EQ(World().ObjectPlane() ? World().ObjectPlane()->Name() : "", "A");
+      EXPECT_TRUE(!ok || rig().view.Logged("invalidate")) << "the view may show every plane";
     }
-  }
-}
-
-// The view may show every plane ("Wszystkie Warstwy"): removing or moving a plane other
-// than the current one draws it again.
-TEST_F(PlanesFixture, ChangesToTheStackRedrawTheView) {
-  for (int remove : {1, 0}) {
-    Reopen();
-    QueuePlanes([&](CPlanesDialog& d) {
-      rig().user.QueueAnswer(Answer::Yes);
-      QueueEdit<CMovePlaneDialog>([](CMovePlaneDialog& move) { move.m_newPosition = "0"; });
-      Press(d, remove ? CPlanesDialog::kRemoveControl : CPlanesDialog::kMoveControl, 1);
-    });
-    rig().view.m_log.clear();
-    Run(cmd::kPlanes);
-    EXPECT_EQ(World().Plane(0)->Name(), remove ? "Ground" : "Sky");
-    EXPECT_EQ(World().PlaneCount(), remove ? 1 : 2);
-    EXPECT_TRUE(rig().view.Logged("invalidate")) << remove;
   }
 }
 

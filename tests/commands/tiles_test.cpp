@@ -267,39 +267,38 @@ TEST_F(TileCommands, RepairMarksTheDocumentOnlyWhenACellChanged) {
 }
 
 TEST_F(TileCommands, BulkEditsSayInTheStatusBarHowManyCellsChanged) {
-  auto copy = [this](const char* width) {
-    rig.user.QueueDialogOk([width](CDialogModel& model, int) {
+  const auto copy = [](const char* width) {
+    return [width](CDialogModel& model) {
       auto& d = dynamic_cast<CBlockCopyDialog&>(model);
       d.m_fromColumn = d.m_fromRow = d.m_toRow = "0";
       d.m_toColumn = "2";
       d.m_width = width;
       d.m_height = "1";
-    });
-    Run(cmd::kBlockCopy);
+    };
   };
   const struct {
-    std::function<void()> action;
-    std::string said;
+    CommandId command;
+    std::function<void(CDialogModel&)> edit;  // none for the view's repair, which asks nothing
+    const char* said;
   } rows[] = {
-      {[this] { test::RunCommand(viewCommands, cmd::kRepairTiles); }, "Naprawiono 6 klocków"},
-      {[this] { test::RunCommand(viewCommands, cmd::kRepairTiles); }, "Żaden klocek nie wymagał naprawy"},
-      {[this] {
-         rig.user.QueueDialogOk([](CDialogModel& model, int) {
-           auto& d = dynamic_cast<CReplaceDialog&>(model);
-           d.m_search = ctl::kSearchTile, d.m_searchValue = "0";
-           d.m_replace = ctl::kReplaceColour;
-         });
-         Run(cmd::kReplaceTiles);
+      {cmd::kRepairTiles, nullptr, "Naprawiono 6 klocków"},
+      {cmd::kRepairTiles, nullptr, "Żaden klocek nie wymagał naprawy"},
+      {cmd::kReplaceTiles,
+       [](CDialogModel& model) {
+         auto& d = dynamic_cast<CReplaceDialog&>(model);
+         d.m_search = ctl::kSearchTile, d.m_searchValue = "0";
+         d.m_replace = ctl::kReplaceColour;
        },
        "Zamieniono 6 klocków"},
-      {[&] { copy("1"); }, "Skopiowano 1 klocek"},
-      {[&] { copy("2"); }, "Skopiowano 2 klocki"},
-      {[&] { copy("0"); }, "Nic nie skopiowano: blok leży poza planem"},
+      {cmd::kBlockCopy, copy("1"), "Skopiowano 1 klocek"},
+      {cmd::kBlockCopy, copy("2"), "Skopiowano 2 klocki"},
+      {cmd::kBlockCopy, copy("0"), "Nic nie skopiowano: blok leży poza planem"},
   };
   for (const auto& row : rows) {
     rig.user.ClearLog();
-    row.action();
-    EXPECT_TRUE(rig.Logged("status: " + row.said)) << (rig.user.Log().empty() ? "" : rig.user.Log().front());
+    if (row.edit) rig.user.QueueDialogOk([&row](CDialogModel& model, int) { row.edit(model); });
+    test::RunCommand(row.edit ? rig.doc.Commands() : viewCommands, row.command);
+    EXPECT_TRUE(rig.Logged(std::string("status: ") + row.said)) << row.said;
   }
 }
 

@@ -185,21 +185,21 @@ TEST_F(UndoCommands, APlaneInformationStepRestoresEverySetting) {
       {"tile size", [](D& d) { d.m_tileWidth = "32"; }},
   };
   for (const auto& [label, edit] : rows) {
+    SCOPED_TRACE(label);
     Reopen();
     const std::vector<uint8_t> before = Image();
     QueueEdit<D>(edit);
     rig().user.QueueAnswer(Answer::Yes);  // the objects flag and the sizes ask
     Run(cmd::kPlaneInfo);
     const std::vector<uint8_t> after = Image();
-    ASSERT_NE(before, after) << label;
     const bool hidden = rig().view.m_noImages;
+    ASSERT_NE(before, after);
     EXPECT_EQ(hidden, std::string_view(label) == "tile size") << "a new tile size hides the images";
-    Run(cmd::kEditUndo);
-    EXPECT_EQ(Image(), before) << label;
-    EXPECT_FALSE(rig().view.m_noImages) << label;
-    Run(cmd::kEditRedo);
-    EXPECT_EQ(Image(), after) << label;
-    EXPECT_EQ(rig().view.m_noImages, hidden) << label;
+    for (const bool redo : {false, true}) {
+      Run(redo ? cmd::kEditRedo : cmd::kEditUndo);
+      EXPECT_EQ(Image(), redo ? after : before);
+      EXPECT_EQ(rig().view.m_noImages, redo && hidden);
+    }
   }
 }
 
