@@ -163,8 +163,8 @@ TEST_F(PickerApp, OknoWyboruOpensHidesAndShowsAndOnlyTheUsersCloseSetsTheFlag) {
   EXPECT_EQ(m_app->TileDialogHidden(), 0);
 }
 
-// Removing the current plane leaves none current for a moment: that plane's picker has
-// nothing to list and asks to be closed; the next plane's picker stays.
+// No plane current for a moment (as when the current one is removed): the picker that asked
+// to close then closes, not the next plane's.
 TEST_F(PickerApp, OnlyThePickerThatAskedToCloseCloses) {
   Start(0);
   CPlane* plane = Doc().CurrentPlane();
@@ -180,10 +180,7 @@ TEST_F(PickerApp, KeysGoBackToTheViewWhenADialogCloses) {
   Start(0);
   ASSERT_NE(Picker(), nullptr);
   QDialog dialog(Frame());
-  QTimer::singleShot(0, &dialog, [&] {
-    dialog.accept();
-    Picker()->activateWindow();
-  });
+  QTimer::singleShot(0, &dialog, [&] { dialog.accept(), Picker()->activateWindow(); });
   dialog.exec();
   EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == Frame(); }, 1000));
   EXPECT_TRUE(Frame()->View()->hasFocus());

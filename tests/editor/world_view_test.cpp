@@ -294,16 +294,15 @@ TEST(WorldViewTest, CtrlWheelZoomsAboutTheMouseScalingThePixels) {
   EXPECT_GT(shown.view.Model().ScrollY(), scrollY);
 }
 
-// Shift + wheel scrolls sideways (two half turns as far as one turn); the middle button
-// drags the view, keeping the world pixel under the mouse under it at any zoom.
+// Shift + wheel scrolls sideways, two half turns as far as one; the middle button drags the
+// view, keeping the world pixel under the mouse under it at any zoom.
 TEST(WorldViewTest, ShiftWheelScrollsSidewaysAndTheMiddleButtonDragsTheView) {
   ShownView shown(MakeViewPlane(200, 200, 64, 64), 300, 200);
   CWorldViewModel& model = shown.view.Model();
   model.SetScroll(1000, 800);
   model.RefreshView();
-  const int32_t lines = QApplication::wheelScrollLines();
-  for (auto [delta, scrollX] : {std::pair{-120, 1000 + 64 * lines}, std::pair{120, 1000},
-                                std::pair{60, 1000 - 64 * (lines / 2)}, std::pair{60, 1000 - 64 * lines}}) {
+  const int32_t turn = 64 * QApplication::wheelScrollLines(), half = 64 * (QApplication::wheelScrollLines() / 2);
+  for (auto [delta, scrollX] : {std::pair{-120, 1000 + turn}, {60, 1000 + turn - half}, {60, 1000}}) {
     QWheelEvent event(QPointF(150, 100), QPointF(), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::ShiftModifier,
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(shown.view.viewport(), &event);

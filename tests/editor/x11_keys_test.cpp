@@ -1,5 +1,5 @@
-// The editor on a real X server (Xvfb): every accelerator of both tables, typed with
-// xdotool, reaches its command. Qt's X11 platform matches keys unlike the offscreen one.
+// The editor on a real X server (Xvfb), whose Qt platform matches keys unlike the offscreen
+// one: every accelerator of both tables, typed with xdotool, reaches its command.
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -29,32 +29,31 @@ QString XKey(const res::Accelerator& accelerator) {
   return QString::fromStdString(key);
 }
 
-// Runs xdotool on `display`; true when it exits with 0 within a minute.
-bool Xdotool(QProcess& process, const QStringList& arguments, const QString& display) {
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("DISPLAY"), display);
-  process.setProcessEnvironment(environment);
-  process.start(QStringLiteral("xdotool"), arguments);
-  return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-}
-
 TEST(X11Keys, EveryAcceleratorOfBothTablesReachesItsCommand) {
   for (const char* program : {"Xvfb", "xdotool"})
     if (QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty())
       GTEST_SKIP() << program << " is not installed (scripts/ensure-packages.sh installs it)";
   test::TempFolder folder;
-  const std::string demo = std::string(VYR_TOOL_PATH) + " make-demo '" + folder.Path().string() + "' >/dev/null";
-  ASSERT_EQ(std::system(demo.c_str()), 0);
-  // Xvfb picks a free display and writes its number.
-  QProcess server;
+  ASSERT_EQ(std::system((VYR_TOOL_PATH " make-demo '" + folder.Path().string() + "' >/dev/null").c_str()), 0);
+  QProcess server;  // takes a free display and writes its number
   server.start(QStringLiteral("Xvfb"), QStringLiteral("-displayfd 1 -screen 0 1280x1024x24 -nolisten tcp").split(' '));
   QByteArray number;
   while (!number.endsWith('\n') && server.waitForReadyRead(20000)) number += server.readAllStandardOutput();
   ASSERT_TRUE(number.endsWith('\n')) << "Xvfb did not start";
-  const QString display = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
-
-  // Each table's keys, the mode switch last: it takes the editor to the other table.
-  QStringList keys{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30")};
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + QString::fromLatin1(number.trimmed()));
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  environment.insert(QStringLiteral("VYRWORLD_PROFILE"), QString::fromStdString(folder / "profile.ini"));
+  environment.insert(QStringLiteral("VYRWORLD_KEY_TRACE"), QString::fromStdString(folder / "keys.txt"));
+  auto xdotool = [&](const QStringList& arguments) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral("xdotool"), arguments);
+    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+  };
+  // Each table's keys, the mode switch last: it takes the editor to the other table. Then
+  // "&Plik" › "Wyjści&e" quits without a question, the world being unchanged.
+  QStringList keys = QStringLiteral("key --delay 30").split(' ');
   std::ostringstream expected;
   for (int table : {res::kMenuTileMode, res::kMenuObjectMode}) {
     std::vector<res::Accelerator> order(res::Accelerators(table).begin(), res::Accelerators(table).end());
@@ -65,31 +64,15 @@ TEST(X11Keys, EveryAcceleratorOfBothTablesReachesItsCommand) {
     }
   }
   QProcess editor;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-  environment.insert(QStringLiteral("DISPLAY"), display);
-  environment.insert(QStringLiteral("VYRWORLD_PROFILE"), QString::fromStdString(folder / "profile.ini"));
-  environment.insert(QStringLiteral("VYRWORLD_KEY_TRACE"), QString::fromStdString(folder / "keys.txt"));
   editor.setProcessEnvironment(environment);
-  editor.setProcessChannelMode(QProcess::MergedChannels);
+  editor.setProcessChannelMode(QProcess::ForwardedChannels);  // a sanitizer's report shows, and fails the exit
   editor.start(QStringLiteral(VYR_EDITOR_PATH), {QString::fromStdString(folder / "DEMO.VWD")});
-
-  // The main window once the world is open (its title names it) gets the keyboard; then
-  // "&Plik" › "Wyjści&e" quits without a question, the world being unchanged.
-  QProcess search, focus, type, quit;
-  ASSERT_TRUE(Xdotool(search, QStringLiteral("search --sync --onlyvisible --name DEMO").split(' '), display));
-  const QString window = QString::fromLatin1(search.readAllStandardOutput()).section(QLatin1Char('\n'), 0, 0);
-  EXPECT_TRUE(Xdotool(focus, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window}, display));
-  EXPECT_TRUE(Xdotool(type, keys, display));
-  EXPECT_TRUE(Xdotool(quit, QStringLiteral("key --delay 200 alt+p e").split(' '), display));
-  const bool exited = editor.waitForFinished(60000);
-  if (!exited) editor.kill();
-  const std::string output = editor.readAll().toStdString();
-  // A sanitizer's report makes the exit abnormal or not 0.
-  EXPECT_TRUE(exited && editor.exitStatus() == QProcess::NormalExit && editor.exitCode() == 0) << output;
+  // The main window once the world is open (its title names it) gets the keyboard.
+  ASSERT_TRUE(xdotool(QStringLiteral("search --sync --onlyvisible --name DEMO windowfocus --sync").split(' ')));
+  EXPECT_TRUE(xdotool(keys + QStringLiteral("key --delay 200 alt+p e").split(' ')));
+  EXPECT_TRUE(editor.waitForFinished(60000) && editor.exitStatus() == QProcess::NormalExit && editor.exitCode() == 0);
   server.terminate();
   server.waitForFinished(5000);
-
   std::ostringstream reached;
   reached << std::ifstream(folder / "keys.txt").rdbuf();
   EXPECT_EQ(reached.str(), expected.str()) << "lines: <table> <command>";

@@ -139,10 +139,7 @@ TEST_F(ProfileFileTest, MissingFileIsEmptyAndSaveCreatesFolders) {
 
 TEST_F(ProfileFileTest, WriteThroughSavesEachChangeAtOnceAndABatchOnceAtItsEnd) {
   const std::string path = (m_dir / "vyrworld.ini").string();
-  auto onDisk = [&] {
-    std::ifstream in(path);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  };
+  auto onDisk = [&] { return std::string(std::istreambuf_iterator<char>(std::ifstream(path).rdbuf()), {}); };
   Profile profile;
   profile.SetPath(path);
   profile.SetWriteThrough(true);
