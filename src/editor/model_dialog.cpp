@@ -80,6 +80,10 @@ void CModelDlg::ControlEventRaised(int id, ControlEvent event) {
   ApplyModelState();
 }
 
+CModelDlg::~CModelDlg() {
+  for (const QPointer<QObject>& watcher : m_eventWatchers) delete watcher.data();
+}
+
 void CModelDlg::ApplyModelState() {
   if (m_model.TakeReload()) LoadControls();
   if (!m_model.Caption().empty()) setWindowTitle(UiText(m_model.Caption().c_str()));
@@ -101,9 +105,10 @@ void CModelDlg::Bind(int id, QWidget* control) {
   } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
     connect(edit, &QLineEdit::editingFinished, this, raise(ControlEvent::FocusLost));
   } else if (auto* text = qobject_cast<QPlainTextEdit*>(control)) {
-    text->installEventFilter(new EventFilter(QEvent::FocusOut, raise(ControlEvent::FocusLost), text));
-    text->viewport()->installEventFilter(
-        new EventFilter(QEvent::MouseButtonDblClick, raise(ControlEvent::DoubleClicked), text));
+    m_eventWatchers.push_back(new EventFilter(QEvent::FocusOut, raise(ControlEvent::FocusLost), text));
+    text->installEventFilter(m_eventWatchers.back());
+    m_eventWatchers.push_back(new EventFilter(QEvent::MouseButtonDblClick, raise(ControlEvent::DoubleClicked), text));
+    text->viewport()->installEventFilter(m_eventWatchers.back());
   } else if (auto* list = qobject_cast<QListWidget*>(control)) {
     connect(list, &QListWidget::currentRowChanged, this, raise(ControlEvent::SelectionChanged));
     connect(list, &QListWidget::itemDoubleClicked, this, raise(ControlEvent::DoubleClicked));

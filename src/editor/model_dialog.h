@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <map>
 #include <vector>
 
@@ -21,6 +22,9 @@ namespace vyr {
 class CModelDlg : public QDialog {
  public:
   CModelDlg(CDialogModel& model, IInteractionPort& port, QWidget* parent);
+  // Drops the event watchers first: the controls still lose their focus while QWidget
+  // destroys them, when this dialog is no longer whole.
+  ~CModelDlg() override;
 
   // Runs the dialog modally: OnInitDialog, Load, exec; OK runs Store and OnOK. A dialog
   // the model ended from code returns the model's result.
@@ -63,6 +67,7 @@ class CModelDlg : public QDialog {
   IInteractionPort& m_port;
   std::vector<DialogField> m_fields;
   std::map<int, QWidget*> m_controls;
+  std::vector<QPointer<QObject>> m_eventWatchers;  // owned by their controls
   bool m_loading = false;
 };
 
