@@ -7,6 +7,21 @@
 
 namespace vyr {
 
+class CPlane;
+
+// What one user action, one undo or one redo changed, worked out from the parts it touched;
+// sent once when it ends, however many cells it wrote.
+struct ChangeNotice {
+  const CPlane* cellsPlane = nullptr;    // the plane whose cells changed
+  CRect cells;                           // those cells, inclusive (the whole grid after a resize)
+  const CPlane* objectsPlane = nullptr;  // the plane whose objects were added, removed or changed
+  bool planeStack = false;               // planes added, removed or reordered, or the object plane moved
+  bool planeSettings = false;            // a plane's name, tile size, z, movement, colour, flags or sets
+  bool header = false;                   // the world's properties
+  bool attributes = false;               // the tile attribute table
+  bool Any() const { return cellsPlane || objectsPlane || planeStack || planeSettings || header || attributes; }
+};
+
 // Every notice has an empty default, so a listener overrides only what it shows.
 class IDocumentObserver {
  public:

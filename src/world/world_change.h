@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "world/document_observer.h"
 #include "world/undo_stack.h"
 #include "world/world_host.h"
 
@@ -68,6 +69,9 @@ class CWorldChange {
     if (!m_noImagesBefore) return std::nullopt;
     return after ? !*m_noImagesBefore : *m_noImagesBefore;
   }
+  // What differs between the two states (after Finish returned kChanged); an undo and a
+  // redo change the same.
+  const ChangeNotice& Notice() const { return m_notice; }
   // The plane that was current before or after the action.
   CPlane* CurrentPlane(bool after) const { return m_current[after ? 1 : 0]; }
   // Memory held, for the undo stack's budget.
@@ -93,6 +97,7 @@ class CWorldChange {
   // Planes the world does not hold in the state it is in now.
   std::vector<std::unique_ptr<CPlane>> m_parked;
   std::optional<bool> m_noImagesBefore;
+  ChangeNotice m_notice;
 };
 
 // One user action on the world as one undo step.
