@@ -2411,5 +2411,97 @@ Correct the &quot;Gra:&quot; field of &quot;Informacje Świata&quot;.</translati
         <source>Wszystkie Warstwy</source>
         <translation>All Planes</translation>
     </message>
+    <message>
+        <source>Cofnij: %s</source>
+        <translation>Undo %s</translation>
+    </message>
+    <message>
+        <source>Ponów: %s</source>
+        <translation>Redo %s</translation>
+    </message>
+    <message>
+        <source>Wstaw Klocek</source>
+        <translation>Insert Tile</translation>
+    </message>
+    <message>
+        <source>Usuń Klocek</source>
+        <translation>Delete Tile</translation>
+    </message>
+    <message>
+        <source>Następny Klocek</source>
+        <translation>Next Tile</translation>
+    </message>
+    <message>
+        <source>Poprzedni Klocek</source>
+        <translation>Previous Tile</translation>
+    </message>
+    <message>
+        <source>Wypełnij</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Zmień Klocki</source>
+        <translation>Replace Tiles</translation>
+    </message>
+    <message>
+        <source>Naprawa Klocków</source>
+        <translation>Repair Tiles</translation>
+    </message>
+    <message>
+        <source>Nowy Objekt</source>
+        <translation>New Object</translation>
+    </message>
+    <message>
+        <source>Przesuń Objekt</source>
+        <translation>Move Object</translation>
+    </message>
+    <message>
+        <source>Usuń Objekt</source>
+        <translation>Delete Object</translation>
+    </message>
+    <message>
+        <source>Wytnij Objekt</source>
+        <translation>Cut Object</translation>
+    </message>
+    <message>
+        <source>Wklej Objekt</source>
+        <translation>Paste Object</translation>
+    </message>
+    <message>
+        <source>Usuń Wszystkie Objekty</source>
+        <translation>Delete All Objects</translation>
+    </message>
+    <message>
+        <source>Usuń Uszkodzone Objekty</source>
+        <translation>Delete Invalid Objects</translation>
+    </message>
+    <message>
+        <source>Zmień ImageSety Logik</source>
+        <translation>Change Logic Image Sets</translation>
+    </message>
+    <message>
+        <source>Ustaw Z</source>
+        <translation>Set Z</translation>
+    </message>
+    <message>
+        <source>Wstaw Logikę</source>
+        <translation>Insert Logic</translation>
+    </message>
+    <message>
+        <source>Warstwy</source>
+        <translation>Planes</translation>
+    </message>
+    <message>
+        <source>Atrybuty Klocków</source>
+        <translation>Tile Attributes</translation>
+    </message>
+    <message>
+        <source>Zmień Atrybuty</source>
+        <translation>Scale Attributes</translation>
+    </message>
+    <message>
+        <source>Postaw Klocek</source>
+        <translation>Place Tile</translation>
+    </message>
 </context>
 </TS>

@@ -43,6 +43,24 @@ int32_t CellOf(int32_t pixel, int32_t tile) { return tile > 0 ? int32_t(FloorDiv
 
 }  // namespace
 
+WorldDocViewSource::WorldDocViewSource(CWorldDoc& document) : m_document(document) { m_document.AddObserver(this); }
+
+WorldDocViewSource::~WorldDocViewSource() { m_document.RemoveObserver(this); }
+
+void WorldDocViewSource::WorldChanged(const ChangeNotice& notice) {
+  if (!m_listener) return;
+  const CPlane* current = m_document.CurrentPlane();
+  ViewChange change;
+  change.layout = notice.planeStack || notice.planeSettings;
+  const bool onlyCells = notice.cellsPlane && !notice.objectsPlane && !notice.header && !notice.attributes;
+  if (onlyCells && notice.cellsPlane == current && !change.layout) {
+    // A whole grid may be a new size.
+    change.layout = notice.cells == CRect{0, 0, current->Width() - 1, current->Height() - 1};
+    if (!change.layout) change.cells = notice.cells;
+  }
+  m_listener(change);
+}
+
 bool WorldDocViewSource::WorldLoaded() const { return m_document.HasLoadedWorld(); }
 
 std::optional<ViewPlane> WorldDocViewSource::CurrentPlane() const {
@@ -126,7 +144,38 @@ CWorldViewModel::CWorldViewModel(Profile* profile) : m_profile(profile) {
   m_moves.right = m_profile->GetProfileInt(profile::kCustom, profile::kMoveRight, m_moves.right);
 }
 
+void CWorldViewModel::SetDocument(IViewDocument* document) {
+  if (m_document) m_document->SetChangeListener({});
+  m_document = document;
+  if (m_document) m_document->SetChangeListener([this](const ViewChange& change) { OnWorldChanged(change); });
+}
+
+void CWorldViewModel::OnWorldChanged(const ViewChange& change) {
+  const std::optional<ViewPlane> plane = Plane();
+  if (change.layout || !plane) {
+    Resize();
+    return;
+  }
+  if (!change.cells) {
+    RefreshView();
+    return;
+  }
+  // A few cells: drawn into the surface and shown at once, as the user types or clicks.
+  m_document->RenderWorld(0);
+  const auto edge = [](int64_t cell, int32_t tile, int32_t scroll) {
+    return int32_t(std::clamp<int64_t>(cell * tile - scroll, INT32_MIN / 2, INT32_MAX / 2));
+  };
+  const CRect& cells = *change.cells;
+  HideCursor();
+  InvalidateRect({edge(cells.left, plane->tileWidth, m_scrollX), edge(cells.top, plane->tileHeight, m_scrollY),
+                  edge(int64_t(cells.right) + 1, plane->tileWidth, m_scrollX),
+                  edge(int64_t(cells.bottom) + 1, plane->tileHeight, m_scrollY)},
+                 false);
+  UpdateNow();
+}
+
 CWorldViewModel::~CWorldViewModel() {
+  if (m_document) m_document->SetChangeListener({});
   m_surface.reset();
   StoreSettings();
 }

@@ -14,6 +14,7 @@
 #include "commands/modes/tile_mode.h"
 #include "commands/view_zoom.h"
 #include "platform/rect.h"
+#include "world/document_observer.h"
 #include "world/view_port.h"
 
 namespace vyr {
@@ -45,6 +46,14 @@ struct ViewObjectBox {
   int32_t height = 0;
   int32_t offsetX = 0;
   int32_t offsetY = 0;
+};
+
+// What a change of the world means to the view: the cells of the current plane to draw
+// again (inclusive), or nothing but a whole redraw; `layout` when the plane's size, the
+// stack or a plane's settings may differ, so sizes and scroll bars are worked out again.
+struct ViewChange {
+  std::optional<CRect> cells;
+  bool layout = false;
 };
 
 // What the view needs of the document. The editor adapts the real document to it; tests fake it.
@@ -84,12 +93,17 @@ class IViewDocument {
   virtual CWorldDoc* WorldDocument() const { return nullptr; }
   // The world's profile section; empty for a world never saved.
   virtual std::string ProfileSection() const { return {}; }
+  // Where the document's changes go, once per action, undo or redo (empty: nowhere).
+  virtual void SetChangeListener(std::function<void(const ViewChange&)> /*listener*/) {}
 };
 
 // The real document as the view sees it.
-class WorldDocViewSource final : public IViewDocument {
+class WorldDocViewSource final : public IViewDocument, private IDocumentObserver {
  public:
-  explicit WorldDocViewSource(CWorldDoc& document) : m_document(document) {}
+  explicit WorldDocViewSource(CWorldDoc& document);
+  ~WorldDocViewSource() override;
+  WorldDocViewSource(const WorldDocViewSource&) = delete;
+  WorldDocViewSource& operator=(const WorldDocViewSource&) = delete;
   bool WorldLoaded() const override;
   std::optional<ViewPlane> CurrentPlane() const override;
   void SetPlaneOrigin(int32_t x, int32_t y) override;
@@ -107,9 +121,13 @@ class WorldDocViewSource final : public IViewDocument {
   std::optional<PixelPoint> StartPosition() const override;
   CWorldDoc* WorldDocument() const override { return &m_document; }
   std::string ProfileSection() const override;
+  void SetChangeListener(std::function<void(const ViewChange&)> listener) override { m_listener = std::move(listener); }
 
  private:
+  void WorldChanged(const ChangeNotice& notice) override;
+
   CWorldDoc& m_document;
+  std::function<void(const ViewChange&)> m_listener;
 };
 
 struct ViewScrollSizes {
@@ -161,7 +179,8 @@ class CWorldViewModel final : public IViewPort {
   CWorldViewModel(const CWorldViewModel&) = delete;
   CWorldViewModel& operator=(const CWorldViewModel&) = delete;
 
-  void SetDocument(IViewDocument* document) { m_document = document; }
+  // Listens to the document's changes and draws what they touched.
+  void SetDocument(IViewDocument* document);
   IViewDocument* Document() const { return m_document; }
   void SetWindow(IViewWindow* window) { m_window = window; }
   // Where the view's dialogs run (go-to, custom moves); they do nothing without one.
@@ -181,6 +200,9 @@ class CWorldViewModel final : public IViewPort {
   void ShowModeInFrame(int mode) const {
     if (m_modeFrame) m_modeFrame(mode);
   }
+
+  // A change of the world: the cells it names, or everything.
+  void OnWorldChanged(const ViewChange& change);
 
   // The first sizing of a new window: provisional scroll sizes, then Resize.
   void InitialUpdate();

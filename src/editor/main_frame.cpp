@@ -42,6 +42,14 @@ namespace {
 
 constexpr const char* kIdProperty = "vyrCommandId";
 constexpr const char* kBaseTextProperty = "vyrBaseText";
+// The tips a command's action has of its own, for when a run-time prompt ends.
+constexpr const char* kBaseTipProperty = "vyrBaseTip";
+constexpr const char* kToolTipProperty = "vyrToolTip";
+
+// A run-time prompt (the step "Cofnij" takes back) replaces the tip while it is set.
+QString TipFor(const CommandState& state, const QAction& action, const char* tipProperty) {
+  return state.prompt ? UiText(*state.prompt) : action.property(tipProperty).toString();
+}
 
 QString StripMnemonics(QString text) {
   text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
@@ -163,6 +171,7 @@ QAction* CMainFrame::MakeCommandAction(CommandId id, const QString& text, QObjec
   action->setProperty(kIdProperty, uint(id));
   const std::string_view prompt = res::StatusPrompt(id);
   if (!prompt.empty()) action->setStatusTip(UiText(prompt));
+  action->setProperty(kBaseTipProperty, action->statusTip());
   connect(action, &QAction::triggered, this, [this, id] { SendCommand(id); });
   return action;
 }
@@ -286,6 +295,7 @@ void CMainFrame::ApplyMenuState(QAction* action, const res::MenuItem& item, cons
     if (!hint.isEmpty()) text += QLatin1Char('\t') + hint;
   }
   if (action->text() != text) action->setText(text);
+  if (const QString tip = TipFor(state, *action, kBaseTipProperty); action->statusTip() != tip) action->setStatusTip(tip);
 }
 
 QString CMainFrame::KeyHint(CommandId id, int choice) const {
@@ -349,6 +359,7 @@ bool CMainFrame::LoadToolbar(int resourceId) {
     QAction* action = MakeCommandAction(id, tip, this);
     action->setIcon(ToolbarIcon(id));
     action->setToolTip(tip);
+    action->setProperty(kToolTipProperty, tip);
     m_toolBar->addAction(action);
     m_toolbarActions[id] = action;
   }
@@ -364,6 +375,7 @@ void CMainFrame::UpdateToolbar() {
       action->setCheckable(true);
       action->setChecked(state.checked);
     }
+    if (const QString tip = TipFor(state, *action, kToolTipProperty); action->toolTip() != tip) action->setToolTip(tip);
   }
 }
 

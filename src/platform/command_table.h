@@ -17,6 +17,7 @@ struct CommandState {
   bool enabled = true;
   bool checked = false;
   std::optional<std::string> text;  // replaces the entry's text (or a pane's text) when set
+  std::optional<std::string> prompt;  // replaces the entry's status-bar prompt and tooltip when set
   bool enableChanged = false;       // an update handler that never calls Enable leaves it open
 
   void Enable(bool on) {
@@ -25,6 +26,7 @@ struct CommandState {
   }
   void SetCheck(bool on) { checked = on; }
   void SetText(std::string value) { text = std::move(value); }
+  void SetPrompt(std::string value) { prompt = std::move(value); }
 };
 
 using CommandHandler = std::function<void(CommandId)>;

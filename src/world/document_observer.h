@@ -20,6 +20,13 @@ struct ChangeNotice {
   bool header = false;                   // the world's properties
   bool attributes = false;               // the tile attribute table
   bool Any() const { return cellsPlane || objectsPlane || planeStack || planeSettings || header || attributes; }
+  // Every cell of a plane of `columns` × `rows`.
+  static ChangeNotice WholeGrid(const CPlane* plane, int32_t columns, int32_t rows) {
+    ChangeNotice notice;
+    notice.cellsPlane = plane;
+    notice.cells = {0, 0, columns - 1, rows - 1};
+    return notice;
+  }
 };
 
 // Every notice has an empty default, so a listener overrides only what it shows.
@@ -33,10 +40,8 @@ class IDocumentObserver {
   // The contents are about to be freed and rebuilt (a new or opened world, reloaded
   // resources): drop anything that points into them.
   virtual void ContentsReset() {}
-  // Cells of the current plane changed (columns left … right, rows top … bottom, inclusive).
-  virtual void CellsChanged(const CRect& /*cells*/) {}
-  // Objects of the current plane were added, removed, moved or changed.
-  virtual void ObjectsChanged() {}
+  // An action, an undo or a redo changed the world: once each, when it ends.
+  virtual void WorldChanged(const ChangeNotice& /*notice*/) {}
 };
 
 // What the document asks of the layer that runs its dialogs.

@@ -18,7 +18,6 @@ int32_t ChangeEveryRecord(CWorldDoc& doc, const std::function<int(CTileAttrib&)>
   int32_t changed = 0;
   for (const std::unique_ptr<CTileAttrib>& record : world->Attributes())
     if (record) changed += change(*record);
-  if (changed > 0) doc.NoteUnrecordedChange();
   return changed;
 }
 
@@ -30,7 +29,6 @@ bool StoreTileAttrib(CWorldDoc& doc, int32_t number, std::unique_ptr<CTileAttrib
   if (record->Kind() == kAttribKindMask && !CMaskAttrib::SizeFits(record->m_tileWidth, record->m_tileHeight))
     return false;
   world->SetAttribute(number, std::move(record));
-  doc.NoteUnrecordedChange();
   return true;
 }
 

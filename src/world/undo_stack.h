@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <string_view>
 
 namespace vyr {
 
@@ -63,9 +64,14 @@ class CUndoEntry {
   const UndoViewState& View() const { return m_view; }
   bool WasModified() const { return m_wasModified; }
   uint64_t ChangeCount() const { return m_changeCount; }
+  // The user action's name as "Cofnij" and "Ponów" show it, in the source language; names
+  // are the program's static texts, so only the view of them is kept.
+  std::string_view Name() const { return m_name; }
+  void SetName(std::string_view name) { m_name = name; }
 
  private:
   UndoViewState m_view;
+  std::string_view m_name;
   bool m_wasModified;
   uint64_t m_changeCount;
 };
@@ -144,6 +150,8 @@ class CUndoStack {
   size_t RedoCount() const { return m_redo.size(); }
   size_t Bytes() const { return m_bytes; }
   const CUndoEntry* Newest() const { return m_undo.empty() ? nullptr : m_undo.back().get(); }
+  // The step the next redo makes again, or null.
+  const CUndoEntry* NextRedo() const { return m_redo.empty() ? nullptr : m_redo.back().get(); }
 
   // Takes back the newest entry. The modified flag comes back as the entry saw it only
   // when `changes` has not moved since the push; otherwise the document stays modified.

@@ -188,6 +188,7 @@ CWorldChange::Outcome CWorldChange::Finish(const CWorld& world, const WorldPrope
       m_planes[1].reset();
     } else {
       changed = true;
+      m_notice.planeStack = m_notice.planeSettings = true;
     }
   }
   if (m_cells) {
@@ -217,9 +218,11 @@ CWorldChange::Outcome CWorldChange::Finish(const CWorld& world, const WorldPrope
     }
     if (differs && c.packed[0].empty()) return Outcome::kUnrecordable;
     std::vector<int32_t>().swap(c.start);
-    if (differs)
+    if (differs) {
       changed = true;
-    else
+      m_notice.cellsPlane = c.plane;
+      m_notice.cells = {0, 0, c.plane->Width() - 1, c.plane->Height() - 1};
+    } else
       m_cells.reset();
   }
   if (m_objects) {
@@ -236,10 +239,12 @@ CWorldChange::Outcome CWorldChange::Finish(const CWorld& world, const WorldPrope
     o.middle[1].assign(std::make_move_iterator(now.begin() + ptrdiff_t(o.head)),
                        std::make_move_iterator(now.end() - ptrdiff_t(o.tail)));
     std::vector<std::vector<uint8_t>>().swap(o.start);
-    if (o.middle[0].empty() && o.middle[1].empty())
+    if (o.middle[0].empty() && o.middle[1].empty()) {
       m_objects.reset();
-    else
+    } else {
       changed = true;
+      m_notice.objectsPlane = o.plane;
+    }
   }
   if (m_header[0]) {
     m_header[1] = properties;
@@ -248,6 +253,7 @@ CWorldChange::Outcome CWorldChange::Finish(const CWorld& world, const WorldPrope
       m_header[1].reset();
     } else {
       changed = true;
+      m_notice.header = true;
     }
   }
   if (m_attributes[0]) {
@@ -265,6 +271,7 @@ CWorldChange::Outcome CWorldChange::Finish(const CWorld& world, const WorldPrope
       m_attributes[1].reset();
     } else {
       changed = true;
+      m_notice.attributes = true;
     }
   }
   return changed ? Outcome::kChanged : Outcome::kUnchanged;

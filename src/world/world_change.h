@@ -35,6 +35,10 @@ struct ChangeScope {
   static ChangeScope Planes() { return {nullptr, nullptr, true, false, false}; }
   static ChangeScope Header() { return {nullptr, nullptr, false, true, false}; }
   static ChangeScope Attributes() { return {nullptr, nullptr, false, false, true}; }
+  // Nothing the change itself records: single cells written through the document's
+  // SetTile, each its own step.
+  static ChangeScope SingleCells() { return {}; }
+  bool Empty() const { return !cells && !objects && !planes && !header && !attributes; }
 };
 
 class CWorldChange {

@@ -169,10 +169,10 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   // The cell's value: kEmptyTile outside the grid, 0 without a current plane.
   int32_t GetTile(int32_t column, int32_t row) const;
   // Writes one cell: 0 without a plane or outside the grid; 1 when written or already
-  // holding the value (then nothing else happens). A write is recorded for undo (with
-  // `record` and a view), marks the document modified, re-renders, tells the observers
-  // CellsChanged and, with `invalidate`, repaints the cell's rectangle at once.
-  int SetTile(int32_t column, int32_t row, int32_t value, int record = 1, int invalidate = 1);
+  // holding the value (then nothing else happens). Outside a recorded change the write is
+  // its own undo step (with `record` and a view), named by the action running it, and is
+  // announced; it marks the document modified.
+  int SetTile(int32_t column, int32_t row, int32_t value, int record = 1);
   // SetTile at the view's tile cursor (cell (0, 0) without a view).
   int SetTileAtCursor(int32_t value);
   // SetTile whose undo step joins the newest one when that wrote this cell last, with no
@@ -182,21 +182,22 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   // (an invalid set falls back to 0, wrapping), selected and written at the cursor.
   void NextTile() { StepTile(1); }
   void PrevTile() { StepTile(-1); }
-  // Marks the document modified. Outside a recorded change (BeginChange) also moves the
-  // change counter, so no older undo step can clear the mark; inside one it leaves the mark
-  // to EndChange, which sets it only when the world really changed.
-  void NoteUnrecordedChange();
 
   // --- undo steps (world_doc_undo.cpp)
-  // Starts recording one user action that changes `scope` as one undo step. A change begun
-  // inside another joins the outer one, whose scope must cover it. Cells written meanwhile
-  // are not recorded one by one.
-  // Steps of the same non-null `series` that follow each other directly become one.
-  void BeginChange(const ChangeScope& scope, const void* series = nullptr);
-  // Ends the action: when anything in the scope changed, pushes the step and marks the
-  // document modified. A change that cannot be kept empties the stack instead.
-  void EndChange();
+  // Starts one user action named `name` (a static text) that changes `scope`, as one undo
+  // step. A change begun inside another joins the outer one, whose scope must cover it.
+  // An empty scope records nothing itself: the cells the action writes through SetTile are
+  // each their own step under that name. Steps of the same non-null `series` that follow
+  // each other directly become one.
+  void BeginChange(const ChangeScope& scope, std::string_view name, const void* series = nullptr);
+  // Ends the action. Kept, a change in the scope becomes the step, marks the document
+  // modified and is announced to the observers; a change that cannot be kept empties the
+  // stack instead. Not kept, the world goes back to where the action began and no step is made.
+  void EndChange(bool keep = true);
   bool Recording() const { return m_changeDepth > 0; }
+  // Marks the document modified and moves the change counter, so no older step can clear
+  // the mark: for changes the undo stack does not hold.
+  void MarkChangedWithoutStep();
   // Takes the plane at index out of the world (see CWorld::RemovePlane); while recording the
   // step keeps it, so that undo can put it back. 0 for an index outside the stack.
   int RemovePlane(int32_t index);
@@ -206,7 +207,7 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   UndoOutcome::Status Undo();
   // Makes the last step taken back again, the same way; the document is then modified.
   UndoOutcome::Status Redo();
-  // Bumped by NoteUnrecordedChange and every save.
+  // Bumped by every change the stack could not keep and by every save.
   const ChangeCounter& Changes() const { return m_changes; }
 
  private:
@@ -253,6 +254,8 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   UndoOutcome::Status Step(bool redo);
   // The step of the action that just ended (EndChange).
   void RecordChange();
+  // Tells the observers what an action, undo or redo changed.
+  void Announce(const ChangeNotice& notice);
 
   Profile* m_profile;
   IInteractionPort& m_interaction;
@@ -281,12 +284,12 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   std::unique_ptr<CWorldChange> m_change;
   UndoViewState m_changeView;
   const void* m_changeSeries = nullptr;
+  std::string_view m_changeName;
   bool m_changeWasModified = false;
   uint64_t m_changeCount = 0;
   bool m_changeNoImages = false;
   // Set while ContinueTile writes.
   bool m_joinTileWrite = false;
-  bool m_changeRedraws = false;
 
   std::string m_failureReason;
   bool m_saveDeclined = false;
@@ -295,20 +298,6 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   std::string m_archiveInUse;
   // Why the last resource location failed.
   std::string m_resourceFailure;
-};
-
-// Records the user action in the enclosing block as one undo step.
-class ScopedChange {
- public:
-  ScopedChange(CWorldDoc& doc, const ChangeScope& scope, const void* series = nullptr) : m_doc(doc) {
-    doc.BeginChange(scope, series);
-  }
-  ~ScopedChange() { m_doc.EndChange(); }
-  ScopedChange(const ScopedChange&) = delete;
-  ScopedChange& operator=(const ScopedChange&) = delete;
-
- private:
-  CWorldDoc& m_doc;
 };
 
 }  // namespace vyr

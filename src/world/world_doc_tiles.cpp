@@ -1,4 +1,5 @@
 // CWorldDoc: reading and writing cells of the current plane and the current tile.
+#include "res/step_names.h"
 #include "world/plane.h"
 #include "world/tile_edits.h"
 #include "world/view_port.h"
@@ -12,32 +13,30 @@ int32_t CWorldDoc::GetTile(int32_t column, int32_t row) const {
   return m_currentPlane->GetTile(column, row);
 }
 
-int CWorldDoc::SetTile(int32_t column, int32_t row, int32_t value, int record, int invalidate) {
+int CWorldDoc::SetTile(int32_t column, int32_t row, int32_t value, int record) {
   CPlane* plane = m_currentPlane;
   if (!plane || column < 0 || row < 0 || column >= plane->Width() || row >= plane->Height()) return 0;
   const int32_t old = plane->GetTile(column, row);
   if (old == value) return 1;
 
-  if (record && !Recording() && m_view && m_undo && m_world) {
+  // Inside a recorded change the change keeps the cell and announces it when it ends.
+  const bool ownStep = !m_change;
+  if (record && ownStep && m_view && m_undo && m_world) {
     const UndoViewState where{m_view->ScrollX(), m_view->ScrollY(), column, row};
     auto entry = std::make_unique<CTileUndoEntry>(m_world->IndexOf(plane), column, row, old, value, where,
                                                   IsModified(), m_changes.Value());
+    entry->SetName(m_changeName.empty() ? res::step::kPlaceTile : m_changeName);
     const CUndoEntry* newest = m_undo->Newest();
     if (!m_joinTileWrite || !newest || newest->ChangeCount() != m_changes.Value() || !m_undo->MergeIntoNewest(*entry))
       m_undo->PushUndo(std::move(entry));
   }
   plane->SetTile(column, row, value);
   SetModifiedFlag(true);
-  RenderWorld(0);
-  const CRect cell{column, row, column, row};
-  Notify([&cell](IDocumentObserver& o) { o.CellsChanged(cell); });
-
-  if (invalidate && m_view) {
-    const int32_t left = column * plane->TileWidth() - m_view->ScrollX();
-    const int32_t top = row * plane->TileHeight() - m_view->ScrollY();
-    m_view->HideCursor();
-    m_view->InvalidateRect(CRect{left, top, left + plane->TileWidth(), top + plane->TileHeight()}, false);
-    m_view->UpdateNow();
+  if (ownStep) {
+    ChangeNotice notice;
+    notice.cellsPlane = plane;
+    notice.cells = {column, row, column, row};
+    Announce(notice);
   }
   return 1;
 }

@@ -9,17 +9,19 @@
 
 namespace vyr {
 
-void CWorldDoc::NoteUnrecordedChange() {
-  // A recorded action marks the document when it ends, and only when the world differs then.
-  if (Recording() && m_change) return;
-  if (!Recording()) m_changes.Bump();
+void CWorldDoc::MarkChangedWithoutStep() {
+  m_changes.Bump();
   SetModifiedFlag(true);
 }
 
-void CWorldDoc::BeginChange(const ChangeScope& scope, const void* series) {
+void CWorldDoc::Announce(const ChangeNotice& notice) {
+  if (notice.Any()) Notify([&notice](IDocumentObserver& o) { o.WorldChanged(notice); });
+}
+
+void CWorldDoc::BeginChange(const ChangeScope& scope, std::string_view name, const void* series) {
   if (m_changeDepth++ > 0) return;
-  m_changeRedraws = scope.planes;
-  if (!m_world || !m_undo) return;
+  m_changeName = name;
+  if (!m_world || !m_undo || scope.Empty()) return;
   m_changeSeries = series;
   m_changeView = m_view ? UndoViewState{m_view->ScrollX(), m_view->ScrollY(), m_view->CursorColumn(), m_view->CursorRow()}
                         : UndoViewState{};
@@ -29,11 +31,18 @@ void CWorldDoc::BeginChange(const ChangeScope& scope, const void* series) {
   m_change = std::make_unique<CWorldChange>(*m_world, m_properties, scope, m_currentPlane);
 }
 
-void CWorldDoc::EndChange() {
+void CWorldDoc::EndChange(bool keep) {
   if (m_changeDepth == 0 || --m_changeDepth > 0) return;
-  RecordChange();
-  // The view may show every plane ("Wszystkie Warstwy"): a changed stack is drawn at once.
-  if (std::exchange(m_changeRedraws, false)) RenderWorld(1);
+  if (keep) {
+    RecordChange();
+  } else if (std::unique_ptr<CWorldChange> change = std::move(m_change); change && m_world) {
+    // Taken back as a whole: the world, the view's "Bez Obrazów" and what shows them.
+    if (change->Finish(*m_world, m_properties, m_currentPlane) == CWorldChange::Outcome::kChanged) {
+      if (m_view && m_view->NoImages() != m_changeNoImages) change->NoteNoImagesSwitch(m_changeNoImages);
+      ApplyWorldChange(*change, false);
+    }
+  }
+  m_changeName = {};
 }
 
 void CWorldDoc::RecordChange() {
@@ -44,19 +53,28 @@ void CWorldDoc::RecordChange() {
       return;
     case CWorldChange::Outcome::kChanged: {
       if (m_view && m_view->NoImages() != m_changeNoImages) change->NoteNoImagesSwitch(m_changeNoImages);
+      const ChangeNotice notice = change->Notice();
       auto entry = std::make_unique<CWorldChangeEntry>(std::move(change), m_changeView, m_changeWasModified,
                                                        m_changeCount, m_changeSeries);
+      entry->SetName(m_changeName);
       // A save or an unrecorded change in between keeps the steps apart.
       const CUndoEntry* newest = m_undo->Newest();
       if (!m_changeSeries || !newest || newest->ChangeCount() != m_changes.Value() || !m_undo->MergeIntoNewest(*entry))
         m_undo->PushUndo(std::move(entry));
       SetModifiedFlag(true);
+      Announce(notice);
       return;
     }
     case CWorldChange::Outcome::kUnrecordable:
-      // The older steps would no longer fit the world.
+      // The older steps would no longer fit the world, and what changed is not known.
       m_undo->Clear();
-      NoteUnrecordedChange();
+      MarkChangedWithoutStep();
+      if (m_currentPlane) {
+        ChangeNotice everything = ChangeNotice::WholeGrid(m_currentPlane, m_currentPlane->Width(), m_currentPlane->Height());
+        everything.objectsPlane = m_currentPlane;
+        everything.planeStack = everything.planeSettings = everything.header = everything.attributes = true;
+        Announce(everything);
+      }
       return;
   }
 }
@@ -71,7 +89,7 @@ int CWorldDoc::RemovePlane(int32_t index) {
 bool CWorldDoc::WriteTile(int32_t plane, int32_t column, int32_t row, int32_t value) {
   if (!m_world || !m_world->Plane(plane)) return false;
   SelectPlane(m_world->Plane(plane));
-  return SetTile(column, row, value, 0, 0) != 0;
+  return SetTile(column, row, value, 0) != 0;
 }
 
 bool CWorldDoc::ApplyWorldChange(CWorldChange& change, bool after) {
@@ -86,11 +104,7 @@ bool CWorldDoc::ApplyWorldChange(CWorldChange& change, bool after) {
   ValidateCurrentTile();
   // The plane's image sets may differ now: the tile picker shows them again.
   SelectSet(m_currentSet);
-  if (m_currentPlane) {
-    const CRect whole{0, 0, m_currentPlane->Width() - 1, m_currentPlane->Height() - 1};
-    Notify([&whole](IDocumentObserver& o) { o.CellsChanged(whole); });
-  }
-  Notify([](IDocumentObserver& o) { o.ObjectsChanged(); });
+  Announce(change.Notice());
   return true;
 }
 

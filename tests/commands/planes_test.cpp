@@ -432,7 +432,6 @@ TEST_F(PlanesFixture, InALongerStackTheCurrentAndSelectedPlaneFollowAndCancelTak
       EXPECT_EQ(rig().doc.UndoStack()->RedoCount(), 0u);
       EXPECT_EQ(rig().doc.IsModified(), ok);
       EXPECT_EQ(World().ObjectPlane() ? World().ObjectPlane()->Name() : "", "A");
-      EXPECT_TRUE(!ok || rig().view.Logged("invalidate")) << "the view may show every plane";
     }
   }
 }

@@ -29,6 +29,19 @@
 namespace vyr {
 namespace {
 
+// The notices of the world's changes, as letters: cells, objects, stack, plane settings,
+// header, attributes.
+struct NoticeLog : IDocumentObserver {
+  void WorldChanged(const ChangeNotice& n) override {
+    std::string code;
+    for (const auto& [on, letter] : {std::pair{n.cellsPlane != nullptr, 'c'}, {n.objectsPlane != nullptr, 'o'},
+                                     {n.planeStack, 'k'}, {n.planeSettings, 'p'}, {n.header, 'h'}, {n.attributes, 'a'}})
+      if (on) code += letter;
+    notices.push_back(code);
+  }
+  std::vector<std::string> notices;
+};
+
 struct UndoCommands : ::testing::Test {
   void SetUp() override {
     test::WriteArchive(folder / "data.rez", test::StandardArchive());
@@ -42,17 +55,22 @@ struct UndoCommands : ::testing::Test {
     rig().view.m_editMode = kObjectMode;
     Doc().LoadObjectImageSets();
     ObjectClipboard::Clear();
+    Doc().AddObserver(&log);
   }
-  void TearDown() override { ObjectClipboard::Clear(); }
+  void TearDown() override {
+    if (m_rig) Doc().RemoveObserver(&log);
+    ObjectClipboard::Clear();
+  }
   test::DocumentRig& rig() { return *m_rig; }
   CWorldDoc& Doc() { return m_rig->doc; }
   CPlane& Current() { return *Doc().CurrentPlane(); }
   void Run(CommandId id) { (*Doc().Commands().FindHandler(id))(id); }
-  bool Enabled(CommandId id) {
+  CommandState State(CommandId id) {
     CommandState state;
     (*Doc().Commands().FindUpdate(id))(id, state);
-    return state.enabled;
+    return state;
   }
+  bool Enabled(CommandId id) { return State(id).enabled; }
   template <typename Dialog>
   void QueueEdit(std::function<void(Dialog&)> edit) {
     rig().user.QueueDialogOk([edit](CDialogModel& model, int) { edit(dynamic_cast<Dialog&>(model)); });
@@ -64,20 +82,27 @@ struct UndoCommands : ::testing::Test {
   }
 
   test::TempFolder folder;
+  NoticeLog log;
   std::unique_ptr<test::DocumentRig> m_rig;
 };
 
-TEST_F(UndoCommands, EachActionIsOneStepThatUndoesAndRedoesExactly) {
+// Each action: one step, named in "Cofnij" and "Ponów", announced once by the action, once
+// by the undo and once by the redo, with what it touched.
+TEST_F(UndoCommands, EachActionIsOneNamedStepThatUndoesAndRedoesExactly) {
   using Act = std::function<void(UndoCommands&)>;
   const auto run = [](CommandId id) { return [id](UndoCommands& t) { t.Run(id); }; };
   const auto yes = [](UndoCommands& t) { t.rig().user.QueueAnswer(Answer::Yes); };
   const auto select = [](UndoCommands& t) { t.Doc().SetSelectedObject(t.Current().FirstObject()); };
+  const auto none = [](UndoCommands&) {};
   const struct {
     std::string label;
     Act prepare, act;
+    std::string step, notice;
   } rows[] = {
       {"fill", [](UndoCommands& t) { t.QueueEdit<CFillDialog>([](CFillDialog& d) { d.m_tile = ctl::kFillColour; }); },
-       run(cmd::kTileFill)},
+       run(cmd::kTileFill), "Wypełnij", "c"},
+      {"delete tile", none, run(cmd::kTileDelete), "Usuń Klocek", "c"},
+      {"next tile", none, run(cmd::kTileNext), "Następny Klocek", "c"},
       {"block copy",
        [](UndoCommands& t) {
          t.QueueEdit<CBlockCopyDialog>([](CBlockCopyDialog& d) {
@@ -85,9 +110,9 @@ TEST_F(UndoCommands, EachActionIsOneStepThatUndoesAndRedoesExactly) {
            d.m_toColumn = d.m_width = d.m_height = "2";
          });
        },
-       run(cmd::kBlockCopy)},
+       run(cmd::kBlockCopy), "Block Copy", "c"},
       {"repair", [](UndoCommands& t) { t.Current().SetTile(1, 1, MakeTile(9, 0)); },
-       [](UndoCommands& t) { RepairCurrentPlane(t.Doc()); }},
+       [](UndoCommands& t) { RepairCurrentPlane(t.Doc()); }, "Naprawa Klocków", "c"},
       {"plane added",
        [](UndoCommands& t) {
          t.QueueEdit<CNewPlaneDialog>([](CNewPlaneDialog& d) {
@@ -96,7 +121,7 @@ TEST_F(UndoCommands, EachActionIsOneStepThatUndoesAndRedoesExactly) {
            d.m_tileWidth = d.m_tileHeight = "16";
          });
        },
-       run(cmd::kPlaneAdd)},
+       run(cmd::kPlaneAdd), "Nowa Warstwa", "kp"},
       {"plane removed",
        [](UndoCommands& t) {
          t.rig().user.QueueAnswer(Answer::Yes);
@@ -105,7 +130,7 @@ TEST_F(UndoCommands, EachActionIsOneStepThatUndoesAndRedoesExactly) {
            d.OnControlEvent(CPlanesDialog::kRemoveControl, ControlEvent::Clicked, t.rig().user);
          });
        },
-       run(cmd::kPlanes)},
+       run(cmd::kPlanes), "Warstwy", "kp"},
       {"plane moved",
        [](UndoCommands& t) {
          t.QueueEdit<CPlanesDialog>([&t](CPlanesDialog& d) {
@@ -114,7 +139,7 @@ TEST_F(UndoCommands, EachActionIsOneStepThatUndoesAndRedoesExactly) {
            d.OnControlEvent(CPlanesDialog::kMoveControl, ControlEvent::Clicked, t.rig().user);
          });
        },
-       run(cmd::kPlanes)},
+       run(cmd::kPlanes), "Warstwy", "kp"},
       {"plane information",
        [](UndoCommands& t) {
          t.QueueEdit<CPlaneInfoDialog>([](CPlaneInfoDialog& d) {
@@ -123,34 +148,34 @@ TEST_F(UndoCommands, EachActionIsOneStepThatUndoesAndRedoesExactly) {
          });
          t.rig().user.QueueAnswer(Answer::Yes);
        },
-       run(cmd::kPlaneInfo)},
+       run(cmd::kPlaneInfo), "Informacje Warstwy", "ckp"},
       {"world information",
        [](UndoCommands& t) { t.QueueEdit<CWorldInfoDialog>([](CWorldInfoDialog& d) { d.m_gamePath = "/opt/game"; }); },
-       run(cmd::kWorldInfo)},
-      {"delete all objects", yes, run(cmd::kDeleteAllObjects)},
-      {"cut", select, run(cmd::kEditCut)},
-      {"paste", [](UndoCommands& t) { ObjectClipboard::Take(*t.Current().FirstObject()); }, run(cmd::kEditPaste)},
+       run(cmd::kWorldInfo), "Informacje Świata", "h"},
+      {"delete all objects", yes, run(cmd::kDeleteAllObjects), "Usuń Wszystkie Objekty", "o"},
+      {"cut", select, run(cmd::kEditCut), "Wytnij Objekt", "o"},
+      {"paste", [](UndoCommands& t) { ObjectClipboard::Take(*t.Current().FirstObject()); }, run(cmd::kEditPaste), "Wklej Objekt", "o"},
       {"object dialog",
        [&](UndoCommands& t) {
          select(t);
          t.QueueEdit<CObjectEditDialog>([](CObjectEditDialog& d) { d.m_name = "Renamed"; });
        },
-       run(cmd::kObjectEdit)},
+       run(cmd::kObjectEdit), "Edycja Objektu", "o"},
       {"scale", [](UndoCommands& t) { t.QueueEdit<CScaleObjectsDialog>([](CScaleObjectsDialog& d) { d.m_percent = "50"; }); },
-       run(cmd::kScaleObjects)},
+       run(cmd::kScaleObjects), "Zmień Współrzędne", "o"},
       {"default z",
        [&](UndoCommands& t) {
          select(t);
          t.Doc().ZTable()->SetDefaultZ(3, 44);
        },
-       run(cmd::kSetZ[3])},
-      {"default logic", [](UndoCommands& t) { t.Doc().LogicTable()->SetDefaultLogic(2, "Gem"); }, run(cmd::kAddLogic[2])},
+       run(cmd::kSetZ[3]), "Ustaw Z", "o"},
+      {"default logic", [](UndoCommands& t) { t.Doc().LogicTable()->SetDefaultLogic(2, "Gem"); }, run(cmd::kAddLogic[2]), "Wstaw Logikę", "o"},
       {"attributes scaled",
        [](UndoCommands& t) {
          StoreTileAttrib(t.Doc(), 1, std::make_unique<CSingleAttrib>(16, 16, 2));
          t.QueueEdit<CScaleAttribsDialog>([](CScaleAttribsDialog& d) { d.m_percent = "50"; });
        },
-       run(cmd::kScaleAttribs)},
+       run(cmd::kScaleAttribs), "Zmień Atrybuty", "a"},
   };
   for (const auto& row : rows) {
     Reopen();
@@ -158,17 +183,22 @@ TEST_F(UndoCommands, EachActionIsOneStepThatUndoesAndRedoesExactly) {
     row.prepare(*this);
     const std::vector<uint8_t> before = Image();
     const size_t steps = Doc().UndoStack()->UndoCount();
+    log.notices.clear();
     row.act(*this);
     EXPECT_TRUE(rig().user.AllScriptUsed()) << row.label;
     const std::vector<uint8_t> after = Image();
     ASSERT_NE(before, after) << row.label;
     ASSERT_EQ(Doc().UndoStack()->UndoCount(), steps + 1) << row.label;
     EXPECT_FALSE(Enabled(cmd::kEditRedo)) << row.label;
+    EXPECT_EQ(State(cmd::kEditUndo).text, "Cofnij: " + row.step) << row.label;
+    EXPECT_EQ(State(cmd::kEditUndo).prompt, "Cofnij: " + row.step) << row.label;
     Run(cmd::kEditUndo);
     EXPECT_EQ(Image(), before) << row.label;
     ASSERT_TRUE(Enabled(cmd::kEditRedo)) << row.label;
+    EXPECT_EQ(State(cmd::kEditRedo).text, "Ponów: " + row.step) << row.label;
     Run(cmd::kEditRedo);
     EXPECT_EQ(Image(), after) << row.label;
+    EXPECT_EQ(log.notices, std::vector<std::string>(3, row.notice)) << row.label;
     EXPECT_GE(Doc().World()->IndexOf(Doc().CurrentPlane()), 0) << row.label;
   }
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -56,6 +57,7 @@ class FakeViewDocument : public IViewDocument {
   void SelectImage(int32_t image) override { selections.push_back("image " + std::to_string(image)); }
   std::optional<PixelPoint> StartPosition() const override { return start; }
   std::string ProfileSection() const override { return section; }
+  void SetChangeListener(std::function<void(const ViewChange&)> to) override { listener = std::move(to); }
 
   bool loaded = true;
   std::optional<ViewPlane> plane;
@@ -72,6 +74,7 @@ class FakeViewDocument : public IViewDocument {
   PixelPoint origin{-1, -1};
   CRect viewRect;
   std::vector<int> renders;
+  std::function<void(const ViewChange&)> listener;
 };
 
 class FakeViewWindow : public IViewWindow {

@@ -59,6 +59,39 @@ TEST(WorldViewModelTest, ScrollIsClampedToThePlane) {
   }
 }
 
+// A change redraws what it touched: a few cells just their window rectangle, at once; other
+// changes the whole view; a new size or stack the sizes and scroll bars as well.
+TEST(WorldViewModelTest, AChangeOfTheWorldRedrawsWhatItTouched) {
+  const struct {
+    const char* what;
+    ViewChange change;
+    std::vector<int> renders;
+    std::vector<CRect> rects;
+    size_t sizes;
+  } rows[] = {
+      {"cells", {CRect{2, 1, 3, 1}, false}, {0}, {{16, -4, 48, 12}}, 0},
+      {"objects", {std::nullopt, false}, {1}, {}, 0},
+      {"layout", {std::nullopt, true}, {1}, {}, 1},
+  };
+  for (const auto& row : rows) {
+    ViewFixture view(100, 100, 16, 300, 200);
+    view.model.SetScroll(16, 20);
+    ASSERT_TRUE(view.document.listener) << row.what;
+    view.document.listener(row.change);
+    EXPECT_EQ(view.document.renders, row.renders) << row.what;
+    EXPECT_EQ(view.window.rects, row.rects) << row.what;
+    EXPECT_EQ(view.window.sizes.size(), row.sizes) << row.what;
+  }
+  // The listener goes with the view.
+  FakeViewDocument document;
+  {
+    CWorldViewModel model;
+    model.SetDocument(&document);
+    EXPECT_TRUE(document.listener);
+  }
+  EXPECT_FALSE(document.listener);
+}
+
 TEST(WorldViewModelTest, ScrollBarsCoverTheWholePlane) {
   // 2000 × 1500 tiles of 64 pixels: far beyond the old 32760 cap
   ViewFixture view(2000, 1500, 64, 800, 600);

@@ -26,6 +26,7 @@
 #include <functional>
 #include <set>
 
+#include "commands/world_edit.h"
 #include "editor/app.h"
 #include "editor/qt_translation.h"
 #include "editor/ui_text.h"
@@ -33,6 +34,9 @@
 #include "platform/document.h"
 #include "platform/profile.h"
 #include "platform/scripted_interaction.h"
+#include "res/step_names.h"
+#include "world/undo_stack.h"
+#include "world/world_doc.h"
 #include "res/resources.h"
 
 namespace vyr {
@@ -443,6 +447,20 @@ TEST_F(MainFrameTest, EnglishBuildsEnglishMenusPromptsAndToolTips) {
   EXPECT_TRUE(frame->MenuAction(cmd::kFileSaveAs)->text().startsWith(QStringLiteral("Save &As...")));
   EXPECT_EQ(frame->MenuAction(cmd::kGameTest)->statusTip(), QStringLiteral("Runs the game"));
   EXPECT_EQ(frame->ToolbarAction(cmd::kFileNew)->toolTip(), QStringLiteral("New..."));
+  // "Cofnij" names the step it takes back in the menu, the status bar and the toolbar.
+  CWorldDoc world(nullptr, user);
+  ASSERT_TRUE(world.OnNewDocument());
+  auto fill = std::make_unique<CTileUndoEntry>(0, 0, 0, 1, 2, UndoViewState{}, false, 0);
+  fill->SetName(res::step::kFill);
+  world.UndoStack()->PushUndo(std::move(fill));
+  RegisterUndoCommands(view.Commands(), world);
+  frame->UpdateCommandUI(true);
+  EXPECT_EQ(frame->MenuAction(cmd::kEditUndo)->text(), QStringLiteral("Undo Fill\tCtrl+Z"));
+  EXPECT_EQ(frame->MenuAction(cmd::kEditUndo)->statusTip(), QStringLiteral("Undo Fill"));
+  EXPECT_EQ(frame->ToolbarAction(cmd::kEditUndo)->toolTip(), QStringLiteral("Undo Fill"));
+  world.UndoStack()->Clear();
+  frame->UpdateCommandUI(true);
+  EXPECT_EQ(frame->MenuAction(cmd::kEditUndo)->text(), QStringLiteral("Undo\tCtrl+Z"));
   RemoveUiLanguage();
 }
 

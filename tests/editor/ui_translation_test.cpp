@@ -165,6 +165,7 @@ Catalogue SourceTexts() {
     }
   }
   AddSourceFile(texts, kSourceDir / "res" / "messages.h", Scan::kTable);
+  AddSourceFile(texts, kSourceDir / "res" / "step_names.h", Scan::kTable);
   AddSourceFile(texts, kSourceDir / "platform" / "platform_texts.h", Scan::kTable);
   for (const auto& entry : fs::recursive_directory_iterator(kSourceDir)) {
     const fs::path& path = entry.path();

@@ -259,4 +259,19 @@ struct DocumentRig {
   FakeViewPort view;
 };
 
+// One recorded action for the world layer's own tests (the editor's edits go through
+// commands/world_edit.h).
+class Change {
+ public:
+  Change(CWorldDoc& doc, const ChangeScope& scope, const void* series = nullptr) : m_doc(doc) {
+    doc.BeginChange(scope, "Test", series);
+  }
+  ~Change() { m_doc.EndChange(); }
+  Change(const Change&) = delete;
+  Change& operator=(const Change&) = delete;
+
+ private:
+  CWorldDoc& m_doc;
+};
+
 }  // namespace vyr::test

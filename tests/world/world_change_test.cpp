@@ -117,7 +117,7 @@ TEST_F(WorldChanges, EveryKindOfChangeUndoesAndRedoesToTheSameBytes) {
     SetUp();
     const std::vector<uint8_t> before = Image(Doc());
     {
-      ScopedChange change(Doc(), row.scope(*this));
+      test::Change change(Doc(), row.scope(*this));
       row.act(*this);
     }
     const std::vector<uint8_t> after = Image(Doc());
@@ -139,19 +139,17 @@ TEST_F(WorldChanges, EveryKindOfChangeUndoesAndRedoesToTheSameBytes) {
 }
 
 TEST_F(WorldChanges, AnActionThatChangesNothingLeavesNoStepAndNestedActionsAreOne) {
-  { ScopedChange change(Doc(), ChangeScope::Objects(&Current())); }
+  { test::Change change(Doc(), ChangeScope::Objects(&Current())); }
   EXPECT_EQ(Doc().UndoStack()->UndoCount(), 0u);
   {
-    ScopedChange outer(Doc(), ChangeScope::Cells(&Current()));
-    ScopedChange inner(Doc(), ChangeScope::Cells(&Current()));
+    test::Change outer(Doc(), ChangeScope::Cells(&Current()));
+    test::Change inner(Doc(), ChangeScope::Cells(&Current()));
     Doc().SetTile(0, 0, kEmptyTile);
     Doc().SetTile(1, 0, kEmptyTile);
-    Doc().NoteUnrecordedChange();
   }
   EXPECT_EQ(Doc().UndoStack()->UndoCount(), 1u);
   ASSERT_EQ(Doc().Undo(), Status::kDone);
   EXPECT_EQ(Doc().GetTile(1, 0), MakeTile(0, 1));
-  // The mark inside the step did not count as a change the step cannot take back.
   EXPECT_FALSE(Doc().IsModified());
 }
 
@@ -160,7 +158,7 @@ TEST_F(WorldChanges, StepsOfOneSeriesFollowingEachOtherBecomeOne) {
   CGameObject* first = Current().FirstObject();
   CGameObject* second = Current().NextObject(first, false);
   const auto nudge = [&](CGameObject* object, const void* series) {
-    ScopedChange change(Doc(), ChangeScope::Objects(&Current()), series);
+    test::Change change(Doc(), ChangeScope::Objects(&Current()), series);
     object->m_x += 3;
   };
   nudge(first, first);
@@ -168,7 +166,7 @@ TEST_F(WorldChanges, StepsOfOneSeriesFollowingEachOtherBecomeOne) {
   nudge(first, first);
   EXPECT_EQ(Doc().UndoStack()->UndoCount(), 1u);
   nudge(second, second);  // another object: a step of its own
-  Doc().NoteUnrecordedChange();
+  Doc().MarkChangedWithoutStep();
   nudge(second, second);  // an unrecorded change in between keeps the steps apart
   nudge(second, nullptr);  // no series: never merged
   EXPECT_EQ(Doc().UndoStack()->UndoCount(), 4u);
@@ -190,7 +188,7 @@ TEST_F(WorldChanges, UndoingACellOfAnotherPlaneMakesThatPlaneCurrentAgain) {
 TEST_F(WorldChanges, TheByteBudgetDropsTheOldestSteps) {
   std::vector<std::vector<uint8_t>> images{Image(Doc())};
   for (int32_t value = 0; value < 6; ++value) {
-    ScopedChange change(Doc(), ChangeScope::Objects(&Current()));
+    test::Change change(Doc(), ChangeScope::Objects(&Current()));
     Current().NewObject(0)->m_logic = std::string(600, char('a' + value));
   }
   const size_t perStep = Doc().UndoStack()->Bytes() / 6;

@@ -3,7 +3,9 @@
 
 #include "commands/attributes/scale_attribs_dialog.h"
 #include "commands/attributes/tile_attrib_dialog.h"
+#include "commands/world_edit.h"
 #include "platform/command_ids.h"
+#include "res/step_names.h"
 #include "world/world_doc.h"
 
 namespace vyr {
@@ -11,15 +13,9 @@ namespace vyr {
 void RegisterAttributeCommands(CommandTable& table, CWorldDoc& doc) {
   CWorldDoc* d = &doc;
   // Each dialog, with every image it commits, is one undo step.
-  table.On(cmd::kTileAttribInfo, [d] {
-    ScopedChange change(*d, ChangeScope::Attributes());
-    RunTileAttribDialog(*d);
-  });
+  OnEdit(table, cmd::kTileAttribInfo, doc, AttributeTable, res::step::kTileAttribs, [d] { RunTileAttribDialog(*d); });
   table.OnUpdate(cmd::kTileAttribInfo, [d](CommandState& state) { state.Enable(CanEditTileAttribs(*d)); });
-  table.On(cmd::kScaleAttribs, [d] {
-    ScopedChange change(*d, ChangeScope::Attributes());
-    RunScaleAttribsDialog(*d);
-  });
+  OnEdit(table, cmd::kScaleAttribs, doc, AttributeTable, res::step::kScaleAttribs, [d] { RunScaleAttribsDialog(*d); });
   table.OnUpdate(cmd::kScaleAttribs, [](CommandState& state) { state.Enable(true); });
 }
 

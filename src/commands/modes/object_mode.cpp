@@ -4,12 +4,14 @@
 #include <algorithm>
 
 #include "commands/objects/shortcut_commands.h"
+#include "commands/world_edit.h"
 #include "commands/world_view_model.h"
 #include "platform/command_ids.h"
 #include "platform/interaction_port.h"
 #include "platform/message_format.h"
 #include "platform/saturate.h"
 #include "res/messages.h"
+#include "res/step_names.h"
 #include "world/game_object.h"
 #include "world/plane.h"
 #include "world/view_port.h"
@@ -108,19 +110,18 @@ void ObjectMode::OnDoubleClick(const PointerInput& input) {
   CPlane* plane = Plane();
   if (!doc || !plane || input.button != MouseButton::Left || !CanEnter()) return;
   // The new object and its edit dialog are one step.
-  ScopedChange change(*doc, ChangeScope::Objects(plane));
-  CGameObject* object = plane->NewObject(1);
-  object->m_x = input.pixel.x;
-  object->m_y = input.pixel.y;
-  object->m_z = 0;
-  object->m_id = doc->World()->NextUnusedObjectId();
-  object->UpdateBounds(doc->ImageSets());
-  doc->NoteUnrecordedChange();
-  Select(object);
-  doc->SetObjectBeingCreated(object);
-  m_view.SendCommand(cmd::kObjectEdit);
-  doc->SetObjectBeingCreated(nullptr);
-  m_view.RefreshView();
+  RunEdit(*doc, ChangeScope::Objects(plane), res::step::kNewObject, [&] {
+    CGameObject* object = plane->NewObject(1);
+    object->m_x = input.pixel.x;
+    object->m_y = input.pixel.y;
+    object->m_z = 0;
+    object->m_id = doc->World()->NextUnusedObjectId();
+    object->UpdateBounds(doc->ImageSets());
+    Select(object);
+    doc->SetObjectBeingCreated(object);
+    m_view.SendCommand(cmd::kObjectEdit);
+    doc->SetObjectBeingCreated(nullptr);
+  });
 }
 
 bool ObjectMode::HasCursor() const { return m_view.Document() && m_view.Document()->SelectedObject().has_value(); }
@@ -178,14 +179,16 @@ void ObjectMode::Nudge(int32_t dx, int32_t dy) {
   CGameObject* object = Selected();
   CWorldDoc* doc = Doc();
   if (!object || !doc) return;
-  // Repeated nudges of one object are one move.
-  ScopedChange change(*doc, ChangeScope::Objects(Plane()), object);
   m_view.HideCursor();
-  object->m_x = Saturate(int64_t(object->m_x) + dx);
-  object->m_y = Saturate(int64_t(object->m_y) + dy);
-  doc->NoteUnrecordedChange();
-  object->UpdateBounds(doc->ImageSets());
-  m_view.RefreshView();
+  // Repeated nudges of one object are one move.
+  RunEdit(
+      *doc, ChangeScope::Objects(Plane()), res::step::kMoveObject,
+      [&] {
+        object->m_x = Saturate(int64_t(object->m_x) + dx);
+        object->m_y = Saturate(int64_t(object->m_y) + dy);
+        object->UpdateBounds(doc->ImageSets());
+      },
+      object);
 }
 
 void ObjectMode::DeleteSelected() {
@@ -193,12 +196,11 @@ void ObjectMode::DeleteSelected() {
   CWorldDoc* doc = Doc();
   if (!object || !doc || !m_view.Interaction()) return;
   if (!m_view.Interaction()->AskYesNo(res::text::kDeleteObject)) return;
-  ScopedChange change(*doc, ChangeScope::Objects(Plane()));
   m_view.HideCursor();
-  doc->SetSelectedObject(nullptr);
-  Plane()->RemoveObject(object);
-  doc->NoteUnrecordedChange();
-  m_view.RefreshView();
+  RunEdit(*doc, ChangeScope::Objects(Plane()), res::step::kDeleteObject, [&] {
+    doc->SetSelectedObject(nullptr);
+    Plane()->RemoveObject(object);
+  });
 }
 
 void ObjectMode::RegisterCommands(CommandTable& table) {

@@ -23,9 +23,8 @@ CPlane* PlaneWithObjects(const CWorldDoc& doc) {
   return plane && plane->ObjectCount() > 0 ? plane : nullptr;
 }
 
-// Marks the document only when an object changed, and says how many in the status bar.
-void TellChanged(CWorldDoc& doc, IInteractionPort& port, int count) {
-  if (count > 0) doc.NoteUnrecordedChange();
+// Says in the status bar how many objects changed.
+void TellChanged(IInteractionPort& port, int count) {
   port.ShowStatus(count > 0 ? FormatMessage(CountForm(res::text::kObjectsChanged, count), {count})
                             : std::string(res::text::kNoObjectChanged));
 }
@@ -56,7 +55,7 @@ bool CScaleObjectsDialog::OnOK(IInteractionPort& port) {
     SetFocusControl(ctl::kScalePercent);
     return false;
   }
-  TellChanged(m_doc, port, moved);
+  TellChanged(port, moved);
   return true;
 }
 
@@ -74,7 +73,7 @@ bool CNamePairDialog::OnOK(IInteractionPort& port) {
   if (!FieldsFit(port)) return false;
   CPlane* plane = PlaneWithObjects(m_doc);
   if (!plane) return false;
-  TellChanged(m_doc, port, Apply(*plane));
+  TellChanged(port, Apply(*plane));
   return true;
 }
 
@@ -111,7 +110,7 @@ bool CChangeZDialog::OnOK(IInteractionPort& port) {
   if (!FieldsFit(port)) return false;
   CPlane* plane = PlaneWithObjects(m_doc);
   if (!plane) return false;
-  TellChanged(m_doc, port, SetZByLogic(*plane, m_logic, ReadDialogInt(m_z).value_or(0)));
+  TellChanged(port, SetZByLogic(*plane, m_logic, ReadDialogInt(m_z).value_or(0)));
   return true;
 }
 

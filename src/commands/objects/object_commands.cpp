@@ -5,7 +5,9 @@
 #include "commands/objects/object_edit_dialog.h"
 #include "commands/objects/object_edits.h"
 #include "commands/objects/shortcut_commands.h"
+#include "commands/world_edit.h"
 #include "platform/command_ids.h"
+#include "res/step_names.h"
 #include "world/game_object.h"
 #include "world/plane.h"
 #include "world/view_port.h"
@@ -15,41 +17,44 @@ namespace vyr {
 
 namespace {
 
-void Refresh(CWorldDoc& doc) {
-  if (IViewPort* view = doc.ViewPort()) view->RefreshView();
-}
-
-// The view is redrawn after OK, and after Cancel too when `refreshOnCancel`.
+// The view is redrawn after Cancel too when `refreshOnCancel` (an OK redraws through the
+// change it made).
 template <typename Dialog>
 void RunObjectsDialog(CWorldDoc& doc, bool refreshOnCancel) {
   if (!ObjectsPlane(doc)) return;
-  ScopedChange change(doc, ChangeScope::Objects(ObjectsPlane(doc)));
   Dialog dialog(doc);
-  if (doc.Interaction().RunDialog(dialog) == DialogResult::Ok || refreshOnCancel) Refresh(doc);
+  if (doc.Interaction().RunDialog(dialog) != DialogResult::Ok && refreshOnCancel)
+    if (IViewPort* view = doc.ViewPort()) view->RefreshView();
 }
 
 }  // namespace
 
 void RegisterObjectCommands(CommandTable& table, CWorldDoc& doc) {
   CWorldDoc* d = &doc;
-  table.On(cmd::kDeleteAllObjects, [d] { DeleteAllObjects(*d); });
-  table.On(cmd::kDeleteInvalidObjects, [d] { DeleteInvalidObjects(*d); });
+  OnEdit(table, cmd::kDeleteAllObjects, doc, CurrentObjects, res::step::kDeleteAllObjects, [d] { DeleteAllObjects(*d); });
+  OnEdit(table, cmd::kDeleteInvalidObjects, doc, CurrentObjects, res::step::kDeleteInvalidObjects,
+         [d] { DeleteInvalidObjects(*d); });
 
   table.On(cmd::kEditCopy, [d] { CopySelectedObject(*d); });
   table.OnUpdate(cmd::kEditCopy, [d](CommandState& state) { state.Enable(SelectedOnPlane(*d) != nullptr); });
-  table.On(cmd::kEditCut, [d] { CutSelectedObject(*d); });
+  OnEdit(table, cmd::kEditCut, doc, CurrentObjects, res::step::kCutObject, [d] { CutSelectedObject(*d); });
   table.OnUpdate(cmd::kEditCut, [d](CommandState& state) { state.Enable(SelectedOnPlane(*d) != nullptr); });
-  table.On(cmd::kEditPaste, [d] { PasteObject(*d); });
+  OnEdit(table, cmd::kEditPaste, doc, CurrentObjects, res::step::kPasteObject, [d] { PasteObject(*d); });
   table.OnUpdate(cmd::kEditPaste, [d](CommandState& state) { state.Enable(CanPasteObject(*d)); });
 
-  table.On(cmd::kScaleObjects, [d] { RunObjectsDialog<CScaleObjectsDialog>(*d, true); });
-  table.On(cmd::kChangeLogic, [d] { RunObjectsDialog<CChangeLogicDialog>(*d, false); });
-  table.On(cmd::kChangeImageSets, [d] { RunObjectsDialog<CChangeImageSetDialog>(*d, false); });
-  table.On(cmd::kLogicByImageSet, [d] { RunObjectsDialog<CLogicByImageSetDialog>(*d, false); });
-  table.On(cmd::kChangeZ, [d] { RunObjectsDialog<CChangeZDialog>(*d, false); });
+  OnEdit(table, cmd::kScaleObjects, doc, CurrentObjects, res::step::kScaleObjects,
+         [d] { RunObjectsDialog<CScaleObjectsDialog>(*d, true); });
+  OnEdit(table, cmd::kChangeLogic, doc, CurrentObjects, res::step::kChangeLogic,
+         [d] { RunObjectsDialog<CChangeLogicDialog>(*d, false); });
+  OnEdit(table, cmd::kChangeImageSets, doc, CurrentObjects, res::step::kChangeImageSets,
+         [d] { RunObjectsDialog<CChangeImageSetDialog>(*d, false); });
+  OnEdit(table, cmd::kLogicByImageSet, doc, CurrentObjects, res::step::kLogicImageSets,
+         [d] { RunObjectsDialog<CLogicByImageSetDialog>(*d, false); });
+  OnEdit(table, cmd::kChangeZ, doc, CurrentObjects, res::step::kChangeZ,
+         [d] { RunObjectsDialog<CChangeZDialog>(*d, false); });
   table.OnUpdate(cmd::kChangeZ, [d](CommandState& state) { state.Enable(InObjectMode(*d)); });
 
-  table.On(cmd::kObjectEdit, [d] {
+  OnEdit(table, cmd::kObjectEdit, doc, CurrentObjects, res::step::kEditObject, [d] {
     CPlane* plane = d->CurrentPlane();
     if (!plane || !plane->FirstObject()) return;
     // A selection left on another plane is never edited here.

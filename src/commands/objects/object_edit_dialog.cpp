@@ -330,7 +330,6 @@ void CObjectEditDialog::Store() {
   object->ForgetImage();
   object->UpdateBounds(m_doc.ImageSets());
   if (std::find(m_stored.begin(), m_stored.end(), object) == m_stored.end()) m_stored.push_back(object);
-  m_doc.NoteUnrecordedChange();
 }
 
 void CObjectEditDialog::Step(bool forward, IInteractionPort& port) {
@@ -356,7 +355,6 @@ void CObjectEditDialog::Delete(IInteractionPort& port) {
   CGameObject* doomed = m_shown;
   Forget(doomed);
   m_plane.RemoveObject(doomed);
-  m_doc.NoteUnrecordedChange();
   m_shown = nullptr;
   if (!m_plane.FirstObject()) {
     EndDialog(DialogResult::Ok);
@@ -372,12 +370,10 @@ void CObjectEditDialog::RemoveCreated(const std::function<bool(const CGameObject
   Forget(created);
   if (m_shown == created) m_shown = nullptr;
   m_plane.RemoveObject(created);
-  m_doc.NoteUnrecordedChange();
 }
 
 void CObjectEditDialog::RunSubDialog(CDialogModel& dialog, IInteractionPort& port, bool sharesFields) {
   if (port.RunDialog(dialog) != DialogResult::Ok) return;
-  m_doc.NoteUnrecordedChange();
   if (!sharesFields) return;
   // The sub-dialog's values would otherwise be overwritten by the ones still shown here.
   for (size_t i = 0; i < m_numbers.size(); ++i) {
@@ -439,7 +435,6 @@ bool CObjectEditDialog::OnOK(IInteractionPort& port) {
   RemoveCreated([](const CGameObject& o) {
     return o.m_name.empty() && o.m_logic.empty() && o.m_imageSet.empty() && o.m_animation.empty();
   });
-  m_doc.NoteUnrecordedChange();
   return true;
 }
 
@@ -450,7 +445,6 @@ void CObjectEditDialog::OnCancel() {
 void RunObjectEditDialog(CWorldDoc& doc, CGameObject* object, CGameObject* created) {
   CPlane* plane = doc.CurrentPlane();
   if (!plane || !object || object->m_listPosition.Plane() != plane) return;
-  ScopedChange change(doc, ChangeScope::Objects(plane));
   auto* viewModel = dynamic_cast<CWorldViewModel*>(doc.ViewPort());
   const SelectionRange range = viewModel ? viewModel->Objects().Selection() : SelectionRange{};
   CObjectEditDialog dialog(doc, *plane, object, created, range);
@@ -462,7 +456,6 @@ void RunObjectEditDialog(CWorldDoc& doc, CGameObject* object, CGameObject* creat
   } else {
     plane->SortObjects();
   }
-  if (IViewPort* view = doc.ViewPort()) view->RefreshView();
 }
 
 }  // namespace vyr

@@ -19,19 +19,12 @@ namespace vyr {
 
 namespace {
 
-void Finish(CWorldDoc& doc) {
-  doc.NoteUnrecordedChange();
-  if (IViewPort* view = doc.ViewPort()) view->RefreshView();
-}
-
 template <typename Remove>
 bool DeleteObjects(CWorldDoc& doc, std::string_view question, Remove remove) {
   CPlane* plane = ObjectsPlane(doc);
   if (!plane || !doc.Interaction().AskYesNo(question)) return false;
-  ScopedChange change(doc, ChangeScope::Objects(plane));
   doc.SetSelectedObject(nullptr);
   remove(*plane);
-  Finish(doc);
   return true;
 }
 
@@ -67,10 +60,8 @@ bool CutSelectedObject(CWorldDoc& doc) {
   CGameObject* selected = SelectedOnPlane(doc);
   if (!selected) return false;
   ObjectClipboard::Take(*selected);
-  ScopedChange change(doc, ChangeScope::Objects(selected->m_listPosition.Plane()));
   doc.SetSelectedObject(nullptr);
   selected->m_listPosition.Plane()->RemoveObject(selected);
-  Finish(doc);
   return true;
 }
 
@@ -83,7 +74,6 @@ CGameObject* PasteObject(CWorldDoc& doc) {
   // From a menu or the toolbar the mouse is off the view and would put the object off the plane.
   const PlanePoint place = NewObjectPlace(*doc.ViewPort());
   CPlane& plane = *ObjectsPlane(doc);
-  ScopedChange change(doc, ChangeScope::Objects(&plane));
   CGameObject* object = plane.NewObject(0);
   object->CopyFrom(ObjectClipboard::Content());
   object->ForgetImage();
@@ -92,7 +82,6 @@ CGameObject* PasteObject(CWorldDoc& doc) {
   object->m_id = doc.World()->NextUnusedObjectId();
   object->UpdateBounds(doc.ImageSets());
   plane.PlaceByZ(object);
-  Finish(doc);
   return object;
 }
 

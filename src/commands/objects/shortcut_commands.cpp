@@ -3,10 +3,12 @@
 
 #include "commands/objects/default_shortcut_dialogs.h"
 #include "commands/objects/object_edits.h"
+#include "commands/world_edit.h"
 #include "platform/command_table.h"
 #include "platform/message_format.h"
 #include "platform/windows1250.h"
 #include "res/messages.h"
+#include "res/step_names.h"
 #include "world/game_object.h"
 #include "world/plane.h"
 #include "world/shortcut_tables.h"
@@ -67,15 +69,12 @@ bool SetDefaultZ(CWorldDoc& doc, int n) {
   CGameObject* object = SelectedObjectOnCurrentPlane(doc);
   if (!doc.ZTable() || !object) return false;
   CPlane& plane = *doc.CurrentPlane();
-  ScopedChange change(doc, ChangeScope::Objects(&plane));
   const int32_t z = doc.ZTable()->DefaultZ(n);
   object->m_z = z;
   // Only an object its neighbours no longer frame moves, so equal z values keep their order.
   const CGameObject* before = plane.PrevObject(object, false);
   const CGameObject* after = plane.NextObject(object, false);
   if ((before && before->m_z > z) || (after && after->m_z < z)) plane.PlaceByZ(object);
-  doc.NoteUnrecordedChange();
-  if (IViewPort* view = doc.ViewPort()) view->RefreshView();
   return true;
 }
 
@@ -84,7 +83,6 @@ CGameObject* InsertDefaultLogic(CWorldDoc& doc, int n) {
   IViewPort* view = doc.ViewPort();
   if (!plane || !view || !doc.World() || !CanInsertLogic(doc, n)) return nullptr;
   const PlanePoint place = NewObjectPlace(*view);
-  ScopedChange change(doc, ChangeScope::Objects(plane));
   CGameObject* object = plane->NewObject(0);
   object->m_x = place.x;
   object->m_y = place.y;
@@ -97,8 +95,6 @@ CGameObject* InsertDefaultLogic(CWorldDoc& doc, int n) {
   plane->PlaceByZ(object);
   object->UpdateBounds(doc.ImageSets());
   doc.SetSelectedObject(object);
-  doc.NoteUnrecordedChange();
-  view->RefreshView();
   return object;
 }
 
@@ -121,14 +117,14 @@ void RegisterShortcutCommands(CommandTable& table, CWorldDoc& doc) {
   table.On(cmd::kEditDefaultLogic, [d] { EditDefaultLogic(*d); });
 
   for (int n = 0; n < kShortcutCount; ++n) {
-    table.On(cmd::kSetZ[n], [d, n] { SetDefaultZ(*d, n); });
+    OnEdit(table, cmd::kSetZ[n], doc, CurrentObjects, res::step::kSetZ, [d, n] { SetDefaultZ(*d, n); });
     table.OnUpdate(cmd::kSetZ[n], [d, n](CommandState& state) {
       const bool enabled = d->ZTable() && SelectedObjectOnCurrentPlane(*d);
       state.Enable(enabled);
       // Disabled, the entry keeps its own text.
       if (enabled) state.SetText(SetZMenuText(*d, n));
     });
-    table.On(cmd::kAddLogic[n], [d, n] { InsertDefaultLogic(*d, n); });
+    OnEdit(table, cmd::kAddLogic[n], doc, CurrentObjects, res::step::kInsertLogic, [d, n] { InsertDefaultLogic(*d, n); });
     table.OnUpdate(cmd::kAddLogic[n], [d, n](CommandState& state) {
       state.Enable(CanInsertLogic(*d, n));
       state.SetText(AddLogicMenuText(*d, n));

@@ -56,9 +56,8 @@ bool CNewPlaneDialog::OnOK(IInteractionPort& port) {
 }
 
 void RunNewPlaneDialog(CWorldDoc& doc) {
-  ScopedChange change(doc, ChangeScope::Planes());
   CNewPlaneDialog dialog(doc);
-  if (doc.Interaction().RunDialog(dialog) == DialogResult::Ok) doc.NoteUnrecordedChange();
+  doc.Interaction().RunDialog(dialog);
 }
 
 }  // namespace vyr

@@ -25,7 +25,7 @@ class CNewPlaneDialog : public CPlaneDialog {
   CPlane* m_added = nullptr;
 };
 
-// Command "Dod&aj...": runs the dialog; on OK the document counts the change.
+// Command "Dod&aj...": runs the dialog.
 void RunNewPlaneDialog(CWorldDoc& doc);
 
 }  // namespace vyr

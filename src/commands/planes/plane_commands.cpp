@@ -4,26 +4,37 @@
 #include "commands/planes/new_plane_dialog.h"
 #include "commands/planes/plane_info_dialog.h"
 #include "commands/planes/planes_dialog.h"
+#include "commands/world_edit.h"
 #include "platform/command_ids.h"
+#include "res/step_names.h"
 #include "world/world.h"
 #include "world/world_doc.h"
 
 namespace vyr {
 
 void RegisterPlaneCommands(CommandTable& table, CWorldDoc& doc) {
-  table.On(cmd::kPlaneAdd, [&doc] {
-    if (doc.HasLoadedWorld()) RunNewPlaneDialog(doc);
+  CWorldDoc* d = &doc;
+  OnEdit(table, cmd::kPlaneAdd, doc, PlaneStack, res::step::kNewPlane, [d] {
+    if (d->HasLoadedWorld()) RunNewPlaneDialog(*d);
   });
-  table.OnUpdate(cmd::kPlaneAdd, [&doc](CommandState& state) { state.Enable(doc.HasLoadedWorld()); });
+  table.OnUpdate(cmd::kPlaneAdd, [d](CommandState& state) { state.Enable(d->HasLoadedWorld()); });
 
-  table.On(cmd::kPlaneInfo, [&doc] { RunPlaneInfoDialog(doc); });
-  table.OnUpdate(cmd::kPlaneInfo, [&doc](CommandState& state) { state.Enable(doc.CurrentPlane() != nullptr); });
+  // A new size changes the current plane's grid as well as its settings.
+  const ScopeOf settingsAndGrid = [](const CWorldDoc& document) {
+    ChangeScope scope = ChangeScope::Planes();
+    scope.cells = document.CurrentPlane();
+    return scope;
+  };
+  OnEdit(table, cmd::kPlaneInfo, doc, settingsAndGrid, res::step::kPlaneInfo, [d] { RunPlaneInfoDialog(*d); });
+  table.OnUpdate(cmd::kPlaneInfo, [d](CommandState& state) { state.Enable(d->CurrentPlane() != nullptr); });
 
-  table.On(cmd::kPlanes, [&doc] {
-    if (doc.HasLoadedWorld() && doc.World()->PlaneCount() > 0) RunPlanesDialog(doc);
+  // The moves and removals made in the dialog are one step, which Cancel takes back.
+  table.On(cmd::kPlanes, [d] {
+    if (!d->HasLoadedWorld() || d->World()->PlaneCount() == 0) return;
+    RunCancellableEdit(*d, ChangeScope::Planes(), res::step::kPlanes, [d] { return RunPlanesDialog(*d); });
   });
-  table.OnUpdate(cmd::kPlanes, [&doc](CommandState& state) {
-    state.Enable(doc.HasLoadedWorld() && doc.World()->PlaneCount() > 0);
+  table.OnUpdate(cmd::kPlanes, [d](CommandState& state) {
+    state.Enable(d->HasLoadedWorld() && d->World()->PlaneCount() > 0);
   });
 }
 

@@ -95,9 +95,6 @@ void CPlaneInfoDialog::OnControlEvent(int control, ControlEvent event, IInteract
 
 void RunPlaneInfoDialog(CWorldDoc& doc) {
   if (!doc.CurrentPlane()) return;
-  ChangeScope scope = ChangeScope::Planes();
-  scope.cells = doc.CurrentPlane();
-  ScopedChange change(doc, scope);
   CPlaneInfoDialog dialog(doc);
   if (doc.Interaction().RunDialog(dialog) != DialogResult::Ok) return;
   if (dialog.m_imageSetsChanged) {
@@ -105,8 +102,6 @@ void RunPlaneInfoDialog(CWorldDoc& doc) {
     // Tells the tile picker, whose list may now show another set.
     doc.SelectSet(doc.CurrentSet());
   }
-  if (IViewPort* view = doc.ViewPort()) view->RefreshView();
-  doc.NoteUnrecordedChange();
 }
 
 }  // namespace vyr

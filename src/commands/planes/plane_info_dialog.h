@@ -32,8 +32,7 @@ class CPlaneInfoDialog : public CPlaneDialog {
   std::string m_initialImageSets;
 };
 
-// Command "&Informacje": runs the dialog for the current plane; after OK refreshes the
-// view and counts the change.
+// Command "&Informacje": runs the dialog for the current plane.
 void RunPlaneInfoDialog(CWorldDoc& doc);
 
 }  // namespace vyr

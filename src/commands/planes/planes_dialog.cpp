@@ -6,7 +6,6 @@
 #include "res/messages.h"
 #include "res/resources.h"
 #include "world/plane.h"
-#include "world/undo_stack.h"
 #include "world/world.h"
 #include "world/world_doc.h"
 
@@ -67,7 +66,6 @@ void CPlanesDialog::RemoveChosen(IInteractionPort& port) {
   CWorld* world = m_doc.World();
   if (m_selected < 0 || !world) return;
   if (!port.AskYesNo(FormatMessage(res::text::kRemovePlane, {SelectedName()}))) return;
-  ScopedChange change(m_doc, ChangeScope::Planes());
   CPlane* plane = world->Plane(m_selected);
   const bool wasCurrent = plane && plane == m_doc.CurrentPlane();
   // The document must not point into the plane once it is gone.
@@ -77,7 +75,6 @@ void CPlanesDialog::RemoveChosen(IInteractionPort& port) {
     port.Message(res::LoadString(kStringCannotRemove), MessageIcon::Warning);
     return;
   }
-  m_doc.NoteUnrecordedChange();
   if (wasCurrent) m_doc.SelectPlane(world->PlaneCount() > 0 ? world->Plane(0) : nullptr);
   m_selected = -1;
   Fill();
@@ -93,35 +90,22 @@ void CPlanesDialog::MoveChosen(IInteractionPort& port) {
   if (m_selected < 0 || !world) return;
   CMovePlaneDialog move(SelectedName(), m_selected);
   if (port.RunDialog(move) != DialogResult::Ok) return;
-  ScopedChange change(m_doc, ChangeScope::Planes());
   if (!world->MovePlane(m_selected, move.m_target)) {
     port.Message(std::string(res::LoadString(kStringCannotMove)) + "\n\n" +
                      FormatMessage(res::text::kMovePlaneRange, {world->PlaneCount() - 1}),
                  MessageIcon::Warning);
     return;
   }
-  m_doc.NoteUnrecordedChange();
   m_selected = move.m_target;
   Fill();
   ReloadFields();
 }
 
-void RunPlanesDialog(CWorldDoc& doc) {
+bool RunPlanesDialog(CWorldDoc& doc) {
   CPlanesDialog dialog(doc);
-  CUndoStack* undo = doc.UndoStack();
-  const CUndoEntry* before = undo ? undo->Newest() : nullptr;
-  DialogResult result;
-  {
-    // The moves and removals made in the dialog are one step, which Cancel takes back.
-    ScopedChange change(doc, ChangeScope::Planes());
-    result = doc.Interaction().RunDialog(dialog);
-  }
-  if (result == DialogResult::Ok) {
-    doc.ValidateCurrentTile();
-    return;
-  }
-  if (!undo || undo->Newest() == before) return;
-  if (doc.Undo() == UndoOutcome::Status::kDone) undo->DropRedo();
+  if (doc.Interaction().RunDialog(dialog) != DialogResult::Ok) return false;
+  doc.ValidateCurrentTile();
+  return true;
 }
 
 }  // namespace vyr

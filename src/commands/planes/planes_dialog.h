@@ -42,6 +42,7 @@ class CPlanesDialog : public CDialogModel {
 };
 
 // Command "&Warstwy...": runs the dialog; after OK the current tile is validated again.
-void RunPlanesDialog(CWorldDoc& doc);
+// False when it ended with Cancel, which takes back what it did.
+bool RunPlanesDialog(CWorldDoc& doc);
 
 }  // namespace vyr

@@ -26,7 +26,6 @@ bool CBlockCopyDialog::OnOK(IInteractionPort& port) {
   auto number = [](const std::string& text) { return ReadDialogInt(text).value_or(0); };
   const int64_t copied = BlockCopyTiles(*plane, number(m_fromColumn), number(m_fromRow), number(m_toColumn),
                                         number(m_toRow), number(m_width), number(m_height));
-  FinishUnrecordedEdit(m_doc);
   ShowCellCount(m_doc, copied, res::text::kCopied, res::text::kCopiedNone);
   return true;
 }

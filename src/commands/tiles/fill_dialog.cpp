@@ -36,7 +36,6 @@ bool CFillDialog::OnOK(IInteractionPort& port) {
     return false;
   }
   FillPlane(*plane, *value);
-  FinishUnrecordedEdit(m_doc);
   return true;
 }
 

@@ -39,7 +39,6 @@ bool CReplaceDialog::OnOK(IInteractionPort& port) {
   const int64_t replaced =
       ReplaceTiles(*plane, SideValue(m_search, ctl::kSearchTile, ctl::kSearchDelete, m_searchValue),
                    SideValue(m_replace, ctl::kReplaceTile, ctl::kReplaceDelete, m_replaceValue));
-  FinishUnrecordedEdit(m_doc);
   ShowCellCount(m_doc, replaced, res::text::kReplaced, res::text::kReplacedNone);
   return true;
 }

@@ -5,9 +5,11 @@
 #include "commands/tiles/fill_dialog.h"
 #include "commands/tiles/replace_dialog.h"
 #include "commands/tiles/text_report_dialog.h"
+#include "commands/world_edit.h"
 #include "platform/command_ids.h"
 #include "platform/message_format.h"
 #include "res/messages.h"
+#include "res/step_names.h"
 #include "world/plane.h"
 #include "world/tile_edits.h"
 #include "world/tile_repair.h"
@@ -28,17 +30,11 @@ void AdvanceCursor(CWorldDoc& doc) {
 template <typename Dialog>
 void RunPlaneDialog(CWorldDoc& doc) {
   if (!doc.CurrentPlane()) return;
-  ScopedChange change(doc, ChangeScope::Cells(doc.CurrentPlane()));
   Dialog dialog(doc);
   doc.Interaction().RunDialog(dialog);
 }
 
 }  // namespace
-
-void FinishUnrecordedEdit(CWorldDoc& doc) {
-  doc.NoteUnrecordedChange();
-  if (IViewPort* view = doc.ViewPort()) view->RefreshView();
-}
 
 void ShowCellCount(CWorldDoc& doc, int64_t cells, const CountedText& forms, std::string_view none) {
   doc.Interaction().ShowStatus(cells == 0 ? std::string(none)
@@ -59,14 +55,6 @@ void WriteTileAtCursorAndAdvance(CWorldDoc& doc, int32_t value) {
   AdvanceCursor(doc);
 }
 
-void UndoTileChange(CWorldDoc& doc) {
-  if (doc.Undo() == UndoOutcome::Status::kEmpty) doc.Interaction().Beep(BeepKind::Exclamation);
-}
-
-void RedoChange(CWorldDoc& doc) {
-  if (doc.Redo() == UndoOutcome::Status::kEmpty) doc.Interaction().Beep(BeepKind::Exclamation);
-}
-
 void CheckInvalidTiles(CWorldDoc& doc) {
   if (!doc.HasLoadedWorld()) return;
   const std::vector<std::string> messages = InvalidTileMessages(*doc.World());
@@ -80,31 +68,29 @@ void CheckInvalidTiles(CWorldDoc& doc) {
 int64_t RepairCurrentPlane(CWorldDoc& doc) {
   CPlane* plane = doc.CurrentPlane();
   if (!plane) return 0;
-  ScopedChange change(doc, ChangeScope::Cells(plane));
-  const int64_t changed = RepairTiles(*plane);
+  int64_t changed = 0;
+  RunEdit(doc, ChangeScope::Cells(plane), res::step::kRepairTiles, [&] { changed = RepairTiles(*plane); });
   ShowCellCount(doc, changed, res::text::kRepaired, res::text::kRepairedNone);
-  if (changed == 0) return 0;
-  FinishUnrecordedEdit(doc);
   return changed;
 }
 
 void RegisterTileCommands(CommandTable& table, CWorldDoc& doc) {
   CWorldDoc* d = &doc;
-  table.On(cmd::kEditUndo, [d] { UndoTileChange(*d); });
-  table.OnUpdate(cmd::kEditUndo, [d](CommandState& state) { state.Enable(d->UndoStack() && d->UndoStack()->CanUndo()); });
-  table.On(cmd::kEditRedo, [d] { RedoChange(*d); });
-  table.OnUpdate(cmd::kEditRedo, [d](CommandState& state) { state.Enable(d->UndoStack() && d->UndoStack()->CanRedo()); });
+  RegisterUndoCommands(table, doc);
 
-  table.On(cmd::kTileNext, [d] { d->NextTile(); });
-  table.On(cmd::kTilePrevious, [d] { d->PrevTile(); });
-  table.On(cmd::kTileInsert, [d] { InsertTileAtCursor(*d); });
-  table.On(cmd::kTileDelete, [d] { WriteTileAtCursorAndAdvance(*d, kEmptyTile); });
-  table.On(cmd::kTileFillColour, [d] { WriteTileAtCursorAndAdvance(*d, kColourTile); });
+  OnEdit(table, cmd::kTileNext, doc, SingleCells, res::step::kNextTile, [d] { d->NextTile(); });
+  OnEdit(table, cmd::kTilePrevious, doc, SingleCells, res::step::kPreviousTile, [d] { d->PrevTile(); });
+  OnEdit(table, cmd::kTileInsert, doc, SingleCells, res::step::kInsertTile, [d] { InsertTileAtCursor(*d); });
+  OnEdit(table, cmd::kTileDelete, doc, SingleCells, res::step::kDeleteTile,
+         [d] { WriteTileAtCursorAndAdvance(*d, kEmptyTile); });
+  OnEdit(table, cmd::kTileFillColour, doc, SingleCells, res::step::kColourTile,
+         [d] { WriteTileAtCursorAndAdvance(*d, kColourTile); });
 
-  table.On(cmd::kTileFill, [d] { RunPlaneDialog<CFillDialog>(*d); });
+  OnEdit(table, cmd::kTileFill, doc, CurrentCells, res::step::kFill, [d] { RunPlaneDialog<CFillDialog>(*d); });
   table.OnUpdate(cmd::kTileFill, [d](CommandState& state) { state.Enable(d->CurrentPlane() != nullptr); });
-  table.On(cmd::kBlockCopy, [d] { RunPlaneDialog<CBlockCopyDialog>(*d); });
-  table.On(cmd::kReplaceTiles, [d] { RunPlaneDialog<CReplaceDialog>(*d); });
+  OnEdit(table, cmd::kBlockCopy, doc, CurrentCells, res::step::kBlockCopy, [d] { RunPlaneDialog<CBlockCopyDialog>(*d); });
+  OnEdit(table, cmd::kReplaceTiles, doc, CurrentCells, res::step::kReplaceTiles,
+         [d] { RunPlaneDialog<CReplaceDialog>(*d); });
   table.On(cmd::kInvalidTiles, [d] { CheckInvalidTiles(*d); });
 }
 

@@ -17,9 +17,6 @@ void RegisterTileCommands(CommandTable& table, CWorldDoc& doc);
 // Enters "Naprawia Klocki" (Alt+F) in the view's table.
 void RegisterTileViewCommands(CommandTable& table, CWorldDoc& doc);
 
-// After a change of many cells (recorded by the caller's ScopedChange): marks the document
-// modified and refreshes the view.
-void FinishUnrecordedEdit(CWorldDoc& doc);
 // Tells in the status bar how many cells an action changed: `forms` for one, few and many
 // (CountForm), `none` for no cell.
 void ShowCellCount(CWorldDoc& doc, int64_t cells, const CountedText& forms, std::string_view none);
@@ -29,15 +26,11 @@ void InsertTileAtCursor(CWorldDoc& doc);
 // "Usuń" (kEmptyTile) and "Wypełnij Kolorem" (kColourTile): the value at the cursor, then
 // the automatic cursor's step; nothing without a current plane.
 void WriteTileAtCursorAndAdvance(CWorldDoc& doc, int32_t value);
-// "Cofnij": undo, with the exclamation beep when there is nothing to take back.
-void UndoTileChange(CWorldDoc& doc);
-// "Ponów": redo, with the same beep when nothing was taken back.
-void RedoChange(CWorldDoc& doc);
 // "Uszkodzone...": "Level contains all valid tiles!", or "Level contains invalid tiles!"
 // and then the report in a scrollable box.
 void CheckInvalidTiles(CWorldDoc& doc);
-// "Naprawia Klocki": repairs the current plane; when a cell changed, marks the document
-// modified and refreshes the view. Says how many changed; returns that number.
+// "Naprawia Klocki": repairs the current plane as one step. Says how many cells changed;
+// returns that number.
 int64_t RepairCurrentPlane(CWorldDoc& doc);
 
 }  // namespace vyr

@@ -6,7 +6,9 @@
 #include "commands/world/add_image_sets_dialog.h"
 #include "commands/world/new_world_dialog.h"
 #include "commands/world/world_info_dialog.h"
+#include "commands/world_edit.h"
 #include "platform/command_ids.h"
+#include "res/step_names.h"
 #include "world/view_port.h"
 #include "world/world_doc.h"
 
@@ -49,8 +51,7 @@ void RegisterWorldCommands(CommandTable& commands, CWorldDoc& doc) {
   commands.On(cmd::kFileNew, [&doc] { OnFileNew(doc); });
   commands.OnUpdate(cmd::kFileSave, [&doc](CommandState& state) { state.Enable(doc.CanSave()); });
 
-  commands.On(cmd::kWorldInfo, [&doc] {
-    ScopedChange change(doc, ChangeScope::Header());
+  OnEdit(commands, cmd::kWorldInfo, doc, WorldHeader, res::step::kWorldInfo, [&doc] {
     if (doc.HasLoadedWorld() && RunWorldInfoDialog(doc)) doc.SetModifiedFlag(true);
   });
   commands.OnUpdate(cmd::kWorldInfo, [&doc](CommandState& state) { state.Enable(doc.HasLoadedWorld()); });

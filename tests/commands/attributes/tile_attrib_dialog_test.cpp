@@ -8,8 +8,10 @@
 
 #include "commands/command_run.h"
 #include "commands/document_commands.h"
+#include "commands/world_edit.h"
 #include "platform/command_ids.h"
 #include "res/messages.h"
+#include "res/step_names.h"
 #include "world/document_fixture.h"
 #include "world/plane.h"
 #include "world/tile_attrib_edits.h"
@@ -178,9 +180,11 @@ TEST_F(TileAttribDialogTest, CommitRules) {
     World().SetAttributeCount(0);
     c.stored();
     rig.doc.SetModifiedFlag(false);
-    Open();
-    c.user();
-    EXPECT_TRUE(dialog.OnOK(rig.user));
+    RunEdit(rig.doc, ChangeScope::Attributes(), res::step::kTileAttribs, [&] {
+      Open();
+      c.user();
+      EXPECT_TRUE(dialog.OnOK(rig.user));
+    });
     const CTileAttrib* record = World().Attribute(2);
     EXPECT_EQ(record ? record->Kind() : 0, c.kindAfter) << c.what;
     EXPECT_EQ(rig.doc.IsModified(), c.modified) << c.what;
@@ -223,10 +227,12 @@ TEST_F(TileAttribDialogTest, NextAndPreviousStepOverEmptySlotsAndWrap) {
     EXPECT_EQ(dialog.m_number, std::to_string(c.after)) << c.typed;
   }
   // Moving commits the image left; Cancel afterwards keeps that record.
-  Open();
-  Event(ctl::kAttribSingle[0]);
-  Event(ctl::kAttribNext);
-  dialog.OnCancel();
+  RunEdit(rig.doc, ChangeScope::Attributes(), res::step::kTileAttribs, [&] {
+    Open();
+    Event(ctl::kAttribSingle[0]);
+    Event(ctl::kAttribNext);
+    dialog.OnCancel();
+  });
   ASSERT_NE(World().Attribute(2), nullptr);
   EXPECT_EQ(World().Attribute(5), nullptr);
   EXPECT_TRUE(rig.doc.IsModified());

@@ -4,8 +4,10 @@
 
 #include "commands/document_commands.h"
 #include "commands/objects/object_edit_dialog.h"
+#include "commands/world_edit.h"
 #include "platform/command_ids.h"
 #include "platform/scripted_interaction.h"
+#include "res/step_names.h"
 #include "world/document_fixture.h"
 #include "world/game_object.h"
 #include "world/known_name_lists.h"
@@ -88,7 +90,8 @@ TEST_F(ObjectEditFixture, OnlyTheCreatedObjectIsRemovedOnCancelOrOnOkWithEmptyNa
     CGameObject* created = Plane().NewObject(0);  // z 0: first in the list
     rig.doc.SetSelectedObject(created);
     Queue(row.buttons, row.ok, row.edit);
-    RunObjectEditDialog(rig.doc, created, created);
+    RunEdit(rig.doc, ChangeScope::Objects(&Plane()), res::step::kNewObject,
+            [&] { RunObjectEditDialog(rig.doc, created, created); });
     EXPECT_EQ(Logics(), row.left) << row.what;
     // The selection never points at a destroyed object.
     CGameObject* selected = rig.doc.SelectedObject();
@@ -137,7 +140,7 @@ TEST_F(ObjectEditFixture, CaptionCountsObjectsAndDeletingTheLastOneCloses) {
   rig.user.QueueAnswer(Answer::Yes);
   Queue({ctl::kObjectDelete}, false);
   rig.doc.SetModifiedFlag(false);
-  RunObjectEditDialog(rig.doc, only);
+  RunEdit(rig.doc, ChangeScope::Objects(&Plane()), res::step::kEditObject, [&] { RunObjectEditDialog(rig.doc, only); });
   EXPECT_EQ(captions, (std::vector<std::string>{"Edit Objects (11 Total)", "Edit Object"}));
   EXPECT_EQ(Plane().ObjectCount(), 0u);
   EXPECT_EQ(rig.doc.SelectedObject(), nullptr);
