@@ -4,6 +4,7 @@
 # g++ optimised, so both compilers stay clean.
 set -euo pipefail
 cd "$(dirname "$0")"
+scripts/check-layers.sh
 ./scripts/ensure-packages.sh
 
 build=build/test
