@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Builds everything with warnings as errors under ASan+UBSan (clang), runs every test,
-# smoke-runs each fuzz harness on its seed corpus, then builds and tests once more with
-# g++ optimised, so both compilers stay clean.
+# Checks that no #include goes up a layer, builds everything with warnings as errors under
+# ASan+UBSan (clang), runs every test, smoke-runs each fuzz harness on its seed corpus, then
+# builds and tests once more with g++ optimised, so both compilers stay clean.
 set -euo pipefail
 cd "$(dirname "$0")"
+scripts/check-layers.sh
 ./scripts/ensure-packages.sh
 
 build=build/test

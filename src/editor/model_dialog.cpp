@@ -195,6 +195,10 @@ class UppercaseFilter : public QObject {
 
 void UppercaseTyping(QWidget* edit) { edit->installEventFilter(new UppercaseFilter(edit)); }
 
+void DigitsOnly(QLineEdit* edit) {
+  edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+}
+
 void SignedDigitsOnly(QLineEdit* edit) {
   edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*")), edit));
 }

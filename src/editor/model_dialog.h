@@ -75,6 +75,9 @@ class CModelDlg : public QDialog {
 // A combo box hands its keys to its edit past the edit's filters: give it the combo box too.
 void UppercaseTyping(QWidget* edit);
 
+// Digits only, as the number edits of the old dialogs took.
+void DigitsOnly(QLineEdit* edit);
+
 // Digits, with one leading minus sign, for the signed number fields.
 void SignedDigitsOnly(QLineEdit* edit);
 

@@ -56,6 +56,8 @@ void QtInteractionPort::RegisterDialog(int templateId, DialogRunner runner) {
   Registry()[templateId] = std::move(runner);
 }
 
+bool QtInteractionPort::HasDialog(int templateId) { return Registry().contains(templateId); }
+
 QStringList QtInteractionPort::NameFilters(std::string_view filter) {
   QStringList filters;
   for (const FileFilter& entry : ParseFileFilter(filter)) {

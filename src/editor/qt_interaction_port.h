@@ -4,13 +4,13 @@
 
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <map>
 
 #include "platform/interaction_port.h"
 
 class QProgressDialog;
-class QWidget;
 
 namespace vyr {
 
@@ -28,6 +28,7 @@ class QtInteractionPort final : public IInteractionPort {
 
   // Registers the Qt dialog for a dialog template number.
   static void RegisterDialog(int templateId, DialogRunner runner);
+  static bool HasDialog(int templateId);
 
   // Qt name filters from the framework's "Name|*.a;*.b|...||" form.
   static QStringList NameFilters(std::string_view filter);

@@ -3,7 +3,8 @@
 
 namespace vyr::ctl {
 
-// Dialog templates.
+// Dialog templates. Each name ends in "Dialog": a test finds them so and asks that each has
+// its Qt dialog.
 inline constexpr int kNewWorldDialog = 130;
 inline constexpr int kWorldInfoDialog = 132;
 // The image-adding dialog has no template of its own in the old program; this number is ours.

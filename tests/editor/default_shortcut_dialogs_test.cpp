@@ -9,7 +9,7 @@
 #include <QTimer>
 
 #include "commands/objects/default_shortcut_dialogs.h"
-#include "editor/dialogs/objects/default_shortcut_dlgs.h"
+#include "editor/dialogs/document_dialogs.h"
 #include "editor/qt_interaction_port.h"
 #include "editor/test_application.h"
 #include "world/known_name_lists.h"
@@ -25,7 +25,7 @@ Widget* Find(int id) {
 TEST(DefaultShortcutDialogs, CombosOfferKnownLogicsAndStoreTheirText) {
   test::EnsureApplication();
   QtInteractionPort port(QStringLiteral("VyrWorld"));
-  RegisterDefaultShortcutDialogs();
+  RegisterDocumentDialogs();
   KnownNameLists::ClearAllForTests();
   KnownNameLists::Logic().Add("ZED");
   KnownNameLists::Logic().Add("ALPHA");

@@ -26,11 +26,7 @@
 #include "commands/tiles/replace_dialog.h"
 #include "commands/tiles/text_report_dialog.h"
 #include "commands/tiles/tile_stats_dialog.h"
-#include "editor/dialogs/attributes/attribute_dlgs.h"
-#include "editor/dialogs/objects/bulk_dlgs.h"
-#include "editor/dialogs/objects/object_dlgs.h"
-#include "editor/dialogs/planes/plane_dlg.h"
-#include "editor/dialogs/tiles/tile_dlgs.h"
+#include "editor/dialogs/document_dialogs.h"
 #include "editor/qt_interaction_port.h"
 #include "editor/test_application.h"
 #include "resources/palette.h"
@@ -50,11 +46,7 @@ struct Wiring : ::testing::Test {
     test::WriteWorld(folder / "w.vwd", test::StandardProperties(folder / "data.rez"),
                      {{"Ground", kPlaneFlagObjects, {"TILES"}, 4, 3, 32}, {"Sky", 0, {"BACK"}}});
     ASSERT_TRUE(rig.doc.OnOpenDocument(folder / "w.vwd")) << rig.doc.FailureReason();
-    RegisterTileDialogs();
-    RegisterAttributeDialogs();
-    RegisterObjectDialogs();
-    RegisterObjectBulkDialogs();
-    CPlaneDlg::Register();
+    RegisterDocumentDialogs();
   }
   // Runs `model` in its Qt dialog: `user` works the controls, then OK is pressed.
   void RunOk(CDialogModel& model, const std::function<void(QDialog&)>& user = {}) {

@@ -11,7 +11,7 @@
 #include <filesystem>
 
 #include "commands/snapshot/mapshot_dialog.h"
-#include "editor/dialogs/snapshot/mapshot_dlg.h"
+#include "editor/dialogs/document_dialogs.h"
 #include "editor/qt_interaction_port.h"
 #include "editor/test_application.h"
 #include "world/document_fixture.h"
@@ -33,7 +33,7 @@ TEST(MapshotDlg, StartsEmptyWithObjectsAtTwelveAndAHalfAndWritesTheTypedName) {
   ASSERT_TRUE(rig.doc.OnOpenDocument(folder / "w.vwd"));
   rig.doc.SetPathName(folder / "w.vwd", false);
   QtInteractionPort port(QStringLiteral("VyrWorld"));
-  RegisterMapshotDlg();
+  RegisterDocumentDialogs();
 
   CMapshotDialog model(rig.doc);
   QTimer::singleShot(0, [&] {

@@ -13,8 +13,7 @@
 #include "commands/attributes/tile_attrib_dialog.h"
 #include "commands/tiles/fill_dialog.h"
 #include "commands/tiles/replace_dialog.h"
-#include "editor/dialogs/attributes/attribute_dlgs.h"
-#include "editor/dialogs/tiles/tile_dlgs.h"
+#include "editor/dialogs/document_dialogs.h"
 #include "editor/qt_interaction_port.h"
 #include "editor/test_application.h"
 #include "world/document_fixture.h"
@@ -34,8 +33,7 @@ struct TileDialogs : ::testing::Test {
     test::WriteArchive(folder / "data.rez", test::StandardArchive());
     test::WriteWorld(folder / "w.vwd", test::StandardProperties(folder / "data.rez"), {{"Ground", 1}});
     ASSERT_TRUE(rig.doc.OnOpenDocument(folder / "w.vwd"));
-    RegisterTileDialogs();
-    RegisterAttributeDialogs();
+    RegisterDocumentDialogs();
   }
   test::TempFolder folder;
   test::DocumentRig rig;

@@ -1,11 +1,9 @@
-// Registration of every area's Qt dialogs with the Qt interaction port.
+// Gives every dialog model its Qt dialog, in one table.
 #pragma once
 
 namespace vyr {
 
-// The world area's "Nowy Świat", "Informacje Świata" and "Dodawanie Obrazów", the plane
-// area's "Nowa Warstwa", "Informacje Warstwy", "Warstwy w świecie" and "Przesuń Warstwę";
-// later areas add theirs here.
+// Registers the Qt dialog of every dialog template with the Qt interaction port.
 void RegisterDocumentDialogs();
 
 }  // namespace vyr

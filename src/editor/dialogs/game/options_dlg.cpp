@@ -6,43 +6,25 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "commands/game/options_dialog.h"
-#include "editor/dialogs/tiles/tile_dlg_parts.h"
-#include "editor/model_dialog.h"
-
 namespace vyr {
 
-namespace {
+COptionsDlg::COptionsDlg(COptionsDialog& model, IInteractionPort& port, QWidget* parent)
+    : CModelDlg(model, port, parent), m_model(model) {
+  setWindowTitle(Text("Opcje"));
+  auto* group = new QGroupBox(Text("Plik 'Rez'"), this);
+  auto* groupLayout = new QVBoxLayout(group);
+  groupLayout->addWidget(new QLabel(Text("Spróbuj najpierw otworzyć ten plik 'Rez':"), group));
+  m_rezFile = new QLineEdit(group);
+  m_rezFile->setMinimumWidth(360);
+  Bind(COptionsDialog::kRezFileControl, m_rezFile);
+  groupLayout->addWidget(m_rezFile);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(group);
+  AddButtons(layout);
+}
 
-class COptionsDlg final : public CModelDlg {
- public:
-  COptionsDlg(COptionsDialog& model, IInteractionPort& port, QWidget* parent)
-      : CModelDlg(model, port, parent), m_model(model) {
-    setWindowTitle(Text("Opcje"));
-    auto* group = new QGroupBox(Text("Plik 'Rez'"), this);
-    auto* groupLayout = new QVBoxLayout(group);
-    groupLayout->addWidget(new QLabel(Text("Spróbuj najpierw otworzyć ten plik 'Rez':"), group));
-    m_rezFile = new QLineEdit(group);
-    m_rezFile->setMinimumWidth(360);
-    Bind(COptionsDialog::kRezFileControl, m_rezFile);
-    groupLayout->addWidget(m_rezFile);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    AddButtons(layout);
-  }
+void COptionsDlg::Load() { m_rezFile->setText(FromUtf8(m_model.m_rezFile)); }
 
- protected:
-  // A path of this computer, UTF-8 as the system names it.
-  void Load() override { m_rezFile->setText(FromUtf8(m_model.m_rezFile)); }
-  void Store() override { m_model.m_rezFile = m_rezFile->text().toStdString(); }
-
- private:
-  COptionsDialog& m_model;
-  QLineEdit* m_rezFile;
-};
-
-}  // namespace
-
-void RegisterOptionsDlg() { RegisterModelDlg<COptionsDlg, COptionsDialog>(); }
+void COptionsDlg::Store() { m_model.m_rezFile = m_rezFile->text().toStdString(); }
 
 }  // namespace vyr

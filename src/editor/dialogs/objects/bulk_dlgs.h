@@ -1,9 +1,14 @@
-// The Qt faces of the object bulk dialogs: scale positions, the replacements and "Zmiana Z".
+// The Qt face of the object bulk dialogs: scale positions, the replacements and "Zmiana Z".
 #pragma once
+
+#include "editor/dialogs/field_form_dlg.h"
 
 namespace vyr {
 
-// Makes the interaction port build each object bulk dialog for its model's template number.
-void RegisterObjectBulkDialogs();
+// A form of the model's fields under the model's caption.
+class CObjectBulkDlg final : public CFieldFormDlg {
+ public:
+  CObjectBulkDlg(CFieldDialogModel& model, IInteractionPort& port, QWidget* parent);
+};
 
 }  // namespace vyr

@@ -14,7 +14,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "editor/qt_interaction_port.h"
 #include "editor/ui_text.h"
 
 namespace vyr {
@@ -160,176 +159,131 @@ void CObjectEditDlg::Store() {
   for (size_t i = 0; i < m_numbers.size(); ++i) m_model.m_numbers[i] = ToBytes(m_numbers[i]->text());
 }
 
-namespace {
-
-// "Kwadraty Objektu", "Punkty Objektu", "Wartości 'User'  Objektu", "Inne Opcje Objektu".
-class CObjectNumbersDlg : public CModelDlg {
- public:
-  CObjectNumbersDlg(CObjectNumbersDialog& model, IInteractionPort& port, QWidget* parent, const char* caption)
-      : CModelDlg(model, port, parent), m_model(model) {
-    setWindowTitle(UiText(caption));
-    auto* layout = new QVBoxLayout(this);
-    const std::vector<ObjectNumber>& numbers = model.Numbers();
-    for (const ObjectNumber& number : numbers) {
-      auto* edit = new QLineEdit(this);
-      SignedDigitsOnly(edit);
-      edit->setEnabled(number.stored);
-      Bind(number.control, edit);
-      m_edits.push_back(edit);
-    }
-    if (model.TemplateId() == ctl::kObjectRectsDialog) {
-      static constexpr const char* kGroups[6] = {"Ruch", "Szkody", "Atak", "Klipy", "User1", "User2"};
-      for (int r = 0; r < 6; ++r) {
-        auto* group = new QGroupBox(UiText(kGroups[r]), this);
-        auto* row = new QHBoxLayout(group);
-        for (int b = 0; b < 2; ++b) {
-          QPushButton* button = Button(group, b == 0 ? "X" : "Y");
-          button->setFixedWidth(24);
-          Bind(ctl::kObjectRectButtons[r][b], button);
-          row->addWidget(button);
-        }
-        for (int s = 0; s < 4; ++s) {
-          row->addWidget(new QLabel(UiText(numbers[size_t(r * 4 + s)].label), group));
-          row->addWidget(m_edits[size_t(r * 4 + s)]);
-        }
-        layout->addWidget(group);
+CObjectNumbersDlg::CObjectNumbersDlg(CObjectNumbersDialog& model, IInteractionPort& port, QWidget* parent,
+                                     const char* caption)
+    : CModelDlg(model, port, parent), m_model(model) {
+  setWindowTitle(UiText(caption));
+  auto* layout = new QVBoxLayout(this);
+  const std::vector<ObjectNumber>& numbers = model.Numbers();
+  for (const ObjectNumber& number : numbers) {
+    auto* edit = new QLineEdit(this);
+    SignedDigitsOnly(edit);
+    edit->setEnabled(number.stored);
+    Bind(number.control, edit);
+    m_edits.push_back(edit);
+  }
+  if (model.TemplateId() == ctl::kObjectRectsDialog) {
+    static constexpr const char* kGroups[6] = {"Ruch", "Szkody", "Atak", "Klipy", "User1", "User2"};
+    for (int r = 0; r < 6; ++r) {
+      auto* group = new QGroupBox(UiText(kGroups[r]), this);
+      auto* row = new QHBoxLayout(group);
+      for (int b = 0; b < 2; ++b) {
+        QPushButton* button = Button(group, b == 0 ? "X" : "Y");
+        button->setFixedWidth(24);
+        Bind(ctl::kObjectRectButtons[r][b], button);
+        row->addWidget(button);
       }
-    } else {
-      auto* form = new QFormLayout;
-      for (size_t i = 0; i < numbers.size(); ++i) form->addRow(UiText(numbers[i].label), m_edits[i]);
-      layout->addLayout(form);
-    }
-    AddButtons(layout);
-  }
-
- protected:
-  void Load() override {
-    for (size_t i = 0; i < m_edits.size(); ++i) m_edits[i]->setText(FromBytes(m_model.m_texts[i]));
-  }
-  void Store() override {
-    for (size_t i = 0; i < m_edits.size(); ++i) m_model.m_texts[i] = ToBytes(m_edits[i]->text());
-  }
-
- private:
-  CObjectNumbersDialog& m_model;
-  std::vector<QLineEdit*> m_edits;
-};
-
-class CObjectFlagsDlg : public CModelDlg {
- public:
-  CObjectFlagsDlg(CObjectFlagsDialog& model, IInteractionPort& port, QWidget* parent)
-      : CModelDlg(model, port, parent), m_model(model) {
-    setWindowTitle(UiText("Flagi Objektu"));
-    auto* layout = new QVBoxLayout(this);
-    auto* groups = new QHBoxLayout;
-    for (const CObjectFlagsDialog::Group& group : CObjectFlagsDialog::Groups()) {
-      auto* box = new QGroupBox(UiText(group.title), this);
-      auto* column = new QVBoxLayout(box);
-      std::vector<QCheckBox*> checks;
-      for (const ObjectBit& bit : group.bits) {
-        auto* check = new QCheckBox(UiText(bit.label), box);
-        Bind(bit.control, check);
-        column->addWidget(check);
-        checks.push_back(check);
+      for (int s = 0; s < 4; ++s) {
+        row->addWidget(new QLabel(UiText(numbers[size_t(r * 4 + s)].label), group));
+        row->addWidget(m_edits[size_t(r * 4 + s)]);
       }
-      column->addStretch(1);
-      groups->addWidget(box);
-      m_boxes.push_back(std::move(checks));
+      layout->addWidget(group);
     }
-    layout->addLayout(groups);
-    AddButtons(layout);
+  } else {
+    auto* form = new QFormLayout;
+    for (size_t i = 0; i < numbers.size(); ++i) form->addRow(UiText(numbers[i].label), m_edits[i]);
+    layout->addLayout(form);
   }
-
- protected:
-  void Load() override {
-    for (size_t g = 0; g < m_boxes.size(); ++g)
-      for (size_t b = 0; b < m_boxes[g].size(); ++b) m_boxes[g][b]->setChecked(m_model.m_checked[g][b]);
-  }
-  void Store() override {
-    for (size_t g = 0; g < m_boxes.size(); ++g)
-      for (size_t b = 0; b < m_boxes[g].size(); ++b) m_model.m_checked[g][b] = m_boxes[g][b]->isChecked();
-  }
-
- private:
-  CObjectFlagsDialog& m_model;
-  std::vector<std::vector<QCheckBox*>> m_boxes;
-};
-
-class CObjectHitsDlg : public CModelDlg {
- public:
-  CObjectHitsDlg(CObjectHitsDialog& model, IInteractionPort& port, QWidget* parent)
-      : CModelDlg(model, port, parent), m_model(model) {
-    setWindowTitle(UiText("Informacje Hitów Objektu"));
-    auto* types = new QGroupBox(UiText("Typ Objektu"), this);
-    auto* masks = new QGroupBox(UiText("Flagi Hitów"), this);
-    auto* typeGrid = new QGridLayout(types);
-    auto* maskGrid = new QGridLayout(masks);
-    auto* exclusive = new QButtonGroup(this);
-    int row = 0;
-    for (const CObjectHitsDialog::Entry& entry : CObjectHitsDialog::Entries()) {
-      auto* radio = new QRadioButton(UiText(entry.label), types);
-      exclusive->addButton(radio);
-      Bind(entry.typeControl, radio);
-      typeGrid->addWidget(radio, row % 6, row / 6);
-      auto* check = new QCheckBox(UiText(entry.label), masks);
-      Bind(entry.maskControl, check);
-      maskGrid->addWidget(check, row % 6, row / 6);
-      m_types.push_back(radio);
-      m_masks.push_back(check);
-      ++row;
-    }
-    m_all = new QCheckBox(UiText("Wszystkie"), masks);
-    Bind(ctl::kObjectHitAll, m_all);
-    maskGrid->addWidget(m_all, 6, 0);
-    auto* layout = new QVBoxLayout(this);
-    auto* groups = new QHBoxLayout;
-    groups->addWidget(types);
-    groups->addWidget(masks);
-    layout->addLayout(groups);
-    AddButtons(layout);
-  }
-
- protected:
-  void Load() override {
-    for (size_t i = 0; i < m_types.size(); ++i) {
-      m_types[i]->setChecked(m_model.m_type[i]);
-      m_masks[i]->setChecked(m_model.m_mask[i]);
-    }
-    m_all->setChecked(m_model.m_all);
-  }
-  void Store() override {
-    for (size_t i = 0; i < m_types.size(); ++i) {
-      m_model.m_type[i] = m_types[i]->isChecked();
-      m_model.m_mask[i] = m_masks[i]->isChecked();
-    }
-    m_model.m_all = m_all->isChecked();
-  }
-
- private:
-  CObjectHitsDialog& m_model;
-  std::vector<QRadioButton*> m_types;
-  std::vector<QCheckBox*> m_masks;
-  QCheckBox* m_all = nullptr;
-};
-
-template <typename Dlg, typename ModelType, typename... Args>
-void RegisterAs(int templateId, Args... args) {
-  QtInteractionPort::RegisterDialog(templateId, [args...](CDialogModel& model, IInteractionPort& port, QWidget* parent) {
-    Dlg dialog(static_cast<ModelType&>(model), port, parent, args...);
-    return dialog.Run();
-  });
+  AddButtons(layout);
 }
 
-}  // namespace
+void CObjectNumbersDlg::Load() {
+  for (size_t i = 0; i < m_edits.size(); ++i) m_edits[i]->setText(FromBytes(m_model.m_texts[i]));
+}
 
-void RegisterObjectDialogs() {
-  RegisterAs<CObjectEditDlg, CObjectEditDialog>(ctl::kObjectEditDialog);
-  RegisterAs<CObjectFlagsDlg, CObjectFlagsDialog>(ctl::kObjectFlagsDialog);
-  RegisterAs<CObjectHitsDlg, CObjectHitsDialog>(ctl::kObjectHitsDialog);
-  RegisterAs<CObjectNumbersDlg, CObjectNumbersDialog>(ctl::kObjectRectsDialog, "Kwadraty Objektu");
-  RegisterAs<CObjectNumbersDlg, CObjectNumbersDialog>(ctl::kObjectPointsDialog, "Punkty Objektu");
-  RegisterAs<CObjectNumbersDlg, CObjectNumbersDialog>(ctl::kObjectUserDialog, "Wartości 'User'  Objektu");
-  RegisterAs<CObjectNumbersDlg, CObjectNumbersDialog>(ctl::kObjectOtherDialog, "Inne Opcje Objektu");
+void CObjectNumbersDlg::Store() {
+  for (size_t i = 0; i < m_edits.size(); ++i) m_model.m_texts[i] = ToBytes(m_edits[i]->text());
+}
+
+CObjectFlagsDlg::CObjectFlagsDlg(CObjectFlagsDialog& model, IInteractionPort& port, QWidget* parent)
+    : CModelDlg(model, port, parent), m_model(model) {
+  setWindowTitle(UiText("Flagi Objektu"));
+  auto* layout = new QVBoxLayout(this);
+  auto* groups = new QHBoxLayout;
+  for (const CObjectFlagsDialog::Group& group : CObjectFlagsDialog::Groups()) {
+    auto* box = new QGroupBox(UiText(group.title), this);
+    auto* column = new QVBoxLayout(box);
+    std::vector<QCheckBox*> checks;
+    for (const ObjectBit& bit : group.bits) {
+      auto* check = new QCheckBox(UiText(bit.label), box);
+      Bind(bit.control, check);
+      column->addWidget(check);
+      checks.push_back(check);
+    }
+    column->addStretch(1);
+    groups->addWidget(box);
+    m_boxes.push_back(std::move(checks));
+  }
+  layout->addLayout(groups);
+  AddButtons(layout);
+}
+
+void CObjectFlagsDlg::Load() {
+  for (size_t g = 0; g < m_boxes.size(); ++g)
+    for (size_t b = 0; b < m_boxes[g].size(); ++b) m_boxes[g][b]->setChecked(m_model.m_checked[g][b]);
+}
+
+void CObjectFlagsDlg::Store() {
+  for (size_t g = 0; g < m_boxes.size(); ++g)
+    for (size_t b = 0; b < m_boxes[g].size(); ++b) m_model.m_checked[g][b] = m_boxes[g][b]->isChecked();
+}
+
+CObjectHitsDlg::CObjectHitsDlg(CObjectHitsDialog& model, IInteractionPort& port, QWidget* parent)
+    : CModelDlg(model, port, parent), m_model(model) {
+  setWindowTitle(UiText("Informacje Hitów Objektu"));
+  auto* types = new QGroupBox(UiText("Typ Objektu"), this);
+  auto* masks = new QGroupBox(UiText("Flagi Hitów"), this);
+  auto* typeGrid = new QGridLayout(types);
+  auto* maskGrid = new QGridLayout(masks);
+  auto* exclusive = new QButtonGroup(this);
+  int row = 0;
+  for (const CObjectHitsDialog::Entry& entry : CObjectHitsDialog::Entries()) {
+    auto* radio = new QRadioButton(UiText(entry.label), types);
+    exclusive->addButton(radio);
+    Bind(entry.typeControl, radio);
+    typeGrid->addWidget(radio, row % 6, row / 6);
+    auto* check = new QCheckBox(UiText(entry.label), masks);
+    Bind(entry.maskControl, check);
+    maskGrid->addWidget(check, row % 6, row / 6);
+    m_types.push_back(radio);
+    m_masks.push_back(check);
+    ++row;
+  }
+  m_all = new QCheckBox(UiText("Wszystkie"), masks);
+  Bind(ctl::kObjectHitAll, m_all);
+  maskGrid->addWidget(m_all, 6, 0);
+  auto* layout = new QVBoxLayout(this);
+  auto* groups = new QHBoxLayout;
+  groups->addWidget(types);
+  groups->addWidget(masks);
+  layout->addLayout(groups);
+  AddButtons(layout);
+}
+
+void CObjectHitsDlg::Load() {
+  for (size_t i = 0; i < m_types.size(); ++i) {
+    m_types[i]->setChecked(m_model.m_type[i]);
+    m_masks[i]->setChecked(m_model.m_mask[i]);
+  }
+  m_all->setChecked(m_model.m_all);
+}
+
+void CObjectHitsDlg::Store() {
+  for (size_t i = 0; i < m_types.size(); ++i) {
+    m_model.m_type[i] = m_types[i]->isChecked();
+    m_model.m_mask[i] = m_masks[i]->isChecked();
+  }
+  m_model.m_all = m_all->isChecked();
 }
 
 }  // namespace vyr

@@ -11,9 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "commands/planes/new_plane_dialog.h"
 #include "commands/planes/plane_info_dialog.h"
-#include "editor/qt_interaction_port.h"
 #include "editor/ui_text.h"
 
 namespace vyr {
@@ -110,21 +108,6 @@ void CPlaneDlg::Store() {
   for (const CheckControl& control : m_checks) m_model.*control.field = control.box->isChecked();
   // Lines as the list was given (CR LF), so an untouched list compares equal.
   m_model.m_imageSets = ToBytes(m_imageSets->toPlainText().replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
-}
-
-void CPlaneDlg::Register() {
-  QtInteractionPort::RegisterDialog(CNewPlaneDialog::kTemplateId,
-                                    [](CDialogModel& model, IInteractionPort& port, QWidget* parent) {
-                                      CPlaneDlg dialog(static_cast<CPlaneDialog&>(model), port, parent, "Nowa Warstwa",
-                                                       false);
-                                      return dialog.Run();
-                                    });
-  QtInteractionPort::RegisterDialog(CPlaneInfoDialog::kTemplateId,
-                                    [](CDialogModel& model, IInteractionPort& port, QWidget* parent) {
-                                      CPlaneDlg dialog(static_cast<CPlaneDialog&>(model), port, parent,
-                                                       "Informacje Warstwy", true);
-                                      return dialog.Run();
-                                    });
 }
 
 }  // namespace vyr

@@ -16,9 +16,6 @@ class CPlaneDlg : public CModelDlg {
   // `statistics` adds the "Statystyki..." button of the information dialog.
   CPlaneDlg(CPlaneDialog& model, IInteractionPort& port, QWidget* parent, const char* caption, bool statistics);
 
-  // Makes the interaction port build this dialog for both plane templates.
-  static void Register();
-
  protected:
   void Load() override;
   void Store() override;

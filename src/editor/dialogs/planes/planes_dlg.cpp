@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editor/dialogs/tiles/tile_dlg_parts.h"
 #include "editor/ui_text.h"
 
 namespace vyr {
@@ -44,11 +43,6 @@ void CPlanesDlg::Load() {
 }
 
 void CPlanesDlg::Store() { m_model.m_selected = m_list->currentRow(); }
-
-void CPlanesDlg::Register() {
-  RegisterModelDlg<CPlanesDlg, CPlanesDialog>();
-  RegisterModelDlg<CMovePlaneDlg, CMovePlaneDialog>();
-}
 
 CMovePlaneDlg::CMovePlaneDlg(CMovePlaneDialog& model, IInteractionPort& port, QWidget* parent)
     : CModelDlg(model, port, parent), m_model(model) {

@@ -15,9 +15,6 @@ class CPlanesDlg : public CModelDlg {
  public:
   CPlanesDlg(CPlanesDialog& model, IInteractionPort& port, QWidget* parent);
 
-  // Makes the interaction port build this dialog and "Przesuń Warstwę".
-  static void Register();
-
  protected:
   void Load() override;
   void Store() override;

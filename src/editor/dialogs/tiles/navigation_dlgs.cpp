@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "editor/dialogs/tiles/tile_dlg_parts.h"
 #include "editor/ui_text.h"
 
 namespace vyr {
@@ -83,11 +82,6 @@ void CCustomMovesDlg::Store() {
   m_model.m_right = ToBytes(m_right->text());
   m_model.m_up = ToBytes(m_up->text());
   m_model.m_down = ToBytes(m_down->text());
-}
-
-void RegisterNavigationDialogs() {
-  RegisterModelDlg<CGoToDlg, CGoToDialog>();
-  RegisterModelDlg<CCustomMovesDlg, CCustomMovesDialog>();
 }
 
 }  // namespace vyr

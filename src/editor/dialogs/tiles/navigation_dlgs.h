@@ -40,7 +40,4 @@ class CCustomMovesDlg : public CModelDlg {
   QLineEdit* m_down;
 };
 
-// Makes the interaction port build both dialogs for their templates.
-void RegisterNavigationDialogs();
-
 }  // namespace vyr

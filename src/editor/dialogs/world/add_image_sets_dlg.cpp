@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 #include <vector>
 
-#include "editor/dialogs/tiles/tile_dlg_parts.h"
 #include "editor/ui_text.h"
 
 namespace vyr {
@@ -49,10 +48,6 @@ void CAddImageSetsDlg::Store() {
   QTreeWidgetItem* selected = m_tree->currentItem();
   m_model.m_selectedNode = selected ? selected->data(0, Qt::UserRole).toInt() : -1;
   m_model.m_prefix = ToBytes(m_prefix->text());
-}
-
-void CAddImageSetsDlg::Register() {
-  RegisterModelDlg<CAddImageSetsDlg, CAddImageSetsDialog>();
 }
 
 }  // namespace vyr

@@ -16,9 +16,6 @@ class CAddImageSetsDlg : public CModelDlg {
 
   CAddImageSetsDlg(CAddImageSetsDialog& model, IInteractionPort& port, QWidget* parent);
 
-  // Makes the interaction port build this dialog for the model's template number.
-  static void Register();
-
   QTreeWidget* Tree() const { return m_tree; }
 
  protected:

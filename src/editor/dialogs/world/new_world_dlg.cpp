@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "editor/dialogs/tiles/tile_dlg_parts.h"
 #include "editor/ui_text.h"
 
 namespace vyr {
@@ -39,9 +38,5 @@ CNewWorldDlg::CNewWorldDlg(CNewWorldDialog& model, IInteractionPort& port, QWidg
 void CNewWorldDlg::Load() { LoadHeader(); }
 
 void CNewWorldDlg::Store() { StoreHeader(); }
-
-void CNewWorldDlg::Register() {
-  RegisterModelDlg<CNewWorldDlg, CNewWorldDialog>();
-}
 
 }  // namespace vyr

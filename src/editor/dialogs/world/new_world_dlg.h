@@ -10,9 +10,6 @@ class CNewWorldDlg : public CWorldHeaderDlg {
  public:
   CNewWorldDlg(CNewWorldDialog& model, IInteractionPort& port, QWidget* parent);
 
-  // Makes the interaction port build this dialog for template 130.
-  static void Register();
-
  protected:
   void Load() override;
   void Store() override;

@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 
 #include "editor/dialog_look.h"
-#include "editor/dialogs/tiles/tile_dlg_parts.h"
 #include "editor/ui_text.h"
 
 namespace vyr {
@@ -123,10 +122,6 @@ void CWorldInfoDlg::Store() {
     m_model.m_prefixes[size_t(i)] = ToBytes(Edit(kPrefix[i])->text());
   }
   m_model.m_gamePath = ToBytes(Edit(kGame)->text());
-}
-
-void CWorldInfoDlg::Register() {
-  RegisterModelDlg<CWorldInfoDlg, CWorldInfoDialog>();
 }
 
 }  // namespace vyr

@@ -10,9 +10,6 @@ class CWorldInfoDlg : public CWorldHeaderDlg {
  public:
   CWorldInfoDlg(CWorldInfoDialog& model, IInteractionPort& port, QWidget* parent);
 
-  // Makes the interaction port build this dialog for template 132.
-  static void Register();
-
  protected:
   void Load() override;
   void Store() override;
