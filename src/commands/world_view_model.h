@@ -88,9 +88,6 @@ class IViewDocument {
   virtual void SelectImage(int32_t /*image*/) {}
   // The world's start position in pixels, or nothing without a world.
   virtual std::optional<PixelPoint> StartPosition() const { return std::nullopt; }
-  // The real document, for object mode's work on the current plane's objects; null in
-  // fakes without objects.
-  virtual CWorldDoc* WorldDocument() const { return nullptr; }
   // The world's profile section; empty for a world never saved.
   virtual std::string ProfileSection() const { return {}; }
   // Where the document's changes go, once per action, undo or redo (empty: nowhere).
@@ -119,7 +116,6 @@ class WorldDocViewSource final : public IViewDocument, private IDocumentObserver
   void SelectSet(int32_t set) override;
   void SelectImage(int32_t image) override;
   std::optional<PixelPoint> StartPosition() const override;
-  CWorldDoc* WorldDocument() const override { return &m_document; }
   std::string ProfileSection() const override;
   void SetChangeListener(std::function<void(const ViewChange&)> listener) override { m_listener = std::move(listener); }
 
@@ -216,6 +212,7 @@ class CWorldViewModel final : public IViewPort {
   int32_t ClientWidth() const override { return m_clientWidth; }
   int32_t ClientHeight() const override { return m_clientHeight; }
   int EditMode() const override { return m_mode->Id(); }
+  bool DrawsObjects() const override { return m_mode->DrawsObjects(); }
   bool NoImages() const override { return m_noImages; }
   void SetNoImages(bool on) override { m_noImages = on; }
   bool AllPlanes() const override { return m_allPlanes; }
@@ -232,6 +229,7 @@ class CWorldViewModel final : public IViewPort {
   void AdvanceAutoCursor() override { m_tileMode.AdvanceAutoCursor(); }
   bool MouseInView(int32_t& x, int32_t& y) const override;
   bool MouseWorldPixel(int32_t& x, int32_t& y) const override;
+  ISelectionRangeSource* SelectionRanges() override { return &m_objectMode; }
 
   const CDibG* Surface() const { return m_surface.get(); }
   // Deactivates the current mode and activates the one of `mode` (kTileMode, kObjectMode).

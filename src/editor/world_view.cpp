@@ -65,6 +65,7 @@ CWorldView::CWorldView(Profile* profile, QWidget* parent) : QAbstractScrollArea(
 CWorldView::~CWorldView() {
   if (m_blinkTimer) killTimer(m_blinkTimer);
   if (m_worldDoc && m_worldDoc->ViewPort() == &m_model) m_worldDoc->SetViewPort(nullptr);
+  m_model.Objects().SetDocument(nullptr);
   m_model.SetDocument(nullptr);
   m_model.SetWindow(nullptr);
 }
@@ -73,6 +74,7 @@ void CWorldView::AttachDocument(CWorldDoc& document) {
   m_worldDoc = &document;
   m_worldDocSource = std::make_unique<WorldDocViewSource>(document);
   document.SetViewPort(&m_model);
+  m_model.Objects().SetDocument(&document);
   RegisterTileViewCommands(Commands(), document);
   SetDocument(m_worldDocSource.get());
 }

@@ -44,13 +44,4 @@ class IDocumentObserver {
   virtual void WorldChanged(const ChangeNotice& /*notice*/) {}
 };
 
-// What the document asks of the layer that runs its dialogs.
-class IDocumentServices {
- public:
-  virtual ~IDocumentServices() = default;
-  // Lets the user give new resource locations in the world information dialog; true when
-  // the dialog ended with OK.
-  virtual bool EditWorldInfo() = 0;
-};
-
 }  // namespace vyr

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/rect.h"
+#include "world/selection_range.h"
 
 namespace vyr {
 
@@ -31,6 +32,9 @@ class IViewPort {
   virtual int32_t ClientWidth() const = 0;
   virtual int32_t ClientHeight() const = 0;
   virtual int EditMode() const = 0;  // kTileMode or kObjectMode
+  // Whether a render draws the current plane's objects over its tiles (the view's mode
+  // decides), and so whether their image sets are needed.
+  virtual bool DrawsObjects() const = 0;
   virtual bool NoImages() const = 0;
   // "Bez Obrazów" on or off; takes effect with the next render.
   virtual void SetNoImages(bool on) = 0;
@@ -63,6 +67,8 @@ class IViewPort {
   // The plane pixel of the mouse wherever it is (negative left of or above the view);
   // false when the view cannot tell.
   virtual bool MouseWorldPixel(int32_t& /*x*/, int32_t& /*y*/) const { return false; }
+  // Object mode's Shift-click range; null for a view without one.
+  virtual ISelectionRangeSource* SelectionRanges() { return nullptr; }
 };
 
 }  // namespace vyr

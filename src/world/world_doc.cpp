@@ -4,21 +4,17 @@
 #include <algorithm>
 
 #include "platform/interaction_port.h"
-#include "platform/message_format.h"
 #include "platform/path_name.h"
 #include "platform/profile.h"
 #include "platform/profile_keys.h"
 #include "platform/save_target.h"
-#include "res/messages.h"
 #include "res/resources.h"
 #include "resources/dib.h"
 #include "resources/image_set.h"
 #include "resources/palette.h"
-#include "resources/rez_mgr.h"
 #include "world/plane.h"
 #include "world/plane_stack_draw.h"
 #include "world/shortcut_tables.h"
-#include "world/tile_edits.h"
 #include "world/undo_stack.h"
 #include "world/view_port.h"
 #include "world/world.h"
@@ -52,10 +48,9 @@ void CWorldDoc::SetAutoImageSet(bool on) {
   if (m_profile) m_profile->WriteProfileInt(profile::kOptions, profile::kAutoImage, m_autoImageSet);
 }
 
-bool CWorldDoc::HasLoadedWorld() const { return m_world && m_imageSets && m_world->IsValid(); }
+bool CWorldDoc::HasLoadedWorld() const { return m_world && m_resources.ImageSets() && m_world->IsValid(); }
 
 void CWorldDoc::FreeContents() {
-  m_objectImageSetsPending = true;
   // An opened or saved world keeps its shortcuts even when the world itself is not saved.
   if (m_zTable) m_zTable->Store();
   m_zTable.reset();
@@ -65,22 +60,17 @@ void CWorldDoc::FreeContents() {
   m_selectedObject = nullptr;
   // The world's planes refer to the image sets, so the world goes first.
   m_world.reset();
-  m_palette.reset();
-  m_imageSets.reset();
   m_change.reset();
   m_undo.reset();
-  m_archive.reset();
-  m_archiveInUse.clear();
+  m_resources.Free();
 }
 
 void CWorldDoc::ResetContents() {
   FreeContents();
   if (m_view) m_view->DestroySurface();
+  m_resources.Reset();
   m_world = std::make_unique<CWorld>();
-  m_imageSets = std::make_unique<CImageSetTable>();
   m_undo = std::make_unique<CUndoStack>();
-  m_archive = std::make_unique<CRezMgr>();
-  m_palette = std::make_unique<CPalId>();
   m_zTable = std::make_unique<CZTable>();
   m_logicTable = std::make_unique<CLogicTable>();
 }
@@ -112,7 +102,6 @@ bool CWorldDoc::OpenWorld(const std::string& path) {
   Notify([](IDocumentObserver& o) { o.ContentsReset(); });
   ResetContents();
   m_failureReason.clear();
-  m_resourceFailure.clear();
   if (m_zTable->SetSection(m_profile, path)) m_zTable->Load();
   if (m_logicTable->SetSection(m_profile, path)) m_logicTable->Load();
 
@@ -147,7 +136,7 @@ bool CWorldDoc::OpenWorld(const std::string& path) {
     m_view->Invalidate(true);
     m_view->UpdateNow();
   }
-  m_failureReason = m_resourceFailure.empty() ? reason : m_resourceFailure;
+  m_failureReason = m_resources.Failure().empty() ? reason : m_resources.Failure();
   if (m_failureReason.empty()) m_failureReason = "The world file could not be read.";
   return false;
 }
@@ -168,9 +157,7 @@ bool CWorldDoc::OnSaveDocument(const std::string& path) {
   int64_t unsaved = 0;
   for (int32_t i = 0; i < m_world->PlaneCount(); ++i)
     if (!(m_world->Plane(i)->m_flags & kPlaneFlagObjects)) unsaved += int64_t(m_world->Plane(i)->ObjectCount());
-  if (unsaved > 0 &&
-      m_interaction.ShowMessage(FormatMessage(CountForm(res::text::kSaveWithoutObjects, unsaved), {unsaved}),
-                                MessageIcon::Warning, MessageButtons::YesNoDefaultNo) != Answer::Yes) {
+  if (unsaved > 0 && !(m_services && m_services->SaveWithoutObjects(unsaved))) {
     m_saveDeclined = true;
     return false;
   }
@@ -182,7 +169,8 @@ bool CWorldDoc::OnSaveDocument(const std::string& path) {
   }
   SetModifiedFlag(false);
   m_changes.Bump();
-  RememberArchiveFor(path);
+  if (m_resources.RememberArchiveFor(GetPathName(), path) && m_services)
+    m_services->ArchiveRemembered(m_properties.archivePath);
   // Only a written file moves the shortcuts to its section, where they are kept at once.
   if (m_zTable && m_zTable->SetSection(m_profile, path)) m_zTable->Store();
   if (m_logicTable && m_logicTable->SetSection(m_profile, path)) m_logicTable->Store();
@@ -231,12 +219,6 @@ void CWorldDoc::ValidateCurrentTile() {
   }
 }
 
-void CWorldDoc::CheckTileSizes() {
-  if (!m_currentPlane) return;
-  const std::string warnings = TileSizeWarnings(*m_currentPlane);
-  if (!warnings.empty()) m_interaction.Message(warnings, MessageIcon::Warning);
-}
-
 void CWorldDoc::SelectPlane(CPlane* plane) {
   if (plane == m_currentPlane) return;
   // The selected object belongs to the plane being left.
@@ -245,7 +227,6 @@ void CWorldDoc::SelectPlane(CPlane* plane) {
   m_currentSet = 0;
   SelectImage(0);
   ValidateCurrentTile();
-  CheckTileSizes();
   if (m_view) m_view->CurrentPlaneChanged();
   RenderWorld(1);
   Notify([](IDocumentObserver& o) { o.CurrentPlaneChanged(); });
@@ -266,11 +247,11 @@ void CWorldDoc::RenderWorld(int invalidate) {
   if (!m_view->NoImages()) {
     auto drawCurrent = [&] {
       m_currentPlane->Draw(*surface);
-      if (m_view->EditMode() == kObjectMode)
-        m_currentPlane->DrawObjects(*surface, m_imageSets.get(), m_view->ScrollX(), m_view->ScrollY());
+      if (m_view->DrawsObjects())
+        m_currentPlane->DrawObjects(*surface, ImageSets(), m_view->ScrollX(), m_view->ScrollY());
     };
-    if (m_view->AllPlanes() && m_palette)
-      DrawPlaneStack(*m_world, *m_currentPlane, *surface, *m_palette, m_imageSets.get(), 255, drawCurrent);
+    if (m_view->AllPlanes() && Palette())
+      DrawPlaneStack(*m_world, *m_currentPlane, *surface, *Palette(), ImageSets(), 255, drawCurrent);
     else
       drawCurrent();
   }

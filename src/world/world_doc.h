@@ -10,6 +10,8 @@
 #include "platform/document.h"
 #include "platform/rect.h"
 #include "world/document_observer.h"
+#include "world/document_services.h"
+#include "world/resource_locator.h"
 #include "world/undo_stack.h"
 #include "world/world_change.h"
 #include "world/world_host.h"
@@ -22,24 +24,12 @@ class CImageSetTable;
 class CLogicTable;
 class CPalId;
 class CPlane;
-class CRezDir;
 class CRezMgr;
 class CWorld;
 class IInteractionPort;
 class IViewPort;
 class Profile;
 class CZTable;
-
-// The world header field a resource is named by, so a dialog can point the user at it.
-enum class ResourceField { kNone, kArchive, kImageDir, kPalette };
-
-// A resource the world names that cannot be used: the field naming it and what to tell
-// the user. Tests false when nothing is wrong.
-struct ResourceProblem {
-  ResourceField field = ResourceField::kNone;
-  std::string text;
-  explicit operator bool() const { return field != ResourceField::kNone; }
-};
 
 class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
  public:
@@ -58,7 +48,7 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   // before it is destroyed.
   void AddObserver(IDocumentObserver* observer);
   void RemoveObserver(IDocumentObserver* observer);
-  // The dialogs the document runs for itself (without them it answers "not confirmed").
+  // What the document asks of the user in the middle of its steps (without them it declines).
   void SetServices(std::unique_ptr<IDocumentServices> services) { m_services = std::move(services); }
   IInteractionPort& Interaction() { return m_interaction; }
   Profile* GetProfile() const { return m_profile; }
@@ -67,8 +57,8 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   WorldProperties& Properties() override { return m_properties; }
   const WorldProperties& Properties() const { return m_properties; }
   int ResolveResources() override;
-  const CImageSetTable* ImageSets() const override { return m_imageSets.get(); }
-  CImageSetTable* ImageSets() { return m_imageSets.get(); }
+  const CImageSetTable* ImageSets() const override { return m_resources.ImageSets(); }
+  CImageSetTable* ImageSets() { return m_resources.ImageSets(); }
 
   // --- contents
   // Destroys the world, palette, image sets, undo stack and archive; the properties stay.
@@ -83,7 +73,8 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   // Afterwards the document is modified only when resource location changed its header.
   bool OnOpenDocument(const std::string& path) override;
   // Writes the world file. False leaves the modified flag as it was; FailureReason says why.
-  // Objects on planes without "Objekty" are left out only after a Yes (else SaveDeclined).
+  // Objects on planes without "Objekty" are left out only after the services' Yes (else
+  // SaveDeclined).
   bool OnSaveDocument(const std::string& path) override;
   std::string FailureReason() const override { return m_failureReason; }
   // The save stopped at a No to writing the world without the objects of planes that lack
@@ -93,34 +84,21 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   bool CanSave() const { return IsModified(); }
 
   // --- resources (world_doc_resources.cpp)
-  // The resources of a world just described in "Nowy Świat": the profile's RezFile, else
-  // the world's archive; an empty or "NONE" palette gives the colour cube. On failure the
-  // problem names the field to correct.
+  // The archive, palette and image sets, and where they come from.
+  CResourceLocator& Resources() { return m_resources; }
+  const CResourceLocator& Resources() const { return m_resources; }
+  // The resources of a world just described in "Nowy Świat" (CResourceLocator::
+  // LocateForNewWorld); then the undo limit is set and the view re-sized.
   ResourceProblem ResolveNewWorldResources();
-  // The image directory or palette that the open archive does not hold (nothing is
-  // reported without an open archive), for the check of "Informacje Świata".
-  ResourceProblem MissingFromOpenArchive(const std::string& imageDir, const std::string& palette) const;
-  // Image sets 1 … 4 of the world header, loaded under their prefixes.
+  // Image sets 1 … 4 of the world header, loaded under their prefixes with the wait cursor.
   void LoadObjectImageSets();
-  // LoadImageSets in adding mode: the new sets' names are offered to the object dialogs.
-  int AddImageSets(CRezDir& directory, const std::string& prefix);
-  // The archive the resources were taken from, as an absolute path; empty before that.
-  const std::string& ArchiveInUse() const { return m_archiveInUse; }
-  // "Dodaj ImageSety..." needs a world and its open archive.
-  bool CanAddImageSets() const;
-  // "&Odśwież Plik 'Rez'" needs a world whose archive was found.
-  bool CanRefreshArchive() const { return HasLoadedWorld() && !m_archiveInUse.empty(); }
-  // Freshens the archive in use from the folder REZ beside it, then reopens it; tells the
-  // user when either step fails.
-  void RefreshArchive();
-  bool ObjectImageSetsPending() const { return m_objectImageSetsPending; }
-  void ClearObjectImageSetsPending() { m_objectImageSetsPending = false; }
-  bool PaletteFromImages() const { return m_paletteFromImages; }
+  bool ObjectImageSetsPending() const { return m_resources.ObjectImageSetsPending(); }
+  void ClearObjectImageSetsPending() { m_resources.ClearObjectImageSetsPending(); }
 
   // --- owned members (null when absent)
   CWorld* World() const { return m_world.get(); }
-  CRezMgr* Archive() const { return m_archive.get(); }
-  CPalId* Palette() const { return m_palette.get(); }
+  CRezMgr* Archive() const { return m_resources.Archive(); }
+  CPalId* Palette() const { return m_resources.Palette(); }
   CUndoStack* UndoStack() const { return m_undo.get(); }
   // The shortcut tables of the open world (none before the first new or open). They
   // store themselves in the world's profile section when the contents go.
@@ -132,14 +110,11 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   // --- editing state
   CPlane* CurrentPlane() const { return m_currentPlane; }
   // Makes a plane current (null: none); nothing happens for the current plane. Otherwise
-  // selected object dropped, current tile reset and validated,
-  // tile-size warnings, view re-sized and rendered, tile picker reopened.
+  // selected object dropped, current tile reset and validated, view re-sized and
+  // rendered, observers told (the tile-size warning and the tile picker follow).
   void SelectPlane(CPlane* plane);
   // Moves the current set and image onto an existing image of the current plane.
   void ValidateCurrentTile();
-  // One box with a "WARNING!  Tile %i is %ix%i" line per image of the first set whose size
-  // differs from the current plane's tile size (the first lines, then "... and N more").
-  void CheckTileSizes();
   int32_t CurrentSet() const { return m_currentSet; }
   int32_t CurrentImage() const { return m_currentImage; }
   // Both tell the observers CurrentImageChanged; no check is made.
@@ -162,7 +137,8 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   bool AutoImageSet() const { return m_autoImageSet != 0; }
   void SetAutoImageSet(bool on);
 
-  // Composes the current plane into the view's surface; with invalidate, repaints the view.
+  // Composes the current plane into the view's surface, with its objects when the view
+  // draws them; with invalidate, repaints the view.
   void RenderWorld(int invalidate);
 
   // --- tile edits on the current plane (world_doc_tiles.cpp)
@@ -211,31 +187,6 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   const ChangeCounter& Changes() const { return m_changes; }
 
  private:
-  // Where the world's stored archive path may name a file, in the order tried: a relative
-  // path against the world's folder, the path as it stands, then a file of the same name
-  // (any case) beside the world. Without a world folder only the path as it stands.
-  std::vector<std::string> WorldArchiveCandidates(const std::string& worldFolder) const;
-  // Opens the profile's RezFile, else the world's archive, and remembers it as the one in
-  // use. On failure `why` holds the reasons of files that exist but would not open.
-  bool OpenResourceArchive(const std::string& worldFolder, std::string& why);
-  bool ArchivePathResolves(const std::string& worldFolder) const;
-  // After a save to `path`: keeps where the archive in use lies in that world's profile
-  // section (tried when the stored path leads nowhere), and says so once when a new place
-  // leaves the stored path leading nowhere.
-  void RememberArchiveFor(const std::string& path);
-  bool OpenArchiveAt(const std::string& path, std::string* reason = nullptr);
-  // The palette or image directory the open archive lacks (the image directory may also
-  // hold no images: `empty`), with the reader's damage report appended.
-  std::string ResourceMissingText(ResourceField field, const std::string& name, bool empty = false) const;
-  // Asks `pattern`'s Yes/No question about `value` with `details` before its last line;
-  // Yes and a confirmed world information dialog: retry. Otherwise records `failure`, and
-  // how to retry, as the reason and returns false.
-  bool AskForNewLocation(std::string_view pattern, const std::string& value, const std::string& details,
-                         const std::string& failure);
-  bool LoadPaletteItem(const std::string& path);
-  void UseDefaultPalette();
-  // Number of sets loaded from the image directory, or -1 when it is not in the archive.
-  int LoadImageDirectory();
   CRect InitialViewRect() const;
   // The open step proper; OnOpenDocument names the file being opened around it.
   bool OpenWorld(const std::string& path);
@@ -263,17 +214,16 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   std::vector<IDocumentObserver*> m_observers;
   std::unique_ptr<IDocumentServices> m_services;
 
-  std::unique_ptr<CRezMgr> m_archive;
+  WorldProperties m_properties;
+  // Declared before the world, whose planes refer to its image sets.
+  CResourceLocator m_resources{m_profile, m_properties};
   std::unique_ptr<CWorld> m_world;
-  std::unique_ptr<CImageSetTable> m_imageSets;
   std::unique_ptr<CUndoStack> m_undo;
-  std::unique_ptr<CPalId> m_palette;
   std::unique_ptr<CZTable> m_zTable;
   std::unique_ptr<CLogicTable> m_logicTable;
   CPlane* m_currentPlane = nullptr;
   CGameObject* m_selectedObject = nullptr;
   CGameObject* m_objectBeingCreated = nullptr;
-  WorldProperties m_properties;
   int32_t m_currentImage = 0;
   int32_t m_currentSet = 0;
   int32_t m_autoZ = 1;
@@ -293,11 +243,6 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
 
   std::string m_failureReason;
   bool m_saveDeclined = false;
-  bool m_objectImageSetsPending = true;
-  bool m_paletteFromImages = false;
-  std::string m_archiveInUse;
-  // Why the last resource location failed.
-  std::string m_resourceFailure;
 };
 
 }  // namespace vyr

@@ -1,235 +1,20 @@
-// CWorldDoc resource location: archive, palette and image sets of an opened or new world,
-// the object image sets, adding image sets and refreshing the archive.
-#include <algorithm>
-#include <filesystem>
-#include <system_error>
-
+// CWorldDoc's resource steps: the resources of an opened or new world and the object image sets.
 #include "platform/interaction_port.h"
-#include "platform/message_format.h"
-#include "platform/path_name.h"
-#include "platform/profile.h"
-#include "platform/profile_keys.h"
-#include "platform/windows1250.h"
-#include "res/messages.h"
-#include "resources/image_set.h"
-#include "resources/palette.h"
-#include "resources/rez_freshen.h"
-#include "resources/rez_mgr.h"
-#include "resources/rez_names.h"
-#include "world/known_name_lists.h"
 #include "world/undo_stack.h"
 #include "world/view_port.h"
-#include "world/shortcut_tables.h"
 #include "world/world.h"
 #include "world/world_doc.h"
 
 namespace vyr {
 
-namespace {
-
-// Damage lines shown in a message; the tool lists them all.
-constexpr size_t kDamageLinesShown = 8;
-
-bool IsRegularFile(const std::string& path) {
-  std::error_code error;
-  return !path.empty() && std::filesystem::is_regular_file(path, error);
-}
-
-std::string AbsoluteOf(const std::string& path) {
-  std::error_code error;
-  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-  return error ? path : absolute.lexically_normal().string();
-}
-
-std::string Paragraphs(const std::string& first, std::string_view second) {
-  if (first.empty() || second.empty()) return first.empty() ? std::string(second) : first;
-  return first + "\n\n" + std::string(second);
-}
-
-// What the reader noted while reading a damaged archive's tree; empty when it read cleanly.
-std::string DamageReport(const CRezMgr& archive, const std::string& name) {
-  const std::vector<std::string>& problems = archive.Problems();
-  if (problems.empty()) return {};
-  std::string text = FormatMessage(res::text::kRezDamaged, {name});
-  for (size_t i = 0; i < problems.size() && i < kDamageLinesShown; ++i) text += "\n- " + problems[i];
-  if (problems.size() > kDamageLinesShown)
-    text += "\n- (" + std::to_string(problems.size() - kDamageLinesShown) + " more)";
-  return text;
-}
-
-bool IsNoPalette(const std::string& palette) { return palette.empty() || RezNamesEqual(palette, "NONE"); }
-
-}  // namespace
-
-std::vector<std::string> CWorldDoc::WorldArchiveCandidates(const std::string& worldFolder) const {
-  const std::string& stored = m_properties.archivePath;
-  std::vector<std::string> candidates;
-  std::vector<std::string> seen;
-  auto add = [&](const std::string& path) {
-    const std::string absolute = AbsoluteOf(path);
-    if (std::find(seen.begin(), seen.end(), absolute) != seen.end()) return;
-    seen.push_back(absolute);
-    candidates.push_back(path);
-  };
-  if (stored.empty()) return candidates;
-  // A relative path belongs to the world, not to the folder the editor was started from.
-  // A path with backslashes is a Windows one: only its file name can be looked for.
-  const bool relative = stored.find('\\') == std::string::npos && std::filesystem::path(stored).is_relative();
-  if (relative && !worldFolder.empty()) add((std::filesystem::path(worldFolder) / stored).string());
-  add(stored);
-  if (worldFolder.empty()) return candidates;
-  const size_t cut = stored.find_last_of("/\\");
-  const std::string name = cut == std::string::npos ? stored : stored.substr(cut + 1);
-  if (name.empty()) return candidates;
-  std::error_code error;
-  for (std::filesystem::directory_iterator it(worldFolder, error), end; !error && it != end; it.increment(error)) {
-    if (!RezNamesEqual(it->path().filename().string(), name)) continue;
-    std::error_code kindError;
-    if (it->is_regular_file(kindError)) {
-      add(it->path().string());
-      break;
-    }
-  }
-  return candidates;
-}
-
-bool CWorldDoc::OpenArchiveAt(const std::string& path, std::string* reason) {
-  if (path.empty()) return false;
-  if (!m_archive) m_archive = std::make_unique<CRezMgr>();
-  if (m_archive->IsOpen()) m_archive->CloseArchive();
-  return m_archive->OpenArchive(path, true, reason);
-}
-
-bool CWorldDoc::OpenResourceArchive(const std::string& worldFolder, std::string& why) {
-  why.clear();
-  std::vector<std::string> paths;
-  if (m_profile) {
-    const std::string preferred = m_profile->GetProfileString(profile::kOptions, profile::kRezFile);
-    paths.push_back(preferred);
-    // An older version kept it in Windows-1250; the system names files in UTF-8.
-    if (const std::string utf8 = Utf8OrWindows1250(preferred); utf8 != preferred) paths.push_back(utf8);
-  }
-  for (std::string& candidate : WorldArchiveCandidates(worldFolder)) paths.push_back(std::move(candidate));
-  // Where it was found when the world was saved, for a world saved away from its archive.
-  if (m_profile && !OpeningPathName().empty())
-    paths.push_back(m_profile->GetProfileString(WorldProfileSection(OpeningPathName()), profile::kRezFound));
-  for (const std::string& path : paths) {
-    std::string reason;
-    if (OpenArchiveAt(path, &reason)) {
-      m_archiveInUse = AbsoluteOf(path);
-      return true;
-    }
-    // A file that is there but refused says more than the path alone.
-    if (IsRegularFile(path) && !reason.empty()) why += (why.empty() ? "" : "\n") + reason;
-  }
-  m_archiveInUse.clear();
-  return false;
-}
-
-bool CWorldDoc::ArchivePathResolves(const std::string& worldFolder) const {
-  const std::vector<std::string> candidates = WorldArchiveCandidates(worldFolder);
-  return std::any_of(candidates.begin(), candidates.end(), IsRegularFile);
-}
-
-void CWorldDoc::RememberArchiveFor(const std::string& path) {
-  if (!m_profile || m_archiveInUse.empty()) return;
-  const std::string oldPath = GetPathName();
-  m_profile->WriteProfileString(WorldProfileSection(path), profile::kRezFound, m_archiveInUse);
-  if (path == oldPath || m_properties.archivePath.empty()) return;
-  const std::string oldFolder = oldPath.empty() ? std::string() : FolderOf(oldPath);
-  if (ArchivePathResolves(oldFolder) && !ArchivePathResolves(FolderOf(path)))
-    m_interaction.ShowStatus(FormatMessage(res::text::kArchiveRemembered, {FileNameOf(m_properties.archivePath)}));
-}
-
-std::string CWorldDoc::ResourceMissingText(ResourceField field, const std::string& name, bool empty) const {
-  const std::string_view pattern = field == ResourceField::kPalette ? res::text::kPaletteNotInRez
-                                   : empty                          ? res::text::kImageDirHoldsNoImages
-                                                                    : res::text::kImageDirNotInRez;
-  const std::string text = FormatMessage(pattern, {name, m_archiveInUse});
-  return m_archive ? Paragraphs(text, DamageReport(*m_archive, m_archiveInUse)) : text;
-}
-
-bool CWorldDoc::AskForNewLocation(std::string_view pattern, const std::string& value, const std::string& details,
-                                  const std::string& failure) {
-  std::string question = FormatMessage(pattern, {value});
-  if (!details.empty()) {
-    const size_t last = question.rfind("\n\n");
-    question.insert(last == std::string::npos ? question.size() : last, "\n\n" + details);
-  }
-  if (m_interaction.AskYesNo(question) && m_services && m_services->EditWorldInfo()) {
-    SetModifiedFlag(true);
-    return true;
-  }
-  m_resourceFailure = Paragraphs(failure, res::text::kOpenAgainToRelocate);
-  return false;
-}
-
-bool CWorldDoc::LoadPaletteItem(const std::string& path) {
-  CRezItem* item = m_archive->FindItem(path);
-  if (!item) return false;
-  m_palette->Delete();
-  std::span<uint8_t> data = item->GetData();
-  const bool loaded = !data.empty() && m_palette->LoadFromItem(ByteSpan(data.data(), data.size()));
-  item->ReleaseData();
-  // A palette item too short to hold 256 colours leaves the colour cube in its place.
-  if (!loaded) {
-    UseDefaultPalette();
-    return true;
-  }
-  m_paletteFromImages = false;
-  return true;
-}
-
-void CWorldDoc::UseDefaultPalette() {
-  m_palette->Delete();
-  m_palette->BuildDefault();
-  m_paletteFromImages = true;
-}
-
-int CWorldDoc::LoadImageDirectory() {
-  CRezDir* directory = m_archive->FindDir(m_properties.imageDir);
-  if (!directory) return -1;
-  m_imageSets->SetLoadContext(ImageLoadContext{m_palette.get(), m_paletteFromImages});
-  return m_imageSets->LoadImageSets(*directory, "", "_");
-}
-
 int CWorldDoc::ResolveResources() {
-  if (!m_world || !m_imageSets || !m_palette || !m_undo) return 0;
-  m_resourceFailure.clear();
-  const std::string worldFolder = OpeningPathName().empty() ? std::string() : FolderOf(OpeningPathName());
-  for (;;) {
-    if (m_archive && m_archive->IsOpen()) m_archive->CloseArchive();
-
-    std::string why;
-    if (!OpenResourceArchive(worldFolder, why)) {
-      const std::string& archive = m_properties.archivePath;
-      if (AskForNewLocation(res::text::kNoRezFile, archive, why,
-                            Paragraphs(FormatMessage(res::text::kRezNotOpened, {archive}), why)))
-        continue;
-      return 0;
-    }
-
-    const std::string& palette = m_properties.palette;
-    if (IsNoPalette(palette)) {
-      UseDefaultPalette();
-    } else if (!LoadPaletteItem(palette)) {
-      const std::string missing = ResourceMissingText(ResourceField::kPalette, palette);
-      if (AskForNewLocation(res::text::kNoPaletteRez, palette, missing, missing)) continue;
-      return 0;
-    }
-
-    // An image directory without images cannot show the world either: the same retry.
-    const int sets = LoadImageDirectory();
-    if (sets <= 0) {
-      const std::string missing = ResourceMissingText(ResourceField::kImageDir, m_properties.imageDir, sets == 0);
-      if (AskForNewLocation(res::text::kNoImageRezDir, m_properties.imageDir, missing, missing)) continue;
-      return 0;
-    }
-    break;
-  }
-
-  if (m_view && m_view->EditMode() == kObjectMode) {
-    m_objectImageSetsPending = false;
+  if (!m_world || !m_undo) return 0;
+  const bool found = m_resources.Locate(OpeningPathName(), m_services.get());
+  // A new location is a change to keep, even when the world does not open after all.
+  if (m_resources.RelocatedByUser()) SetModifiedFlag(true);
+  if (!found) return 0;
+  if (m_view && m_view->DrawsObjects()) {
+    m_resources.ClearObjectImageSetsPending();
     LoadObjectImageSets();
   }
   m_undo->Clear();
@@ -238,93 +23,18 @@ int CWorldDoc::ResolveResources() {
 }
 
 ResourceProblem CWorldDoc::ResolveNewWorldResources() {
-  if (!m_world || !m_imageSets || !m_palette || !m_undo || !m_world->SetViewRect(InitialViewRect()))
+  if (!m_world || !m_undo || !m_resources.Ready() || !m_world->SetViewRect(InitialViewRect()))
     return {ResourceField::kArchive, "The new world could not be prepared. Close other programs and try again."};
-  std::string why;
-  if (!OpenResourceArchive({}, why))
-    return {ResourceField::kArchive, Paragraphs(FormatMessage(res::text::kRezNotOpened, {m_properties.archivePath}), why)};
-  if (IsNoPalette(m_properties.palette)) {
-    UseDefaultPalette();
-  } else if (!LoadPaletteItem(m_properties.palette)) {
-    return {ResourceField::kPalette,
-            Paragraphs(ResourceMissingText(ResourceField::kPalette, m_properties.palette), res::text::kEnterPalette)};
-  }
-  const int sets = LoadImageDirectory();
-  if (sets <= 0)
-    return {ResourceField::kImageDir, Paragraphs(ResourceMissingText(ResourceField::kImageDir, m_properties.imageDir, sets == 0),
-                                                 res::text::kEnterImageDir)};
+  if (ResourceProblem problem = m_resources.LocateForNewWorld()) return problem;
   m_undo->SetLimit(kUndoLimit);
   if (m_view) m_view->Resize();
   return {};
 }
 
-ResourceProblem CWorldDoc::MissingFromOpenArchive(const std::string& imageDir, const std::string& palette) const {
-  if (!m_archive || !m_archive->IsOpen()) return {};
-  if (!m_archive->FindDir(imageDir))
-    return {ResourceField::kImageDir, ResourceMissingText(ResourceField::kImageDir, imageDir)};
-  if (!IsNoPalette(palette) && !m_archive->FindItem(palette))
-    return {ResourceField::kPalette, ResourceMissingText(ResourceField::kPalette, palette)};
-  return {};
-}
-
-bool CWorldDoc::CanAddImageSets() const { return HasLoadedWorld() && m_archive && m_archive->IsOpen(); }
-
-namespace {
-
-// Adding mode: each set that received images is offered to the object dialogs.
-void OfferToObjectDialogs(const std::string& name) { KnownNameLists::ImageSets().Add(name); }
-
-}  // namespace
-
-int CWorldDoc::AddImageSets(CRezDir& directory, const std::string& prefix) {
-  if (!m_imageSets || !m_palette) return 0;
-  m_imageSets->SetLoadContext(ImageLoadContext{m_palette.get(), m_paletteFromImages});
-  return m_imageSets->LoadImageSets(directory, prefix, "_", OfferToObjectDialogs);
-}
-
 void CWorldDoc::LoadObjectImageSets() {
-  if (!m_archive || !m_archive->IsOpen() || !m_archive->GetRootDir() || !m_imageSets || !m_palette) return;
+  if (!m_resources.ArchiveOpen()) return;
   WaitCursor wait(m_interaction);
-  m_imageSets->SetLoadContext(ImageLoadContext{m_palette.get(), m_paletteFromImages});
-  m_imageSets->LoadObjectImageSets(*m_archive->GetRootDir(), m_properties.imageSets, m_properties.prefixes,
-                                   OfferToObjectDialogs);
-}
-
-void CWorldDoc::RefreshArchive() {
-  if (!CanRefreshArchive()) return;
-  WaitCursor wait(m_interaction);
-  // The archive in use is an absolute path, so it always has a folder for REZ.
-  const std::string archivePath = m_archiveInUse;
-  const std::string folder = (std::filesystem::path(archivePath).parent_path() / "REZ").string();
-
-  const bool wasOpen = m_archive && m_archive->IsOpen();
-  if (wasOpen) m_archive->CloseArchive();
-
-  FreshenOptions options;
-  int examined = 0;
-  options.progress = [this, &examined](const std::string&) { m_interaction.SetProgress(++examined); };
-  m_interaction.BeginProgress(FormatMessage(res::text::kRefreshing, {archivePath, folder}), 0);
-  const FreshenResult result = FreshenArchive(archivePath, folder, options);
-  m_interaction.EndProgress();
-  const std::string name = FileNameOf(archivePath);
-  if (!result.ok)
-    m_interaction.Message(
-        Paragraphs(Paragraphs(FormatMessage(res::text::kRefreshFailed, {archivePath, folder}), Sentence(result.reason)),
-                   res::text::kRefreshWhatToDo),
-        MessageIcon::Error);
-  else if (result.stored == 0)
-    m_interaction.ShowStatus(FormatMessage(res::text::kRefreshedNone, {name}));
-  else
-    m_interaction.ShowStatus(FormatMessage(
-        CountForm(res::text::kRefreshed, result.stored),
-        {name, result.stored}));
-
-  std::string reason;
-  if (wasOpen && !OpenArchiveAt(archivePath, &reason)) {
-    m_archive.reset();
-    m_interaction.Message(FormatMessage(res::text::kReopenAfterRefresh, {archivePath, Sentence(reason)}),
-                          MessageIcon::Error);
-  }
+  m_resources.LoadObjectImageSets();
 }
 
 }  // namespace vyr

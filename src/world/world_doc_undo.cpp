@@ -95,7 +95,7 @@ bool CWorldDoc::WriteTile(int32_t plane, int32_t column, int32_t row, int32_t va
 bool CWorldDoc::ApplyWorldChange(CWorldChange& change, bool after) {
   if (!m_world) return false;
   CGameObject* selected = m_selectedObject;
-  if (!change.Restore(*m_world, m_properties, m_imageSets.get(), after, selected)) return false;
+  if (!change.Restore(*m_world, m_properties, ImageSets(), after, selected)) return false;
   if (const std::optional<bool> noImages = change.NoImages(after); noImages && m_view) m_view->SetNoImages(*noImages);
   CPlane* plane = change.CurrentPlane(after);
   if (m_world->IndexOf(plane) < 0) plane = m_world->IndexOf(m_currentPlane) >= 0 ? m_currentPlane : m_world->Plane(0);

@@ -26,6 +26,7 @@ struct ObjectModeTest : ::testing::Test {
     window.height = 240;
     model.SetWindow(&window);
     model.SetDocument(&source);
+    model.Objects().SetDocument(&doc);
     model.SetInteraction(&user);
     model.SetCommandSender([this](CommandId id) {
       sent.push_back(id);

@@ -195,6 +195,27 @@ TEST_F(PlanesFixture, PlaneInformationShowsThePlaneAndKeepsWhatItDoesNotShow) {
   EXPECT_EQ(Slots(Plane(1)), (Strings{"TILES"}));
 }
 
+TEST(PlaneWarnings, ANewCurrentPlaneWarnsInOneBoxAboutTilesOfAnotherSize) {
+  test::TempFolder folder;
+  test::WriteArchive(folder / "data.rez", test::StandardArchive());
+  test::WriteWorld(folder / "w.vwd", test::StandardProperties(folder / "data.rez"),
+                   {{"Mixed", 0, {"MIXED"}}, {"Back", 0, {"NOSUCH", "BACK"}, 4, 3, 8}, {"Odd", 1, {"MIXED"}, 2, 2, 8}});
+  DocumentRig rig;
+  RegisterDocumentCommands(rig.doc);
+  // Opening makes "Odd" (8-pixel tiles) current: every 16-pixel image of MIXED is reported, image 3 is not.
+  ASSERT_TRUE(rig.doc.OnOpenDocument(folder / "w.vwd"));
+  EXPECT_EQ(rig.user.Log(), (Strings{"message: WARNING!  Tile 0 is 16x16\nWARNING!  Tile 1 is 16x16"}));
+  const struct {
+    int32_t plane;
+    Strings log;
+  } rows[] = {{0, {"message: WARNING!  Tile 3 is 8x8"}}, {1, {}} /* no first set */, {1, {}} /* already current */};
+  for (const auto& row : rows) {
+    rig.user.ClearLog();
+    rig.doc.SelectPlane(rig.doc.World()->Plane(row.plane));
+    EXPECT_EQ(rig.user.Log(), row.log) << row.plane;
+  }
+}
+
 TEST_F(PlanesFixture, TakingObjektyFromThePlaneWithObjectsAsksAndSoDoesASaveWithoutThem) {
   const std::string question = "question: Warstwa \"Ground\" straci atrybut \"Objekty\", a jej 2 objekty nie będą "
                                "już zapisywane.\n\nZabrać warstwie \"Objekty\"?";

@@ -188,6 +188,7 @@ class FakeViewPort : public IViewPort {
   int32_t ClientWidth() const override { return m_width; }
   int32_t ClientHeight() const override { return m_height; }
   int EditMode() const override { return m_editMode; }
+  bool DrawsObjects() const override { return m_editMode == kObjectMode; }
   bool NoImages() const override { return m_noImages; }
   void SetNoImages(bool on) override { m_noImages = on; }
   void RefreshView() override { m_log.push_back("refresh"); }

@@ -1,5 +1,5 @@
 // CWorldDoc: contents and states, the modified flag, opening with plane selection, saving,
-// the profile options, the tile-size warning and rendering.
+// the profile options and rendering.
 #include "world/world_doc.h"
 
 #include <gtest/gtest.h>
@@ -220,20 +220,13 @@ TEST(CWorldDoc, SavingWithoutAWorldOrWithoutPlanesIsRefused) {
             "message: Nie można zapisać pliku " + folder / "empty.vwd" + ".\n\nThe world has no planes. Add a plane before saving it.");
 }
 
-TEST_F(OpenFixture, SelectingAPlaneWarnsAboutTilesOfAnotherSizeAndValidatesTheCurrentTile) {
+TEST_F(OpenFixture, SelectingAPlaneValidatesTheCurrentTile) {
   const std::string path = World({{"Mixed", 0, {"MIXED"}}, {"Back", 0, {"NOSUCH", "BACK"}, 4, 3, 8}, {"Odd", 1, {"MIXED"}, 2, 2, 8}});
   DocumentRig rig;
   CWorldDoc& doc = rig.doc;
   ASSERT_TRUE(doc.OnOpenDocument(path));
-  // Plane 2 (8-pixel tiles) is current: every 16-pixel image of MIXED is reported, image 3 is not.
-  std::vector<std::string> warnings;
-  for (const std::string& line : rig.user.Log())
-    if (line.rfind("message: WARNING!", 0) == 0) warnings.push_back(line);
-  EXPECT_EQ(warnings, (std::vector<std::string>{"message: WARNING!  Tile 0 is 16x16\nWARNING!  Tile 1 is 16x16"}));
-
-  rig.user.ClearLog();
   doc.SelectPlane(doc.World()->Plane(0));
-  EXPECT_EQ(rig.user.Log(), (std::vector<std::string>{"message: WARNING!  Tile 3 is 8x8"}));
+  EXPECT_TRUE(rig.user.Log().empty()) << "the tile-size warnings are the commands' to show";
   EXPECT_EQ(doc.CurrentSet(), 0);
   EXPECT_EQ(doc.CurrentImage(), 0);
 
@@ -250,7 +243,6 @@ TEST_F(OpenFixture, SelectingAPlaneWarnsAboutTilesOfAnotherSizeAndValidatesTheCu
   EXPECT_EQ(doc.SelectedObject(), nullptr);
   EXPECT_EQ(observer.images, (std::vector<int32_t>{0, 2}));
   doc.RemoveObserver(&observer);
-  EXPECT_TRUE(rig.user.Log().empty()) << "no first set, no warning";
 
   rig.view.m_log.clear();
   doc.SelectPlane(doc.World()->Plane(1));

@@ -54,6 +54,9 @@ class IEditMode {
   // has none). True when the mode used it.
   virtual bool OnKeyPress(uint32_t /*key*/, uint32_t /*modifiers*/) { return false; }
 
+  // Whether the view draws the current plane's objects while this mode is on.
+  virtual bool DrawsObjects() const { return false; }
+
   // The current plane changed; F5 asked for a clean repaint.
   virtual void OnPlaneChanged() {}
   virtual void OnRefresh() {}

@@ -20,22 +20,9 @@
 
 namespace vyr {
 
-void SelectionRange::Add(int32_t x, int32_t y) {
-  auto add = [](int32_t& low, int32_t& high, int32_t value) {
-    if (low == -1) {
-      low = value;
-      return;
-    }
-    high = value;
-    if (high < low) std::swap(low, high);
-  };
-  add(xMin, xMax, x);
-  add(yMin, yMax, y);
-}
-
 int ObjectMode::Id() const { return kObjectMode; }
 
-CWorldDoc* ObjectMode::Doc() const { return m_view.Document() ? m_view.Document()->WorldDocument() : nullptr; }
+CWorldDoc* ObjectMode::Doc() const { return m_doc; }
 
 CPlane* ObjectMode::Plane() const {
   CWorldDoc* doc = Doc();

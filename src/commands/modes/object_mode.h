@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "commands/modes/edit_mode.h"
+#include "world/selection_range.h"
 
 namespace vyr {
 
@@ -14,22 +15,12 @@ class CPlane;
 class CWorldDoc;
 class CWorldViewModel;
 
-// Shift-click range of object mode, −1 meaning unset.
-struct SelectionRange {
-  int32_t xMin = -1;
-  int32_t xMax = -1;
-  int32_t yMin = -1;
-  int32_t yMax = -1;
-  void Reset() { *this = SelectionRange{}; }
-  void ResetX() { xMin = xMax = -1; }
-  // A shift-click: the first value becomes the minimum, each later one the maximum, the
-  // two kept in order.
-  void Add(int32_t x, int32_t y);
-};
-
-class ObjectMode final : public IEditMode {
+class ObjectMode final : public IEditMode, public ISelectionRangeSource {
  public:
   explicit ObjectMode(CWorldViewModel& view) : m_view(view) {}
+  // The document whose objects the mode selects and edits (null: none); it must outlive
+  // the mode's use.
+  void SetDocument(CWorldDoc* doc) { m_doc = doc; }
 
   int Id() const override;
   void OnMouseMove(const PointerInput& input) override { m_mouse = input.pixel; }
@@ -49,6 +40,10 @@ class ObjectMode final : public IEditMode {
   void RegisterCommands(CommandTable& table) override;
 
   SelectionRange& Selection() { return m_selection; }
+  // ISelectionRangeSource
+  SelectionRange Range() const override { return m_selection; }
+  void ResetRangeX() override { m_selection.ResetX(); }
+  bool DrawsObjects() const override { return true; }
 
   // "Tryb Objektów" needs a current plane that holds objects.
   bool CanEnter() const;
@@ -72,6 +67,7 @@ class ObjectMode final : public IEditMode {
   void Select(CGameObject* object);
 
   CWorldViewModel& m_view;
+  CWorldDoc* m_doc = nullptr;
   SelectionRange m_selection;
   PixelPoint m_mouse;
 };

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "commands/objects/shortcut_commands.h"
-#include "commands/world_view_model.h"
 #include "platform/message_format.h"
 #include "res/messages.h"
 #include "world/game_object.h"
@@ -445,12 +444,10 @@ void CObjectEditDialog::OnCancel() {
 void RunObjectEditDialog(CWorldDoc& doc, CGameObject* object, CGameObject* created) {
   CPlane* plane = doc.CurrentPlane();
   if (!plane || !object || object->m_listPosition.Plane() != plane) return;
-  auto* viewModel = dynamic_cast<CWorldViewModel*>(doc.ViewPort());
-  const SelectionRange range = viewModel ? viewModel->Objects().Selection() : SelectionRange{};
-  CObjectEditDialog dialog(doc, *plane, object, created, range);
+  ISelectionRangeSource* ranges = doc.ViewPort() ? doc.ViewPort()->SelectionRanges() : nullptr;
+  CObjectEditDialog dialog(doc, *plane, object, created, ranges ? ranges->Range() : SelectionRange{});
   doc.Interaction().RunDialog(dialog);
-  // After "Edytuj" the next x range starts afresh; the y values stay.
-  if (viewModel && !created) viewModel->Objects().Selection().ResetX();
+  if (ranges && !created) ranges->ResetRangeX();
   if (created) {
     for (CGameObject* stored : dialog.Stored()) plane->PlaceByZ(stored);
   } else {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "commands/modes/object_mode.h"
+#include "world/selection_range.h"
 #include "platform/dialog_fields.h"
 #include "res/control_ids.h"
 

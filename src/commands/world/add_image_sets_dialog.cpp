@@ -49,9 +49,11 @@ bool CAddImageSetsDialog::OnOK(IInteractionPort& port) {
   m_loadedSets = 0;
   CRezDir* directory = DirectoryOf(m_selectedNode);
   if (!directory) return true;
-  m_loadedSets = m_doc.AddImageSets(*directory, m_prefix);
+  m_loadedSets = m_doc.Resources().AddImageSets(*directory, m_prefix);
   return true;
 }
+
+bool CanAddImageSets(const CWorldDoc& doc) { return doc.HasLoadedWorld() && doc.Resources().ArchiveOpen(); }
 
 void RunAddImageSetsDialog(CWorldDoc& doc) {
   CAddImageSetsDialog dialog(doc);

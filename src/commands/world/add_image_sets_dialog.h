@@ -56,5 +56,7 @@ class CAddImageSetsDialog : public CFieldDialogModel {
 
 // The command "Dodaj ImageSety...": runs the dialog, then redraws the view.
 void RunAddImageSetsDialog(CWorldDoc& doc);
+// "Dodaj ImageSety..." needs a world and its open archive.
+bool CanAddImageSets(const CWorldDoc& doc);
 
 }  // namespace vyr

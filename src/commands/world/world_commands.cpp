@@ -1,9 +1,9 @@
 // The world area's commands and their update handlers.
 #include "commands/world/world_commands.h"
 
-#include <memory>
-
 #include "commands/world/add_image_sets_dialog.h"
+#include "commands/world/archive_refresh.h"
+#include "commands/world/document_services.h"
 #include "commands/world/new_world_dialog.h"
 #include "commands/world/world_info_dialog.h"
 #include "commands/world_edit.h"
@@ -13,19 +13,6 @@
 #include "world/world_doc.h"
 
 namespace vyr {
-
-namespace {
-
-class WorldDocumentServices final : public IDocumentServices {
- public:
-  explicit WorldDocumentServices(CWorldDoc& doc) : m_doc(doc) {}
-  bool EditWorldInfo() override { return RunWorldInfoDialog(m_doc); }
-
- private:
-  CWorldDoc& m_doc;
-};
-
-}  // namespace
 
 bool OnFileNew(CWorldDoc& doc) {
   if (!doc.SaveModified()) return false;
@@ -46,7 +33,7 @@ bool OnFileNew(CWorldDoc& doc) {
 }
 
 void RegisterWorldCommands(CommandTable& commands, CWorldDoc& doc) {
-  doc.SetServices(std::make_unique<WorldDocumentServices>(doc));
+  AttachDocumentServices(doc);
 
   commands.On(cmd::kFileNew, [&doc] { OnFileNew(doc); });
   commands.OnUpdate(cmd::kFileSave, [&doc](CommandState& state) { state.Enable(doc.CanSave()); });
@@ -57,10 +44,10 @@ void RegisterWorldCommands(CommandTable& commands, CWorldDoc& doc) {
   commands.OnUpdate(cmd::kWorldInfo, [&doc](CommandState& state) { state.Enable(doc.HasLoadedWorld()); });
 
   commands.On(cmd::kAddImageSets, [&doc] { RunAddImageSetsDialog(doc); });
-  commands.OnUpdate(cmd::kAddImageSets, [&doc](CommandState& state) { state.Enable(doc.CanAddImageSets()); });
+  commands.OnUpdate(cmd::kAddImageSets, [&doc](CommandState& state) { state.Enable(CanAddImageSets(doc)); });
 
-  commands.On(cmd::kRefreshRez, [&doc] { doc.RefreshArchive(); });
-  commands.OnUpdate(cmd::kRefreshRez, [&doc](CommandState& state) { state.Enable(doc.CanRefreshArchive()); });
+  commands.On(cmd::kRefreshRez, [&doc] { RefreshArchive(doc); });
+  commands.OnUpdate(cmd::kRefreshRez, [&doc](CommandState& state) { state.Enable(CanRefreshArchive(doc)); });
 }
 
 }  // namespace vyr

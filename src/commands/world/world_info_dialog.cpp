@@ -65,7 +65,7 @@ bool CWorldInfoDialog::OnOK(IInteractionPort& port) {
   WorldProperties& p = m_doc.Properties();
   // Only the open archive can be asked; a changed archive path is checked when it is used.
   if (m_archivePath == p.archivePath) {
-    const ResourceProblem problem = m_doc.MissingFromOpenArchive(m_imageDir, m_palette);
+    const ResourceProblem problem = m_doc.Resources().MissingFromOpenArchive(m_imageDir, m_palette);
     if (problem && !port.AskYesNo(problem.text + "\n\n" + std::string(res::text::kKeepMissingResource))) {
       SetFocusControl(ResourceControl(problem.field));
       return false;

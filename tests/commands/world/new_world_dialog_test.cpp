@@ -162,7 +162,7 @@ TEST_F(NewWorldFixture, RezFileReplacesTheWorldsArchiveAndNoneIsLookedUpAsAPath)
   ASSERT_TRUE(rig.doc.HasLoadedWorld());
   EXPECT_EQ(rig.doc.Archive()->GetPath(), folder / "preferred.rez");
   EXPECT_NE(rig.doc.ImageSets()->Find("A"), nullptr);
-  EXPECT_TRUE(rig.doc.PaletteFromImages());
+  EXPECT_TRUE(rig.doc.Resources().PaletteFromImages());
   EXPECT_EQ(rig.doc.Properties().archivePath, folder / "data.rez");
 }
 

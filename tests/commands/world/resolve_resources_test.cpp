@@ -51,7 +51,7 @@ TEST_F(ResolveFixture, ArchivePaletteAndImagesFoundAskNothing) {
   EXPECT_FALSE(rig.doc.IsModified());
   EXPECT_EQ(rig.doc.Archive()->GetPath(), folder / "data.rez");
   EXPECT_TRUE(rig.doc.Archive()->IsReadOnly());
-  EXPECT_FALSE(rig.doc.PaletteFromImages());
+  EXPECT_FALSE(rig.doc.Resources().PaletteFromImages());
   EXPECT_EQ(rig.doc.Palette()->Entry(3), (PaletteEntry{3, 252, 7, 0}));
   ASSERT_NE(rig.doc.ImageSets()->Find("TILES"), nullptr);
   EXPECT_NE(rig.doc.ImageSets()->Find("BACK"), nullptr);
@@ -182,7 +182,7 @@ TEST_F(ResolveFixture, NoPaletteUsesTheColourCube) {
     WorldProperties p = Standard();
     p.palette = none;
     ASSERT_TRUE(local.doc.OnOpenDocument(World(p))) << none;
-    EXPECT_TRUE(local.doc.PaletteFromImages());
+    EXPECT_TRUE(local.doc.Resources().PaletteFromImages());
     EXPECT_EQ(local.doc.Palette()->Entries(), DefaultPaletteEntries());
   }
 }
@@ -303,7 +303,7 @@ TEST_F(ResolveFixture, ARelativeArchivePathIsTheWorldsAndTheRefreshUsesTheArchiv
 
   WorkingFolder cwd(elsewhere.Path());
   ASSERT_TRUE(rig.doc.OnOpenDocument(path)) << rig.doc.FailureReason();
-  EXPECT_EQ(rig.doc.ArchiveInUse(), folder / "data.rez");
+  EXPECT_EQ(rig.doc.Resources().ArchiveInUse(), folder / "data.rez");
   EXPECT_NE(rig.doc.ImageSets()->Find("TILES"), nullptr);
   ASSERT_TRUE(rig.doc.Commands().FindHandler(cmd::kRefreshRez));
   test::RunCommand(rig.doc.Commands(), cmd::kRefreshRez);
@@ -318,7 +318,7 @@ TEST_F(ResolveFixture, ARelativeArchivePathIsTheWorldsAndTheRefreshUsesTheArchiv
   const std::string said = "message: " + FormatMessage(res::text::kRefreshFailed, {folder / "data.rez", folder / "REZ"}) +
                            "\n\nThe folder '" + folder / "REZ" + "' does not exist or is not a folder.\n\n";
   EXPECT_EQ(rig.user.Log().back().rfind(said, 0), 0u) << rig.user.Log().back();
-  EXPECT_TRUE(rig.doc.CanAddImageSets());
+  EXPECT_TRUE(test::UpdateCommand(rig.doc.Commands(), cmd::kAddImageSets).enabled);
 }
 
 TEST_F(ResolveFixture, AWorldSavedAwayFromItsArchiveReopensWithItAndSaysSoOnce) {
@@ -332,7 +332,7 @@ TEST_F(ResolveFixture, AWorldSavedAwayFromItsArchiveReopensWithItAndSaysSoOnce) 
   EXPECT_EQ(std::count(log.begin(), log.end(),
                        "status: Archiwum data.rez nie leży obok nowego pliku; edytor zapamiętał jego położenie"), 1);
   ASSERT_TRUE(rig.doc.OnOpenDocument(elsewhere / "copy.vwd")) << rig.doc.FailureReason();
-  EXPECT_EQ(rig.doc.ArchiveInUse(), folder / "data.rez");
+  EXPECT_EQ(rig.doc.Resources().ArchiveInUse(), folder / "data.rez");
   EXPECT_EQ(rig.doc.Properties().archivePath, "data.rez") << "the file names its archive as before";
 }
 
