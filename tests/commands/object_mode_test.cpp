@@ -227,6 +227,20 @@ TEST_F(ObjectModeTest, EditsThatChangeNothingLeaveTheWorldUnmodifiedAndEdytujUns
   model.OnDoubleClick(200, 100, MouseButton::Left, 0);
   const SelectionRange& range = model.Objects().Selection();
   EXPECT_EQ(range.xMin, 100) << "only Edytuj unsets it";
+  // "Edytuj"'s "Y" button takes the view's range.
+  std::vector<std::string> minMaxY;
+  user.QueueDialog([&](CDialogModel& model) {
+    auto& dialog = dynamic_cast<CObjectEditDialog&>(model);
+    dialog.OnInitDialog();
+    dialog.OnControlEvent(ctl::kObjectRangeY, ControlEvent::Clicked, user);
+    for (size_t i = 0; i < dialog.m_numbers.size(); ++i) {
+      const int control = CObjectEditDialog::NumberFields()[i].control;
+      if (control == ctl::kObjectMinY || control == ctl::kObjectMaxY) minMaxY.push_back(dialog.m_numbers[i]);
+    }
+    return DialogResult::Cancel;
+  });
+  RunObjectEditDialog(doc, object);
+  EXPECT_EQ(minMaxY, (std::vector<std::string>{"30", "60"}));
   user.QueueDialogOk();
   RunObjectEditDialog(doc, object);
   EXPECT_EQ((std::vector<int32_t>{range.xMin, range.xMax, range.yMin, range.yMax}),

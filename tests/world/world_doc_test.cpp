@@ -273,6 +273,17 @@ TEST_F(OpenFixture, RenderWorldPaintsBackgroundThenTilesAndInvalidatesOnRequest)
   EXPECT_EQ(surface->GetPixel(5, 5), 255);
   EXPECT_EQ(rig.view.m_log, (std::vector<std::string>{"cursor hidden", "invalidate", "update"}));
 
+  // The objects only when the view says it draws them.
+  rig.view.m_noImages = false;
+  CGameObject* object = rig.doc.CurrentPlane()->NewObject(0);
+  object->m_x = object->m_y = 108;
+  object->m_imageSet = "TILES";
+  for (const int mode : {kTileMode, kObjectMode}) {
+    rig.view.m_editMode = mode;
+    rig.doc.RenderWorld(0);
+    EXPECT_EQ(surface->GetPixel(108, 108), mode == kObjectMode ? 10 : 255) << mode;
+  }
+
   // A loaded world without a current plane only erases the view.
   rig.view.m_log.clear();
   rig.doc.SelectPlane(nullptr);
