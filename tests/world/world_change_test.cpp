@@ -207,7 +207,7 @@ TEST(WorldChange, AFillOfAHugePlaneIsKeptSmallAndRestoresEveryCell) {
   world.SetViewRect(CRect{0, 0, 639, 479});
   CPlane& plane = *world.AddPlane("Huge", 4096, 4096, 16, 16);
   // Rows of a repeating pattern, as a painted level has.
-  int32_t* cells = plane.Tiles().data();
+  int32_t* cells = plane.LoadingTiles().data();
   for (size_t i = 0; i < 4096; ++i) cells[i] = MakeTile(0, uint32_t(i % 7));
   for (size_t row = 1; row < 4096; ++row) std::copy(cells, cells + 4096, cells + row * 4096);
   const std::vector<int32_t> old(plane.Tiles().begin(), plane.Tiles().end());
