@@ -1,8 +1,9 @@
 // The cells recorder: copy-on-write of the grid blocks an action writes, kept as the
 // exclusive-or of before and after, so a step costs what the action changed.
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <climits>
-#include <cstring>
 #include <unordered_map>
 
 #include "world/change_recorder.h"
@@ -14,21 +15,28 @@ namespace vyr {
 namespace {
 
 constexpr int64_t kBlock = kGridBlockCells;
+// A block is copied in parts (a cache line each) as writes reach them, so a small edit
+// copies little.
+constexpr int64_t kPart = 16;
+static_assert(kBlock / kPart <= 64, "a block's parts fit one mask");
+
+using Buffer = std::unique_ptr<int32_t[]>;
 
 // A block's before ^ after: one value per cell when most cells changed, else runs, each a
 // word skip | count << 16 (cells passed over, cells that follow) and then `count` values.
 struct Flips {
-  std::vector<int32_t> words;
+  Buffer words;
+  size_t size = 0;
   bool dense = false;
   int64_t owner = 0;  // the block that made it; others may share it
 
   void ApplyTo(int32_t* cells) const {
-    const int32_t* word = words.data();
+    const int32_t* word = words.get();
     if (dense) {
-      for (size_t i = 0; i < words.size(); ++i) cells[i] ^= word[i];
+      for (size_t i = 0; i < size; ++i) cells[i] ^= word[i];
       return;
     }
-    const int32_t* end = word + words.size();
+    const int32_t* end = word + size;
     while (word < end) {
       const uint32_t head = uint32_t(*word++);
       cells += head & 0xFFFFu;
@@ -58,7 +66,8 @@ class CCellsRecorder final : public IChangeRecorder, private IGridWatcher {
  private:
   struct Block {
     int64_t number = 0;
-    std::vector<int32_t> old;            // the cells before the action, while the block is open
+    uint64_t saved = 0;                  // the parts of `old` that hold the cells before the action
+    Buffer old;                          // while the block is open
     std::shared_ptr<const Flips> flips;  // once closed: before ^ after (null: no change)
   };
 
@@ -77,10 +86,33 @@ class CCellsRecorder final : public IChangeRecorder, private IGridWatcher {
   int64_t BlockCells(int64_t number) const {
     return std::min(kBlock, int64_t(m_plane->Tiles().size()) - number * kBlock);
   }
+  // The parts from … to − 1 as a mask.
+  static uint64_t Parts(int64_t from, int64_t to) {
+    const uint64_t below = to >= 64 ? ~uint64_t(0) : (uint64_t(1) << to) - 1;
+    return below & ~((uint64_t(1) << from) - 1);
+  }
+  uint64_t AllParts(int64_t number) const { return Parts(0, (BlockCells(number) + kPart - 1) / kPart); }
+  // Calls visit(from, to) for each stretch of cells from … to − 1 of the block whose parts
+  // are in `mask`.
+  template <typename Visit>
+  void ForParts(int64_t number, uint64_t mask, Visit visit) const {
+    const int64_t count = BlockCells(number);
+    while (mask) {
+      const int first = std::countr_zero(mask);
+      const int run = std::countr_one(mask >> first);
+      visit(first * kPart, std::min<int64_t>((first + run) * kPart, count));
+      mask &= ~Parts(first, first + run);
+    }
+  }
+  template <typename Visit>
+  void ForSaved(const Block& block, Visit visit) const {
+    ForParts(block.number, block.saved, visit);
+  }
   Block& At(int64_t number);
-  void Open(Block& block);
+  void Open(Block& block, int64_t from, int64_t to);
   void Close(Block& block);
   void Widen(const int32_t* flips, int64_t base, int64_t count);
+  Buffer Take(size_t size);
 
   CPlane* m_plane;
   bool m_watching = false;
@@ -89,8 +121,11 @@ class CCellsRecorder final : public IChangeRecorder, private IGridWatcher {
   std::vector<Block> m_blocks;
   std::unordered_map<int64_t, size_t> m_index;
   size_t m_last = SIZE_MAX;
-  std::vector<std::vector<int32_t>> m_spare;  // buffers of closed blocks, for the next ones
-  std::unordered_map<uint64_t, std::shared_ptr<const Flips>> m_dense;  // by a sample of their cells
+  std::vector<Buffer> m_spare;  // block buffers no longer needed, for the next blocks
+  // Dense flips met lately, by a sample of their cells: a fill over a patterned level flips
+  // many blocks alike, and those share one copy.
+  using Recent = std::array<std::shared_ptr<const Flips>, 64>;
+  std::unique_ptr<Recent> m_dense;
   // After a new grid size (or a grid made anew): the whole grid before, then both packed.
   bool m_whole = false;
   std::vector<int32_t> m_wholeBefore;
@@ -102,79 +137,114 @@ class CCellsRecorder final : public IChangeRecorder, private IGridWatcher {
 CCellsRecorder::Block& CCellsRecorder::At(int64_t number) {
   if (m_last < m_blocks.size() && m_blocks[m_last].number == number) return m_blocks[m_last];
   const auto [slot, added] = m_index.try_emplace(number, m_blocks.size());
-  if (added) m_blocks.push_back(Block{number, {}, nullptr});
+  if (added) m_blocks.push_back(Block{number, 0, nullptr, nullptr});
   m_last = slot->second;
   return m_blocks[m_last];
 }
 
-void CCellsRecorder::Open(Block& block) {
-  if (!block.old.empty()) return;
-  const int64_t count = BlockCells(block.number);
-  const int32_t* now = m_plane->Tiles().data() + block.number * kBlock;
-  if (!m_spare.empty()) {
-    block.old = std::move(m_spare.back());
+Buffer CCellsRecorder::Take(size_t size) {
+  if (size == size_t(kBlock) && !m_spare.empty()) {
+    Buffer buffer = std::move(m_spare.back());
     m_spare.pop_back();
+    return buffer;
   }
-  block.old.assign(now, now + count);
-  // Written again after it was closed: before = now ^ flips.
-  if (block.flips) block.flips->ApplyTo(block.old.data());
-  block.flips.reset();
+  return std::make_unique_for_overwrite<int32_t[]>(size);
+}
+
+void CCellsRecorder::Open(Block& block, int64_t from, int64_t to) {
+  const int32_t* now = m_plane->Tiles().data() + block.number * kBlock;
+  if (!block.old) block.old = Take(size_t(kBlock));
+  if (block.flips) {
+    // Written again after it was closed: before = now ^ flips.
+    const int64_t count = BlockCells(block.number);
+    std::copy(now, now + count, block.old.get());
+    block.flips->ApplyTo(block.old.get());
+    block.flips.reset();
+    block.saved = AllParts(block.number);
+    return;
+  }
+  const uint64_t wanted = Parts(from / kPart, (to - 1) / kPart + 1) & ~block.saved;
+  ForParts(block.number, wanted, [&](int64_t start, int64_t end) { std::copy(now + start, now + end, &block.old[start]); });
+  block.saved |= wanted;
 }
 
 void CCellsRecorder::Close(Block& block) {
-  if (block.old.empty()) return;
-  std::vector<int32_t> flips = std::move(block.old);
-  block.old.clear();
-  const int64_t count = int64_t(flips.size());
+  if (!block.saved) return;
+  const int64_t count = BlockCells(block.number);
   const int64_t base = block.number * kBlock;
   const int32_t* now = m_plane->Tiles().data() + base;
+  int32_t* f = block.old.get();
   int64_t changed = 0;
-  for (int64_t i = 0; i < count; ++i) {
-    flips[size_t(i)] ^= now[i];
-    changed += flips[size_t(i)] != 0;
-  }
+  ForSaved(block, [&](int64_t from, int64_t to) {
+    for (int64_t i = from; i < to; ++i) {
+      f[i] ^= now[i];
+      changed += f[i] != 0;
+    }
+  });
+  const bool whole = block.saved == AllParts(block.number);
   if (changed == 0) {
-    m_spare.push_back(std::move(flips));
+    block.saved = 0;
+    m_spare.push_back(std::move(block.old));
     return;
   }
-  Widen(flips.data(), base, count);
   if (changed * 2 > count) {
-    // A fill over a patterned level flips many blocks alike: those share one copy, found by
-    // a sample of their cells and confirmed whole.
+    // Parts never written did not change.
+    if (!whole)
+      ForParts(block.number, AllParts(block.number) & ~block.saved, [f](int64_t from, int64_t to) {
+        std::fill(f + from, f + to, 0);
+      });
+    block.saved = 0;
+    Widen(f, base, count);
     uint64_t key = uint64_t(count);
-    for (int64_t i = 0; i < count; i += std::max<int64_t>(1, count / 32))
-      key = (key ^ uint32_t(flips[size_t(i)])) * 0x100000001B3ull;
-    auto& same = m_dense[key];
-    if (same && std::equal(flips.begin(), flips.end(), same->words.begin(), same->words.end())) {
+    for (int64_t i = 0; i < count; i += std::max<int64_t>(1, count / 32)) key = (key ^ uint32_t(f[i])) * 0x100000001B3ull;
+    if (!m_dense) m_dense = std::make_unique<Recent>();
+    auto& same = (*m_dense)[(key >> 32) % m_dense->size()];
+    if (same && same->size == size_t(count) && std::equal(f, f + count, same->words.get())) {
       block.flips = same;
-      m_spare.push_back(std::move(flips));
+      m_spare.push_back(std::move(block.old));
       return;
     }
     auto dense = std::make_shared<Flips>();
-    dense->words = std::move(flips);
+    dense->words = std::move(block.old);
+    dense->size = size_t(count);
     dense->dense = true;
     dense->owner = block.number;
-    if (!same) same = dense;
+    same = dense;
     block.flips = std::move(dense);
     return;
   }
+  size_t runCount = 0;
+  ForSaved(block, [&](int64_t from, int64_t to) {
+    runCount += f[from] != 0;
+    for (int64_t i = from + 1; i < to; ++i) runCount += (f[i] != 0) & (f[i - 1] == 0);
+  });
   auto runs = std::make_shared<Flips>();
   runs->owner = block.number;
-  size_t words = size_t(changed);
-  for (int64_t i = 0; i < count; ++i) words += flips[size_t(i)] != 0 && (i == 0 || flips[size_t(i - 1)] == 0);
-  runs->words.reserve(words);
-  int64_t i = 0, end = 0;
-  while (i < count) {
-    while (i < count && flips[size_t(i)] == 0) ++i;
-    if (i == count) break;
-    int64_t stop = i;
-    while (stop < count && flips[size_t(stop)] != 0) ++stop;
-    runs->words.push_back(int32_t(uint32_t(i - end) | uint32_t(stop - i) << 16));
-    runs->words.insert(runs->words.end(), flips.begin() + i, flips.begin() + stop);
-    end = i = stop;
-  }
+  runs->size = size_t(changed) + runCount;
+  runs->words = std::make_unique_for_overwrite<int32_t[]>(runs->size);
+  int32_t* out = runs->words.get();
+  const int64_t width = m_width[0];
+  int64_t end = 0;
+  ForSaved(block, [&](int64_t from, int64_t to) {
+    for (int64_t i = from; i < to;) {
+      while (i < to && f[i] == 0) ++i;
+      if (i == to) break;
+      int64_t stop = i;
+      while (stop < to && f[stop] != 0) ++stop;
+      *out++ = int32_t(uint32_t(i - end) | uint32_t(stop - i) << 16);
+      out = std::copy(f + i, f + stop, out);
+      const int64_t first = base + i, last = base + stop - 1;
+      const bool oneRow = first / width == last / width;
+      m_changed.top = std::min(m_changed.top, int32_t(first / width));
+      m_changed.bottom = std::max(m_changed.bottom, int32_t(last / width));
+      m_changed.left = std::min(m_changed.left, oneRow ? int32_t(first % width) : 0);
+      m_changed.right = std::max(m_changed.right, oneRow ? int32_t(last % width) : int32_t(width - 1));
+      end = i = stop;
+    }
+  });
   block.flips = std::move(runs);
-  m_spare.push_back(std::move(flips));
+  block.saved = 0;
+  m_spare.push_back(std::move(block.old));
 }
 
 // Grows the changed rectangle by the nonzero flips of cells [base, base + count).
@@ -200,8 +270,11 @@ void CCellsRecorder::Widen(const int32_t* flips, int64_t base, int64_t count) {
 
 void CCellsRecorder::BeforeWrite(int64_t first, int64_t count) {
   if (m_whole) return;
-  for (int64_t number = first / kBlock, last = (first + count - 1) / kBlock; number <= last; ++number)
-    Open(At(number));
+  const int64_t end = first + count;
+  for (int64_t number = first / kBlock, last = (end - 1) / kBlock; number <= last; ++number) {
+    const int64_t base = number * kBlock;
+    Open(At(number), std::max(first, base) - base, std::min(end, base + kBlock) - base);
+  }
 }
 
 void CCellsRecorder::AfterWrite(int64_t first, int64_t count) {
@@ -222,15 +295,13 @@ void CCellsRecorder::BeforeRegrid() {
   m_wholeBefore.assign(now.begin(), now.end());
   for (const Block& block : m_blocks) {
     int32_t* cells = m_wholeBefore.data() + block.number * kBlock;
-    if (!block.old.empty())
-      std::copy(block.old.begin(), block.old.end(), cells);
-    else if (block.flips)
-      block.flips->ApplyTo(cells);
+    if (block.flips) block.flips->ApplyTo(cells);
+    ForSaved(block, [&](int64_t from, int64_t to) { std::copy(&block.old[from], &block.old[to], cells + from); });
   }
   m_blocks.clear();
   m_index.clear();
   m_spare.clear();
-  m_dense.clear();
+  m_dense.reset();
 }
 
 ChangeOutcome CCellsRecorder::Finish(const CWorld& world, const WorldProperties&) {
@@ -261,8 +332,8 @@ ChangeOutcome CCellsRecorder::Finish(const CWorld& world, const WorldProperties&
   std::erase_if(m_blocks, [](const Block& block) { return !block.flips; });
   m_blocks.shrink_to_fit();
   m_index = {};
-  m_spare = {};
-  m_dense = {};
+  std::vector<Buffer>().swap(m_spare);
+  m_dense.reset();
   return m_blocks.empty() ? ChangeOutcome::kUnchanged : ChangeOutcome::kChanged;
 }
 
@@ -298,7 +369,7 @@ size_t CCellsRecorder::Bytes() const {
     // A shared copy is counted once, by the block that made it.
     const Flips& flips = *block.flips;
     if (flips.owner == block.number)
-      bytes += sizeof(Flips) + flips.words.capacity() * sizeof(int32_t);
+      bytes += sizeof(Flips) + flips.size * sizeof(int32_t);
   }
   return bytes;
 }

@@ -37,7 +37,7 @@ struct TileCommands : ::testing::Test {
   CPlane& Plane() { return *rig.doc.CurrentPlane(); }
   // Cells numbered 0 … 11 row by row.
   void NumberCells() {
-    std::span<int32_t> cells = Plane().Tiles();
+    std::span<int32_t> cells = Plane().LoadingTiles();
     std::iota(cells.begin(), cells.end(), 0);
   }
   std::vector<int32_t> Row(int32_t row) {
