@@ -3,6 +3,7 @@
 // a step keeps beside the bytes the edit changed.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -47,6 +48,7 @@ struct Level {
   void End(CWorldChange& change) { benchmark::DoNotOptimize(change.Finish(world, properties, plane)); }
 };
 
+// Cells that differ from `before`; the memory limits are per byte of these cells' values.
 int64_t ChangedCells(const std::vector<int32_t>& before, const CPlane& plane) {
   int64_t changed = 0;
   for (size_t i = 0; i < before.size(); ++i) changed += before[i] != plane.Tiles()[i];
@@ -61,8 +63,8 @@ void BM_BlockCopy3x3(benchmark::State& state) {
     BlockCopyTiles(*level.plane, (i * 13) % 4000, (i * 29) % 4000, (i * 37 + 5) % 4000, (i * 53 + 7) % 4000, 3, 3);
   };
   double plain = 0, recorded = 0;
-  size_t bytes = 0;
-  int64_t changed = 0;
+  size_t bytes[2] = {0, 0};
+  int64_t changed[2] = {0, 0};
   for (auto _ : state) {
     level.Reset();
     double start = ThreadSeconds();
@@ -79,21 +81,24 @@ void BM_BlockCopy3x3(benchmark::State& state) {
       level.End(*steps.back());
     }
     recorded = (ThreadSeconds() - start) / kCopies;
-    // Memory of one step beside the bytes of the cells it changed.
-    level.Reset();
-    const std::vector<int32_t> before(level.plane->Tiles().begin(), level.plane->Tiles().end());
-    auto step = level.Begin();
-    copy(1);
-    level.End(*step);
-    bytes = step->Bytes();
-    changed = ChangedCells(before, *level.plane);
+    // Memory of one step beside the bytes of the cells it changed, for this copy and a 64 × 64 one.
+    for (const int32_t side : {3, 64}) {
+      level.Reset();
+      auto step = level.Begin();
+      BlockCopyTiles(*level.plane, 100, 100, 1000, 2000, side, side);
+      level.End(*step);
+      bytes[side == 64] = step->Bytes();
+      changed[side == 64] = ChangedCells(level.cells, *level.plane);
+    }
   }
   state.counters["recorded_us"] = recorded * 1e6;
   state.counters["limit_us"] = 1000;
   state.counters["x_unrecorded"] = recorded / plain;
   state.counters["limit_x"] = 2;
-  state.counters["step_bytes"] = double(bytes);
-  state.counters["x_changed_bytes"] = double(bytes) / double(changed * 4);
+  state.counters["step_bytes"] = double(bytes[0]);
+  state.counters["x_changed_bytes"] = double(bytes[0]) / double(changed[0] * 4);
+  state.counters["x_changed_bytes_64x64"] = double(bytes[1]) / double(changed[1] * 4);
+  state.counters["limit_bytes_x"] = 2;
 }
 
 void BM_FillWholePlane(benchmark::State& state) {

@@ -14,7 +14,8 @@
 namespace vyr {
 namespace {
 
-constexpr int64_t kBlock = kGridBlockCells;
+// Cells (linear indices) a recorder keeps together: one entry per block written.
+constexpr int64_t kBlock = 1024;
 // A block is copied in parts (a cache line each) as writes reach them, so a small edit
 // copies little.
 constexpr int64_t kPart = 16;

@@ -53,10 +53,6 @@ struct ImageSetSlot {
   CImageSet* set = nullptr;
 };
 
-// Cells are written in blocks of this many consecutive cells (linear index order); a
-// watcher keeps whole blocks, so the first write into a block is the one it copies.
-inline constexpr int64_t kGridBlockCells = 1024;
-
 // Told of every write to a plane's grid while it watches the plane (undo recording).
 class IGridWatcher {
  public:

@@ -14,7 +14,7 @@ namespace {
 
 // Cells a bulk edit hands to the grid at a time: small enough that what an undo step
 // copies of them is still in the cache when the edit has written them.
-constexpr int64_t kEditChunk = 16 * kGridBlockCells;
+constexpr int64_t kEditChunk = 16384;
 
 // Writes `to` into every cell that `matches`, counting the changes; a stretch with nothing
 // to change is not written at all.
