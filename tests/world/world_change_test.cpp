@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <random>
 
 #include "world/change_scope_check.h"
 #include "world/document_fixture.h"
@@ -345,6 +346,69 @@ TEST(WorldChange, AnActionThatChangesWhatItsScopeLeavesOutIsCaught) {
     EXPECT_EQ(caught, std::string(row.caught).empty() ? std::vector<std::string>{} : std::vector<std::string>{row.caught});
   }
   SetScopeViolationHandler(previous);
+}
+
+TEST(WorldChange, RandomRunsOfGridWritesUndoExactlyAndBoundWhatTheyChanged) {
+  std::mt19937 random(16);
+  const auto pick = [&random](int32_t low, int32_t high) {
+    return std::uniform_int_distribution<int32_t>(low, high)(random);
+  };
+  // Widths that split blocks mid-row and rows across blocks; the last block is partial.
+  for (const auto& [width, height] : {std::pair{37, 61}, std::pair{1500, 3}, std::pair{1, 2100}}) {
+    for (int trial = 0; trial < 40; ++trial) {
+      CWorld world;
+      world.SetViewRect(CRect{0, 0, 639, 479});
+      CPlane& plane = *world.AddPlane("P", width, height, 16, 16);
+      std::span<int32_t> cells = plane.LoadingTiles();
+      for (size_t i = 0; i < cells.size(); ++i) cells[i] = MakeTile(0, uint32_t(pick(0, 3)));
+      const std::vector<int32_t> before = Cells(plane);
+      WorldProperties properties;
+      CWorldChange change(world, properties, ChangeScope::Cells(&plane), &plane);
+      for (int step = pick(1, 6); step > 0; --step) {
+        switch (pick(0, 3)) {
+          case 0: plane.SetTile(pick(0, width - 1), pick(0, height - 1), MakeTile(0, uint32_t(pick(0, 5)))); break;
+          case 1: plane.BlockCopy(pick(-3, width), pick(-3, height), pick(-3, width), pick(-3, height), pick(1, 40),
+                                  pick(1, 40));
+            break;
+          case 2: ReplaceTiles(plane, MakeTile(0, uint32_t(pick(0, 5))), MakeTile(0, uint32_t(pick(0, 5)))); break;
+          case 3: FillPlane(plane, MakeTile(0, uint32_t(pick(0, 1)))); break;
+        }
+      }
+      const std::vector<int32_t> after = Cells(plane);
+      CRect bounds{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
+      for (size_t i = 0; i < before.size(); ++i) {
+        if (before[i] == after[i]) continue;
+        const int32_t c = int32_t(i % size_t(width)), r = int32_t(i / size_t(width));
+        bounds = {std::min(bounds.left, c), std::min(bounds.top, r), std::max(bounds.right, c), std::max(bounds.bottom, r)};
+      }
+      const auto outcome = change.Finish(world, properties, &plane);
+      const std::string label = std::to_string(width) + " x " + std::to_string(height) + " #" + std::to_string(trial);
+      ASSERT_EQ(outcome, before == after ? CWorldChange::Outcome::kUnchanged : CWorldChange::Outcome::kChanged) << label;
+      if (before == after) continue;
+      const CRect& noticed = change.Notice().cells;
+      EXPECT_TRUE(noticed.left <= bounds.left && noticed.top <= bounds.top && noticed.right >= bounds.right &&
+                  noticed.bottom >= bounds.bottom && noticed.right < width && noticed.bottom < height)
+          << label;
+      CGameObject* selected = nullptr;
+      ASSERT_TRUE(change.Restore(world, properties, nullptr, false, selected)) << label;
+      ASSERT_EQ(Cells(plane), before) << label;
+      ASSERT_TRUE(change.Restore(world, properties, nullptr, true, selected)) << label;
+      ASSERT_EQ(Cells(plane), after) << label;
+    }
+  }
+}
+
+TEST(WorldChange, ASmallEditOfAHugePlaneKeepsLittle) {
+  CWorld world;
+  world.SetViewRect(CRect{0, 0, 639, 479});
+  CPlane& plane = *world.AddPlane("Huge", 4096, 4096, 16, 16);
+  WorldProperties properties;
+  CWorldChange change(world, properties, ChangeScope::Cells(&plane), &plane);
+  plane.SetTile(5, 5, MakeTile(0, 1));
+  plane.BlockCopy(4, 4, 4000, 4000, 3, 3);
+  ASSERT_EQ(change.Finish(world, properties, &plane), CWorldChange::Outcome::kChanged);
+  EXPECT_LT(change.Bytes(), size_t(2048)) << "the grid is 64 MiB";
+  EXPECT_EQ(change.Notice().cells, (CRect{5, 5, 4001, 4001}));
 }
 
 }  // namespace
