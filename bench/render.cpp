@@ -54,7 +54,7 @@ struct RenderScene {
     plane.Create(columns, rows, kTile, kTile, {0, 0, kViewWidth - 1, kViewHeight - 1});
     plane.AddImageSet(&sets, 0, "TILES");
     int32_t i = 0;
-    for (int32_t& cell : plane.Tiles()) cell = MakeTile(0, uint32_t(i++ % kImages));
+    for (int32_t& cell : plane.LoadingTiles()) cell = MakeTile(0, uint32_t(i++ % kImages));
     // Partial first row and column, as at most scroll positions.
     plane.m_viewOriginX = 100;
     plane.m_viewOriginY = 37;

@@ -71,7 +71,7 @@ std::string MakeWorld(int32_t columns, int32_t rows) {
   CPlane* plane = world.AddPlane("Big", columns, rows, kTile, kTile);
   plane->AddImageSet(nullptr, 0, "TILES");
   int32_t i = 0;
-  for (int32_t& cell : plane->Tiles()) cell = MakeTile(0, uint32_t((i++ * 7 / 3) % kImages));
+  for (int32_t& cell : plane->LoadingTiles()) cell = MakeTile(0, uint32_t((i++ * 7 / 3) % kImages));
   SaveWorldFile(world, host, path, "May 1, 2000");
   return path;
 }

@@ -62,7 +62,7 @@ void FillLevel(CPlane& plane) {
   uint32_t seed = 2024;
   auto next = [&] { return seed = seed * 1103515245u + 12345u; };
   const int32_t width = plane.Width();
-  auto tiles = plane.Tiles();
+  auto tiles = plane.LoadingTiles();
   for (int32_t r = 0; r < plane.Height(); ++r) {
     for (int32_t c = 0; c < width; ++c) {
       const uint32_t block = uint32_t((c >> 3) * 7919 + (r >> 2) * 104729) * 2654435761u >> 29;
@@ -113,7 +113,7 @@ void RunRepair(benchmark::State& state, int32_t size) {
   int64_t changed = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    std::copy(level.begin(), level.end(), plane.Tiles().begin());
+    std::copy(level.begin(), level.end(), plane.LoadingTiles().begin());
     g_peakBytes = g_liveBytes;
     const size_t before = g_liveBytes;
     state.ResumeTiming();

@@ -41,7 +41,7 @@ Fixture& World() {
     for (int p = 0; p < 3; ++p) {
       CPlane* plane = f->world.AddPlane("Plane" + std::to_string(p), 1000, 1000, 64, 64);
       for (int s = 0; s < 4; ++s) plane->AddImageSet(nullptr, s, "SET_" + std::to_string(p) + "_" + std::to_string(s));
-      auto tiles = plane->Tiles();
+      auto tiles = plane->LoadingTiles();
       for (size_t i = 0; i < tiles.size(); ++i) {
         const uint32_t r = next() >> 16;
         tiles[i] = r % 8 == 0 ? kEmptyTile : (i > 0 && r % 3 == 0 ? tiles[i - 1] : MakeTile(r % 4, (r >> 4) % 300));

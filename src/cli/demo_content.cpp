@@ -329,7 +329,7 @@ bool BuildDemoWorld(const DemoArt& art, CWorld& world, WorldProperties& properti
   world.SetObjectPlane(1);  // as the plane dialog records the plane it gives the objects flag
   action->AddImageSet(nullptr, 0, "TILES");
   const std::vector<int32_t> tiles = LevelTiles();
-  std::copy(tiles.begin(), tiles.end(), action->Tiles().begin());
+  std::copy(tiles.begin(), tiles.end(), action->LoadingTiles().begin());
   AddObjects(*action);
   AddAttributes(world);
   return true;

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <limits>
 
+#include "platform/saturate.h"
 #include "resources/image_set.h"
 
 namespace vyr {
@@ -36,10 +37,24 @@ bool PlaneSizesFit(int32_t width, int32_t height, int32_t tileWidth, int32_t til
 }
 
 CPlane::CPlane() = default;
-CPlane::~CPlane() = default;
+
+CPlane::~CPlane() {
+  if (m_watcher) m_watcher->PlaneGone();
+}
+
+void CPlane::Regrid() {
+  ++m_gridWrites;
+  if (m_watcher) m_watcher->BeforeRegrid();
+}
+
+std::span<int32_t> CPlane::LoadingTiles() {
+  ++m_gridWrites;
+  return m_tiles;
+}
 
 int CPlane::Create(int32_t width, int32_t height, int32_t tileWidth, int32_t tileHeight, const CRect& screenRect) {
   if (!PlaneSizesFit(width, height, tileWidth, tileHeight)) return 0;
+  Regrid();
   m_width = width;
   m_height = height;
   SetTileSizeFields(tileWidth, tileHeight);
@@ -56,6 +71,7 @@ int CPlane::Create(int32_t width, int32_t height, int32_t tileWidth, int32_t til
 
 void CPlane::Free() {
   RemoveAllObjects();
+  Regrid();
   std::vector<int32_t>().swap(m_tiles);
   m_hasGrid = false;
 }
@@ -88,11 +104,24 @@ int CPlane::Resize(int32_t width, int32_t height) {
     const int32_t* from = m_tiles.data() + RowStart(r);
     std::copy(from, from + columns, grid.data() + int64_t(r) * width);
   }
+  Regrid();
   m_tiles.swap(grid);
   m_width = width;
   m_height = height;
   m_pixelWidth = width * m_tileWidth;
   m_pixelHeight = height * m_tileHeight;
+  return 1;
+}
+
+int CPlane::SetGrid(int32_t width, int32_t height, std::vector<int32_t> cells) {
+  if (!m_hasGrid || width <= 0 || height <= 0 || int64_t(width) * height != int64_t(cells.size())) return 0;
+  Regrid();
+  m_tiles = std::move(cells);
+  m_width = width;
+  m_height = height;
+  // The tile size kept may not suit this grid until the plane's settings come back too.
+  m_pixelWidth = Wrap(int64_t(width) * m_tileWidth);
+  m_pixelHeight = Wrap(int64_t(height) * m_tileHeight);
   return 1;
 }
 
@@ -102,12 +131,7 @@ int32_t CPlane::GetTile(int32_t column, int32_t row) const {
 
 int CPlane::SetTile(int32_t column, int32_t row, int32_t value) {
   if (!InGrid(column, row)) return 0;
-  m_tiles[size_t(RowStart(row) + column)] = value;
-  return 1;
-}
-
-int CPlane::ReplaceTiles(int32_t oldValue, int32_t newValue) {
-  std::replace(m_tiles.begin(), m_tiles.end(), oldValue, newValue);
+  EditCells(RowStart(row) + column, 1, [value](std::span<int32_t> cell) { cell[0] = value; });
   return 1;
 }
 
@@ -117,20 +141,20 @@ int CPlane::ReplaceTiles(int32_t oldValue, int32_t newValue) {
 // width − columns. The copy reads the live grid, so a destination below or right of
 // an overlapping source sees cells already copied. Rows that cannot copy anything are
 // skipped arithmetically so that huge typed sizes cost nothing.
-int CPlane::BlockCopy(int32_t sourceColumn, int32_t sourceRow, int32_t destColumn, int32_t destRow, int32_t columns,
-                      int32_t rows, const CellsWritten& beforeWrite) {
+int64_t CPlane::BlockCopy(int32_t sourceColumn, int32_t sourceRow, int32_t destColumn, int32_t destRow,
+                          int32_t columns, int32_t rows) {
   if (columns <= 0 || rows <= 0 || !m_hasGrid) return 0;
   using Wide = __int128;
   const int64_t width = m_width;
   const int64_t cells = int64_t(m_tiles.size());
   const int64_t step = width - columns;
-  int32_t* grid = m_tiles.data();
+  const int32_t* grid = m_tiles.data();
+  int64_t written = 0;
 
   // Rows whose source run meets the grid: r·W + sc + columns > 0 and r·W + sc < cells.
-  auto floorDiv = [](int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); };
-  const int64_t firstRow = std::max<int64_t>(sourceRow, floorDiv(-int64_t(sourceColumn) - columns, width) + 1);
+  const int64_t firstRow = std::max<int64_t>(sourceRow, FloorDiv(-int64_t(sourceColumn) - columns, width) + 1);
   const int64_t lastRow = std::min<int64_t>(int64_t(sourceRow) + rows - 1,
-                                            -floorDiv(-(cells - sourceColumn), width) - 1);
+                                            -FloorDiv(-(cells - sourceColumn), width) - 1);
   Wide d = Wide(destRow) * width + destColumn + Wide(firstRow - sourceRow) * step;
 
   for (int64_t r = firstRow; r <= lastRow;) {
@@ -150,12 +174,15 @@ int CPlane::BlockCopy(int32_t sourceColumn, int32_t sourceRow, int32_t destColum
     const int64_t to = std::min<int64_t>(start + columns, cells);
     const int64_t dest = int64_t(d);
     const int64_t count = std::min<int64_t>(to - from, cells - dest);
-    if (beforeWrite && count > 0) beforeWrite(dest, count);
-    for (int64_t i = 0; i < count; ++i) grid[dest + i] = grid[from + i];
+    // Forward, cell by cell: an overlapping source reads cells this run already wrote.
+    EditCells(dest, count, [source = grid + from](std::span<int32_t> run) {
+      for (size_t i = 0; i < run.size(); ++i) run[i] = source[i];
+    });
+    written += std::max<int64_t>(count, 0);
     d += count + step;
     ++r;
   }
-  return 1;
+  return written;
 }
 
 void CPlane::SetViewRect(const CRect& rect) {

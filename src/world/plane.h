@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -54,6 +53,21 @@ struct ImageSetSlot {
   CImageSet* set = nullptr;
 };
 
+// Told of every write to a plane's grid while it watches the plane (undo recording).
+class IGridWatcher {
+ public:
+  virtual ~IGridWatcher() = default;
+  // Cells [first, first + count) (linear indices) are about to be written; they still
+  // hold their old values.
+  virtual void BeforeWrite(int64_t first, int64_t count) = 0;
+  // Those cells have been written.
+  virtual void AfterWrite(int64_t first, int64_t count) = 0;
+  // The whole grid is about to be replaced (new size, freed or made anew).
+  virtual void BeforeRegrid() = 0;
+  // The plane is being destroyed and stops being watched.
+  virtual void PlaneGone() = 0;
+};
+
 // What validation and drawing find for a tile value.
 enum class TileCheck { kEmpty, kColour, kImage, kBadSet, kBadImage };
 
@@ -89,10 +103,33 @@ class CPlane {
   // A new grid of the new size, all empty, with the old cells copied at their positions.
   // Returns 0 and changes nothing for a size ≤ 0 or one Create would refuse.
   int Resize(int32_t width, int32_t height);
+  // Takes `cells` (width × height, row by row) as the grid, keeping the tile size: puts
+  // back a grid an undo step kept. Returns 0, changing nothing, when the sizes disagree.
+  int SetGrid(int32_t width, int32_t height, std::vector<int32_t> cells);
 
   // --- grid
-  std::span<int32_t> Tiles() { return m_tiles; }
+  // Every write to the grid goes through the writers below, which tell the watcher and
+  // count the write, so that undo keeps exactly what changed.
   std::span<const int32_t> Tiles() const { return m_tiles; }
+  // Calls write(std::span<int32_t>) on cells [first, first + count) (linear indices,
+  // within the grid), telling the watcher before and after; the writer may read any
+  // cell but writes only those.
+  template <typename Write>
+  void EditCells(int64_t first, int64_t count, Write&& write) {
+    if (count <= 0) return;
+    ++m_gridWrites;
+    if (m_watcher) m_watcher->BeforeWrite(first, count);
+    write(std::span<int32_t>(m_tiles.data() + first, size_t(count)));
+    if (m_watcher) m_watcher->AfterWrite(first, count);
+  }
+  // The whole grid, for filling a plane no undo step watches yet (reading a world file,
+  // making a demo).
+  std::span<int32_t> LoadingTiles();
+  // Starts (or with null ends) telling `watcher` of every grid write; one at a time.
+  void SetGridWatcher(IGridWatcher* watcher) { m_watcher = watcher; }
+  IGridWatcher* GridWatcher() const { return m_watcher; }
+  // Counts the writes to the grid, so a check can tell that it was written.
+  uint64_t GridWrites() const { return m_gridWrites; }
   // Index of row r's first cell (row starts are derived, never stored).
   int64_t RowStart(int32_t row) const { return int64_t(row) * m_width; }
   bool InGrid(int32_t column, int32_t row) const {
@@ -102,13 +139,10 @@ class CPlane {
   int32_t GetTile(int32_t column, int32_t row) const;
   // Writes a cell; returns 0 outside the grid.
   int SetTile(int32_t column, int32_t row, int32_t value);
-  // Every cell equal to oldValue gets newValue; returns 1.
-  int ReplaceTiles(int32_t oldValue, int32_t newValue);
-  // Told the cells [first, first + count) (linear indices) just before they are overwritten.
-  using CellsWritten = std::function<void(int64_t first, int64_t count)>;
-  // The in-place linear block copy of the block-copy command (see plane.cpp). Returns 1.
-  int BlockCopy(int32_t sourceColumn, int32_t sourceRow, int32_t destColumn, int32_t destRow, int32_t columns,
-                int32_t rows, const CellsWritten& beforeWrite = {});
+  // The in-place linear block copy of the block-copy command (see plane.cpp). Returns
+  // the number of cells written (some may keep their value).
+  int64_t BlockCopy(int32_t sourceColumn, int32_t sourceRow, int32_t destColumn, int32_t destRow, int32_t columns,
+                    int32_t rows);
 
   // --- view window
   const CRect& ScreenRect() const { return m_screenRect; }
@@ -206,8 +240,12 @@ class CPlane {
  private:
   void SetTileSizeFields(int32_t tileWidth, int32_t tileHeight);
   void Link(ObjectList::iterator node);
+  // Tells the watcher the grid is about to be replaced.
+  void Regrid();
 
   std::vector<int32_t> m_tiles;
+  IGridWatcher* m_watcher = nullptr;
+  uint64_t m_gridWrites = 0;
   bool m_hasGrid = false;
   int32_t m_width = 0;
   int32_t m_height = 0;

@@ -10,64 +10,48 @@
 
 namespace vyr {
 
-void RecordOldCell(CellRuns& runs, int64_t index, int32_t oldValue) {
-  if (!runs.empty()) {
-    CellRun& last = runs.back();
-    if (last.oldValue == oldValue && last.first + last.count == index) {
-      ++last.count;
-      return;
-    }
-  }
-  runs.push_back(CellRun{index, 1, oldValue});
-}
-
-void RestoreCells(CPlane& plane, const CellRuns& runs) {
-  std::span<int32_t> tiles = plane.Tiles();
-  const int64_t cells = int64_t(tiles.size());
-  for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
-    const int64_t from = std::clamp<int64_t>(run->first, 0, cells);
-    const int64_t to = std::clamp<int64_t>(run->first + run->count, from, cells);
-    std::fill(tiles.begin() + from, tiles.begin() + to, run->oldValue);
-  }
-}
-
 namespace {
 
-// Writes `to` into every cell that `matches`, counting and recording the changes.
+// Cells a bulk edit hands to the grid at a time: small enough that what an undo step
+// copies of them is still in the cache when the edit has written them.
+constexpr int64_t kEditChunk = 16384;
+
+// Writes `to` into every cell that `matches`, counting the changes; a stretch with nothing
+// to change is not written at all.
 template <typename Match>
-int64_t WriteWhere(CPlane& plane, int32_t to, CellRuns* old, Match matches) {
-  std::span<int32_t> tiles = plane.Tiles();
+int64_t WriteWhere(CPlane& plane, int32_t to, Match matches) {
+  const std::span<const int32_t> tiles = plane.Tiles();
+  const int64_t cells = int64_t(tiles.size());
+  const auto changes = [to, &matches](int32_t value) { return value != to && matches(value); };
   int64_t changed = 0;
-  for (size_t i = 0; i < tiles.size(); ++i) {
-    const int32_t value = tiles[i];
-    if (value == to || !matches(value)) continue;
-    if (old) RecordOldCell(*old, int64_t(i), value);
-    tiles[i] = to;
-    ++changed;
+  for (int64_t first = 0; first < cells; first += kEditChunk) {
+    const int64_t count = std::min(kEditChunk, cells - first);
+    const int32_t* read = tiles.data() + first;
+    if (std::none_of(read, read + count, changes)) continue;
+    plane.EditCells(first, count, [&](std::span<int32_t> chunk) {
+      for (int32_t& cell : chunk) {
+        if (!changes(cell)) continue;
+        cell = to;
+        ++changed;
+      }
+    });
   }
   return changed;
 }
 
 }  // namespace
 
-int64_t FillPlane(CPlane& plane, int32_t value, CellRuns* old) {
-  return WriteWhere(plane, value, old, [](int32_t) { return true; });
+int64_t FillPlane(CPlane& plane, int32_t value) {
+  return WriteWhere(plane, value, [](int32_t) { return true; });
 }
 
-int64_t ReplaceTiles(CPlane& plane, int32_t search, int32_t replacement, CellRuns* old) {
-  return WriteWhere(plane, replacement, old, [search](int32_t value) { return value == search; });
+int64_t ReplaceTiles(CPlane& plane, int32_t search, int32_t replacement) {
+  return WriteWhere(plane, replacement, [search](int32_t value) { return value == search; });
 }
 
 int64_t BlockCopyTiles(CPlane& plane, int32_t sourceColumn, int32_t sourceRow, int32_t destColumn, int32_t destRow,
-                       int32_t columns, int32_t rows, CellRuns* old) {
-  int64_t written = 0;
-  std::span<const int32_t> tiles = plane.Tiles();
-  plane.BlockCopy(sourceColumn, sourceRow, destColumn, destRow, columns, rows, [&](int64_t first, int64_t count) {
-    written += count;
-    if (!old) return;
-    for (int64_t i = first; i < first + count; ++i) RecordOldCell(*old, i, tiles[size_t(i)]);
-  });
-  return written;
+                       int32_t columns, int32_t rows) {
+  return plane.BlockCopy(sourceColumn, sourceRow, destColumn, destRow, columns, rows);
 }
 
 std::optional<int32_t> SelectionTile(int32_t set, int32_t image) {

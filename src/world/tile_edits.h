@@ -15,28 +15,13 @@ namespace vyr {
 
 class CWorld;
 
-// Consecutive cells (linear indices row × width + column) that held `oldValue` before a
-// bulk edit. Runs come in write order; a cell written twice (a block copy reading its own
-// output) appears twice, so restoring goes from the last run to the first.
-struct CellRun {
-  int64_t first = 0;
-  int64_t count = 0;
-  int32_t oldValue = 0;
-};
-using CellRuns = std::vector<CellRun>;
-
-// Appends one old cell, joining it to the last run where it continues it.
-void RecordOldCell(CellRuns& runs, int64_t index, int32_t oldValue);
-// Writes the recorded old values back, last run first.
-void RestoreCells(CPlane& plane, const CellRuns& runs);
-
 // Every cell of the plane gets `value`; returns the number of cells that changed.
-int64_t FillPlane(CPlane& plane, int32_t value, CellRuns* old = nullptr);
+int64_t FillPlane(CPlane& plane, int32_t value);
 // Every cell equal to `search` gets `replacement`, row by row; returns the number changed.
-int64_t ReplaceTiles(CPlane& plane, int32_t search, int32_t replacement, CellRuns* old = nullptr);
+int64_t ReplaceTiles(CPlane& plane, int32_t search, int32_t replacement);
 // CPlane::BlockCopy; returns the number of cells written (some may keep their value).
 int64_t BlockCopyTiles(CPlane& plane, int32_t sourceColumn, int32_t sourceRow, int32_t destColumn, int32_t destRow,
-                       int32_t columns, int32_t rows, CellRuns* old = nullptr);
+                       int32_t columns, int32_t rows);
 
 // The tile value of a selection, or none where (set << 16) | image would read as the empty
 // or the colour tile (set and image both 0xFFFF or both 0xEEEE): such a tile is never placed.

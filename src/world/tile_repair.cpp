@@ -1,8 +1,11 @@
 // Tile repair: the ground and edge shape rules and the in-place sweep over a plane's grid.
 #include "world/tile_repair.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <iterator>
+#include <vector>
 
 #include "world/plane.h"
 
@@ -91,12 +94,10 @@ constexpr std::array<int32_t, 32> kEdgeResult = [] {
   return table;
 }();
 
-// Repairs row r; the rows above and below exist when kUp and kDown say so. Returns the
-// number of cells changed.
+// Repairs row r in `row`; the rows above and below exist when kUp and kDown say so. Returns
+// the number of cells changed.
 template <bool kUp, bool kDown>
-int64_t RepairRow(int32_t* row, int32_t width, int32_t r) {
-  const int32_t* up = kUp ? row - width : row;
-  const int32_t* down = kDown ? row + width : row;
+int64_t RepairRow(const int32_t* up, int32_t* row, const int32_t* down, int32_t width, int32_t r) {
   auto column = [&](int32_t c) -> unsigned {
     return (kUp && IsGroundTile(up[c]) ? kTop : 0) | (IsGroundTile(row[c]) ? kMiddle : 0) |
            (kDown && IsGroundTile(down[c]) ? kBottom : 0);
@@ -124,6 +125,18 @@ int64_t RepairRow(int32_t* row, int32_t width, int32_t r) {
   return changed;
 }
 
+// Repairs row r of the width × height `cells` into `row`, which holds that row's values
+// (the row itself or a copy: repairs keep every cell's family, so neighbours read the same).
+int64_t RepairRowOf(const int32_t* cells, int32_t* row, int32_t width, int32_t height, int32_t r) {
+  const int32_t* at = cells + ptrdiff_t(r) * width;
+  const bool hasUp = r > 0, hasDown = r + 1 < height;
+  const int32_t* up = hasUp ? at - width : at;
+  const int32_t* down = hasDown ? at + width : at;
+  return hasUp ? (hasDown ? RepairRow<true, true>(up, row, down, width, r) : RepairRow<true, false>(up, row, down, width, r))
+               : (hasDown ? RepairRow<false, true>(up, row, down, width, r)
+                          : RepairRow<false, false>(up, row, down, width, r));
+}
+
 }  // namespace
 
 int32_t GroundShape(const GroundNeighbours& n) {
@@ -145,18 +158,33 @@ int64_t CTileRepair::Run() {
   if (m_width <= 0 || m_height <= 0 || m_cells.size() < size_t(m_width) * size_t(m_height)) return 0;
   int32_t* cells = m_cells.data();
   int64_t changed = 0;
-  for (int32_t r = 0; r < m_height; ++r) {
-    int32_t* row = cells + ptrdiff_t(r) * m_width;
-    const bool up = r > 0, down = r + 1 < m_height;
-    changed += up ? (down ? RepairRow<true, true>(row, m_width, r) : RepairRow<true, false>(row, m_width, r))
-                  : (down ? RepairRow<false, true>(row, m_width, r) : RepairRow<false, false>(row, m_width, r));
-  }
+  for (int32_t r = 0; r < m_height; ++r)
+    changed += RepairRowOf(cells, cells + ptrdiff_t(r) * m_width, m_width, m_height, r);
   return changed;
 }
 
 int64_t RepairTiles(CPlane& plane) {
   if (!plane.IsValid()) return 0;
-  return CTileRepair(plane.Tiles(), plane.Width(), plane.Height()).Run();
+  const int32_t width = plane.Width(), height = plane.Height();
+  const int32_t* cells = plane.Tiles().data();
+  // Each row is repaired in a copy and only its changed stretch written back, so that
+  // undo keeps no more than the repair changed.
+  std::vector<int32_t> row(static_cast<size_t>(width));
+  int64_t changed = 0;
+  for (int32_t r = 0; r < height; ++r) {
+    const int32_t* now = cells + ptrdiff_t(r) * width;
+    std::copy(now, now + width, row.begin());
+    const int64_t fixed = RepairRowOf(cells, row.data(), width, height, r);
+    if (fixed == 0) continue;
+    changed += fixed;
+    const auto first = std::mismatch(row.begin(), row.end(), now).first - row.begin();
+    const auto last = width - (std::mismatch(row.rbegin(), row.rend(), std::reverse_iterator(now + width)).first -
+                               row.rbegin());
+    plane.EditCells(plane.RowStart(r) + first, last - first, [&row, first](std::span<int32_t> out) {
+      std::copy(row.begin() + first, row.begin() + first + ptrdiff_t(out.size()), out.begin());
+    });
+  }
+  return changed;
 }
 
 }  // namespace vyr

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "world/change_recorder.h"
 #include "world/document_observer.h"
 #include "world/undo_stack.h"
 #include "world/world_host.h"
@@ -18,7 +19,7 @@ namespace vyr {
 class CGameObject;
 class CImageSetTable;
 class CPlane;
-class CTileAttrib;
+class CScopeCheck;
 class CWorld;
 
 // What an action may change. Planes are named by identity: a plane taken out of the
@@ -50,14 +51,17 @@ class CWorldChange {
   CWorldChange(const CWorldChange&) = delete;
   CWorldChange& operator=(const CWorldChange&) = delete;
 
-  enum class Outcome { kUnchanged, kChanged, kUnrecordable };
-  // Captures the same parts after the action and keeps only what differs.
+  using Outcome = ChangeOutcome;
+  // Captures the same parts after the action and keeps only what differs. In debug and
+  // test builds it first checks that nothing outside the scope changed (see
+  // change_scope_check.h).
   Outcome Finish(const CWorld& world, const WorldProperties& properties, const CPlane* current);
 
   // Puts the parts back as they were before (after = false) or after the action. A
   // `selected` object that is replaced becomes the restored object of its id, or null;
   // without a selection, an object whose id came back (an undone removal) is selected.
-  // False, changing nothing, when the world no longer holds the planes the change names.
+  // False, changing nothing, when any part cannot be put back (say, the world no longer
+  // holds the planes the change names).
   bool Restore(CWorld& world, WorldProperties& properties, const CImageSetTable* imageSets, bool after,
                CGameObject*& selected);
   // Makes `later`, an object change of the same objects right after this one, part of this
@@ -81,25 +85,13 @@ class CWorldChange {
   // Memory held, for the undo stack's budget.
   size_t Bytes() const;
 
-  // Planes' settings, the stack order and the object plane record.
-  struct PlaneSettings;
-  struct PlanesState;
-  // A plane's grid, as an exclusive-or against the other state when the size stays.
-  struct CellsState;
-  // The records of the objects between the unchanged head and tail of the list.
-  struct ObjectsState;
-  using Attributes = std::vector<std::unique_ptr<CTileAttrib>>;
-
  private:
-  ChangeScope m_scope;
+  // In the order they apply: a grid takes its size before its plane's tile size is checked against it.
+  std::vector<std::unique_ptr<IChangeRecorder>> m_recorders;
   CPlane* m_current[2] = {nullptr, nullptr};
-  std::unique_ptr<PlanesState> m_planes[2];
-  std::unique_ptr<CellsState> m_cells;
-  std::unique_ptr<ObjectsState> m_objects;
-  std::optional<WorldProperties> m_header[2];
-  std::optional<Attributes> m_attributes[2];
   // Planes the world does not hold in the state it is in now.
   std::vector<std::unique_ptr<CPlane>> m_parked;
+  std::unique_ptr<CScopeCheck> m_scopeCheck;
   std::optional<bool> m_noImagesBefore;
   ChangeNotice m_notice;
 };

@@ -446,7 +446,7 @@ int WorldImageReader::ReadPlanes(uint32_t planeCount, uint32_t firstPlane) {
       return Fail(where + "a plane of " + Num(width) + " x " + Num(height) + " cells of " + Num(tileWidth) + " x " +
                   Num(tileHeight) + " pixels cannot be made");
     }
-    CopyTiles(plane->Tiles(), data + gridOffset);
+    CopyTiles(plane->LoadingTiles(), data + gridOffset);
 
     // Name list: skip bytes below '0' (as signed bytes), then take bytes from '0' up.
     plane->SetImageSetCount(int32_t(setCount));

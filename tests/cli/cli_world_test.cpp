@@ -52,8 +52,8 @@ class CliWorldTest : public testing::Test {
     back->AddImageSet(nullptr, 0, "SKY");
     action->AddImageSet(nullptr, 0, "TILES");
     action->AddImageSet(nullptr, 1, "NOT_LOADED");
-    action->Tiles()[4] = MakeTile(1, 3);
-    action->Tiles()[5] = int32_t(0xEEEEEEEEu);
+    action->LoadingTiles()[4] = MakeTile(1, 3);
+    action->LoadingTiles()[5] = int32_t(0xEEEEEEEEu);
     action->m_flags = kPlaneFlagObjects;
     world.SetObjectPlane(1);
     CGameObject* o = action->NewObject(1);

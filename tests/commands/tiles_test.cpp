@@ -15,6 +15,7 @@
 #include "platform/command_ids.h"
 #include "world/document_fixture.h"
 #include "world/plane.h"
+#include "world/tile_edits.h"
 #include "world/undo_stack.h"
 
 namespace vyr {
@@ -36,7 +37,7 @@ struct TileCommands : ::testing::Test {
   CPlane& Plane() { return *rig.doc.CurrentPlane(); }
   // Cells numbered 0 … 11 row by row.
   void NumberCells() {
-    std::span<int32_t> cells = Plane().Tiles();
+    std::span<int32_t> cells = Plane().LoadingTiles();
     std::iota(cells.begin(), cells.end(), 0);
   }
   std::vector<int32_t> Row(int32_t row) {
@@ -217,9 +218,9 @@ TEST_F(TileCommands, StatisticsListUseAndScriptTheUnusedImages) {
   for (const Case& c : cases) {
     ASSERT_TRUE(rig.doc.OnOpenDocument(path));
     if (c.blank) {
-      for (int32_t p = 0; p < 2; ++p) rig.doc.World()->Plane(p)->ReplaceTiles(MakeTile(0, 1), kColourTile);
+      for (int32_t p = 0; p < 2; ++p) ReplaceTiles(*rig.doc.World()->Plane(p), MakeTile(0, 1), kColourTile);
       for (int32_t p = 0; p < 2; ++p)
-        for (int32_t image : {0, 2}) rig.doc.World()->Plane(p)->ReplaceTiles(MakeTile(0, uint32_t(image)), kEmptyTile);
+        for (int32_t image : {0, 2}) ReplaceTiles(*rig.doc.World()->Plane(p), MakeTile(0, uint32_t(image)), kEmptyTile);
     }
     CTileStatsDialog stats(*rig.doc.World(), Plane(), 0);
     rig.user.QueueDialogOk();

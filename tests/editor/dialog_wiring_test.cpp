@@ -202,7 +202,7 @@ TEST_F(Wiring, TransparentPixelsShowTheViewsBackground) {
 
 TEST_F(Wiring, TheInvalidTileReportGoesToTheCellOfADoubleClickedLine) {
   // Sky's set BACK holds images 2 and 5: two cells show no image.
-  for (int32_t& cell : Plane(1).Tiles()) cell = MakeTile(0, 2);
+  FillPlane(Plane(1), MakeTile(0, 2));
   Plane(1).SetTile(1, 0, MakeTile(0, 9));
   Plane(1).SetTile(3, 2, MakeTile(0, 1));
   CInvalidTileReport report(rig.doc, InvalidTileMessages(*rig.doc.World())[1], InvalidTiles(*rig.doc.World()));

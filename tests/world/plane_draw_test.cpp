@@ -65,7 +65,7 @@ TEST(PlaneDrawTest, FirstColumnStartsInsideItsTile) {
   CImage* image = fixture.sets.Find("TILES")->GetImage(0);
   for (int32_t v = 0; v < 64; ++v)
     for (int32_t u = 0; u < 64; ++u) image->Surface().SetPixel(u, v, uint8_t(u + 1));
-  for (int32_t& cell : fixture.plane.Tiles()) cell = MakeTile(0, 0);
+  for (int32_t& cell : fixture.plane.LoadingTiles()) cell = MakeTile(0, 0);
   fixture.Render(100, 0);
   EXPECT_EQ(fixture.surface.GetPixel(0, 0), 36 + 1);
   EXPECT_EQ(fixture.surface.GetPixel(27, 0), 63 + 1);

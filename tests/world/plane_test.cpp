@@ -21,7 +21,7 @@ std::unique_ptr<CPlane> MakePlane(int32_t w, int32_t h, int32_t tw = 16, int32_t
 }
 
 void FillSequential(CPlane& plane) {
-  auto tiles = plane.Tiles();
+  auto tiles = plane.LoadingTiles();
   for (size_t i = 0; i < tiles.size(); ++i) tiles[i] = int32_t(i);
 }
 
@@ -150,15 +150,6 @@ TEST(PlaneView, VisibleRectangleFollowsOriginAndScreen) {
   plane->UpdateVisible();
   EXPECT_EQ(plane->VisibleRect().left, INT32_MAX);
   EXPECT_EQ(plane->VisibleRect().right, INT32_MIN + 98);
-}
-
-TEST(PlaneReplaceTiles, ReplacesEveryEqualCell) {
-  auto plane = MakePlane(3, 3);
-  auto tiles = plane->Tiles();
-  tiles[0] = tiles[4] = tiles[8] = kColourTile;
-  EXPECT_EQ(plane->ReplaceTiles(kColourTile, MakeTile(1, 2)), 1);
-  EXPECT_EQ(std::count(tiles.begin(), tiles.end(), MakeTile(1, 2)), 3);
-  EXPECT_EQ(std::count(tiles.begin(), tiles.end(), kEmptyTile), 6);
 }
 
 // The block copy written out literally, cell by cell, as the reference.
@@ -302,7 +293,7 @@ TEST(PlaneValidateTiles, ReportsEveryBadCellInRowOrder) {
   plane->SetName("Action");
   plane->AddImageSet(&sets.table, 0, "A");
   plane->AddImageSet(&sets.table, 2, "B");
-  auto tiles = plane->Tiles();
+  auto tiles = plane->LoadingTiles();
   tiles[0] = MakeTile(1, 0);
   tiles[1] = kColourTile;
   tiles[2] = MakeTile(0, 9);

@@ -1,10 +1,8 @@
-// Tests of the plane-level tile commands: bulk edits with their old-cell runs, image
-// stepping, the placeable check, and the validation, tile-size and statistics texts.
+// Tests of the plane-level tile commands: bulk edits, image stepping, the placeable
+// check, and the validation, tile-size and statistics texts.
 #include "world/tile_edits.h"
 
 #include <gtest/gtest.h>
-
-#include <random>
 
 #include "resources/image_set.h"
 #include "world/world.h"
@@ -32,10 +30,10 @@ struct Sets {
 };
 
 void Grid(CPlane& plane, std::initializer_list<int32_t> cells) {
-  std::copy(cells.begin(), cells.end(), plane.Tiles().begin());
+  std::copy(cells.begin(), cells.end(), plane.LoadingTiles().begin());
 }
 
-TEST(TileEdits, BulkEditsCountChangesAndTheirRunsRestoreTheGrid) {
+TEST(TileEdits, BulkEditsWriteAndCountTheirChanges) {
   enum Op { kFill, kReplace, kCopy };
   struct Case {
     Op op;
@@ -53,34 +51,14 @@ TEST(TileEdits, BulkEditsCountChangesAndTheirRunsRestoreTheGrid) {
     CPlane plane;
     plane.Create(3, 2, 16, 16, CRect{0, 0, 47, 31});
     Grid(plane, {A, B, kColourTile, -1, -1, C});
-    const std::vector<int32_t> before(plane.Tiles().begin(), plane.Tiles().end());
-    CellRuns runs;
     int64_t changed = 0;
     switch (c.op) {
-      case kFill: changed = FillPlane(plane, c.a, &runs); break;
-      case kReplace: changed = ReplaceTiles(plane, c.a, c.b, &runs); break;
-      case kCopy: changed = BlockCopyTiles(plane, 0, 0, 1, 0, 2, 1, &runs); break;
+      case kFill: changed = FillPlane(plane, c.a); break;
+      case kReplace: changed = ReplaceTiles(plane, c.a, c.b); break;
+      case kCopy: changed = BlockCopyTiles(plane, 0, 0, 1, 0, 2, 1); break;
     }
     EXPECT_EQ(std::vector<int32_t>(plane.Tiles().begin(), plane.Tiles().end()), c.expected) << c.op;
     EXPECT_EQ(changed, c.changed) << c.op;
-    RestoreCells(plane, runs);
-    EXPECT_EQ(std::vector<int32_t>(plane.Tiles().begin(), plane.Tiles().end()), before) << c.op;
-  }
-}
-
-TEST(TileEdits, BlockCopyRunsRestoreOverlappingAndWrappingCopies) {
-  std::mt19937 random(8);
-  std::uniform_int_distribution<int32_t> position(-4, 12), size(1, 14);
-  for (int trial = 0; trial < 300; ++trial) {
-    CPlane plane;
-    plane.Create(7, 5, 16, 16, CRect{0, 0, 111, 79});
-    for (size_t i = 0; i < plane.Tiles().size(); ++i) plane.Tiles()[i] = int32_t(i % 4);
-    const std::vector<int32_t> before(plane.Tiles().begin(), plane.Tiles().end());
-    CellRuns runs;
-    BlockCopyTiles(plane, position(random), position(random), position(random), position(random), size(random),
-                   size(random), &runs);
-    RestoreCells(plane, runs);
-    ASSERT_EQ(std::vector<int32_t>(plane.Tiles().begin(), plane.Tiles().end()), before) << trial;
   }
 }
 

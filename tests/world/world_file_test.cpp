@@ -85,8 +85,8 @@ void BuildRichWorld(CWorld& world) {
   CPlane* back = world.AddPlane("Background", 3, 2, 64, 32);
   CPlane* action = world.AddPlane("Action", 4, 3, 32, 32);
   ASSERT_TRUE(back && action);
-  for (int32_t i = 0; i < 6; ++i) back->Tiles()[size_t(i)] = MakeTile(uint32_t(i % 3), uint32_t(i));
-  back->Tiles()[5] = kColourTile;
+  for (int32_t i = 0; i < 6; ++i) back->LoadingTiles()[size_t(i)] = MakeTile(uint32_t(i % 3), uint32_t(i));
+  back->LoadingTiles()[5] = kColourTile;
   back->AddImageSet(nullptr, 0, "BACK_SKY");
   back->AddImageSet(nullptr, 2, "BACK_HILLS");  // slot 1 never filled
   back->m_movementX = 50;
@@ -97,7 +97,7 @@ void BuildRichWorld(CWorld& world) {
   action->m_flags = kPlaneFlagObjects | kPlaneFlagAutoSize;
   action->AddImageSet(nullptr, 0, "TILES");
   action->AddImageSet(nullptr, 1, "TILES_" + std::string(200, 'X'));  // longer than 127
-  for (int32_t i = 0; i < 12; ++i) action->Tiles()[size_t(i)] = i == 7 ? kEmptyTile : MakeTile(1, uint32_t(i * 100));
+  for (int32_t i = 0; i < 12; ++i) action->LoadingTiles()[size_t(i)] = i == 7 ? kEmptyTile : MakeTile(1, uint32_t(i * 100));
   action->m_z = 9;
   for (int32_t seed : {1, 2, 3}) AddObject(*action, seed);
   action->SortObjects();
@@ -194,7 +194,7 @@ TEST(WorldFileTest, LayoutOfATwoByTwoWorld) {
   world.SetViewRect(kView);
   CPlane* plane = world.AddPlane("Main", 2, 2, 64, 48);
   plane->AddImageSet(nullptr, 0, "TILES");
-  plane->Tiles()[3] = MakeTile(0, 7);
+  plane->LoadingTiles()[3] = MakeTile(0, 7);
   WorldProperties p;
   p.name = std::string(63, 'n');  // longest name: its NUL still fits
   p.author = std::string(80, 'a');  // cut to 63
