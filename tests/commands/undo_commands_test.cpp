@@ -121,7 +121,7 @@ TEST_F(UndoCommands, EachActionIsOneNamedStepThatUndoesAndRedoesExactly) {
            d.m_tileWidth = d.m_tileHeight = "16";
          });
        },
-       run(cmd::kPlaneAdd), "Nowa Warstwa", "kp"},
+       run(cmd::kPlaneAdd), "Nowa Warstwa", "k"},
       {"plane removed",
        [](UndoCommands& t) {
          t.rig().user.QueueAnswer(Answer::Yes);
@@ -130,7 +130,7 @@ TEST_F(UndoCommands, EachActionIsOneNamedStepThatUndoesAndRedoesExactly) {
            d.OnControlEvent(CPlanesDialog::kRemoveControl, ControlEvent::Clicked, t.rig().user);
          });
        },
-       run(cmd::kPlanes), "Warstwy", "kp"},
+       run(cmd::kPlanes), "Warstwy", "k"},
       {"plane moved",
        [](UndoCommands& t) {
          t.QueueEdit<CPlanesDialog>([&t](CPlanesDialog& d) {
@@ -139,7 +139,7 @@ TEST_F(UndoCommands, EachActionIsOneNamedStepThatUndoesAndRedoesExactly) {
            d.OnControlEvent(CPlanesDialog::kMoveControl, ControlEvent::Clicked, t.rig().user);
          });
        },
-       run(cmd::kPlanes), "Warstwy", "kp"},
+       run(cmd::kPlanes), "Warstwy", "k"},
       {"plane information",
        [](UndoCommands& t) {
          t.QueueEdit<CPlaneInfoDialog>([](CPlaneInfoDialog& d) {
@@ -148,7 +148,7 @@ TEST_F(UndoCommands, EachActionIsOneNamedStepThatUndoesAndRedoesExactly) {
          });
          t.rig().user.QueueAnswer(Answer::Yes);
        },
-       run(cmd::kPlaneInfo), "Informacje Warstwy", "ckp"},
+       run(cmd::kPlaneInfo), "Informacje Warstwy", "cp"},
       {"world information",
        [](UndoCommands& t) { t.QueueEdit<CWorldInfoDialog>([](CWorldInfoDialog& d) { d.m_gamePath = "/opt/game"; }); },
        run(cmd::kWorldInfo), "Informacje Świata", "h"},
