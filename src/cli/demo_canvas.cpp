@@ -30,10 +30,6 @@ void DemoCanvas::Set(int32_t x, int32_t y, uint8_t colour) {
   m_pixels[size_t(y) * size_t(m_width) + size_t(x)] = colour;
 }
 
-void DemoCanvas::Tint(int32_t x, int32_t y, uint8_t colour) {
-  if (Get(x, y) != 0) Set(x, y, colour);
-}
-
 void DemoCanvas::Fill(uint8_t colour) { std::fill(m_pixels.begin(), m_pixels.end(), colour); }
 
 void DemoCanvas::FillRect(int32_t x, int32_t y, int32_t width, int32_t height, uint8_t colour) {
@@ -72,23 +68,10 @@ void DemoCanvas::Line(int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint8_t co
   }
 }
 
-void DemoCanvas::Stamp(const DemoCanvas& other, int32_t x, int32_t y) {
-  for (int32_t row = 0; row < other.m_height; ++row)
-    for (int32_t col = 0; col < other.m_width; ++col)
-      if (uint8_t v = other.Get(col, row)) Set(x + col, y + row, v);
-}
-
 DemoCanvas DemoCanvas::Crop(int32_t x, int32_t y, int32_t width, int32_t height) const {
   DemoCanvas out(width, height);
   for (int32_t row = 0; row < height; ++row)
     for (int32_t col = 0; col < width; ++col) out.Set(col, row, Get(x + col, y + row));
-  return out;
-}
-
-DemoCanvas DemoCanvas::MirroredX() const {
-  DemoCanvas out(m_width, m_height);
-  for (int32_t row = 0; row < m_height; ++row)
-    for (int32_t col = 0; col < m_width; ++col) out.Set(m_width - 1 - col, row, Get(col, row));
   return out;
 }
 

@@ -22,19 +22,14 @@ class DemoCanvas {
   // Pixel access; reads outside give 0 and writes outside are dropped.
   uint8_t Get(int32_t x, int32_t y) const;
   void Set(int32_t x, int32_t y, uint8_t colour);
-  // Writes only where the pixel is not transparent (keeps cut-outs cut out).
-  void Tint(int32_t x, int32_t y, uint8_t colour);
 
   void Fill(uint8_t colour);
   void FillRect(int32_t x, int32_t y, int32_t width, int32_t height, uint8_t colour);
   // Filled ellipse with centre (cx, cy) and radii (rx, ry), in half-pixel precision.
   void FillEllipse(double cx, double cy, double rx, double ry, uint8_t colour);
   void Line(int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint8_t colour);
-  // Copies `other` at (x, y); pixels of value 0 in `other` leave this canvas alone.
-  void Stamp(const DemoCanvas& other, int32_t x, int32_t y);
   // The sub-rectangle at (x, y) as a canvas of its own.
   DemoCanvas Crop(int32_t x, int32_t y, int32_t width, int32_t height) const;
-  DemoCanvas MirroredX() const;
   // Draws `text` (digits, capitals and a few signs) with a 3 x 5 font; returns the width used.
   int32_t Text(int32_t x, int32_t y, const std::string& text, uint8_t colour);
 

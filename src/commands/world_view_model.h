@@ -234,7 +234,6 @@ class CWorldViewModel final : public IViewPort {
   const CDibG* Surface() const { return m_surface.get(); }
   // Deactivates the current mode and activates the one of `mode` (kTileMode, kObjectMode).
   void SetEditMode(int mode);
-  IEditMode& CurrentMode() const { return *m_mode; }
   TileMode& Tiles() { return m_tileMode; }
   const TileMode& Tiles() const { return m_tileMode; }
   ObjectMode& Objects() { return m_objectMode; }

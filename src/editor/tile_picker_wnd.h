@@ -36,8 +36,6 @@ class CTilePickerWnd : public QWidget {
 
   const TilePickerModel& Model() const { return m_model; }
   QListWidget* List() const;
-  QPushButton* ZoomInButton() const { return m_zoomIn; }
-  QPushButton* ZoomOutButton() const { return m_zoomOut; }
 
   // --- what the list reports
   // The selection moved by a left click or a key: it becomes the current image.

@@ -116,7 +116,6 @@ class ByteWriter {
     Zeros(width - n);
   }
   void PatchU32(size_t offset, uint32_t v) { StoreU32(m_bytes.data() + offset, v); }
-  void PatchI32(size_t offset, int32_t v) { StoreU32(m_bytes.data() + offset, uint32_t(v)); }
 
  private:
   std::vector<uint8_t> m_bytes;

@@ -44,7 +44,6 @@ class CDocument : public CommandTarget {
   void SetPathName(const std::string& path, bool addToRecent = true);
   void ClearPathName();
   const std::string& GetTitle() const { return m_title; }
-  void SetTitle(std::string title) { m_title = std::move(title); }
   // The file whose open step is running, empty otherwise.
   const std::string& OpeningPathName() const { return m_openingPathName; }
   // What the window shows: while a file is being opened (and the open asks its questions)

@@ -7,7 +7,6 @@
 
 namespace vyr {
 
-std::string CRezType::GetExtension() const { return ExtensionFromTypeCode(m_code); }
 
 CRezType::~CRezType() {
   for (Chunk& chunk : m_chunks) {

@@ -27,8 +27,6 @@ class CRezType {
   CRezType& operator=(const CRezType&) = delete;
 
   uint32_t GetCode() const { return m_code; }
-  std::string GetExtension() const;  // "PID" for the code of PID
-  CRezDir* GetDir() const { return m_dir; }
   size_t ItemCount() const { return m_byId.Count(); }
 
   // Items in the order of the id table (id modulo 19, newest first in each bucket):

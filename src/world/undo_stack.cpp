@@ -23,11 +23,6 @@ void CUndoStack::Clear() {
   m_bytes = 0;
 }
 
-void CUndoStack::DropRedo() {
-  for (const auto& undone : m_redo) m_bytes -= undone->Bytes();
-  m_redo.clear();
-}
-
 void CUndoStack::PushUndo(std::unique_ptr<CUndoEntry> entry) {
   if (!entry) return;
   for (const auto& undone : m_redo) m_bytes -= undone->Bytes();

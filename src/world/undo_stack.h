@@ -158,8 +158,6 @@ class CUndoStack {
   UndoOutcome Undo(IUndoTarget& target, const ChangeCounter& changes);
   // Makes the last undone change again; the document is then modified.
   UndoOutcome Redo(IUndoTarget& target);
-  // Forgets the changes taken back, as when the user cancelled them: none can be redone.
-  void DropRedo();
 
  private:
   void Trim();

@@ -48,7 +48,6 @@ class CTileAttribDialog : public CDialogModel {
   // --- what the dialog shows besides its controls
   int32_t EditedNumber() const { return m_edited; }
   bool Modified() const { return m_modified; }
-  const CSingleAttrib& WorkingSingle() const { return m_workSingle; }
   const CDoubleAttrib& WorkingDouble() const { return m_workDouble; }
   const CMaskAttrib& WorkingMask() const { return m_workMask; }
   // The image and the attribute preview, both of the plane's tile size.
