@@ -58,7 +58,7 @@ void ApplyAutoRules(CWorldDoc& doc, CGameObject& object) {
     if (object.m_z != 0) {
       doc.ZTable()->RememberZ(object.m_logic, object.m_z, false);
     } else if (std::optional<int32_t> z = doc.ZTable()->FindZ(object.m_logic)) {
-      object.m_z = *z;
+      object.SetZ(*z);
     }
   }
 }
@@ -69,7 +69,7 @@ bool SetDefaultZ(CWorldDoc& doc, int n) {
   CPlane& plane = *doc.CurrentPlane();
   ScopedChange change(doc, ChangeScope::Objects(&plane));
   const int32_t z = doc.ZTable()->DefaultZ(n);
-  object->m_z = z;
+  object->SetZ(z);
   // Only an object its neighbours no longer frame moves, so equal z values keep their order.
   const CGameObject* before = plane.PrevObject(object, false);
   const CGameObject* after = plane.NextObject(object, false);
@@ -86,12 +86,11 @@ CGameObject* InsertDefaultLogic(CWorldDoc& doc, int n) {
   const PlanePoint place = NewObjectPlace(*view);
   ScopedChange change(doc, ChangeScope::Objects(plane));
   CGameObject* object = plane->NewObject(0);
-  object->m_x = place.x;
-  object->m_y = place.y;
+  object->MoveTo(place.x, place.y);
   object->m_id = doc.World()->NextUnusedObjectId();
   object->m_logic = doc.LogicTable()->DefaultLogic(n);
   if (doc.AutoZ() && doc.ZTable())
-    if (std::optional<int32_t> z = doc.ZTable()->FindZ(object->m_logic)) object->m_z = *z;
+    if (std::optional<int32_t> z = doc.ZTable()->FindZ(object->m_logic)) object->SetZ(*z);
   if (doc.AutoImageSet())
     if (std::optional<std::string> set = doc.LogicTable()->FindImageSet(object->m_logic)) object->m_imageSet = *set;
   plane->PlaceByZ(object);
