@@ -193,19 +193,24 @@ int CGameObject::ReadRecord(ByteSpan source, const CImageSetTable* imageSets, st
   return 1;
 }
 
-const CImage* CGameObject::ResolveImage(const CImageSetTable* imageSets) {
-  if (m_image.Get() || !imageSets || m_imageSet.empty()) return m_image;
+bool CGameObject::Resolve(const CImageSetTable* imageSets) {
+  if (m_image.Get() || !imageSets || m_imageSet.empty()) return false;
   const CImageSet* set = imageSets->Find(m_imageSet);
-  if (!set) return nullptr;
+  if (!set) return false;
   if (m_imageIndex == -1)
-    SetImage(set->GetImage(set->Lowest()));
+    m_image = set->GetImage(set->Lowest());
   else if (m_imageIndex >= 0 && m_imageIndex < set->ImageCount())
-    SetImage(set->GetImage(m_imageIndex));
+    m_image = set->GetImage(m_imageIndex);
+  return m_image.Get() != nullptr;
+}
+
+const CImage* CGameObject::ResolveImage(const CImageSetTable* imageSets) {
+  if (Resolve(imageSets)) Reindex();
   return m_image;
 }
 
 void CGameObject::UpdateBounds(const CImageSetTable* imageSets) {
-  ResolveImage(imageSets);
+  Resolve(imageSets);
   int64_t halfW = 16, halfH = 16, offsetX = 0, offsetY = 0;
   m_imageWidth = 32;
   m_imageHeight = 32;
@@ -220,8 +225,9 @@ void CGameObject::UpdateBounds(const CImageSetTable* imageSets) {
     offsetY = image->m_offsetY;
   }
   const int64_t x = m_x, y = m_y;
-  SetBounds(CRect{Wrap(x - halfW + offsetX), Wrap(y - halfH + offsetY), Wrap(x + halfW + offsetX),
-                  Wrap(y + halfH + offsetY)});
+  m_bounds = CRect{Wrap(x - halfW + offsetX), Wrap(y - halfH + offsetY), Wrap(x + halfW + offsetX),
+                   Wrap(y + halfH + offsetY)};
+  Reindex();  // image and bounds
 }
 
 }  // namespace vyr

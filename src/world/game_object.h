@@ -177,9 +177,14 @@ class CGameObject {
   int32_t m_moveY = 0;
 
  private:
+  friend class CPlane;
   CGameObject& operator=(const CGameObject&) = default;
   // Tells the owning plane, if any, that indexed fields may have changed.
   void Reindex();
+  // ResolveImage without telling the plane; true when it cached an image.
+  bool Resolve(const CImageSetTable* imageSets);
+  // For the plane, which keeps the list of cached images itself.
+  void DropImage() { m_image = nullptr; }
 };
 
 // Flag bits of the object words.

@@ -239,6 +239,34 @@ void ObjectList::Insert(ObjectNode* node, ObjectNode* before) {
   ObjectNode *a = nullptr, *b = nullptr;
   Split(m_root, before ? Index(before) : size(), a, b);
   SetRoot(Merge(Merge(a, node), b));
+  Label(node, prev, before);
+}
+
+// A label halfway between the neighbours'; when they are adjacent, a window around the node
+// twice as wide each time until its labels can be spread with gaps larger than its count.
+void ObjectList::Label(ObjectNode* node, const ObjectNode* prev, const ObjectNode* next) {
+  const uint64_t low = prev ? prev->label : 0, high = next ? next->label : UINT64_MAX;
+  if (high - low > 1) {
+    node->label = low + (high - low) / 2;
+    return;
+  }
+  ObjectNode* first = node;
+  ObjectNode* last = node;
+  uint64_t count = 1;
+  for (uint64_t grow = 1;; grow *= 2) {
+    for (uint64_t k = 0; k < grow && Prev(first); ++k, ++count) first = Prev(first);
+    for (uint64_t k = 0; k < grow && Next(last); ++k, ++count) last = Next(last);
+    const ObjectNode* before = Prev(first);
+    const ObjectNode* after = Next(last);
+    const uint64_t from = before ? before->label : 0, to = after ? after->label : UINT64_MAX;
+    const uint64_t step = (to - from) / (count + 1);
+    if (step <= count && (before || after)) continue;
+    uint64_t label = from;
+    for (ObjectNode* n = first;; n = Next(n)) {
+      n->label = label += step;
+      if (n == last) return;
+    }
+  }
 }
 
 void ObjectList::Detach(ObjectNode* node) {
@@ -285,8 +313,10 @@ std::vector<ObjectNode*> ObjectList::Nodes() const {
 void ObjectList::Rebuild(std::span<ObjectNode* const> nodes) {
   std::vector<ObjectNode*> spine;
   m_descents = 0;
+  const uint64_t step = UINT64_MAX / (nodes.size() + 1);
   for (size_t i = 0; i < nodes.size(); ++i) {
     ObjectNode* node = nodes[i];
+    node->label = step * (i + 1);
     if (i > 0) m_descents += size_t(Falls(nodes[i - 1], node));
     node->priority = NextPriority();
     node->right = nullptr;

@@ -1,5 +1,6 @@
 // A plane's objects in list order: a balanced tree (a treap by position) that inserts, removes,
-// finds by z and by index in O(log n), and the spatial index over the objects' positions.
+// finds by z and by index in O(log n), with order labels that compare two nodes in O(1); and
+// the spatial index over the objects' positions.
 #pragma once
 
 #include <cstddef>
@@ -28,6 +29,7 @@ struct ObjectNode {
   uint32_t size = 1;
   int32_t z = 0;
   int32_t maxZ = 0;  // of the subtree
+  uint64_t label = 0;  // grows in list order: orders nodes without finding their index
   uint64_t cell = 0;
   uint32_t cellSlot = kNoSlot;
   uint32_t wideSlot = kNoSlot;   // in the list of objects whose hit area lies far from their position
@@ -128,6 +130,7 @@ class ObjectList {
 
  private:
   void SetRoot(ObjectNode* root);
+  static void Label(ObjectNode* node, const ObjectNode* prev, const ObjectNode* next);
   ObjectNode* m_root = nullptr;
   size_t m_descents = 0;  // neighbouring pairs whose z falls
   uint64_t m_random = 0x9E3779B97F4A7C15ull;

@@ -277,12 +277,12 @@ void CPlane::Destroy(ObjectNode* node) {
 }
 
 void CPlane::ForgetCachedImages() {
-  std::vector<ObjectNode*> cached;
-  cached.swap(m_cachedImages);
-  for (ObjectNode* node : cached) {
+  // Nothing else changes: the other indexes need no update.
+  for (ObjectNode* node : m_cachedImages) {
     node->cacheSlot = kNoSlot;
-    node->object->ForgetImage();
+    node->object->DropImage();
   }
+  m_cachedImages.clear();
 }
 
 CGameObject* CPlane::NewObject(int resort) {
@@ -390,7 +390,7 @@ CGameObject* CPlane::HitTest(int32_t px, int32_t py) const {
     const uint64_t ddx = ax * ax, ddy = ay * ay;
     const uint64_t d = ddx > std::numeric_limits<uint64_t>::max() - ddy ? std::numeric_limits<uint64_t>::max()
                                                                          : ddx + ddy;
-    if (d < bestDistance || (d == bestDistance && best && ObjectList::Index(node) < ObjectList::Index(best))) {
+    if (d < bestDistance || (d == bestDistance && best && node->label < best->label)) {
       bestDistance = d;
       best = node;
     }
@@ -401,19 +401,9 @@ CGameObject* CPlane::HitTest(int32_t px, int32_t py) const {
 std::vector<CGameObject*> CPlane::ObjectsAt(int64_t left, int64_t top, int64_t right, int64_t bottom) const {
   std::vector<ObjectNode*> nodes;
   m_grid.CollectPositions(left, top, right, bottom, nodes);
-  std::vector<CGameObject*> objects;
-  objects.reserve(nodes.size());
-  // Many: one walk of the list is cheaper than finding each one's index.
-  if (nodes.size() * 32 > m_objects.size()) {
-    for (const auto& o : m_objects)
-      if (o->m_x >= left && o->m_x <= right && o->m_y >= top && o->m_y <= bottom) objects.push_back(o.get());
-    return objects;
-  }
-  std::vector<std::pair<size_t, CGameObject*>> ranked;
-  ranked.reserve(nodes.size());
-  for (ObjectNode* node : nodes) ranked.emplace_back(ObjectList::Index(node), node->object.get());
-  std::sort(ranked.begin(), ranked.end());
-  for (const auto& [rank, object] : ranked) objects.push_back(object);
+  std::sort(nodes.begin(), nodes.end(), [](const ObjectNode* a, const ObjectNode* b) { return a->label < b->label; });
+  std::vector<CGameObject*> objects(nodes.size());
+  for (size_t i = 0; i < nodes.size(); ++i) objects[i] = nodes[i]->object.get();
   return objects;
 }
 
