@@ -226,12 +226,18 @@ TEST(PlaneDrawTest, ObjectsOutsideTheViewAreSkippedUnlessTheirImageReachesIn) {
   reaching->MoveTo(95, 10), reaching->m_imageSet = "SPRITES";  // drawn from 95 - 20 - 12
   CGameObject* far = fixture.plane.NewObject(0);
   far->MoveTo(1000, 10), far->m_imageSet = "SPRITES";
+  // Resolved before, out of sight now: the sets may have changed, so the drawing drops it.
+  CGameObject* cached = fixture.plane.NewObject(0);
+  cached->MoveTo(1000, 100), cached->m_imageSet = "SPRITES";
+  cached->UpdateBounds(&fixture.sets);
+  ASSERT_NE(cached->m_image, nullptr);
   fixture.Render(0, 0);
   fixture.plane.DrawObjects(fixture.surface, &fixture.sets, 0, 0);
   EXPECT_EQ(fixture.surface.GetPixel(63, 10), 30);
   EXPECT_NE(fixture.surface.GetPixel(62, 10), 30);
   EXPECT_EQ(far->m_image, nullptr);
   EXPECT_EQ(far->m_bounds, CRect{});
+  EXPECT_EQ(cached->m_image, nullptr);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <numeric>
 #include <random>
 
 #include "resources/image_set.h"
@@ -395,6 +396,22 @@ TEST(PlaneObjects, SortObjectsGivesTheExchangeOrder) {
   }
 }
 
+// The exchange re-sort's order computed without exchanging, against the exchanges themselves.
+TEST(PlaneObjects, ExchangeSortOrderOfLongListsWithTies) {
+  std::mt19937 rng(3);
+  for (int trial = 0; trial < 40; ++trial) {
+    std::vector<int32_t> z(size_t(std::uniform_int_distribution<int>(0, 400)(rng)));
+    const int spread = std::uniform_int_distribution<int>(0, 12)(rng);
+    for (int32_t& v : z) v = std::uniform_int_distribution<int>(-spread, spread)(rng);
+    std::vector<uint32_t> expected(z.size());
+    std::iota(expected.begin(), expected.end(), 0u);
+    for (size_t i = 0; i < z.size(); ++i)
+      for (size_t j = i + 1; j < z.size(); ++j)
+        if (z[expected[j]] < z[expected[i]]) std::swap(expected[i], expected[j]);
+    ASSERT_EQ(ExchangeSortOrder(z), expected) << "trial " << trial;
+  }
+}
+
 // Random edits on a plane and on a plain vector that follows the list rules literally. Most
 // insertions land in the same place, which wears out the order labels there.
 TEST(PlaneObjects, OrderFollowsTheListRulesUnderRandomEdits) {
@@ -579,7 +596,8 @@ TEST(PlaneObjects, HitTestTakesTheNearestCentreEarliestOnTies) {
   EXPECT_EQ(plane->HitTest(INT32_MIN + 3, INT32_MIN), far);
 }
 
-// The spatial index against a walk of the whole list, while objects move, grow and go.
+// The spatial index against a walk of the whole list, while objects move, grow, are
+// overwritten, read back and go.
 TEST(PlaneObjects, SpatialQueriesMatchAFullScan) {
   std::mt19937 rng(5);
   const auto coordinate = [&rng] {
@@ -595,7 +613,7 @@ TEST(PlaneObjects, SpatialQueriesMatchAFullScan) {
       return v;
     }();
     CGameObject* some = all.empty() ? nullptr : all[rng() % all.size()];
-    switch (rng() % 6) {
+    switch (rng() % 60 == 0 ? 6 : rng() % 6) {
       case 0:
         plane->NewObject(0)->MoveTo(coordinate(), coordinate());
         break;
@@ -614,8 +632,21 @@ TEST(PlaneObjects, SpatialQueriesMatchAFullScan) {
       case 4:
         if (some && rng() % 3 == 0) plane->RemoveObject(some);
         break;
-      default:
+      case 5:
+        if (some && rng() % 2) {
+          CGameObject model;
+          model.MoveTo(coordinate(), coordinate());
+          model.UpdateBounds(nullptr);
+          some->CopyFrom(model);
+        } else if (some) {
+          some->Init();
+        }
         break;
+      default: {
+        ByteWriter out;
+        ASSERT_EQ(plane->WriteObjects(out), 1);
+        ASSERT_EQ(plane->ReadObjects(uint32_t(all.size()), out.Bytes(), nullptr), 1);
+      }
     }
     const int32_t x = coordinate(), y = coordinate();
     const int64_t w = std::uniform_int_distribution<int64_t>(0, rng() % 4 ? 2000 : int64_t(1) << 33)(rng);
