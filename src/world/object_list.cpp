@@ -389,7 +389,9 @@ std::vector<uint32_t> ExchangeSortOrder(std::span<const int32_t> z) {
 
 void ObjectGrid::Place(ObjectNode* node) {
   const CGameObject& o = *node->object;
-  const uint64_t cell = CellKey(o.m_x, o.m_y);
+  node->x = o.m_x;
+  node->y = o.m_y;
+  const uint64_t cell = CellKey(node->x, node->y);
   if (node->cellSlot == kNoSlot || cell != node->cell) {
     if (node->cellSlot != kNoSlot) {
       auto found = m_cells.find(node->cell);
@@ -428,8 +430,7 @@ void ObjectGrid::CollectPositions(int64_t left, int64_t top, int64_t right, int6
                                   std::vector<ObjectNode*>& out) const {
   if (!ClampRange(left, right) || !ClampRange(top, bottom)) return;
   const auto inside = [&](const ObjectNode* node) {
-    const CGameObject& o = *node->object;
-    return o.m_x >= left && o.m_x <= right && o.m_y >= top && o.m_y <= bottom;
+    return node->x >= left && node->x <= right && node->y >= top && node->y <= bottom;
   };
   const int64_t firstColumn = left >> kCellShift, lastColumn = right >> kCellShift;
   const int64_t firstRow = top >> kCellShift, lastRow = bottom >> kCellShift;

@@ -30,6 +30,8 @@ struct ObjectNode {
   int32_t z = 0;
   int32_t maxZ = 0;  // of the subtree
   uint64_t label = 0;  // grows in list order: orders nodes without finding their index
+  int32_t x = 0;  // position, so that queries need not visit the object
+  int32_t y = 0;
   uint64_t cell = 0;
   uint32_t cellSlot = kNoSlot;
   uint32_t wideSlot = kNoSlot;   // in the list of objects whose hit area lies far from their position

@@ -74,7 +74,7 @@ void CPlane::DrawObjects(CDibG& surface, const CImageSetTable* imageSets, int32_
   for (CGameObject* object : ObjectsAt(left, top, right, bottom)) {
     if (object->m_imageSet.empty()) continue;
     object->UpdateBounds(imageSets);
-    const CImage* image = object->ResolveImage(imageSets);
+    const CImage* image = object->m_image;
     if (!image) continue;
     const int64_t x = int64_t(object->m_x) - (int64_t(object->m_imageWidth) >> 1) - originX;
     const int64_t y = int64_t(object->m_y) - (int64_t(object->m_imageHeight) >> 1) - originY;
