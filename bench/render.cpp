@@ -147,8 +147,7 @@ struct ObjectScene : RenderScene {
     }
     for (int32_t i = 0; i < kObjectsPerRow * kObjectsPerRow; ++i) {
       CGameObject* object = plane.NewObject(0);
-      object->m_x = 40 + (i % kObjectsPerRow) * kObjectSpacing;
-      object->m_y = 40 + (i / kObjectsPerRow) * kObjectSpacing;
+      object->MoveTo(40 + (i % kObjectsPerRow) * kObjectSpacing, 40 + (i / kObjectsPerRow) * kObjectSpacing);
       object->m_imageSet = "OBJ";
       object->m_imageIndex = i % 5 - 1;
       object->m_drawFlags = i % 2 ? kDrawMirror : 0;

@@ -56,9 +56,9 @@ Fixture& World() {
       o->m_logic = i % 3 ? "Enemy" : "Coin";
       o->m_imageSet = "OBJ_" + std::to_string(i % 20);
       o->m_animation = i % 5 ? "" : "Walk";
-      o->m_x = int32_t(next() % 64000);
-      o->m_y = int32_t(next() % 64000);
-      o->m_z = int32_t(i);
+      const int32_t x = int32_t(next() % 64000);
+      o->MoveTo(x, int32_t(next() % 64000));
+      o->SetZ(int32_t(i));
       o->m_hitMask = -1;
     }
     objects->SortObjects();

@@ -201,9 +201,8 @@ void AddObjects(CPlane& plane) {
     o->m_logic = spec.logic;
     o->m_imageSet = spec.imageSet;
     o->m_animation = spec.animation;
-    o->m_x = spec.column * kTile + kTile / 2 + spec.dx;
-    o->m_y = spec.row * kTile + kTile / 2 + spec.dy;
-    o->m_z = (z += 10);
+    o->MoveTo(spec.column * kTile + kTile / 2 + spec.dx, spec.row * kTile + kTile / 2 + spec.dy);
+    o->SetZ(z += 10);
     o->m_drawFlags = spec.drawFlags;
     o->m_dynamicFlags = kDynamicActive;
     o->m_hitType = spec.hitType;

@@ -5,6 +5,7 @@
 
 #include "resources/image_set.h"
 #include "world/known_name_lists.h"
+#include "world/plane.h"
 
 namespace vyr {
 namespace {
@@ -50,11 +51,43 @@ CGameObject::~CGameObject() = default;
 int CGameObject::Init() {
   // Assigning a fresh object resets every field and, by ObjectLink's rule, keeps the link.
   *this = CGameObject();
+  Reindex();
   return 1;
 }
 
 void CGameObject::CopyFrom(const CGameObject& other) {
-  if (&other != this) *this = other;
+  if (&other == this) return;
+  *this = other;
+  Reindex();
+}
+
+void CGameObject::Reindex() {
+  if (m_listPosition.m_plane) m_listPosition.m_plane->Reindex(*this);
+}
+
+void CGameObject::MoveTo(int32_t x, int32_t y) {
+  m_x = x;
+  m_y = y;
+  Reindex();
+}
+
+void CGameObject::SetZ(int32_t z) {
+  m_z = z;
+  Reindex();
+}
+
+void CGameObject::SetBounds(const CRect& bounds) {
+  m_bounds = bounds;
+  Reindex();
+}
+
+void CGameObject::SetImage(const CImage* image) {
+  m_image = image;
+  Reindex();
+}
+
+void CGameObject::ForgetImage() {
+  if (m_image.Get()) SetImage(nullptr);
 }
 
 uint64_t CGameObject::RecordSize() const {
@@ -72,7 +105,7 @@ int CGameObject::PutRecord(ByteWriter& out, std::string* reason) const {
   out.I32(int32_t(m_logic.size()));
   out.I32(int32_t(m_imageSet.size()));
   out.I32(int32_t(m_animation.size()));
-  for (int32_t v : {m_x, m_y, m_z, m_imageIndex, m_addedFlags, m_dynamicFlags, m_drawFlags, m_userFlags, m_score,
+  for (int32_t v : {int32_t(m_x), int32_t(m_y), int32_t(m_z), m_imageIndex, m_addedFlags, m_dynamicFlags, m_drawFlags, m_userFlags, m_score,
                     m_points, m_powerup, m_damage, m_time, m_health})
     out.I32(v);
   for (const CRect* r : {&m_moveRect, &m_hitRect, &m_attackRect, &m_clipRect, &m_userRect1, &m_userRect2})
@@ -131,7 +164,10 @@ int CGameObject::ReadRecord(ByteSpan source, const CImageSetTable* imageSets, st
     return r;
   };
   m_id = LoadI32(p);
-  for (int32_t* v : {&m_x, &m_y, &m_z, &m_imageIndex, &m_addedFlags, &m_dynamicFlags, &m_drawFlags, &m_userFlags,
+  m_x = next();
+  m_y = next();
+  m_z = next();
+  for (int32_t* v : {&m_imageIndex, &m_addedFlags, &m_dynamicFlags, &m_drawFlags, &m_userFlags,
                      &m_score, &m_points, &m_powerup, &m_damage, &m_time, &m_health})
     *v = next();
   for (CRect* r : {&m_moveRect, &m_hitRect, &m_attackRect, &m_clipRect, &m_userRect1, &m_userRect2}) *r = nextRect();
@@ -153,40 +189,45 @@ int CGameObject::ReadRecord(ByteSpan source, const CImageSetTable* imageSets, st
   KnownNameLists::Animations().Add(m_animation);
   ObjectIdCounter::Observe(m_id);
   m_image = nullptr;
-  UpdateBounds(imageSets);
+  UpdateBounds(imageSets);  // tells the plane
   return 1;
 }
 
-const CImage* CGameObject::ResolveImage(const CImageSetTable* imageSets) {
-  if (m_image || !imageSets || m_imageSet.empty()) return m_image;
+bool CGameObject::Resolve(const CImageSetTable* imageSets) {
+  if (m_image.Get() || !imageSets || m_imageSet.empty()) return false;
   const CImageSet* set = imageSets->Find(m_imageSet);
-  if (!set) return nullptr;
+  if (!set) return false;
   if (m_imageIndex == -1)
     m_image = set->GetImage(set->Lowest());
   else if (m_imageIndex >= 0 && m_imageIndex < set->ImageCount())
     m_image = set->GetImage(m_imageIndex);
+  return m_image.Get() != nullptr;
+}
+
+const CImage* CGameObject::ResolveImage(const CImageSetTable* imageSets) {
+  if (Resolve(imageSets)) Reindex();
   return m_image;
 }
 
 void CGameObject::UpdateBounds(const CImageSetTable* imageSets) {
-  ResolveImage(imageSets);
+  Resolve(imageSets);
   int64_t halfW = 16, halfH = 16, offsetX = 0, offsetY = 0;
   m_imageWidth = 32;
   m_imageHeight = 32;
-  if (m_image) {
-    m_imageWidth = m_image->m_width;
-    m_imageHeight = m_image->m_height;
+  if (const CImage* image = m_image) {
+    m_imageWidth = image->m_width;
+    m_imageHeight = image->m_height;
     // Halves round toward negative infinity, as an arithmetic shift does.
     halfW = int64_t(m_imageWidth) >> 1;
     halfH = int64_t(m_imageHeight) >> 1;
     // The mirrored drawing turns the offset around; bounds follow what is drawn.
-    offsetX = (m_drawFlags & kDrawMirror) ? -int64_t(m_image->m_offsetX) : m_image->m_offsetX;
-    offsetY = m_image->m_offsetY;
+    offsetX = (m_drawFlags & kDrawMirror) ? -int64_t(image->m_offsetX) : image->m_offsetX;
+    offsetY = image->m_offsetY;
   }
-  m_bounds.left = Wrap(int64_t(m_x) - halfW + offsetX);
-  m_bounds.top = Wrap(int64_t(m_y) - halfH + offsetY);
-  m_bounds.right = Wrap(int64_t(m_x) + halfW + offsetX);
-  m_bounds.bottom = Wrap(int64_t(m_y) + halfH + offsetY);
+  const int64_t x = m_x, y = m_y;
+  m_bounds = CRect{Wrap(x - halfW + offsetX), Wrap(y - halfH + offsetY), Wrap(x + halfW + offsetX),
+                   Wrap(y + halfH + offsetY)};
+  Reindex();  // image and bounds
 }
 
 }  // namespace vyr

@@ -3,9 +3,9 @@
 
 #include <array>
 #include <cstdint>
-#include <list>
 #include <memory>
 #include <string>
+#include <type_traits>
 
 #include "platform/bytes.h"
 #include "platform/rect.h"
@@ -16,9 +16,7 @@ class CGameObject;
 class CImage;
 class CImageSetTable;
 class CPlane;
-
-// A plane's objects, in ascending z.
-using ObjectList = std::list<std::unique_ptr<CGameObject>>;
+struct ObjectNode;
 
 // The process-wide object id counter: 1 at start, never reset by the program.
 class ObjectIdCounter {
@@ -45,8 +43,35 @@ class ObjectLink {
 
  private:
   friend class CPlane;
+  friend class CGameObject;
   CPlane* m_plane = nullptr;
-  ObjectList::iterator m_node{};
+  ObjectNode* m_node = nullptr;
+};
+
+// A field the owning plane indexes (order, position, hit area, image cache). It reads like
+// the plain value; only CGameObject writes it, and tells the plane each time, so no caller
+// can leave the plane's indexes stale.
+template <typename T>
+class IndexedField {
+ public:
+  IndexedField() = default;
+  IndexedField(const IndexedField&) = default;
+  operator const T&() const { return m_value; }
+  const T& Get() const { return m_value; }
+  T operator->() const
+    requires std::is_pointer_v<T>
+  {
+    return m_value;
+  }
+
+ private:
+  friend class CGameObject;
+  IndexedField& operator=(const IndexedField&) = default;
+  IndexedField& operator=(const T& value) {
+    m_value = value;
+    return *this;
+  }
+  T m_value{};
 };
 
 // Size of the fixed part of an object's file record; four strings follow it.
@@ -56,9 +81,9 @@ class CGameObject {
  public:
   CGameObject();
   ~CGameObject();
-  // Copies keep every field but the list position (see ObjectLink).
+  // Copies keep every field but the list position (see ObjectLink). Assigning goes through
+  // CopyFrom or Init, which tell the plane.
   CGameObject(const CGameObject&) = default;
-  CGameObject& operator=(const CGameObject&) = default;
 
   // Resets every field: numbers 0, strings and rectangles empty, image index −1, no image.
   int Init();
@@ -85,26 +110,33 @@ class CGameObject {
   // Looks the image up in the given sets when none is cached (null sets: no image).
   const CImage* ResolveImage(const CImageSetTable* imageSets);
   // Drops the cached image, e.g. after the image sets were reloaded.
-  void ForgetImage() { m_image = nullptr; }
+  void ForgetImage();
   // Resolves the image if none is cached, then recomputes image size and bounds.
   void UpdateBounds(const CImageSetTable* imageSets);
+
+  // The writers of the indexed fields.
+  void MoveTo(int32_t x, int32_t y);
+  void SetZ(int32_t z);
+  // Bounds and image are normally UpdateBounds' and ResolveImage's results; these set them as given.
+  void SetBounds(const CRect& bounds);
+  void SetImage(const CImage* image);
 
   // The position in the owning plane's list; managed by CPlane.
   ObjectLink m_listPosition;
 
   int32_t m_recordLength = 0;
-  CRect m_bounds;
+  IndexedField<CRect> m_bounds;
   int32_t m_imageWidth = 0;
   int32_t m_imageHeight = 0;
-  const CImage* m_image = nullptr;  // a cache, not owned
+  IndexedField<const CImage*> m_image;  // a cache, not owned
   int32_t m_id = 0;
   std::string m_name;
   std::string m_logic;
   std::string m_imageSet;
   std::string m_animation;
-  int32_t m_x = 0;
-  int32_t m_y = 0;
-  int32_t m_z = 0;
+  IndexedField<int32_t> m_x;
+  IndexedField<int32_t> m_y;
+  IndexedField<int32_t> m_z;
   int32_t m_imageIndex = -1;  // −1: the set's lowest-numbered image
   int32_t m_addedFlags = 0;
   int32_t m_dynamicFlags = 0;
@@ -143,6 +175,16 @@ class CGameObject {
   int32_t m_hitMask = 0;  // −1: all
   int32_t m_moveX = 0;
   int32_t m_moveY = 0;
+
+ private:
+  friend class CPlane;
+  CGameObject& operator=(const CGameObject&) = default;
+  // Tells the owning plane, if any, that indexed fields may have changed.
+  void Reindex();
+  // ResolveImage without telling the plane; true when it cached an image.
+  bool Resolve(const CImageSetTable* imageSets);
+  // For the plane, which keeps the list of cached images itself.
+  void DropImage() { m_image = nullptr; }
 };
 
 // Flag bits of the object words.

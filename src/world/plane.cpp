@@ -266,100 +266,122 @@ int CPlane::ValidateTiles(std::string* report) const {
   return valid;
 }
 
-void CPlane::Link(ObjectList::iterator node) {
-  (*node)->m_listPosition.m_plane = this;
-  (*node)->m_listPosition.m_node = node;
+// --- objects
+
+ObjectNode* CPlane::Link(std::unique_ptr<CGameObject> object, ObjectNode* before) {
+  auto* node = new ObjectNode;
+  node->object = std::move(object);
+  node->z = node->object->m_z;
+  node->object->m_listPosition.m_plane = this;
+  node->object->m_listPosition.m_node = node;
+  m_objects.Insert(node, before);
+  Reindex(*node->object);
+  return node;
+}
+
+void CPlane::Reindex(CGameObject& object) {
+  ObjectNode* node = object.m_listPosition.m_node;
+  if (node->z != object.m_z) m_objects.SetZ(node, object.m_z);
+  m_grid.Place(node);
+  const bool cached = object.m_image.Get() != nullptr;
+  if (cached && node->cacheSlot == kNoSlot) {
+    node->cacheSlot = uint32_t(m_cachedImages.size());
+    m_cachedImages.push_back(node);
+  } else if (!cached && node->cacheSlot != kNoSlot) {
+    ObjectNode* last = m_cachedImages.back();
+    m_cachedImages[node->cacheSlot] = last;
+    last->cacheSlot = node->cacheSlot;
+    m_cachedImages.pop_back();
+    node->cacheSlot = kNoSlot;
+  }
+}
+
+void CPlane::Destroy(ObjectNode* node) {
+  node->object->ForgetImage();  // leaves the list of cached images
+  m_grid.Remove(node);
+  m_objects.Detach(node);
+  delete node;
+}
+
+void CPlane::ForgetCachedImages() {
+  // Nothing else changes: the other indexes need no update.
+  for (ObjectNode* node : m_cachedImages) {
+    node->cacheSlot = kNoSlot;
+    node->object->DropImage();
+  }
+  m_cachedImages.clear();
 }
 
 CGameObject* CPlane::NewObject(int resort) {
   auto object = std::make_unique<CGameObject>();
   object->Init();
   const int32_t z = object->m_z;
-  auto before = std::find_if(m_objects.begin(), m_objects.end(), [z](const auto& o) { return o->m_z > z; });
-  auto node = m_objects.insert(before, std::move(object));
-  Link(node);
-  CGameObject* created = node->get();
+  CGameObject* created = Link(std::move(object), m_objects.FirstAbove(z))->object.get();
   if (resort) SortObjects();
   return created;
 }
 
 int CPlane::PlaceByZ(CGameObject* object) {
   if (!object || object->m_listPosition.Plane() != this) return 0;
-  const ObjectList::iterator node = object->m_listPosition.m_node;
-  const int32_t z = object->m_z;
-  auto before = std::find_if(m_objects.begin(), m_objects.end(),
-                             [z, object](const auto& o) { return o.get() != object && o->m_z > z; });
-  // splice keeps the node, so the object's stored iterator stays valid.
-  m_objects.splice(before, m_objects, node);
+  ObjectNode* node = object->m_listPosition.m_node;
+  m_objects.Detach(node);
+  m_objects.Insert(node, m_objects.FirstAbove(object->m_z));
   return 1;
 }
 
 int CPlane::RemoveObject(CGameObject* object) {
   if (!object || object->m_listPosition.m_plane != this) return 0;
-  m_objects.erase(object->m_listPosition.m_node);
+  Destroy(object->m_listPosition.m_node);
   return 1;
 }
 
-void CPlane::RemoveAllObjects() { m_objects.clear(); }
+void CPlane::RemoveAllObjects() {
+  m_grid.Clear();
+  m_cachedImages.clear();
+  m_objects.Clear();
+}
 
 bool CPlane::ReplaceObjects(size_t first, size_t count, std::vector<std::unique_ptr<CGameObject>> objects,
                             const CGameObject* watched) {
-  auto from = m_objects.begin();
-  std::advance(from, std::min(first, m_objects.size()));
+  ObjectNode* at = m_objects.At(std::min(first, m_objects.size()));
   bool hit = false;
-  while (count-- > 0 && from != m_objects.end()) {
-    hit = hit || from->get() == watched;
-    from = m_objects.erase(from);
+  for (; count > 0 && at; --count) {
+    hit = hit || at->object.get() == watched;
+    ObjectNode* next = ObjectList::Next(at);
+    Destroy(at);
+    at = next;
   }
-  for (auto& object : objects) Link(m_objects.insert(from, std::move(object)));
+  for (auto& object : objects) Link(std::move(object), at);
   return hit;
 }
 
 void CPlane::RemoveInvalidObjects() {
-  m_objects.remove_if([](const auto& o) { return !o->IsValid(); });
+  const std::vector<ObjectNode*> nodes = m_objects.Nodes();
+  m_objects.Release();
+  std::vector<ObjectNode*> kept;
+  kept.reserve(nodes.size());
+  for (ObjectNode* node : nodes) {
+    if (node->object->IsValid()) {
+      kept.push_back(node);
+      continue;
+    }
+    node->object->ForgetImage();
+    m_grid.Remove(node);
+    delete node;
+  }
+  m_objects.Rebuild(kept);
 }
 
-// The exchange re-sort: for each position from the head, every later object of strictly
-// smaller z is exchanged into it. Equal z values end in the order this exchange gives,
-// so it is carried out exactly, on a compact copy of the z values; an already ordered
-// list (no exchange) and a list of distinct z values (one possible result) are
-// recognised first so that the common cases cost no quadratic pass.
+// The exchange re-sort (see ExchangeSortOrder); an ascending list is left as it is.
 void CPlane::SortObjects() {
-  const size_t n = m_objects.size();
-  if (n < 2) return;
-  std::vector<int32_t> z;
-  std::vector<uint32_t> order;
-  z.reserve(n);
-  order.reserve(n);
-  for (const auto& o : m_objects) {
-    order.push_back(uint32_t(z.size()));
-    z.push_back(o->m_z);
-  }
-  if (std::is_sorted(z.begin(), z.end())) return;
-
-  std::vector<int32_t> sorted = z;
-  std::sort(sorted.begin(), sorted.end());
-  if (std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end()) {
-    std::sort(order.begin(), order.end(), [&z](uint32_t a, uint32_t b) { return z[a] < z[b]; });
-  } else {
-    for (size_t i = 0; i + 1 < n; ++i) {
-      for (size_t j = i + 1; j < n; ++j) {
-        if (z[j] < z[i]) {
-          std::swap(z[i], z[j]);
-          std::swap(order[i], order[j]);
-        }
-      }
-    }
-  }
-
-  std::vector<std::unique_ptr<CGameObject>> owned;
-  owned.reserve(n);
-  for (auto& o : m_objects) owned.push_back(std::move(o));
-  size_t k = 0;
-  for (auto node = m_objects.begin(); node != m_objects.end(); ++node, ++k) {
-    *node = std::move(owned[order[k]]);
-    Link(node);
-  }
+  if (m_objects.Ascending()) return;
+  const std::vector<ObjectNode*> nodes = m_objects.Nodes();
+  std::vector<int32_t> z(nodes.size());
+  for (size_t i = 0; i < nodes.size(); ++i) z[i] = nodes[i]->z;
+  std::vector<ObjectNode*> sorted;
+  sorted.reserve(nodes.size());
+  for (uint32_t from : ExchangeSortOrder(z)) sorted.push_back(nodes[from]);
+  m_objects.Rebuild(sorted);
 }
 
 CGameObject* CPlane::FirstObject() const { return m_objects.empty() ? nullptr : m_objects.front().get(); }
@@ -368,41 +390,52 @@ CGameObject* CPlane::LastObject() const { return m_objects.empty() ? nullptr : m
 
 CGameObject* CPlane::NextObject(const CGameObject* object, bool wrap) const {
   if (!object || object->m_listPosition.m_plane != this) return nullptr;
-  auto next = std::next(object->m_listPosition.m_node);
-  if (next != m_objects.end()) return next->get();
+  if (ObjectNode* next = ObjectList::Next(object->m_listPosition.m_node)) return next->object.get();
   return wrap ? FirstObject() : nullptr;
 }
 
 CGameObject* CPlane::PrevObject(const CGameObject* object, bool wrap) const {
   if (!object || object->m_listPosition.m_plane != this) return nullptr;
-  auto node = object->m_listPosition.m_node;
-  if (node != m_objects.begin()) return std::prev(node)->get();
+  if (ObjectNode* prev = ObjectList::Prev(object->m_listPosition.m_node)) return prev->object.get();
   return wrap ? LastObject() : nullptr;
 }
 
+// Only objects near the point are visited (the spatial index); among equally near ones the
+// earliest in list order wins, as in a walk of the whole list.
 CGameObject* CPlane::HitTest(int32_t px, int32_t py) const {
-  CGameObject* best = nullptr;
+  std::vector<ObjectNode*> candidates;
+  m_grid.CollectHits(px, py, candidates);
+  const ObjectNode* best = nullptr;
   // Distances are squared unsigned in 64 bits: a 32-bit difference reaches 2^32 − 1,
   // whose square overflows int32 and int64 but not uint64.
   uint64_t bestDistance = 9999999;
-  for (const auto& o : m_objects) {
-    if (!o->m_bounds.Contains(px, py)) continue;
-    const int64_t dx = int64_t(px) - o->m_x;
-    const int64_t dy = int64_t(py) - o->m_y;
+  for (const ObjectNode* node : candidates) {
+    const CGameObject& o = *node->object;
+    const int64_t dx = int64_t(px) - o.m_x;
+    const int64_t dy = int64_t(py) - o.m_y;
     const uint64_t ax = uint64_t(dx < 0 ? -dx : dx), ay = uint64_t(dy < 0 ? -dy : dy);
     const uint64_t ddx = ax * ax, ddy = ay * ay;
     const uint64_t d = ddx > std::numeric_limits<uint64_t>::max() - ddy ? std::numeric_limits<uint64_t>::max()
                                                                          : ddx + ddy;
-    if (d < bestDistance) {
+    if (d < bestDistance || (d == bestDistance && best && node->label < best->label)) {
       bestDistance = d;
-      best = o.get();
+      best = node;
     }
   }
-  return best;
+  return best ? best->object.get() : nullptr;
+}
+
+std::vector<CGameObject*> CPlane::ObjectsAt(int64_t left, int64_t top, int64_t right, int64_t bottom) const {
+  std::vector<ObjectNode*> nodes;
+  m_grid.CollectPositions(left, top, right, bottom, nodes);
+  std::sort(nodes.begin(), nodes.end(), [](const ObjectNode* a, const ObjectNode* b) { return a->label < b->label; });
+  std::vector<CGameObject*> objects(nodes.size());
+  for (size_t i = 0; i < nodes.size(); ++i) objects[i] = nodes[i]->object.get();
+  return objects;
 }
 
 int CPlane::WriteObjects(ByteWriter& out, std::string* reason) {
-  for (auto& o : m_objects)
+  for (const auto& o : m_objects)
     if (!o->WriteRecord(out, reason)) return 0;
   return 1;
 }
@@ -413,6 +446,9 @@ int CPlane::WriteObjects(ByteWriter& out, std::string* reason) {
 int CPlane::ReadObjects(uint32_t count, ByteSpan bytes, const CImageSetTable* imageSets, std::string* reason,
                         uint64_t* consumed) {
   RemoveAllObjects();
+  std::vector<ObjectNode*> nodes;
+  // Every record takes at least its fixed part, so the bytes bound the count.
+  nodes.reserve(std::min<size_t>(count, bytes.size() / kObjectRecordFixedSize));
   uint64_t at = 0;
   int result = 1;
   for (uint32_t i = 0; i < count; ++i) {
@@ -425,8 +461,15 @@ int CPlane::ReadObjects(uint32_t count, ByteSpan bytes, const CImageSetTable* im
       break;
     }
     at += uint64_t(object->m_recordLength);
-    Link(m_objects.insert(m_objects.end(), std::move(object)));
+    auto* node = new ObjectNode;
+    node->object = std::move(object);
+    node->z = node->object->m_z;
+    node->object->m_listPosition.m_plane = this;
+    node->object->m_listPosition.m_node = node;
+    nodes.push_back(node);
   }
+  m_objects.Rebuild(nodes);
+  for (ObjectNode* node : nodes) Reindex(*node->object);
   if (consumed) *consumed = at;
   SortObjects();
   return result;

@@ -9,6 +9,7 @@
 #include "platform/bytes.h"
 #include "platform/rect.h"
 #include "world/game_object.h"
+#include "world/object_list.h"
 
 namespace vyr {
 
@@ -218,6 +219,8 @@ class CPlane {
   CGameObject* PrevObject(const CGameObject* object, bool wrap) const;
   // The object whose bounds contain the point and whose centre is nearest; earliest wins ties.
   CGameObject* HitTest(int32_t px, int32_t py) const;
+  // The objects whose position lies in [left, right] × [top, bottom], in list order.
+  std::vector<CGameObject*> ObjectsAt(int64_t left, int64_t top, int64_t right, int64_t bottom) const;
   size_t ObjectCount() const { return m_objects.size(); }
   const ObjectList& Objects() const { return m_objects; }
   // Appends every object's record in list order. 0 (with a reason) when a record cannot be written.
@@ -238,10 +241,18 @@ class CPlane {
   int32_t m_flags = 0;
 
  private:
+  friend class CGameObject;
   void SetTileSizeFields(int32_t tileWidth, int32_t tileHeight);
   void Link(ObjectList::iterator node);
   // Tells the watcher the grid is about to be replaced.
   void Regrid();
+  // Gives the object a node, links it before `before` (null: at the end) and indexes it.
+  ObjectNode* Link(std::unique_ptr<CGameObject> object, ObjectNode* before);
+  // Brings the indexes up to date with the object's fields (called by the object).
+  void Reindex(CGameObject& object);
+  // Takes the node out of the indexes and frees it with its object.
+  void Destroy(ObjectNode* node);
+  void ForgetCachedImages();
 
   std::vector<int32_t> m_tiles;
   IGridWatcher* m_watcher = nullptr;
@@ -263,6 +274,8 @@ class CPlane {
   std::vector<ImageSetSlot> m_imageSets;
   std::string m_name;
   ObjectList m_objects;
+  ObjectGrid m_grid;
+  std::vector<ObjectNode*> m_cachedImages;  // the nodes whose object holds a resolved image
 };
 
 }  // namespace vyr

@@ -63,19 +63,18 @@ int CPlane::Draw(CDibG& surface) const {
 
 void CPlane::DrawObjects(CDibG& surface, const CImageSetTable* imageSets, int32_t originX, int32_t originY) {
   if (!surface.IsCreated()) return;
+  // Sets may have been reloaded since the last drawing: every cached image could be stale.
+  // Those out of sight are looked up (and their bounds renewed) when they come into view.
+  ForgetCachedImages();
   // An imageless object's 32 x 32 box reaches 17 from its position.
   const int64_t reach = std::max<int64_t>(17, imageSets ? imageSets->Reach() : 0);
   const int64_t left = int64_t(originX) - reach, right = int64_t(originX) + surface.Width() + reach;
   const int64_t top = int64_t(originY) - reach, bottom = int64_t(originY) + surface.Height() + reach;
-  for (const std::unique_ptr<CGameObject>& object : m_objects) {
-    // Sets may have been reloaded since the last drawing: the cached image could be stale.
-    // (Tested before writing, so objects out of sight cost a read.)
-    if (object->m_image) object->ForgetImage();
-    // Out of sight: its image is looked up (and its bounds renewed) when it comes into view.
-    if (object->m_x < left || object->m_x > right || object->m_y < top || object->m_y > bottom) continue;
-    if (!imageSets || object->m_imageSet.empty()) continue;
+  if (!imageSets) return;
+  for (CGameObject* object : ObjectsAt(left, top, right, bottom)) {
+    if (object->m_imageSet.empty()) continue;
     object->UpdateBounds(imageSets);
-    const CImage* image = object->ResolveImage(imageSets);
+    const CImage* image = object->m_image;
     if (!image) continue;
     const int64_t x = int64_t(object->m_x) - (int64_t(object->m_imageWidth) >> 1) - originX;
     const int64_t y = int64_t(object->m_y) - (int64_t(object->m_imageHeight) >> 1) - originY;

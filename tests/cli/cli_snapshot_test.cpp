@@ -44,8 +44,7 @@ class CliSnapshot : public testing::Test {
       CGameObject* coin = world.Plane(1)->NewObject(0);
       coin->m_logic = "Coin";
       coin->m_imageSet = "COIN";
-      coin->m_x = x;
-      coin->m_y = y;
+      coin->MoveTo(x, y);
       coin->m_drawFlags = flags;
     }
     ASSERT_EQ(SaveWorldFile(world, host, At("w.vwd"), "May 1, 2000", &reason), 1) << reason;

@@ -45,9 +45,8 @@ struct ObjectModeTest : ::testing::Test {
   // An object without an image: a 32 x 32 box around its position.
   CGameObject* Add(int32_t x, int32_t y, int32_t z, int32_t id = 0) {
     CGameObject* object = Plane(1)->NewObject(0);
-    object->m_x = x;
-    object->m_y = y;
-    object->m_z = z;
+    object->MoveTo(x, y);
+    object->SetZ(z);
     object->m_id = id;
     object->m_logic = "L" + std::to_string(x);
     Plane(1)->SortObjects();

@@ -179,7 +179,7 @@ TEST_F(UndoCommands, EachActionIsOneNamedStepThatUndoesAndRedoesExactly) {
   };
   for (const auto& row : rows) {
     Reopen();
-    Current().FirstObject()->m_x = 20;  // something for scaling to change
+    Current().FirstObject()->MoveTo(20, Current().FirstObject()->m_y);  // something for scaling to change
     row.prepare(*this);
     const std::vector<uint8_t> before = Image();
     const size_t steps = Doc().UndoStack()->UndoCount();

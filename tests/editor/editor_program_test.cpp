@@ -150,7 +150,7 @@ int MisplacedPixels(const CDibG& surface, const CGameObject& object, int32_t scr
     for (int32_t i = 0; i < pixels.Width(); ++i) {
       const uint8_t colour = pixels.GetPixel(mirrored ? pixels.Width() - 1 - i : i, j);
       if (colour == 0) continue;
-      wrong += surface.GetPixel(object.m_bounds.left - scrollX + i, object.m_bounds.top - scrollY + j) != colour;
+      wrong += surface.GetPixel(object.m_bounds.Get().left - scrollX + i, object.m_bounds.Get().top - scrollY + j) != colour;
     }
   return wrong;
 }

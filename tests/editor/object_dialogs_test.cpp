@@ -31,7 +31,7 @@ TEST(ObjectDialogTest, OpensOnTheObjectAndEscapeRemovesTheCreatedOne) {
   CPlane& plane = *rig.doc.CurrentPlane();
   KnownNameLists::Logic().Add("Bee");
   CGameObject* created = plane.NewObject(0);
-  created->m_x = 123;
+  created->MoveTo(123, created->m_y);
   CObjectEditDialog model(rig.doc, plane, created, created, SelectionRange{});
   CObjectEditDlg dialog(model, rig.user, nullptr);
   QTimer::singleShot(0, [&] {

@@ -19,8 +19,11 @@ class GameObjectTest : public ::testing::Test {
 };
 
 // Every numeric field gets a distinct value: field k holds 1000 + k (negative for odd k).
+int32_t FieldValue(size_t k) { return (k % 2 ? -1 : 1) * int32_t(1000 + k); }
+
+// Every numeric field but position and z (fields 1 to 3), which have setters.
 std::vector<int32_t*> NumericFields(CGameObject& o) {
-  std::vector<int32_t*> f = {&o.m_id,         &o.m_x,        &o.m_y,        &o.m_z,         &o.m_imageIndex,
+  std::vector<int32_t*> f = {&o.m_id,         &o.m_imageIndex,
                              &o.m_addedFlags, &o.m_dynamicFlags, &o.m_drawFlags, &o.m_userFlags, &o.m_score,
                              &o.m_points,     &o.m_powerup,  &o.m_damage,   &o.m_time,      &o.m_health};
   for (CRect* r : {&o.m_moveRect, &o.m_hitRect, &o.m_attackRect, &o.m_clipRect, &o.m_userRect1, &o.m_userRect2})
@@ -35,7 +38,9 @@ std::vector<int32_t*> NumericFields(CGameObject& o) {
 
 void FillEveryField(CGameObject& o) {
   auto fields = NumericFields(o);
-  for (size_t k = 0; k < fields.size(); ++k) *fields[k] = (k % 2 ? -1 : 1) * int32_t(1000 + k);
+  for (size_t k = 0; k < fields.size(); ++k) *fields[k] = FieldValue(k == 0 ? 0 : k + 3);
+  o.MoveTo(FieldValue(1), FieldValue(2));
+  o.SetZ(FieldValue(3));
   o.m_id = 4321;  // beyond the counter's range so reading it does not move the counter
   o.m_name = "Name\x01\xff";
   o.m_logic = "Logic";
@@ -46,6 +51,9 @@ void FillEveryField(CGameObject& o) {
 void ExpectSameFields(CGameObject& a, CGameObject& b) {
   auto fa = NumericFields(a), fb = NumericFields(b);
   for (size_t k = 0; k < fa.size(); ++k) EXPECT_EQ(*fa[k], *fb[k]) << "numeric field " << k;
+  EXPECT_EQ(a.m_x.Get(), b.m_x.Get());
+  EXPECT_EQ(a.m_y.Get(), b.m_y.Get());
+  EXPECT_EQ(a.m_z.Get(), b.m_z.Get());
   EXPECT_EQ(a.m_name, b.m_name);
   EXPECT_EQ(a.m_logic, b.m_logic);
   EXPECT_EQ(a.m_imageSet, b.m_imageSet);
@@ -202,9 +210,9 @@ TEST_F(GameObjectTest, CopyKeepsEveryFieldButTheListPosition) {
   CGameObject source;
   FillEveryField(source);
   CImage image;
-  source.m_image = &image;
+  source.SetImage(&image);
   source.m_recordLength = 77;
-  source.m_bounds = CRect{1, 2, 3, 4};
+  source.SetBounds(CRect{1, 2, 3, 4});
   source.m_imageWidth = 5;
   source.m_imageHeight = 6;
 
@@ -253,8 +261,7 @@ TEST_F(GameObjectTest, BoundsComeFromTheResolvedImage) {
     CGameObject o;
     o.m_imageSet = r.setName;
     o.m_imageIndex = r.index;
-    o.m_x = 100;
-    o.m_y = 50;
+    o.MoveTo(100, 50);
     o.UpdateBounds(&sets);
     if (r.image < 0) {
       EXPECT_EQ(o.m_image, nullptr) << r.setName << " " << r.index;
@@ -291,11 +298,10 @@ TEST_F(GameObjectTest, BoundsComeFromTheResolvedImage) {
 
   // Positions near the int32 limits wrap instead of overflowing.
   CGameObject edge;
-  edge.m_x = INT32_MAX;
-  edge.m_y = INT32_MIN;
+  edge.MoveTo(INT32_MAX, INT32_MIN);
   edge.UpdateBounds(nullptr);
-  EXPECT_EQ(edge.m_bounds.right, INT32_MIN + 15);
-  EXPECT_EQ(edge.m_bounds.top, INT32_MAX - 15);
+  EXPECT_EQ(edge.m_bounds.Get().right, INT32_MIN + 15);
+  EXPECT_EQ(edge.m_bounds.Get().top, INT32_MAX - 15);
 }
 
 TEST_F(GameObjectTest, ReadRecordResolvesBoundsThroughTheGivenSets) {
@@ -306,8 +312,7 @@ TEST_F(GameObjectTest, ReadRecordResolvesBoundsThroughTheGivenSets) {
   sets.FindOrCreate("S")->PutImage(0, std::move(image));
   CGameObject o;
   o.m_imageSet = "S";
-  o.m_x = 10;
-  o.m_y = 10;
+  o.MoveTo(10, 10);
   ByteWriter out;
   o.WriteRecord(out);
   CGameObject read;

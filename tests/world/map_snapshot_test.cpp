@@ -80,8 +80,7 @@ struct SnapshotScene {
   CGameObject* AddObject(int32_t x, int32_t y, const std::string& set, int32_t image, bool mirrored) {
     CGameObject* object = plane.NewObject(0);
     object->m_logic = "Thing";
-    object->m_x = x;
-    object->m_y = y;
+    object->MoveTo(x, y);
     object->m_imageSet = set;
     object->m_imageIndex = image;
     object->m_drawFlags = mirrored ? kDrawMirror : 0;
@@ -158,7 +157,7 @@ TEST(MapSnapshot, TilesAndObjectsAtEveryDivisor) {
     scene.AddObject(-3, -1, "OBJ", 1, true);
     scene.AddObject(20, 20, "", 0, false);
     CGameObject* stale = scene.AddObject(int32_t(pixelWidth / 2), int32_t(pixelHeight - 1), "OBJ", 1, false);
-    stale->m_image = scene.sets.Find("T")->GetImage(0);
+    stale->SetImage(scene.sets.Find("T")->GetImage(0));
     EXPECT_EQ(MapshotDivisor(scene.plane, c.divisor), c.used);
 
     const int64_t d = c.used, width = pixelWidth / d, height = pixelHeight / d;

@@ -195,7 +195,7 @@ TEST(PlaneDrawTest, ObjectsAreCentredAtTheOriginInListOrderAndMirroredByTheirFla
   fixture.AddImage(*sprites, 1, 8, 4, false, [](int32_t, int32_t) { return uint8_t(30); });
   auto add = [&](int32_t x, int32_t y, int32_t index, int32_t flags, const char* set) {
     CGameObject* object = fixture.plane.NewObject(0);
-    object->m_x = x, object->m_y = y, object->m_imageIndex = index, object->m_drawFlags = flags;
+    object->MoveTo(x, y), object->m_imageIndex = index, object->m_drawFlags = flags;
     object->m_imageSet = set;
     return object;
   };
@@ -223,15 +223,21 @@ TEST(PlaneDrawTest, ObjectsOutsideTheViewAreSkippedUnlessTheirImageReachesIn) {
   CImageSet* sprites = fixture.sets.FindOrCreate("SPRITES");
   fixture.AddImage(*sprites, 0, 40, 4, false, [](int32_t, int32_t) { return uint8_t(30); }, -12);
   CGameObject* reaching = fixture.plane.NewObject(0);
-  reaching->m_x = 95, reaching->m_y = 10, reaching->m_imageSet = "SPRITES";  // drawn from 95 - 20 - 12
+  reaching->MoveTo(95, 10), reaching->m_imageSet = "SPRITES";  // drawn from 95 - 20 - 12
   CGameObject* far = fixture.plane.NewObject(0);
-  far->m_x = 1000, far->m_y = 10, far->m_imageSet = "SPRITES";
+  far->MoveTo(1000, 10), far->m_imageSet = "SPRITES";
+  // Resolved before, out of sight now: the sets may have changed, so the drawing drops it.
+  CGameObject* cached = fixture.plane.NewObject(0);
+  cached->MoveTo(1000, 100), cached->m_imageSet = "SPRITES";
+  cached->UpdateBounds(&fixture.sets);
+  ASSERT_NE(cached->m_image, nullptr);
   fixture.Render(0, 0);
   fixture.plane.DrawObjects(fixture.surface, &fixture.sets, 0, 0);
   EXPECT_EQ(fixture.surface.GetPixel(63, 10), 30);
   EXPECT_NE(fixture.surface.GetPixel(62, 10), 30);
   EXPECT_EQ(far->m_image, nullptr);
   EXPECT_EQ(far->m_bounds, CRect{});
+  EXPECT_EQ(cached->m_image, nullptr);
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <numeric>
 #include <random>
 
 #include "resources/image_set.h"
@@ -343,15 +345,15 @@ TEST(PlaneObjects, NewObjectGoesBeforeTheFirstGreaterZ) {
   EXPECT_EQ(only->m_imageIndex, -1);
   plane->RemoveAllObjects();
 
-  for (int32_t z : {-2, 0, 4, 9}) plane->NewObject(0)->m_z = z;
+  for (int32_t z : {-2, 0, 4, 9}) plane->NewObject(0)->SetZ(z);
   EXPECT_EQ(ZOrder(*plane), (std::vector<int32_t>{-2, 0, 9, 4}));  // 9 went in at z 0, before 4
   plane->SortObjects();
   EXPECT_EQ(ZOrder(*plane), (std::vector<int32_t>{-2, 0, 4, 9}));
   CGameObject* fresh = plane->NewObject(0);
   EXPECT_EQ(ZOrder(*plane), (std::vector<int32_t>{-2, 0, 0, 4, 9}));
   EXPECT_EQ(plane->NextObject(fresh, false)->m_z, 4);
-  fresh->m_z = 20;
-  plane->NewObject(1)->m_z = 0;
+  fresh->SetZ(20);
+  plane->NewObject(1)->SetZ(0);
   EXPECT_EQ(ZOrder(*plane), (std::vector<int32_t>{-2, 0, 0, 4, 9, 20}));
   ExpectLinksConsistent(*plane);
 }
@@ -373,7 +375,7 @@ TEST(PlaneObjects, SortObjectsGivesTheExchangeOrder) {
     std::vector<CGameObject*> before;
     for (int i = 0; i < n; ++i) {
       CGameObject* o = plane->NewObject(0);
-      o->m_z = std::uniform_int_distribution<int>(-spread, spread)(rng);
+      o->SetZ(std::uniform_int_distribution<int>(-spread, spread)(rng));
     }
     for (const auto& o : plane->Objects()) before.push_back(o.get());
     const auto expected = ReferenceExchangeSort(before);
@@ -385,14 +387,107 @@ TEST(PlaneObjects, SortObjectsGivesTheExchangeOrder) {
   }
 }
 
+// The exchange re-sort's order computed without exchanging, against the exchanges themselves.
+TEST(PlaneObjects, ExchangeSortOrderOfLongListsWithTies) {
+  std::mt19937 rng(3);
+  for (int trial = 0; trial < 40; ++trial) {
+    std::vector<int32_t> z(size_t(std::uniform_int_distribution<int>(0, 400)(rng)));
+    const int spread = std::uniform_int_distribution<int>(0, 12)(rng);
+    for (int32_t& v : z) v = std::uniform_int_distribution<int>(-spread, spread)(rng);
+    std::vector<uint32_t> expected(z.size());
+    std::iota(expected.begin(), expected.end(), 0u);
+    for (size_t i = 0; i < z.size(); ++i)
+      for (size_t j = i + 1; j < z.size(); ++j)
+        if (z[expected[j]] < z[expected[i]]) std::swap(expected[i], expected[j]);
+    ASSERT_EQ(ExchangeSortOrder(z), expected) << "trial " << trial;
+  }
+}
+
+// Random edits on a plane and on a plain vector that follows the list rules literally. Most
+// insertions land in the same place, which wears out the order labels there.
+TEST(PlaneObjects, OrderFollowsTheListRulesUnderRandomEdits) {
+  std::mt19937 rng(11);
+  const auto pick = [&rng](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+  const auto firstAbove = [](const std::vector<CGameObject*>& v, int32_t z) {
+    return std::find_if(v.begin(), v.end(), [z](const CGameObject* o) { return o->m_z > z; });
+  };
+  auto plane = MakePlane(1, 1);
+  std::vector<CGameObject*> ref;
+  for (int step = 0; step < 2500; ++step) {
+    const int n = int(ref.size());
+    switch (n == 0 ? 0 : pick(8)) {
+      case 0:
+      case 1: {
+        const bool resort = pick(4) == 0;
+        CGameObject* o = plane->NewObject(resort);
+        ref.insert(firstAbove(ref, 0), o);
+        if (resort) ref = ReferenceExchangeSort(ref);
+        break;
+      }
+      case 2:
+        ref[size_t(pick(n))]->SetZ(pick(9) - 4);  // leaves the list out of order
+        break;
+      case 3: {
+        CGameObject* o = ref[size_t(pick(n))];
+        ref.erase(std::find(ref.begin(), ref.end(), o));
+        ref.insert(firstAbove(ref, o->m_z), o);
+        plane->PlaceByZ(o);
+        break;
+      }
+      case 4: {
+        CGameObject* o = ref[size_t(pick(n))];
+        ref.erase(std::find(ref.begin(), ref.end(), o));
+        ASSERT_EQ(plane->RemoveObject(o), 1);
+        break;
+      }
+      case 5:
+        plane->SortObjects();
+        ref = ReferenceExchangeSort(ref);
+        break;
+      case 6: {
+        const size_t first = size_t(pick(n + 1)), count = size_t(pick(4));
+        std::vector<std::unique_ptr<CGameObject>> fresh(size_t(pick(4)));
+        std::vector<CGameObject*> added;
+        for (auto& o : fresh) {
+          o = std::make_unique<CGameObject>();
+          o->SetZ(pick(9) - 4);
+          added.push_back(o.get());
+        }
+        const CGameObject* watched = ref[size_t(pick(n))];
+        const auto from = ref.begin() + std::ptrdiff_t(first);
+        const auto to = from + std::min<std::ptrdiff_t>(std::ptrdiff_t(count), ref.end() - from);
+        const bool hit = std::find(from, to, watched) != to;
+        ref.insert(ref.erase(from, to), added.begin(), added.end());
+        EXPECT_EQ(plane->ReplaceObjects(first, count, std::move(fresh), watched), hit);
+        break;
+      }
+      default:
+        if (pick(20) == 0) {
+          for (CGameObject* o : ref) o->m_logic = pick(3) ? "L" : "";
+          std::erase_if(ref, [](const CGameObject* o) { return o->m_logic.empty(); });
+          plane->RemoveInvalidObjects();
+        }
+    }
+    std::vector<CGameObject*> order;
+    for (const auto& o : plane->Objects()) order.push_back(o.get());
+    ASSERT_EQ(order, ref) << "step " << step;
+    ASSERT_EQ(plane->ObjectsAt(0, 0, 0, 0), ref) << "step " << step;  // all lie at (0, 0)
+    if (!ref.empty()) {
+      const size_t k = size_t(pick(int(ref.size())));
+      ASSERT_EQ(std::next(plane->Objects().begin(), std::ptrdiff_t(k))->get(), ref[k]);
+    }
+  }
+  ExpectLinksConsistent(*plane);
+}
+
 TEST(PlaneObjects, SortObjectsSwapsEqualZAsTheExchangeDoes) {
   auto plane = MakePlane(1, 1);
   CGameObject* a = plane->NewObject(0);
   CGameObject* b = plane->NewObject(0);
   CGameObject* c = plane->NewObject(0);
-  a->m_z = 5;
-  b->m_z = 5;
-  c->m_z = 3;
+  a->SetZ(5);
+  b->SetZ(5);
+  c->SetZ(3);
   plane->SortObjects();  // [5a, 5b, 3c] → c exchanges with a → [3c, 5b, 5a]
   EXPECT_EQ(plane->FirstObject(), c);
   EXPECT_EQ(plane->NextObject(c, false), b);
@@ -462,8 +557,7 @@ TEST(PlaneObjects, HitTestTakesTheNearestCentreEarliestOnTies) {
   auto plane = MakePlane(1, 1);
   auto place = [&](int32_t x, int32_t y) {
     CGameObject* o = plane->NewObject(0);
-    o->m_x = x;
-    o->m_y = y;
+    o->MoveTo(x, y);
     o->UpdateBounds(nullptr);  // 32 × 32 around the position
     return o;
   };
@@ -481,16 +575,88 @@ TEST(PlaneObjects, HitTestTakesTheNearestCentreEarliestOnTies) {
 
   // A huge object far from its centre lies beyond the starting best distance.
   CGameObject* huge = place(-100000, 0);
-  huge->m_bounds = CRect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+  huge->SetBounds(CRect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX});
   EXPECT_EQ(plane->HitTest(100, 100), a);
   EXPECT_EQ(plane->HitTest(INT32_MAX - 1, INT32_MIN), nullptr);
   EXPECT_EQ(plane->HitTest(-99000, 0), huge);
   // Centre and point at opposite ends of the int32 range: the square of a distance near
   // 2^32 does not fit a signed 64-bit number.
   CGameObject* far = place(INT32_MIN, INT32_MIN);
-  far->m_bounds = CRect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+  far->SetBounds(CRect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX});
   EXPECT_EQ(plane->HitTest(INT32_MAX - 1, INT32_MAX - 1), nullptr);
   EXPECT_EQ(plane->HitTest(INT32_MIN + 3, INT32_MIN), far);
+}
+
+// The spatial index against a walk of the whole list, while objects move, grow, are
+// overwritten, read back and go.
+TEST(PlaneObjects, SpatialQueriesMatchAFullScan) {
+  std::mt19937 rng(5);
+  const auto coordinate = [&rng] {
+    const int32_t edges[] = {INT32_MIN, INT32_MIN + 100, -1, 0, 255, 256, INT32_MAX - 100, INT32_MAX};
+    return std::uniform_int_distribution<int>(0, 9)(rng) == 0 ? edges[rng() % 8]
+                                                              : std::uniform_int_distribution<int32_t>(-3000, 3000)(rng);
+  };
+  auto plane = MakePlane(1, 1);
+  for (int step = 0; step < 1500; ++step) {
+    const std::vector<CGameObject*> all = [&] {
+      std::vector<CGameObject*> v;
+      for (const auto& o : plane->Objects()) v.push_back(o.get());
+      return v;
+    }();
+    CGameObject* some = all.empty() ? nullptr : all[rng() % all.size()];
+    switch (rng() % 60 == 0 ? 6 : rng() % 6) {
+      case 0:
+        plane->NewObject(0)->MoveTo(coordinate(), coordinate());
+        break;
+      case 1:
+        if (some) some->MoveTo(coordinate(), coordinate());
+        break;
+      case 2:
+        if (some) some->UpdateBounds(nullptr);
+        break;
+      case 3:
+        if (some) {  // bounds reaching far from the position, or left behind by a move
+          const int32_t a = coordinate(), b = coordinate(), c = coordinate(), d = coordinate();
+          some->SetBounds(CRect{std::min(a, b), std::min(c, d), std::max(a, b), std::max(c, d)});
+        }
+        break;
+      case 4:
+        if (some && rng() % 3 == 0) plane->RemoveObject(some);
+        break;
+      case 5:
+        if (some && rng() % 2) {
+          CGameObject model;
+          model.MoveTo(coordinate(), coordinate());
+          model.UpdateBounds(nullptr);
+          some->CopyFrom(model);
+        } else if (some) {
+          some->Init();
+        }
+        break;
+      default: {
+        ByteWriter out;
+        ASSERT_EQ(plane->WriteObjects(out), 1);
+        ASSERT_EQ(plane->ReadObjects(uint32_t(all.size()), out.Bytes(), nullptr), 1);
+      }
+    }
+    const int32_t x = coordinate(), y = coordinate();
+    const int64_t w = std::uniform_int_distribution<int64_t>(0, rng() % 4 ? 2000 : int64_t(1) << 33)(rng);
+    const int64_t h = std::uniform_int_distribution<int64_t>(0, 2000)(rng);
+    std::vector<CGameObject*> inside;
+    for (const auto& o : plane->Objects())
+      if (o->m_x >= x && o->m_x <= x + w && o->m_y >= y && o->m_y <= y + h) inside.push_back(o.get());
+    ASSERT_EQ(plane->ObjectsAt(x, y, x + w, y + h), inside) << "step " << step;
+
+    CGameObject* nearest = nullptr;
+    uint64_t best = 9999999;
+    for (const auto& o : plane->Objects()) {
+      const uint64_t dx = uint64_t(std::abs(int64_t(x) - o->m_x)), dy = uint64_t(std::abs(int64_t(y) - o->m_y));
+      if (!o->m_bounds.Get().Contains(x, y) || dx > 4000 || dy > 4000 || dx * dx + dy * dy >= best) continue;
+      best = dx * dx + dy * dy;
+      nearest = o.get();
+    }
+    ASSERT_EQ(plane->HitTest(x, y), nearest) << "step " << step;
+  }
 }
 
 TEST(PlaneObjects, ReadObjectsKeepsAnAscendingFileInItsOrder) {
@@ -500,7 +666,7 @@ TEST(PlaneObjects, ReadObjectsKeepsAnAscendingFileInItsOrder) {
   const int32_t zs[] = {-3, 0, 0, 2, 2, 2, 7, 7};
   for (int i = 0; i < 8; ++i) {
     CGameObject* o = source->NewObject(0);
-    o->m_z = zs[i];
+    o->SetZ(zs[i]);
     o->m_id = 100 + i;
     o->m_logic = "L" + std::to_string(i);
   }

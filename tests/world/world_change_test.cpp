@@ -66,14 +66,14 @@ TEST_F(WorldChanges, EveryKindOfChangeUndoesAndRedoesToTheSameBytes) {
       {"object moved", [](WorldChanges& t) { return ChangeScope::Objects(&t.Current()); },
        [](WorldChanges& t) {
          CGameObject* object = t.Current().NextObject(t.Current().FirstObject(), false);
-         object->m_x += 40;
+         object->MoveTo(object->m_x + 40, object->m_y);
          t.Doc().SetSelectedObject(object);
        }},
       {"object created", [](WorldChanges& t) { return ChangeScope::Objects(&t.Current()); },
        [](WorldChanges& t) {
          CGameObject* object = t.Current().NewObject(0);
          object->m_logic = "Gem";
-         object->m_z = 5;
+         object->SetZ(5);
          t.Current().PlaceByZ(object);
          t.Doc().SetSelectedObject(object);
        }},
@@ -162,7 +162,7 @@ TEST_F(WorldChanges, StepsOfOneSeriesFollowingEachOtherBecomeOne) {
   CGameObject* second = Current().NextObject(first, false);
   const auto nudge = [&](CGameObject* object, const void* series) {
     test::Change change(Doc(), ChangeScope::Objects(&Current()), series);
-    object->m_x += 3;
+    object->MoveTo(object->m_x + 3, object->m_y);
   };
   nudge(first, first);
   nudge(first, first);

@@ -62,7 +62,9 @@ CGameObject* AddObject(CPlane& plane, int32_t seed) {
   o->m_logic = "Logic_" + std::to_string(seed);
   o->m_imageSet = seed % 2 ? "SET" : "";
   o->m_animation = std::string(size_t(seed), 'a');
-  for (int32_t* f : {&o->m_x, &o->m_y, &o->m_imageIndex, &o->m_addedFlags, &o->m_dynamicFlags, &o->m_drawFlags,
+  const int32_t x = ++v;
+  o->MoveTo(x, ++v);
+  for (int32_t* f : {&o->m_imageIndex, &o->m_addedFlags, &o->m_dynamicFlags, &o->m_drawFlags,
                      &o->m_userFlags, &o->m_score, &o->m_points, &o->m_powerup, &o->m_damage, &o->m_time,
                      &o->m_health, &o->m_minX, &o->m_maxX, &o->m_minY, &o->m_maxY, &o->m_speedX, &o->m_speedY,
                      &o->m_tweakX, &o->m_tweakY, &o->m_delay, &o->m_speed, &o->m_width, &o->m_height,
@@ -74,7 +76,7 @@ CGameObject* AddObject(CPlane& plane, int32_t seed) {
     *r = CRect{++v, ++v, ++v, ++v};
   }
   for (int32_t& u : o->m_userValues) u = ++v;
-  o->m_z = seed * 10;
+  o->SetZ(seed * 10);
   return o;
 }
 

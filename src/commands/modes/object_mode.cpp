@@ -99,9 +99,8 @@ void ObjectMode::OnDoubleClick(const PointerInput& input) {
   // The new object and its edit dialog are one step.
   RunEdit(*doc, ChangeScope::Objects(plane), res::step::kNewObject, [&] {
     CGameObject* object = plane->NewObject(1);
-    object->m_x = input.pixel.x;
-    object->m_y = input.pixel.y;
-    object->m_z = 0;
+    object->MoveTo(input.pixel.x, input.pixel.y);
+    object->SetZ(0);
     object->m_id = doc->World()->NextUnusedObjectId();
     object->UpdateBounds(doc->ImageSets());
     Select(object);
@@ -127,10 +126,13 @@ std::vector<PixelPoint> ObjectMode::MarkerCorners() const {
   std::vector<PixelPoint> corners;
   const CPlane* plane = Plane();
   if (!plane || m_view.NoImages()) return corners;
-  for (const auto& object : plane->Objects()) {
-    const int64_t x = int64_t(object->m_x) - m_view.ScrollX() - 16;
-    const int64_t y = int64_t(object->m_y) - m_view.ScrollY() - 16;
-    // Only those on the window: objects out of sight are not resolved by the drawing.
+  // Only those on the window: objects out of sight are not resolved by the drawing.
+  const int64_t scrollX = m_view.ScrollX(), scrollY = m_view.ScrollY();
+  for (const CGameObject* object :
+       plane->ObjectsAt(scrollX - 15, scrollY - 15, scrollX + 15 + m_view.ClientWidth(),
+                        scrollY + 15 + m_view.ClientHeight())) {
+    const int64_t x = int64_t(object->m_x) - scrollX - 16;
+    const int64_t y = int64_t(object->m_y) - scrollY - 16;
     if (object->m_image || x <= -32 || y <= -32 || x >= m_view.ClientWidth() || y >= m_view.ClientHeight()) continue;
     corners.push_back({int32_t(x), int32_t(y)});
   }
@@ -146,7 +148,7 @@ std::string ObjectMode::PaneText(CommandId pane) const {
   const CGameObject* object = Selected();
   if (!object) return {};
   if (pane == cmd::kPaneObjectLogic) return object->m_logic;
-  return FormatMessage(res::text::kPaneObjectPosition, {object->m_x, object->m_y, object->m_z});
+  return FormatMessage(res::text::kPaneObjectPosition, {object->m_x.Get(), object->m_y.Get(), object->m_z.Get()});
 }
 
 void ObjectMode::StepObject(bool forward) {
@@ -171,8 +173,7 @@ void ObjectMode::Nudge(int32_t dx, int32_t dy) {
   RunEdit(
       *doc, ChangeScope::Objects(Plane()), res::step::kMoveObject,
       [&] {
-        object->m_x = Saturate(int64_t(object->m_x) + dx);
-        object->m_y = Saturate(int64_t(object->m_y) + dy);
+        object->MoveTo(Saturate(int64_t(object->m_x) + dx), Saturate(int64_t(object->m_y) + dy));
         object->UpdateBounds(doc->ImageSets());
       },
       object);

@@ -18,7 +18,8 @@ namespace {
 
 int32_t Number(const std::string& text) { return ReadDialogInt(text).value_or(0); }
 
-#define OBJECT_FIELD(member) [](CGameObject& o) -> int32_t& { return o.member; }
+#define OBJECT_VALUE(member) [](const CGameObject& o) { return int32_t(o.member); }
+#define OBJECT_FIELD(member) OBJECT_VALUE(member), [](CGameObject& o, int32_t v) { o.member = v; }
 
 std::vector<std::string> SortedNames(const KnownNameList& list) {
   std::vector<std::string> names = list.Names();
@@ -41,13 +42,13 @@ std::vector<DialogField> CObjectNumbersDialog::Fields() {
 }
 
 void CObjectNumbersDialog::OnInitDialog() {
-  for (size_t i = 0; i < m_numbers.size(); ++i) m_texts[i] = std::to_string(m_numbers[i].field(m_object));
+  for (size_t i = 0; i < m_numbers.size(); ++i) m_texts[i] = std::to_string(m_numbers[i].get(m_object));
 }
 
 bool CObjectNumbersDialog::OnOK(IInteractionPort& port) {
   if (!FieldsFit(port)) return false;
   for (size_t i = 0; i < m_numbers.size(); ++i)
-    if (m_numbers[i].stored) m_numbers[i].field(m_object) = Number(m_texts[i]);
+    if (m_numbers[i].stored) m_numbers[i].set(m_object, Number(m_texts[i]));
   return true;
 }
 
@@ -68,8 +69,9 @@ std::vector<ObjectNumber> RectNumbers() {
   std::vector<ObjectNumber> numbers;
   for (int r = 0; r < 6; ++r)
     for (int s = 0; s < 4; ++s)
-      numbers.push_back({ctl::kObjectRectEdits[r][s], kLabels[s], [rect = kRects[r], side = kSides[s]](
-                                                                      CGameObject& o) -> int32_t& { return (o.*rect).*side; }});
+      numbers.push_back({ctl::kObjectRectEdits[r][s], kLabels[s],
+                         [rect = kRects[r], side = kSides[s]](const CGameObject& o) { return (o.*rect).*side; },
+                         [rect = kRects[r], side = kSides[s]](CGameObject& o, int32_t v) { (o.*rect).*side = v; }});
   return numbers;
 }
 
@@ -111,7 +113,8 @@ std::unique_ptr<CObjectNumbersDialog> MakeObjectUserDialog(CGameObject& object) 
   std::vector<ObjectNumber> numbers;
   for (size_t i = 0; i < 8; ++i)
     numbers.push_back({ctl::kObjectUserEdits[i], kLabels[i],
-                       [i](CGameObject& o) -> int32_t& { return o.m_userValues[i]; }});
+                       [i](const CGameObject& o) { return o.m_userValues[i]; },
+                       [i](CGameObject& o, int32_t v) { o.m_userValues[i] = v; }});
   return std::make_unique<CObjectNumbersDialog>(ctl::kObjectUserDialog, object, std::move(numbers));
 }
 
@@ -240,9 +243,9 @@ bool CObjectHitsDialog::OnOK(IInteractionPort& /*port*/) {
 const std::vector<ObjectNumber>& CObjectEditDialog::NumberFields() {
   static const std::vector<ObjectNumber> fields = {
       {ctl::kObjectId, "ID:", OBJECT_FIELD(m_id)},
-      {ctl::kObjectX, "X:", OBJECT_FIELD(m_x)},
-      {ctl::kObjectY, "Y:", OBJECT_FIELD(m_y)},
-      {ctl::kObjectZ, "Z:", OBJECT_FIELD(m_z)},
+      {ctl::kObjectX, "X:", OBJECT_VALUE(m_x), [](CGameObject& o, int32_t v) { o.MoveTo(v, o.m_y); }},
+      {ctl::kObjectY, "Y:", OBJECT_VALUE(m_y), [](CGameObject& o, int32_t v) { o.MoveTo(o.m_x, v); }},
+      {ctl::kObjectZ, "Z:", OBJECT_VALUE(m_z), [](CGameObject& o, int32_t v) { o.SetZ(v); }},
       {ctl::kObjectImage, "I:", OBJECT_FIELD(m_imageIndex)},
       {ctl::kObjectScore, "Wynik:", OBJECT_FIELD(m_score)},
       {ctl::kObjectPoints, "Punkty:", OBJECT_FIELD(m_points)},
@@ -309,7 +312,7 @@ void CObjectEditDialog::Show(CGameObject* object) {
   m_logic = object->m_logic;
   m_imageSet = object->m_imageSet;
   m_animation = object->m_animation;
-  for (size_t i = 0; i < m_numbers.size(); ++i) m_numbers[i] = std::to_string(NumberFields()[i].field(*object));
+  for (size_t i = 0; i < m_numbers.size(); ++i) m_numbers[i] = std::to_string(NumberFields()[i].get(*object));
   ReloadFields();
 }
 
@@ -320,7 +323,7 @@ void CObjectEditDialog::Store() {
   object->m_logic = m_logic;
   object->m_imageSet = m_imageSet;
   object->m_animation = m_animation;
-  for (size_t i = 0; i < m_numbers.size(); ++i) NumberFields()[i].field(*object) = Number(m_numbers[i]);
+  for (size_t i = 0; i < m_numbers.size(); ++i) NumberFields()[i].set(*object, Number(m_numbers[i]));
   KnownNameLists::Logic().Add(object->m_logic);
   KnownNameLists::ImageSets().Add(object->m_imageSet);
   KnownNameLists::Animations().Add(object->m_animation);
@@ -380,7 +383,7 @@ void CObjectEditDialog::RunSubDialog(CDialogModel& dialog, IInteractionPort& por
     if (control == ctl::kObjectMinX || control == ctl::kObjectMaxX || control == ctl::kObjectMinY ||
         control == ctl::kObjectMaxY || control == ctl::kObjectSpeed || control == ctl::kObjectDirection ||
         control == ctl::kObjectFaceDirection)
-      m_numbers[i] = std::to_string(NumberFields()[i].field(*m_shown));
+      m_numbers[i] = std::to_string(NumberFields()[i].get(*m_shown));
   }
   ReloadFields();
 }

@@ -24,7 +24,8 @@ inline constexpr size_t kObjectNameMax = 1023;
 struct ObjectNumber {
   int control;
   const char* label;
-  std::function<int32_t&(CGameObject&)> field;
+  std::function<int32_t(const CGameObject&)> get;
+  std::function<void(CGameObject&, int32_t)> set;
   bool stored = true;  // false: shown only
 };
 

@@ -77,8 +77,7 @@ CGameObject* PasteObject(CWorldDoc& doc) {
   CGameObject* object = plane.NewObject(0);
   object->CopyFrom(ObjectClipboard::Content());
   object->ForgetImage();
-  object->m_x = place.x;
-  object->m_y = place.y;
+  object->MoveTo(place.x, place.y);
   object->m_id = doc.World()->NextUnusedObjectId();
   object->UpdateBounds(doc.ImageSets());
   plane.PlaceByZ(object);
@@ -103,8 +102,7 @@ int ScalePositions(CPlane& plane, int32_t percent, const CWorldDoc& doc) {
   int moved = 0;
   for (const auto& object : plane.Objects()) {
     if (object->m_x != places[i].x || object->m_y != places[i].y) ++moved;
-    object->m_x = int32_t(places[i].x);
-    object->m_y = int32_t(places[i].y);
+    object->MoveTo(int32_t(places[i].x), int32_t(places[i].y));
     ++i;
     object->UpdateBounds(doc.ImageSets());
   }
@@ -127,7 +125,7 @@ int SetZByLogic(CPlane& plane, const std::string& logic, int32_t z) {
   for (const auto& object : plane.Objects())
     if (object->m_logic == logic && object->m_z != z) changed.push_back(object.get());
   for (CGameObject* object : changed) {
-    object->m_z = z;
+    object->SetZ(z);
     plane.PlaceByZ(object);
   }
   return int(changed.size());

@@ -60,7 +60,7 @@ void ApplyAutoRules(CWorldDoc& doc, CGameObject& object) {
     if (object.m_z != 0) {
       doc.ZTable()->RememberZ(object.m_logic, object.m_z, false);
     } else if (std::optional<int32_t> z = doc.ZTable()->FindZ(object.m_logic)) {
-      object.m_z = *z;
+      object.SetZ(*z);
     }
   }
 }
@@ -70,7 +70,7 @@ bool SetDefaultZ(CWorldDoc& doc, int n) {
   if (!doc.ZTable() || !object) return false;
   CPlane& plane = *doc.CurrentPlane();
   const int32_t z = doc.ZTable()->DefaultZ(n);
-  object->m_z = z;
+  object->SetZ(z);
   // Only an object its neighbours no longer frame moves, so equal z values keep their order.
   const CGameObject* before = plane.PrevObject(object, false);
   const CGameObject* after = plane.NextObject(object, false);
@@ -84,12 +84,11 @@ CGameObject* InsertDefaultLogic(CWorldDoc& doc, int n) {
   if (!plane || !view || !doc.World() || !CanInsertLogic(doc, n)) return nullptr;
   const PlanePoint place = NewObjectPlace(*view);
   CGameObject* object = plane->NewObject(0);
-  object->m_x = place.x;
-  object->m_y = place.y;
+  object->MoveTo(place.x, place.y);
   object->m_id = doc.World()->NextUnusedObjectId();
   object->m_logic = doc.LogicTable()->DefaultLogic(n);
   if (doc.AutoZ() && doc.ZTable())
-    if (std::optional<int32_t> z = doc.ZTable()->FindZ(object->m_logic)) object->m_z = *z;
+    if (std::optional<int32_t> z = doc.ZTable()->FindZ(object->m_logic)) object->SetZ(*z);
   if (doc.AutoImageSet())
     if (std::optional<std::string> set = doc.LogicTable()->FindImageSet(object->m_logic)) object->m_imageSet = *set;
   plane->PlaceByZ(object);

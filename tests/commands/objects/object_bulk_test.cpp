@@ -47,7 +47,7 @@ struct ObjectBulk : ::testing::Test {
   CGameObject* Add(int32_t id, int32_t z, const std::string& logic = "Coin", const std::string& set = "") {
     CGameObject* object = Plane().NewObject(0);
     object->m_id = id;
-    object->m_z = z;
+    object->SetZ(z);
     object->m_logic = logic;
     object->m_imageSet = set;
     Plane().PlaceByZ(object);
@@ -103,7 +103,7 @@ TEST_F(ObjectBulk, PasteMakesFreshIdsAtTheMouseOrTheViewCentreInZOrderAndKeepsTh
     EXPECT_NE(pasted->m_image, nullptr) << "paste looks the image up again";
     CGameObject fresh(*pasted);
     fresh.ForgetImage();
-    fresh.m_bounds = CRect{};
+    fresh.SetBounds(CRect{});
     fresh.UpdateBounds(rig.doc.ImageSets());
     EXPECT_EQ(pasted->m_bounds, fresh.m_bounds) << "bounds follow the new position";
     EXPECT_EQ(Steps(), before + 1);
@@ -177,8 +177,7 @@ TEST_F(ObjectBulk, ScaleTruncatesTowardZeroAndStaysOpenWhenItCannot) {
   for (const Case& c : cases) {
     Plane().RemoveAllObjects();
     CGameObject* object = Add(1, 0);
-    object->m_x = c.x;
-    object->m_y = c.y;
+    object->MoveTo(c.x, c.y);
     CScaleObjectsDialog dialog(rig.doc);
     dialog.m_percent = c.percent;
     EXPECT_EQ(dialog.OnOK(rig.user), c.closes) << c.percent;
@@ -246,7 +245,7 @@ TEST_F(ObjectBulk, BulkDialogsMarkOnlyRealChangesAndSayHowManyObjectsChanged) {
   };
   for (const auto& row : rows) {
     Plane().RemoveAllObjects();
-    for (int32_t id = 1; id <= 5; ++id) Add(id, 0, "Coin", id == 1 ? "COIN" : "GEM")->m_x = id > 2 ? 10 : 0;
+    for (int32_t id = 1; id <= 5; ++id) Add(id, 0, "Coin", id == 1 ? "COIN" : "GEM")->MoveTo(id > 2 ? 10 : 0, 0);
     rig.doc.SetModifiedFlag(false);
     rig.doc.UndoStack()->Clear();
     rig.user.QueueDialogOk([&row](CDialogModel& model, int) { row.edit(model); });

@@ -37,7 +37,7 @@ struct ObjectEditFixture : ::testing::Test {
   CGameObject* Add(const std::string& logic, int32_t z) {
     CGameObject* object = Plane().NewObject(0);
     object->m_logic = logic;
-    object->m_z = z;
+    object->SetZ(z);
     Plane().SortObjects();
     return object;
   }

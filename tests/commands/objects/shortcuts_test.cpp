@@ -115,7 +115,7 @@ struct Shortcuts : ::testing::Test {
   CPlane& Plane() { return *rig.doc.CurrentPlane(); }
   CGameObject* Add(int32_t z, const std::string& logic = "L") {
     CGameObject* object = Plane().NewObject(0);
-    object->m_z = z;
+    object->SetZ(z);
     object->m_logic = logic;
     Plane().PlaceByZ(object);
     return object;
@@ -306,7 +306,7 @@ TEST_F(Shortcuts, AutoRulesFillFromAndRememberForTheLogic) {
     CGameObject object;
     object.m_logic = c.logic;
     object.m_imageSet = c.imageSet;
-    object.m_z = c.z;
+    object.SetZ(c.z);
     ApplyAutoRules(rig.doc, object);
     EXPECT_EQ(object.m_imageSet, c.imageSetAfter) << c.logic << " " << c.imageSet;
     EXPECT_EQ(object.m_z, c.zAfter) << c.logic << " " << c.z;

@@ -179,8 +179,7 @@ TEST_F(MapshotDialogTest, ObjectSetsLoadWhenAskedAndTheViewDoesNotMatter) {
   CGameObject* coin = rig.doc.CurrentPlane()->NewObject(0);
   coin->m_logic = "Coin";
   coin->m_imageSet = "COIN";
-  coin->m_x = 4;
-  coin->m_y = -1;
+  coin->MoveTo(4, -1);
   ASSERT_TRUE(rig.doc.ObjectImageSetsPending());
   ASSERT_TRUE(Ok("plain", ctl::kMapshot100, false));
   EXPECT_TRUE(rig.doc.ObjectImageSetsPending());
