@@ -28,10 +28,14 @@ class ChangeGuard {
   bool m_keep = true;
 };
 
-// "Cofnij: Wypełnij": the entry's own text with the step's name, both translated.
-std::string NamedStep(std::string_view pattern, const CUndoEntry* entry) {
-  if (!entry || entry->Name().empty()) return {};
-  return FormatMessage(ShownText(pattern), {ShownText(entry->Name())});
+// "Cofnij: Wypełnij": the entry's text and prompt with the step's name, both translated;
+// the entry's own text for a step without a name. Enabled while there is a step.
+void ShowStep(CommandState& state, std::string_view pattern, const CUndoEntry* entry) {
+  state.Enable(entry != nullptr);
+  if (!entry || entry->Name().empty()) return;
+  std::string text = FormatMessage(ShownText(pattern), {ShownText(entry->Name())});
+  state.SetPrompt(text);
+  state.SetText(std::move(text));
 }
 
 void UndoOrRedo(CWorldDoc& doc, bool redo) {
@@ -70,21 +74,11 @@ void RegisterUndoCommands(CommandTable& table, CWorldDoc& doc) {
   CWorldDoc* d = &doc;
   table.On(cmd::kEditUndo, [d] { UndoOrRedo(*d, false); });
   table.OnUpdate(cmd::kEditUndo, [d](CommandState& state) {
-    const CUndoStack* stack = d->UndoStack();
-    state.Enable(stack && stack->CanUndo());
-    if (std::string text = NamedStep(res::step::kUndoNamed, stack ? stack->Newest() : nullptr); !text.empty()) {
-      state.SetPrompt(text);
-      state.SetText(std::move(text));
-    }
+    ShowStep(state, res::step::kUndoNamed, d->UndoStack() ? d->UndoStack()->Newest() : nullptr);
   });
   table.On(cmd::kEditRedo, [d] { UndoOrRedo(*d, true); });
   table.OnUpdate(cmd::kEditRedo, [d](CommandState& state) {
-    const CUndoStack* stack = d->UndoStack();
-    state.Enable(stack && stack->CanRedo());
-    if (std::string text = NamedStep(res::step::kRedoNamed, stack ? stack->NextRedo() : nullptr); !text.empty()) {
-      state.SetPrompt(text);
-      state.SetText(std::move(text));
-    }
+    ShowStep(state, res::step::kRedoNamed, d->UndoStack() ? d->UndoStack()->NextRedo() : nullptr);
   });
 }
 

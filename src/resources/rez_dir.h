@@ -26,6 +26,7 @@ class CRezDir {
   CRezDir& operator=(const CRezDir&) = delete;
 
   const std::string& GetName() const { return m_name; }
+  CRezDir* GetParent() const { return m_parent; }
   CRezMgr* GetMgr() const { return m_mgr; }
   uint32_t GetTime() const { return m_time; }
   void SetTime(uint32_t time) { m_time = time; }
