@@ -40,13 +40,21 @@ CPlane::~CPlane() = default;
 
 int CPlane::Create(int32_t width, int32_t height, int32_t tileWidth, int32_t tileHeight, const CRect& screenRect) {
   if (!PlaneSizesFit(width, height, tileWidth, tileHeight)) return 0;
+  return AdoptGrid(width, height, tileWidth, tileHeight, screenRect,
+                   TileGrid(size_t(int64_t(width) * height), kEmptyTile));
+}
+
+int CPlane::AdoptGrid(int32_t width, int32_t height, int32_t tileWidth, int32_t tileHeight, const CRect& screenRect,
+                      TileGrid cells) {
+  if (!PlaneSizesFit(width, height, tileWidth, tileHeight) || cells.size() != size_t(int64_t(width) * height))
+    return 0;
   m_width = width;
   m_height = height;
   SetTileSizeFields(tileWidth, tileHeight);
   m_screenRect = screenRect;
   m_viewWidth = Wrap(int64_t(screenRect.right) - screenRect.left + 1);
   m_viewHeight = Wrap(int64_t(screenRect.bottom) - screenRect.top + 1);
-  m_tiles.assign(size_t(int64_t(width) * height), kEmptyTile);
+  m_tiles = std::move(cells);
   m_hasGrid = true;
   m_viewOriginX = 0;
   m_viewOriginY = 0;
@@ -56,7 +64,7 @@ int CPlane::Create(int32_t width, int32_t height, int32_t tileWidth, int32_t til
 
 void CPlane::Free() {
   RemoveAllObjects();
-  std::vector<int32_t>().swap(m_tiles);
+  TileGrid().swap(m_tiles);
   m_hasGrid = false;
 }
 
@@ -81,7 +89,7 @@ int CPlane::ChangeTileSize(int32_t tileWidth, int32_t tileHeight) {
 
 int CPlane::Resize(int32_t width, int32_t height) {
   if (!m_hasGrid || !PlaneSizesFit(width, height, m_tileWidth, m_tileHeight)) return 0;
-  std::vector<int32_t> grid(size_t(int64_t(width) * height), kEmptyTile);
+  TileGrid grid(size_t(int64_t(width) * height), kEmptyTile);
   const int32_t rows = std::min(m_height, height);
   const int32_t columns = std::min(m_width, width);
   for (int32_t r = 0; r < rows; ++r) {

@@ -10,6 +10,7 @@
 #include "platform/bytes.h"
 #include "platform/rect.h"
 #include "world/game_object.h"
+#include "world/tile_grid.h"
 
 namespace vyr {
 
@@ -69,6 +70,10 @@ class CPlane {
   // Makes an all-empty grid of width × height cells. Returns 0, changing nothing, for a
   // size or tile size ≤ 0, a grid above kMaxPlaneCells or pixel sizes beyond int32.
   int Create(int32_t width, int32_t height, int32_t tileWidth, int32_t tileHeight, const CRect& screenRect);
+  // Create with `cells` (width × height values, as read from a file) as the grid; 0,
+  // changing nothing, for sizes Create refuses or a grid of another size.
+  int AdoptGrid(int32_t width, int32_t height, int32_t tileWidth, int32_t tileHeight, const CRect& screenRect,
+                TileGrid cells);
   // Destroys every object and releases the grid.
   void Free();
 
@@ -207,7 +212,7 @@ class CPlane {
   void SetTileSizeFields(int32_t tileWidth, int32_t tileHeight);
   void Link(ObjectList::iterator node);
 
-  std::vector<int32_t> m_tiles;
+  TileGrid m_tiles;
   bool m_hasGrid = false;
   int32_t m_width = 0;
   int32_t m_height = 0;
