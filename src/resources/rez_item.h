@@ -44,6 +44,9 @@ class CRezItem {
   // of size 0 and for one whose data cannot be read or lie outside the file.
   std::span<uint8_t> GetData();
   bool HasCachedData() const { return m_hasData; }
+  // The same bytes without caching them: the cached ones when there are, else read into
+  // `buffer`, which only grows, so that one buffer serves many items.
+  std::span<const uint8_t> ReadData(std::vector<uint8_t>& buffer);
   void ReleaseData();
   // A new buffer of `size` bytes for the caller to fill; the next WriteData appends it.
   std::span<uint8_t> NewData(uint32_t size);
@@ -59,6 +62,9 @@ class CRezItem {
   friend class RezBucketTable;
 
   CRezMgr* Mgr() const;
+  // Reads the item's m_size bytes from the file into `out`; false (the manager told) when
+  // the archive is closed, the item lies outside it or the read fails.
+  bool ReadFromFile(uint8_t* out);
 
   CRezType* m_type;
   CRezDir* m_dir;
