@@ -14,10 +14,7 @@ class PixelArena {
   // A block of `bytes` bytes, aligned as the heap aligns, its contents undefined.
   uint8_t* Allocate(size_t bytes) {
     bytes = (bytes + kAlign - 1) / kAlign * kAlign;
-#if defined(__SANITIZE_ADDRESS__)
-    // Blocks of their own, so that the sanitizer sees a decoder overrun its image.
-    return NewChunk(bytes);
-#endif
+    if (kUnderSanitizer) return NewChunk(bytes);
     // A large image gets a chunk of its own, so a chunk's unused tail stays small.
     if (bytes > kChunkBytes / 4) return NewChunk(bytes);
     if (bytes > m_left) {
@@ -32,6 +29,19 @@ class PixelArena {
 
  private:
   static constexpr size_t kAlign = __STDCPP_DEFAULT_NEW_ALIGNMENT__;
+  // Under the address sanitizer every block is a heap block of its own, so that it sees a
+  // decoder overrun its image.
+#if defined(__SANITIZE_ADDRESS__)
+  static constexpr bool kUnderSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+  static constexpr bool kUnderSanitizer = true;
+#else
+  static constexpr bool kUnderSanitizer = false;
+#endif
+#else
+  static constexpr bool kUnderSanitizer = false;
+#endif
   static constexpr size_t kChunkBytes = size_t(64) << 10;
 
   uint8_t* NewChunk(size_t bytes) {

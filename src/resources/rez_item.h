@@ -62,9 +62,9 @@ class CRezItem {
   friend class RezBucketTable;
 
   CRezMgr* Mgr() const;
-  // Reads the item's m_size bytes from the file into `out`; false (the manager told) when
-  // the archive is closed, the item lies outside it or the read fails.
-  bool ReadFromFile(uint8_t* out);
+  // The manager of an open archive that holds the item's bytes; null (the manager told)
+  // when the archive is closed or the item lies outside it.
+  CRezMgr* Readable();
 
   CRezType* m_type;
   CRezDir* m_dir;
