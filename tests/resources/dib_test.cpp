@@ -308,6 +308,21 @@ TEST(DibCopy, CopyFromSameSize) {
   EXPECT_FALSE(other.CopyFrom(source, true));
 }
 
+TEST(DibColourTable, SurfacesShareTheirPalettesTableUntilItIsBuiltAgain) {
+  CPalId palette;
+  ASSERT_TRUE(palette.BuildDefault());
+  CDibG a, b;
+  ASSERT_TRUE(a.Create(4, 4, &palette));
+  ASSERT_TRUE(b.Create(4, 4, &palette));
+  EXPECT_EQ(&std::as_const(a).ColourTable(), &std::as_const(b).ColourTable());
+  const ColourTableBytes before = std::as_const(a).ColourTable();
+  ASSERT_TRUE(palette.BuildFromRgb(std::vector<uint8_t>(768, 9), false));
+  CDibG c;
+  ASSERT_TRUE(c.Create(4, 4, &palette));
+  EXPECT_EQ(std::as_const(a).ColourTable(), before);
+  EXPECT_EQ(std::as_const(c).ColourTable()[0], 9);
+}
+
 TEST(DibReindex, MapsEveryByteIntoTheCube) {
   CPalId palette;
   std::vector<uint8_t> rgb(768);

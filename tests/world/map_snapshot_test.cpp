@@ -227,6 +227,11 @@ TEST(MapSnapshot, SizesAreCheckedBeforeAnythingIsAllocated) {
     std::string reason;
     auto dib = DrawMapshot(plane, nullptr, c.divisor, true, &reason);
     ASSERT_EQ(dib != nullptr, c.made) << c.size;
+    std::string streamed;
+    MapshotBands bands;
+    bands.rows = [](const uint8_t*, ptrdiff_t, int32_t) { return true; };
+    EXPECT_EQ(StreamMapshot(plane, nullptr, c.divisor, true, bands, &streamed), c.made) << c.size;
+    EXPECT_EQ(streamed, c.made ? "" : reason);
     if (dib) {
       EXPECT_EQ(std::to_string(dib->Width()) + " x " + std::to_string(dib->Height()), c.size);
     } else {
