@@ -154,7 +154,7 @@ struct ObjectScene {
     plane.Create(cells, cells, kTile, kTile, {0, 0, kViewWidth - 1, kViewHeight - 1});
     plane.AddImageSet(&art.sets, 0, "TILES");
     int32_t i = 0;
-    for (int32_t& cell : plane.Tiles()) cell = MakeTile(0, uint32_t(i++ % 16));
+    for (int32_t& cell : plane.LoadingTiles()) cell = MakeTile(0, uint32_t(i++ % 16));
     AddObjects(plane, side, &art.sets);
     plane.SortObjects();
     // Mid-plane, with partial first row and column.

@@ -1,6 +1,7 @@
 // The map snapshot of a 1000 × 1000 plane of 64-px tiles at 12.5 % and of a 4096 × 4096-pixel crop at 100 %:
-// loading the world, drawing and writing the BMP beside a memcpy of the output and a plain write + fsync of the
-// same bytes; and the peak memory of `vyrworld-tool snapshot` against its output and a load of the same world.
+// loading the world, drawing and writing the BMP beside a memcpy of the output, the same bytes written into
+// fresh memory and a plain write + fsync of them; the PNG snapshot beside the BMP one; and the peak memory of
+// `vyrworld-tool snapshot` against its output and a load of the same world.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "bench_clock.h"
+#include "platform/large_buffer.h"
 #include "platform/profile.h"
 #include "platform/scripted_interaction.h"
 #include "resources/image_formats.h"
@@ -98,10 +100,23 @@ double PlainWriteSeconds(const std::string& path, std::span<const uint8_t> heade
   return WallSeconds() - start;
 }
 
+// CPU seconds of writing the bytes into memory just mapped, as a new surface's is.
+double FreshWriteSeconds(std::span<const uint8_t> bytes) {
+  const double start = ThreadSeconds();
+  LargeBuffer fresh(bytes.size());
+  std::memcpy(fresh.Data(), bytes.data(), bytes.size());
+  benchmark::DoNotOptimize(fresh.Data());
+  benchmark::ClobberMemory();
+  const double seconds = ThreadSeconds() - start;
+  return seconds;
+}
+
 void RunSnapshot(benchmark::State& state, int32_t columns, int32_t rows, int32_t divisor) {
   const std::string world = MakeWorld(columns, rows);
-  const std::string out = world + ".bmp", plain = world + ".plain";
-  double load = 0, render = 0, renderCpu = 0, write = 0, floorWrite = 0, memcpySeconds = 0;
+  const std::string out = world + ".bmp", plain = world + ".plain", png = world + ".png";
+  double load = 0, render = 0, renderCpu = 0, write = 0, floorWrite = 0, memcpySeconds = 0, freshSeconds = 0;
+  double bmpSnapshot = 0, pngSnapshot = 0, bmpCpu = 0, pngCpu = 0;
+  std::vector<uint8_t> copy;
   size_t bytes = 0;
   for (auto _ : state) {
     const double start = WallSeconds();
@@ -133,6 +148,21 @@ void RunSnapshot(benchmark::State& state, int32_t columns, int32_t rows, int32_t
     floorWrite += PlainWriteSeconds(plain, header, pixels);
     bytes = header.size() + pixels.size();
     memcpySeconds += MemcpySeconds(pixels.size(), 10);
+    // The fresh memory is mapped once the surface is gone, as the surface was after the
+    // previous one went.
+    copy.assign(pixels.begin(), pixels.end());
+    mapshot = Mapshot();
+    freshSeconds += FreshWriteSeconds(copy);
+
+    // The whole commands as the dialog runs them, BMP and PNG, on the loaded world.
+    const double bmpStart = WallSeconds(), bmpCpuStart = ThreadSeconds();
+    RenderMapshot(out, doc, divisor, true, &reason);
+    const double pngStart = WallSeconds(), pngCpuStart = ThreadSeconds();
+    if (!RenderMapshot(png, doc, divisor, true, &reason)) state.SkipWithError(reason.c_str());
+    pngSnapshot += WallSeconds() - pngStart;
+    bmpSnapshot += pngStart - bmpStart;
+    pngCpu += ThreadSeconds() - pngCpuStart;
+    bmpCpu += pngCpuStart - bmpCpuStart;
   }
   const double n = double(state.iterations());
   state.counters["load_ms"] = load / n * 1e3;
@@ -141,12 +171,23 @@ void RunSnapshot(benchmark::State& state, int32_t columns, int32_t rows, int32_t
   state.counters["memcpy_ms"] = memcpySeconds / n * 1e3;
   state.counters["plain_write_ms"] = floorWrite / n * 1e3;
   state.counters["output_MB"] = double(bytes) / (1 << 20);
-  // Goals: the drawing at most 3 memcpys of its output, the whole command at most 1.5
-  // times loading the world plus a plain write of the file.
+  // Goals: the drawing at most 1.5 times writing its bytes into fresh memory (reported
+  // beside a memcpy into mapped memory too), the whole command at most 1.5 times loading
+  // the world plus a plain write of the file, the PNG snapshot at most 1.5 times the BMP.
+  state.counters["render_cpu_ms"] = renderCpu / n * 1e3;
+  state.counters["fresh_write_ms"] = freshSeconds / n * 1e3;
   state.counters["render_x_memcpy"] = renderCpu / memcpySeconds;
+  state.counters["render_x_fresh_write"] = renderCpu / freshSeconds;
   state.counters["command_x_floors"] = (load + render + write) / (load + floorWrite);
+  state.counters["bmp_snapshot_ms"] = bmpSnapshot / n * 1e3;
+  state.counters["png_snapshot_ms"] = pngSnapshot / n * 1e3;
+  state.counters["bmp_cpu_ms"] = bmpCpu / n * 1e3;
+  state.counters["png_cpu_ms"] = pngCpu / n * 1e3;
+  state.counters["png_x_bmp"] = pngSnapshot / bmpSnapshot;
+  state.counters["goal_at_most"] = 1.5;
   fs::remove(out);
   fs::remove(plain);
+  fs::remove(png);
 }
 
 void BM_Snapshot12_5(benchmark::State& state) { RunSnapshot(state, 1000, 1000, 8); }

@@ -136,7 +136,7 @@ double CpuSeconds() {
 }
 
 // The compressed load also times zlib's uncompress of the same stream in the same loop and
-// reports the load's CPU time as a multiple of it.
+// reports the load's CPU time as a multiple of it, beside the goal.
 void BM_Load(benchmark::State& state) {
   Fixture& f = World();
   const bool compressed = state.range(0) != 0;
@@ -161,7 +161,10 @@ void BM_Load(benchmark::State& state) {
     state.ResumeTiming();
   }
   state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(f.plain.size()));
-  if (compressed && zlibAlone > 0) state.counters["vs_zlib_uncompress"] = loading / zlibAlone;
+  if (compressed && zlibAlone > 0) {
+    state.counters["vs_zlib_uncompress"] = loading / zlibAlone;
+    state.counters["goal_at_most"] = 0.45;
+  }
 }
 BENCHMARK(BM_Load)->ArgName("compressed")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

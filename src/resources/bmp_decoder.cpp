@@ -32,11 +32,12 @@ bool CDibG::LoadBitmap(ByteSpan item, CPalId* palette, std::string* reason) {
   const uint64_t pitch = (uint64_t(width) + 3) / 4 * 4;
   if (!reader.Has(pixelOffset, pitch * uint64_t(rows))) return Fail(reason, "bitmap pixel rows run past the end");
 
-  std::array<uint8_t, kColourTableSize> table{};
-  std::memcpy(table.data(), item.data() + tableOffset, size_t(entries * 4));
-  if (palette && !palette->IsCreated()) palette->BuildFromColourTable(table, true);
-  if (!Create(width, int32_t(rows), palette)) return Fail(reason, "cannot make the surface");
-  m_colourTable = table;
+  auto table = std::make_shared<ColourTableBytes>();
+  std::memcpy(table->data(), item.data() + tableOffset, size_t(entries * 4));
+  if (palette && !palette->IsCreated()) palette->BuildFromColourTable(*table, true);
+  if (!Allocate(width, int32_t(rows), palette)) return Fail(reason, "cannot make the surface");
+  m_colourTable = std::move(table);
+  // Whole rows, padding included: every byte of the surface is written.
   for (int32_t y = 0; y < m_height; ++y) {
     const int64_t fileRow = bottomUp ? m_height - 1 - y : y;
     std::memcpy(RowPtr(y), item.data() + pixelOffset + uint64_t(fileRow) * pitch, size_t(pitch));

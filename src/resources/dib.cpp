@@ -6,6 +6,8 @@
 #include <cstring>
 #include <utility>
 
+#include "resources/pixel_arena.h"
+
 namespace vyr {
 
 CDibG::CDibG(RowOrder order) : m_order(order) {}
@@ -24,12 +26,16 @@ bool CDibG::Allocate(int32_t width, int32_t height, const CPalId* palette) {
   const int32_t pitch = int32_t((uint32_t(width) * 8 + 31) / 32 * 4);
   const uint64_t bytes = uint64_t(pitch) * uint64_t(height);
   if (bytes > kMaxSurfaceBytes) return false;
-  m_pixels.assign(size_t(bytes), 0);
-  m_rowTable.resize(size_t(height));
-  for (int32_t y = 0; y < height; ++y) {
-    const int32_t memoryRow = m_order == RowOrder::BottomUp ? height - 1 - y : y;
-    m_rowTable[size_t(y)] = uint32_t(memoryRow) * uint32_t(pitch);
+  if (bytes > m_capacity || !m_pixels) {  // a moved-from surface has no block
+    if (m_arena)
+      m_pixels = decltype(m_pixels)(m_arena->Allocate(size_t(bytes)), PixelRelease{false});
+    else
+      m_pixels = decltype(m_pixels)(new uint8_t[size_t(bytes)]);
+    m_capacity = size_t(bytes);
   }
+  const bool bottomUp = m_order == RowOrder::BottomUp;
+  m_firstRow = bottomUp ? ptrdiff_t(height - 1) * pitch : 0;
+  m_rowStep = bottomUp ? -ptrdiff_t(pitch) : ptrdiff_t(pitch);
   m_header = BitmapInfoHeader{};
   m_header.width = width;
   // A top-down DIB says so with a negative height.
@@ -37,10 +43,16 @@ bool CDibG::Allocate(int32_t width, int32_t height, const CPalId* palette) {
   m_height = height;
   m_pitch = pitch;
   m_palette = palette;
-  m_colourTable.fill(0);
+  m_colourTable.reset();
   if (palette) SetColourTable(*palette);
   m_created = true;
   return true;
+}
+
+void CDibG::ClearPadding() {
+  const size_t width = size_t(Width());
+  if (width == size_t(m_pitch)) return;
+  for (int32_t y = 0; y < m_height; ++y) std::memset(RowPtr(y) + width, 0, size_t(m_pitch) - width);
 }
 
 bool CDibG::CreateWithPalette(int32_t width, int32_t height, const CPalId* palette) {
@@ -49,13 +61,15 @@ bool CDibG::CreateWithPalette(int32_t width, int32_t height, const CPalId* palet
 
 bool CDibG::Create(int32_t width, int32_t height, const CPalId* palette) {
   if (m_created) return true;
-  return Allocate(width, height, palette);
+  if (!Allocate(width, height, palette)) return false;
+  std::memset(Bits(), 0, ImageSize());
+  return true;
 }
 
 void CDibG::Destroy() {
   Reset();
-  m_pixels = {};
-  m_rowTable = {};
+  m_pixels.reset();
+  m_capacity = 0;
 }
 
 void CDibG::Reset() {
@@ -65,8 +79,18 @@ void CDibG::Reset() {
   m_created = false;
 }
 
-void CDibG::SetColourTable(const CPalId& palette) {
-  if (!palette.CopyOut(m_colourTable)) m_colourTable.fill(0);
+void CDibG::SetColourTable(const CPalId& palette) { m_colourTable = palette.SharedColourTable(); }
+
+const ColourTableBytes& CDibG::ColourTable() const {
+  static const ColourTableBytes kZeros{};
+  return m_colourTable ? *m_colourTable : kZeros;
+}
+
+ColourTableBytes& CDibG::ColourTable() {
+  // Every table is made non-const; one that no other surface or palette holds is ours to change.
+  if (!m_colourTable || m_colourTable.use_count() > 1)
+    m_colourTable = std::make_shared<ColourTableBytes>(std::as_const(*this).ColourTable());
+  return const_cast<ColourTableBytes&>(*m_colourTable);
 }
 
 bool CDibG::CopyFrom(const CDibG& other, bool copyColourTable) {
@@ -90,7 +114,9 @@ void CDibG::FlipVertical() {
   }
 }
 
-void CDibG::Fill(uint8_t colour) { std::fill(m_pixels.begin(), m_pixels.end(), colour); }
+void CDibG::Fill(uint8_t colour) {
+  if (m_created) std::memset(Bits(), colour, ImageSize());
+}
 
 void CDibG::FillRect(const CRect& rect, uint8_t colour) { FillRectAt(rect.left, rect.top, rect, colour); }
 
@@ -262,7 +288,8 @@ bool CDibG::ReindexToColourCube(const CPalId* palette) {
     const PaletteEntry& e = palette->Entry(i);
     map[i] = ColourCubeIndex(e.red, e.green, e.blue);
   }
-  for (uint8_t& v : m_pixels) v = map[v];
+  uint8_t* pixels = Bits();
+  for (size_t i = 0; i < ImageSize(); ++i) pixels[i] = map[pixels[i]];
   return true;
 }
 

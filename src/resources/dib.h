@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,16 @@ enum class RowOrder { TopDown, BottomUp };
 inline constexpr int32_t kMaxSurfaceSide = 65536;
 inline constexpr uint64_t kMaxSurfaceBytes = uint64_t(1) << 30;
 
+class PixelArena;
+
+// Frees a surface's pixel block that the heap gave, not one of an arena.
+struct PixelRelease {
+  bool fromHeap = true;
+  void operator()(uint8_t* pixels) const {
+    if (fromHeap) delete[] pixels;
+  }
+};
+
 class CDibG {
  public:
   explicit CDibG(RowOrder order = RowOrder::TopDown);
@@ -58,11 +69,13 @@ class CDibG {
   bool LoadBitmapFile(const std::string& path, CPalId* palette, std::string* reason = nullptr);
   bool LoadPcxFile(const std::string& path, CPalId* palette, std::string* reason = nullptr);
 
-  // Makes the surface when it does not exist yet (an existing one stays and succeeds).
+  // Makes the surface, all 0, when it does not exist yet (an existing one stays and succeeds).
   bool CreateWithPalette(int32_t width, int32_t height, const CPalId* palette);
   bool Create(int32_t width, int32_t height, const CPalId* palette);
   // Frees the pixels; the surface can be created again.
   void Destroy();
+  // Later pixel blocks come from `arena`, which must outlive them, instead of the heap.
+  void UseArena(PixelArena* arena) { m_arena = arena; }
 
   // Copies all rows of a same-sized surface (creating this one first when needed) and,
   // with the flag, its colour table. Fails for a different size.
@@ -82,19 +95,19 @@ class CDibG {
   size_t ImageSize() const { return size_t(m_pitch) * size_t(m_height); }
   RowOrder Order() const { return m_order; }
   const BitmapInfoHeader& Header() const { return m_header; }
-  // 256 entries of B, G, R, 0.
-  std::array<uint8_t, kColourTableSize>& ColourTable() { return m_colourTable; }
-  const std::array<uint8_t, kColourTableSize>& ColourTable() const { return m_colourTable; }
+  // 256 entries of B, G, R, 0: the palette's own table, shared by every surface made with
+  // it, or one of the surface's own once it is changed here.
+  ColourTableBytes& ColourTable();
+  const ColourTableBytes& ColourTable() const;
   void SetColourTable(const CPalId& palette);
   const CPalId* Palette() const { return m_palette; }
-  uint8_t* Bits() { return m_pixels.data(); }
-  const uint8_t* Bits() const { return m_pixels.data(); }
-  // Byte offset of row y (from the top) in the pixel buffer, one entry per row.
-  const std::vector<uint32_t>& RowTable() const { return m_rowTable; }
+  uint8_t* Bits() { return m_pixels.get(); }
+  const uint8_t* Bits() const { return m_pixels.get(); }
 
-  size_t RowOffset(int32_t y) const { return m_rowTable[size_t(y)]; }
-  uint8_t* RowPtr(int32_t y) { return m_pixels.data() + RowOffset(y); }
-  const uint8_t* RowPtr(int32_t y) const { return m_pixels.data() + RowOffset(y); }
+  // Byte offset of row y (from the top) in the pixel buffer.
+  size_t RowOffset(int32_t y) const { return size_t(m_firstRow + ptrdiff_t(y) * m_rowStep); }
+  uint8_t* RowPtr(int32_t y) { return Bits() + RowOffset(y); }
+  const uint8_t* RowPtr(int32_t y) const { return Bits() + RowOffset(y); }
   uint8_t* PixelPtr(int32_t x, int32_t y) { return RowPtr(y) + x; }
   const uint8_t* PixelPtr(int32_t x, int32_t y) const { return RowPtr(y) + x; }
   // Checked access: outside the surface reads 0 and writes nothing.
@@ -118,18 +131,26 @@ class CDibG {
   bool ReindexToColourCube(const CPalId* palette = nullptr);
 
  private:
+  // A surface whose bytes hold whatever the memory held: the decoders write every byte.
   bool Allocate(int32_t width, int32_t height, const CPalId* palette);
+  // Zeroes the padding after `width` bytes in every row (the decoders that fill only the
+  // image columns).
+  void ClearPadding();
   // Forgets the surface but keeps its memory for the next load of a same-sized image.
   void Reset();
   bool Fail(std::string* reason, std::string text);
 
   RowOrder m_order;
   BitmapInfoHeader m_header;
-  std::array<uint8_t, kColourTableSize> m_colourTable{};
+  std::shared_ptr<const ColourTableBytes> m_colourTable;  // null: all 0
   int32_t m_height = 0;
   int32_t m_pitch = 0;
-  std::vector<uint8_t> m_pixels;
-  std::vector<uint32_t> m_rowTable;
+  // One block per surface, kept by Reset for the next load of an image that fits.
+  std::unique_ptr<uint8_t[], PixelRelease> m_pixels;
+  size_t m_capacity = 0;
+  PixelArena* m_arena = nullptr;
+  ptrdiff_t m_firstRow = 0;  // offset of the top row
+  ptrdiff_t m_rowStep = 0;   // from a row to the one below it
   const CPalId* m_palette = nullptr;
   bool m_created = false;
 };

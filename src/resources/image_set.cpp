@@ -16,19 +16,18 @@ namespace vyr {
 CImage::CImage() = default;
 CImage::~CImage() = default;
 
-bool CImage::Load(CRezItem& item, const ImageLoadContext& context, bool defaultTransparent,
-                  std::string* reason) {
+bool CImage::Load(CRezItem& item, const ImageLoadContext& context, bool defaultTransparent, std::string* reason,
+                  std::vector<uint8_t>* buffer) {
   if (ImageKindOfTypeCode(item.GetType()) == 0) {
     if (reason) *reason = "item " + item.GetName() + " is not an image";
     return false;
   }
-  const std::span<uint8_t> data = item.GetData();
+  const ByteSpan data = buffer ? item.ReadData(*buffer) : ByteSpan(item.GetData());
   if (data.empty()) {
     if (reason) *reason = "item " + item.GetName() + " has no readable data";
     return false;
   }
-  const bool ok = LoadFromData(ByteSpan(data.data(), data.size()), item.GetType(), context,
-                               defaultTransparent, reason);
+  const bool ok = LoadFromData(data, item.GetType(), context, defaultTransparent, reason);
   item.ReleaseData();
   return ok;
 }
@@ -115,19 +114,22 @@ int32_t CImageSet::ImageNumberFromName(std::string_view name) {
   return int32_t(value);
 }
 
-CImage* CImageSet::AddImage(CRezItem& item, int32_t number, const ImageLoadContext& context) {
+CImage* CImageSet::AddImage(CRezItem& item, int32_t number, const ImageLoadContext& context,
+                            std::vector<uint8_t>* buffer) {
   if (number < 0 || number > kMaxImageNumber || GetImage(number) != nullptr) return nullptr;
   auto image = std::make_unique<CImage>();
-  if (!image->Load(item, context, true)) return nullptr;
+  image->Surface().UseArena(&m_pixels);
+  if (!image->Load(item, context, true, nullptr, buffer)) return nullptr;
   return PutImage(number, std::move(image));
 }
 
 int CImageSet::LoadSetImages(CRezDir& directory, const ImageLoadContext& context) {
   int added = 0;
+  std::vector<uint8_t> buffer;
   for (CRezType* type = directory.FirstType(); type; type = directory.NextType(type)) {
     if (ImageKindOfTypeCode(type->GetCode()) == 0) continue;  // text and other items
     for (CRezItem* item = type->FirstItem(); item; item = type->NextItem(item)) {
-      if (AddImage(*item, ImageNumberFromName(item->GetName()), context)) ++added;
+      if (AddImage(*item, ImageNumberFromName(item->GetName()), context, &buffer)) ++added;
     }
   }
   return added;

@@ -12,6 +12,7 @@
 
 #include "platform/bytes.h"
 #include "resources/dib.h"
+#include "resources/pixel_arena.h"
 
 namespace vyr {
 
@@ -40,9 +41,11 @@ class CImage {
   ~CImage();
 
   // Loads the image from an archive item: the type code picks the decoder (BMP, PCX,
-  // RID, PID; anything else fails). `defaultTransparent` applies to BMP and PCX.
+  // RID, PID; anything else fails). `defaultTransparent` applies to BMP and PCX. With
+  // `buffer` the item's bytes are read there (one buffer serves a whole set) rather than
+  // cached by the item for the load.
   bool Load(CRezItem& item, const ImageLoadContext& context, bool defaultTransparent = true,
-            std::string* reason = nullptr);
+            std::string* reason = nullptr, std::vector<uint8_t>* buffer = nullptr);
   // The same from an item's bytes and type code.
   bool LoadFromData(ByteSpan data, uint32_t typeCode, const ImageLoadContext& context,
                     bool defaultTransparent, std::string* reason = nullptr);
@@ -90,8 +93,10 @@ class CImageSet {
   // Every image item of the directory (type by type, items in table order), each under
   // the number its name gives; returns the number of images added.
   int LoadSetImages(CRezDir& directory, const ImageLoadContext& context);
-  // Loads the item into slot `number` unless that slot is taken or the item is no image.
-  CImage* AddImage(CRezItem& item, int32_t number, const ImageLoadContext& context);
+  // Loads the item into slot `number` unless that slot is taken or the item is no image;
+  // `buffer` as for CImage::Load.
+  CImage* AddImage(CRezItem& item, int32_t number, const ImageLoadContext& context,
+                   std::vector<uint8_t>* buffer = nullptr);
 
   // The decimal value of the first run of digits in an item name; 0 without digits.
   // Saturates at INT32_MAX for longer runs.
@@ -99,6 +104,8 @@ class CImageSet {
 
  private:
   std::string m_name;
+  // Before the images, so that it outlives their surfaces.
+  PixelArena m_pixels;
   std::vector<std::unique_ptr<CImage>> m_images;
   int32_t m_lowest = 99999;
   int32_t m_highest = 0;

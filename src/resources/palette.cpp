@@ -83,6 +83,7 @@ bool CPalId::Attach(const PaletteEntries& entries, bool identity) {
   for (PaletteEntry& e : m_entries) e.flags = 0;
   if (identity) ApplyIdentityAdjustment(m_entries, *m_display);
   m_created = true;
+  m_colourTable.reset();
   return true;
 }
 
@@ -141,7 +142,17 @@ bool CPalId::BuildDefault() { return Attach(DefaultPaletteEntries(), false); }
 
 void CPalId::Delete() {
   m_entries = PaletteEntries{};
+  m_colourTable.reset();
   m_created = false;
+}
+
+std::shared_ptr<const ColourTableBytes> CPalId::SharedColourTable() const {
+  if (!m_colourTable && m_created) {
+    auto table = std::make_shared<ColourTableBytes>();
+    CopyOut(*table);
+    m_colourTable = std::move(table);
+  }
+  return m_colourTable;
 }
 
 bool CPalId::CopyOut(std::span<uint8_t> colourTable) const {

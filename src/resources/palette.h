@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 
@@ -27,6 +28,8 @@ inline constexpr size_t kPaletteRgbSize = 768;            // 256 three-byte entr
 inline constexpr size_t kColourTableSize = 1024;          // 256 four-byte entries
 
 using PaletteEntries = std::array<PaletteEntry, kPaletteEntryCount>;
+// A bitmap colour table: 256 entries of B, G, R, 0.
+using ColourTableBytes = std::array<uint8_t, kColourTableSize>;
 
 // What the display says about its palette. Our displays are true-colour; a palette
 // device is described only to exercise the identity adjustment.
@@ -80,6 +83,9 @@ class CPalId {
 
   // Writes the 256 entries as B, G, R, 0 into `colourTable` (at least 1024 bytes).
   bool CopyOut(std::span<uint8_t> colourTable) const;
+  // The same table, made on first use after each build of the palette for every surface
+  // to share; null while the palette is not created.
+  std::shared_ptr<const ColourTableBytes> SharedColourTable() const;
 
   const PaletteEntries& Entries() const { return m_entries; }
   const PaletteEntry& Entry(size_t index) const { return m_entries[index]; }
@@ -90,6 +96,7 @@ class CPalId {
 
   const DisplayPalette* m_display;
   PaletteEntries m_entries{};
+  mutable std::shared_ptr<const ColourTableBytes> m_colourTable;
   bool m_created = false;
 };
 

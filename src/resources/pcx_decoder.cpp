@@ -63,7 +63,8 @@ bool CDibG::LoadPcx(ByteSpan item, const CPalId* palette, std::string* reason) {
   const uint64_t lineBytes = uint64_t(header.bytesPerLine) * header.planes;
   if (lineBytes * uint64_t(header.height) > uint64_t(item.size() - kPcxHeaderSize) * 32)
     return Fail(reason, "PCX data too short for its size");
-  if (!Create(header.width, header.height, palette)) return Fail(reason, "cannot make the surface");
+  if (!Allocate(header.width, header.height, palette)) return Fail(reason, "cannot make the surface");
+  ClearPadding();
 
   // Scan lines hold bytes-per-line bytes per plane; runs may continue into the next
   // plane or line, as common writers emit them.
@@ -96,17 +97,17 @@ bool CDibG::LoadPcxFile(const std::string& path, CPalId* palette, std::string* r
   if (!ReadPcxHeader(all, header, error)) return Fail(reason, error);
   if (header.planes != 1) return Fail(reason, "PCX file of three planes has no palette");
   if (all.size() < kPcxHeaderSize + kPaletteRgbSize) return Fail(reason, "PCX file too short for its palette");
-  std::array<uint8_t, kColourTableSize> table{};
+  auto table = std::make_shared<ColourTableBytes>();
   const ByteSpan rgb = all.last(kPaletteRgbSize);
   for (size_t i = 0; i < kPaletteEntryCount; ++i) {
-    table[i * 4] = rgb[i * 3 + 2];
-    table[i * 4 + 1] = rgb[i * 3 + 1];
-    table[i * 4 + 2] = rgb[i * 3];
+    (*table)[i * 4] = rgb[i * 3 + 2];
+    (*table)[i * 4 + 1] = rgb[i * 3 + 1];
+    (*table)[i * 4 + 2] = rgb[i * 3];
   }
-  if (palette && !palette->IsCreated()) palette->BuildFromColourTable(table, true);
+  if (palette && !palette->IsCreated()) palette->BuildFromColourTable(*table, true);
   // The scan lines lie between the header and the palette.
   if (!LoadPcx(all.first(all.size() - kPaletteRgbSize), palette, reason)) return false;
-  m_colourTable = table;
+  m_colourTable = std::move(table);
   return true;
 }
 

@@ -12,25 +12,34 @@ namespace {
 
 std::string RowText(int32_t row) { return "row " + std::to_string(row); }
 
-// Runs are at most 127 bytes: fixed-size chunks beat the string instructions compilers
-// pick for short variable-length copies.
+// Runs are at most 127 bytes: fixed-size moves, the last one overlapping the one before,
+// beat both a byte loop and the string instructions compilers pick for short copies.
 inline void CopyShort(uint8_t* to, const uint8_t* from, size_t count) {
-  for (; count >= 16; count -= 16, to += 16, from += 16) std::memcpy(to, from, 16);
-  if (count >= 8) {
+  if (count >= 16) {
+    for (size_t i = 0; i + 16 < count; i += 16) std::memcpy(to + i, from + i, 16);
+    std::memcpy(to + count - 16, from + count - 16, 16);
+  } else if (count >= 8) {
     std::memcpy(to, from, 8);
-    to += 8, from += 8, count -= 8;
-  }
-  if (count >= 4) {
+    std::memcpy(to + count - 8, from + count - 8, 8);
+  } else if (count >= 4) {
     std::memcpy(to, from, 4);
-    to += 4, from += 4, count -= 4;
+    std::memcpy(to + count - 4, from + count - 4, 4);
+  } else {
+    for (size_t i = 0; i < count; ++i) to[i] = from[i];
   }
-  for (; count > 0; --count) *to++ = *from++;
 }
 
 inline void ZeroShort(uint8_t* to, size_t count) {
   static constexpr uint8_t kZeros[16] = {};
-  for (; count >= 16; count -= 16, to += 16) std::memcpy(to, kZeros, 16);
-  for (; count > 0; --count) *to++ = 0;
+  if (count >= 16) {
+    for (size_t i = 0; i + 16 < count; i += 16) std::memcpy(to + i, kZeros, 16);
+    std::memcpy(to + count - 16, kZeros, 16);
+  } else if (count >= 8) {
+    std::memcpy(to, kZeros, 8);
+    std::memcpy(to + count - 8, kZeros, 8);
+  } else {
+    for (size_t i = 0; i < count; ++i) to[i] = 0;
+  }
 }
 
 }  // namespace
@@ -47,7 +56,9 @@ bool CDibG::LoadPid(ByteSpan item, const CPalId* palette, std::string* reason) {
   const uint64_t dataBytes = item.size() - kPidHeaderSize;
   if (uint64_t(header.width) * header.height > dataBytes * 127)
     return Fail(reason, "PID pixel data too short for its size");
-  if (!Create(int32_t(header.width), int32_t(header.height), palette)) return Fail(reason, "cannot make the surface");
+  if (!Allocate(int32_t(header.width), int32_t(header.height), palette))
+    return Fail(reason, "cannot make the surface");
+  ClearPadding();
 
   const int32_t width = Width();
   const uint8_t* in = item.data();

@@ -16,21 +16,38 @@ uint32_t CRezItem::GetType() const { return m_type->GetCode(); }
 
 CRezMgr* CRezItem::Mgr() const { return m_dir->GetMgr(); }
 
-std::span<uint8_t> CRezItem::GetData() {
-  if (m_hasData) return {m_data.data(), m_data.size()};
-  if (m_size == 0) return {};
+CRezMgr* CRezItem::Readable() {
   CRezMgr* mgr = Mgr();
-  if (mgr == nullptr || !mgr->IsOpen()) return {};
+  if (mgr == nullptr || !mgr->IsOpen()) return nullptr;
   // Item data never lie inside the header; offset 0 means "not written yet".
   if (m_offset < RezHeader::kSize || !RangeFits(m_offset, m_size, mgr->FileSize())) {
     mgr->Fail("item '" + m_name + "' points outside the archive");
-    return {};
+    return nullptr;
   }
+  return mgr;
+}
+
+std::span<uint8_t> CRezItem::GetData() {
+  if (m_hasData) return {m_data.data(), m_data.size()};
+  if (m_size == 0) return {};
+  CRezMgr* mgr = Readable();
+  if (!mgr) return {};
   std::vector<uint8_t> buffer(m_size);
   if (!mgr->ReadAt(m_offset, buffer.data(), buffer.size())) return {};
   m_data = std::move(buffer);
   m_hasData = true;
   return {m_data.data(), m_data.size()};
+}
+
+std::span<const uint8_t> CRezItem::ReadData(std::vector<uint8_t>& buffer) {
+  if (m_hasData) return {m_data.data(), m_data.size()};
+  if (m_size == 0) return {};
+  // Checked first: a size that lies must not make the buffer grow.
+  CRezMgr* mgr = Readable();
+  if (!mgr) return {};
+  if (buffer.size() < m_size) buffer.resize(m_size);
+  if (!mgr->ReadAt(m_offset, buffer.data(), m_size)) return {};
+  return {buffer.data(), m_size};
 }
 
 void CRezItem::ReleaseData() {

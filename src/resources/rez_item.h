@@ -44,6 +44,9 @@ class CRezItem {
   // of size 0 and for one whose data cannot be read or lie outside the file.
   std::span<uint8_t> GetData();
   bool HasCachedData() const { return m_hasData; }
+  // The same bytes without caching them: the cached ones when there are, else read into
+  // `buffer`, which only grows, so that one buffer serves many items.
+  std::span<const uint8_t> ReadData(std::vector<uint8_t>& buffer);
   void ReleaseData();
   // A new buffer of `size` bytes for the caller to fill; the next WriteData appends it.
   std::span<uint8_t> NewData(uint32_t size);
@@ -59,6 +62,9 @@ class CRezItem {
   friend class RezBucketTable;
 
   CRezMgr* Mgr() const;
+  // The manager of an open archive that holds the item's bytes; null (the manager told)
+  // when the archive is closed or the item lies outside it.
+  CRezMgr* Readable();
 
   CRezType* m_type;
   CRezDir* m_dir;

@@ -18,8 +18,10 @@ bool CDibG::LoadRid(ByteSpan item, const CPalId* palette, std::string* reason) {
   if (!RangeFits(kPidHeaderSize, pitch * header.height, item.size()))
     return Fail(reason, "RID pixel data shorter than " + std::to_string(header.height) + " rows of " +
                             std::to_string(pitch) + " bytes");
-  if (!Create(int32_t(header.width), int32_t(header.height), palette)) return Fail(reason, "cannot make the surface");
-  // Rows are stored top row first; each lands in its own surface row whatever the order.
+  if (!Allocate(int32_t(header.width), int32_t(header.height), palette))
+    return Fail(reason, "cannot make the surface");
+  // Rows are stored top row first, padding included; each lands in its own surface row
+  // whatever the order.
   for (int32_t y = 0; y < m_height; ++y)
     std::memcpy(RowPtr(y), item.data() + kPidHeaderSize + size_t(y) * size_t(m_pitch), size_t(m_pitch));
   return true;

@@ -131,7 +131,7 @@ class CCellsRecorder final : public IChangeRecorder, private IGridWatcher {
   bool m_whole = false;
   std::vector<int32_t> m_wholeBefore;
   std::vector<uint8_t> m_packed[2];
-  std::vector<int32_t> m_prepared;
+  TileGrid m_prepared;
   CRect m_changed{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
 };
 
@@ -343,7 +343,7 @@ bool CCellsRecorder::Prepare(RestoreContext& context) {
   const int from = context.after ? 0 : 1, to = 1 - from;
   if (!m_plane->IsValid() || m_plane->Width() != m_width[from] || m_plane->Height() != m_height[from]) return false;
   if (!m_whole) return true;
-  m_prepared.resize(size_t(int64_t(m_width[to]) * m_height[to]));
+  m_prepared = TileGrid::ForOverwrite(size_t(int64_t(m_width[to]) * m_height[to]));
   return UnpackBytes(m_packed[to], reinterpret_cast<uint8_t*>(m_prepared.data()), m_prepared.size() * sizeof(int32_t));
 }
 

@@ -1,12 +1,17 @@
 // The map snapshot: the reduced drawing of a whole plane and its objects, and writing it out.
 #include "world/map_snapshot.h"
 
+#if defined(__x86_64__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <cstring>
 #include <map>
 #include <utility>
 #include <vector>
 
+#include "platform/file_io.h"
 #include "platform/saturate.h"
 #include "platform/message_format.h"
 #include "platform/shown_text.h"
@@ -23,6 +28,8 @@ namespace vyr {
 namespace {
 
 constexpr uint8_t kBackground = 255;
+// A whole surface larger than this is written past the cache.
+constexpr size_t kStreamedSurfaceBytes = size_t(8) << 20;
 
 // An image reduced by the divisor: every d-th pixel of every d-th row (read from the
 // right edge leftwards when mirrored), so each destination pixel is one plain copy.
@@ -93,17 +100,22 @@ class ReducedImages {
   const ReducedImage* m_last = nullptr;
 };
 
-// Columns [left, right) and rows [top, bottom) of the surface, already inside it.
+// Columns [left, right) and rows [top, bottom) of the picture.
 struct Area {
   int64_t left, top, right, bottom;
   bool Empty() const { return right <= left || bottom <= top; }
 };
 
-void Fill(CSnapshotDib& surface, const Area& area, uint8_t colour) {
-  if (area.Empty()) return;
-  for (int64_t y = area.top; y < area.bottom; ++y)
-    std::memset(surface.RowPtr(int32_t(y)) + area.left, colour, size_t(area.right - area.left));
-}
+// Where rows [first, last) of the picture lie in memory: the whole surface, or the band
+// being drawn.
+struct Rows {
+  uint8_t* top;     // row `first`
+  ptrdiff_t step;   // from a row to the one below it
+  int64_t first, last, width;
+  bool stream = false;  // write past the cache
+  uint8_t* Row(int64_t y) const { return top + (y - first) * step; }
+  Area Whole() const { return {0, first, width, last}; }
+};
 
 // One row of an image into the surface. Cells of the common sizes copy in one move.
 inline void CopyRow(uint8_t* to, const uint8_t* from, size_t count) {
@@ -116,18 +128,17 @@ inline void CopyRow(uint8_t* to, const uint8_t* from, size_t count) {
   }
 }
 
-// The reduced image with its top-left corner at (x, y), only inside `clip`.
-void Draw(CSnapshotDib& surface, const ReducedImage& image, int64_t x, int64_t y, const Area& clip) {
+// The reduced image with its top-left corner at (x, y), only inside `clip`, which lies
+// inside the rows.
+void Draw(const Rows& rows, const ReducedImage& image, int64_t x, int64_t y, const Area& clip) {
   const Area area{std::max(x, clip.left), std::max(y, clip.top), std::min(x + image.width, clip.right),
                   std::min(y + image.height, clip.bottom)};
   if (area.Empty()) return;
   const size_t count = size_t(area.right - area.left);
   const bool skipHoles = image.transparent && image.holes;
-  // Rows are stored bottom row first: the next row down lies one pitch lower in memory.
-  const ptrdiff_t down = -ptrdiff_t(surface.Pitch());
-  uint8_t* to = surface.RowPtr(int32_t(area.top)) + area.left;
+  uint8_t* to = rows.Row(area.top) + area.left;
   const uint8_t* from = image.pixels.data() + (area.top - y) * image.width + (area.left - x);
-  for (int64_t row = area.top; row < area.bottom; ++row, to += down, from += image.width) {
+  for (int64_t row = area.top; row < area.bottom; ++row, to += rows.step, from += image.width) {
     if (!skipHoles) {
       CopyRow(to, from, count);
       continue;
@@ -137,36 +148,110 @@ void Draw(CSnapshotDib& surface, const ReducedImage& image, int64_t x, int64_t y
   }
 }
 
-void DrawCells(CSnapshotDib& surface, const CPlane& plane, ReducedImages& images, int64_t d) {
+// The first picture row of cell row r.
+int64_t CellTop(int64_t r, int64_t tile, int64_t d) { return r * tile / d; }
+// The cell row that holds picture row y: the largest r with r · tile / d ≤ y.
+int64_t CellRowAt(int64_t y, int64_t tile, int64_t d) { return ((y + 1) * d - 1) / tile; }
+
+// One picture row of a row of `cells` cells each kCount wide: cell c copies from
+// from[c] + offset. A width known at compile time makes each copy one move. With `stream`
+// the stores bypass the cache (a picture larger than it gains nothing from passing
+// through, and writing whole lines saves reading them first).
+template <size_t kCount>
+void CopyCellRow(uint8_t* row, const uint8_t* const* from, ptrdiff_t offset, size_t cells, bool stream) {
+#if defined(__x86_64__)
+  if constexpr (kCount % 8 == 0) {
+    if (stream) {
+      for (size_t c = 0; c < cells; ++c, row += kCount)
+        for (size_t i = 0; i < kCount; i += 8) {
+          long long v;
+          std::memcpy(&v, from[c] + offset + i, 8);
+          _mm_stream_si64(reinterpret_cast<long long*>(row + i), v);
+        }
+      return;
+    }
+  }
+#endif
+  for (size_t c = 0; c < cells; ++c, row += kCount) std::memcpy(row, from[c] + offset, kCount);
+}
+
+void CopyCellRow(uint8_t* row, const uint8_t* const* from, ptrdiff_t offset, size_t cells, int64_t width,
+                 bool stream) {
+  switch (width) {
+    case 4: return CopyCellRow<4>(row, from, offset, cells, stream);
+    case 8: return CopyCellRow<8>(row, from, offset, cells, stream);
+    case 16: return CopyCellRow<16>(row, from, offset, cells, stream);
+    case 32: return CopyCellRow<32>(row, from, offset, cells, stream);
+    case 64: return CopyCellRow<64>(row, from, offset, cells, stream);
+    default:
+      for (size_t c = 0; c < cells; ++c, row += width) std::memcpy(row, from[c] + offset, size_t(width));
+  }
+}
+
+// The cells of the picture rows the rows hold. Where the divisor divides the tile width,
+// every cell is equally wide and each picture row is built in one pass: a cell copies its
+// part from its image or from a block of its fill colour, all read with the same row
+// step. Other cells, and images that do not fit that pass, are drawn one by one, over
+// the background where they leave part of the cell uncovered.
+void DrawCells(const Rows& rows, const CPlane& plane, ReducedImages& images, int64_t d) {
   const int64_t tileWidth = plane.TileWidth(), tileHeight = plane.TileHeight();
-  const uint8_t fillColour = uint8_t(plane.m_fillColour & 0xFF);
+  const size_t columns = size_t(plane.Width());
   const auto tiles = plane.Tiles();
-  for (int64_t r = 0; r < plane.Height(); ++r) {
-    const int64_t top = r * tileHeight / d, bottom = (r + 1) * tileHeight / d;
-    const int32_t* row = tiles.data() + plane.RowStart(int32_t(r));
-    int64_t left = 0;
-    for (int64_t c = 0; c < plane.Width(); ++c) {
-      const int64_t right = (c + 1) * tileWidth / d;
-      const Area cell{left, top, right, bottom};
-      left = right;
-      const int32_t value = row[c];
-      if (value == kColourTile) {
-        Fill(surface, cell, fillColour);
+  const int64_t width = tileWidth % d == 0 ? tileWidth / d : 0;  // of every cell, or 0
+  const int64_t tallest = (tileHeight + d - 1) / d;
+  const std::vector<uint8_t> background(size_t(std::max<int64_t>(width, 1) * tallest), kBackground);
+  const std::vector<uint8_t> colour(background.size(), uint8_t(plane.m_fillColour & 0xFF));
+  std::vector<const uint8_t*> from(columns);
+  std::vector<std::pair<size_t, const ReducedImage*>> cellByCell;
+
+  for (int64_t r = CellRowAt(rows.first, tileHeight, d); r < plane.Height(); ++r) {
+    const int64_t top = CellTop(r, tileHeight, d), bottom = CellTop(r + 1, tileHeight, d);
+    if (top >= rows.last) break;
+    const int64_t shownTop = std::max(top, rows.first), shownBottom = std::min(bottom, rows.last);
+    const int32_t* values = tiles.data() + plane.RowStart(int32_t(r));
+    cellByCell.clear();
+    for (size_t c = 0; c < columns; ++c) {
+      const bool colourCell = values[c] == kColourTile;
+      const ReducedImage* image = colourCell ? nullptr : images.OfTile(values[c]);
+      const uint8_t* fill = colourCell ? colour.data() : background.data();
+      const bool opaque = image && !(image->transparent && image->holes) && image->height >= bottom - top;
+      if (width != 0) {
+        const bool inPass = opaque && image->width == width;
+        from[c] = inPass ? image->pixels.data() : fill;
+        if (image && !inPass) cellByCell.emplace_back(c, image);
         continue;
       }
-      const ReducedImage* image = images.OfTile(value);
       // The background shows wherever the image leaves the cell uncovered.
-      if (!image || (image->transparent && image->holes) || image->width < cell.right - cell.left ||
-          image->height < cell.bottom - cell.top)
-        Fill(surface, cell, kBackground);
-      if (image) Draw(surface, *image, cell.left, cell.top, cell);
+      const int64_t left = int64_t(c) * tileWidth / d, right = int64_t(c + 1) * tileWidth / d;
+      if (!opaque || image->width < right - left)
+        for (int64_t y = shownTop; y < shownBottom; ++y) std::memset(rows.Row(y) + left, *fill, size_t(right - left));
+      if (image) cellByCell.emplace_back(c, image);
+    }
+    if (width != 0) {
+      for (int64_t y = shownTop; y < shownBottom; ++y)
+        CopyCellRow(rows.Row(y), from.data(), (y - top) * width, columns, width, rows.stream);
+#if defined(__x86_64__)
+      // The streamed stores land before anything is drawn over them.
+      if (rows.stream) _mm_sfence();
+#endif
+    }
+    for (const auto& [c, image] : cellByCell) {
+      const int64_t left = int64_t(c) * tileWidth / d, right = int64_t(c + 1) * tileWidth / d;
+      Draw(rows, *image, left, top, Area{left, shownTop, right, shownBottom});
     }
   }
 }
 
-void DrawObjects(CSnapshotDib& surface, CPlane& plane, const CImageSetTable* imageSets, ReducedImages& images,
-                 int64_t d) {
-  const Area whole{0, 0, surface.Width(), surface.Height()};
+// An object's reduced image and where its top-left corner lands in the picture.
+struct Placement {
+  const ReducedImage* image;
+  int64_t left, top;
+};
+
+// The objects with an image, in list order.
+std::vector<Placement> PlaceObjects(CPlane& plane, const CImageSetTable* imageSets, ReducedImages& images,
+                                    int64_t d) {
+  std::vector<Placement> placements;
   for (const std::unique_ptr<CGameObject>& object : plane.Objects()) {
     if (object->m_imageSet.empty()) continue;
     // The sets may have been reloaded since the object was last drawn.
@@ -181,8 +266,9 @@ void DrawObjects(CSnapshotDib& surface, CPlane& plane, const CImageSetTable* ima
                          (mirrored ? -int64_t(image->m_offsetX) : int64_t(image->m_offsetX));
     const int64_t top = int64_t(object->m_y) - (int64_t(object->m_imageHeight) >> 1) + image->m_offsetY;
     // Positions left of or above the plane map to the reduced pixel that holds them.
-    Draw(surface, images.Of(*image, mirrored), FloorDiv(left, d), FloorDiv(top, d), whole);
+    placements.push_back({&images.Of(*image, mirrored), FloorDiv(left, d), FloorDiv(top, d)});
   }
+  return placements;
 }
 
 std::string SizeProblem(int64_t width, int64_t height) {
@@ -199,18 +285,29 @@ int32_t MapshotDivisor(const CPlane& plane, int32_t divisor) {
   return std::max(divisor, 1);
 }
 
-std::unique_ptr<CSnapshotDib> DrawMapshot(CPlane& plane, const CImageSetTable* imageSets, int32_t divisor,
-                                          bool withObjects, std::string* reason) {
-  const int64_t d = MapshotDivisor(plane, divisor);
+namespace {
+
+// The picture's size for the divisor, or false with the reason when it is too large.
+bool MapshotSize(const CPlane& plane, int64_t d, int64_t& width, int64_t& height, std::string* reason) {
   // In 64 bits and checked before anything is allocated.
-  const int64_t width = int64_t(plane.Width()) * plane.TileWidth() / d;
-  const int64_t height = int64_t(plane.Height()) * plane.TileHeight() / d;
+  width = int64_t(plane.Width()) * plane.TileWidth() / d;
+  height = int64_t(plane.Height()) * plane.TileHeight() / d;
   const uint64_t pitch = (uint64_t(std::max<int64_t>(width, 0)) + 3) / 4 * 4;
   if (!plane.IsValid() || width <= 0 || height <= 0 || width > kMaxSurfaceSide || height > kMaxSurfaceSide ||
       pitch * uint64_t(height) > kMaxSurfaceBytes) {
     if (reason) *reason = SizeProblem(width, height);
-    return nullptr;
+    return false;
   }
+  return true;
+}
+
+}  // namespace
+
+std::unique_ptr<CSnapshotDib> DrawMapshot(CPlane& plane, const CImageSetTable* imageSets, int32_t divisor,
+                                          bool withObjects, std::string* reason) {
+  const int64_t d = MapshotDivisor(plane, divisor);
+  int64_t width = 0, height = 0;
+  if (!MapshotSize(plane, d, width, height, reason)) return nullptr;
   std::string why;
   std::unique_ptr<CSnapshotDib> surface = CSnapshotDib::Make(int32_t(width), int32_t(height), 8, 0, &why);
   if (!surface) {
@@ -218,29 +315,91 @@ std::unique_ptr<CSnapshotDib> DrawMapshot(CPlane& plane, const CImageSetTable* i
                           " pixels: " + why + ".";
     return nullptr;
   }
+  // Rows are stored bottom row first: the row below lies one pitch lower in memory.
+  const Rows rows{surface->RowPtr(0), -ptrdiff_t(surface->Pitch()), 0, height, width,
+                  surface->ImageSize() > kStreamedSurfaceBytes};
   ReducedImages images(plane, int32_t(d));
-  DrawCells(*surface, plane, images, d);
-  if (withObjects) DrawObjects(*surface, plane, imageSets, images, d);
+  DrawCells(rows, plane, images, d);
+  if (withObjects)
+    for (const Placement& p : PlaceObjects(plane, imageSets, images, d)) Draw(rows, *p.image, p.left, p.top, rows.Whole());
   return surface;
 }
 
-bool MakeMapshot(CWorldDoc& doc, int32_t divisor, bool withObjects, Mapshot& out, std::string* reason) {
-  auto refuse = [reason](std::string text) {
-    if (reason) *reason = std::move(text);
-    return false;
-  };
+bool StreamMapshot(CPlane& plane, const CImageSetTable* imageSets, int32_t divisor, bool withObjects,
+                   const MapshotBands& out, std::string* reason, size_t bandBytes) {
+  const int64_t d = MapshotDivisor(plane, divisor);
+  int64_t width = 0, height = 0;
+  if (!MapshotSize(plane, d, width, height, reason)) return false;
+  // Bands of whole cell rows, so that no cell is drawn twice.
+  const int64_t tileHeight = plane.TileHeight();
+  const int64_t cellRows = (tileHeight + d - 1) / d;
+  const int64_t band = std::max<int64_t>(1, int64_t(bandBytes) / (width * cellRows));
+  const int64_t bands = (plane.Height() + band - 1) / band;
+  auto bandOf = [&](int64_t y) { return CellRowAt(y, tileHeight, d) / band; };
+
+  ReducedImages images(plane, int32_t(d));
+  std::vector<Placement> placements;
+  // Each band's objects, in list order.
+  std::vector<std::vector<uint32_t>> objectsOf(size_t(withObjects ? bands : 0));
+  if (withObjects) placements = PlaceObjects(plane, imageSets, images, d);
+  for (uint32_t i = 0; i < placements.size(); ++i) {
+    const Placement& p = placements[i];
+    const int64_t top = std::max<int64_t>(p.top, 0), bottom = std::min<int64_t>(p.top + p.image->height, height);
+    if (top >= bottom || p.left >= width || p.left + p.image->width <= 0) continue;
+    for (int64_t b = bandOf(top); b <= bandOf(bottom - 1); ++b) objectsOf[size_t(b)].push_back(i);
+  }
+
+  if (out.begin && !out.begin(int32_t(width), int32_t(height))) return false;
+  std::vector<uint8_t> buffer(size_t(width * std::min(band * cellRows, height)));
+  for (int64_t b = 0; b < bands; ++b) {
+    const int64_t first = CellTop(b * band, tileHeight, d);
+    const int64_t last = std::min(CellTop((b + 1) * band, tileHeight, d), height);
+    const Rows rows{buffer.data(), ptrdiff_t(width), first, last, width};
+    DrawCells(rows, plane, images, d);
+    if (withObjects)
+      for (uint32_t i : objectsOf[size_t(b)]) Draw(rows, *placements[i].image, placements[i].left, placements[i].top, rows.Whole());
+    if (!out.rows(buffer.data(), ptrdiff_t(width), int32_t(last - first))) return false;
+  }
+  return true;
+}
+
+namespace {
+
+// The plane a snapshot of the document shows, with the object image sets loaded when the
+// objects are asked for; null with the reason when there is no plane or palette.
+CPlane* MapshotPlane(CWorldDoc& doc, bool withObjects, std::string* reason) {
   CPlane* plane = doc.HasLoadedWorld() ? doc.CurrentPlane() : nullptr;
-  if (!plane) return refuse(std::string(res::text::kMapshotNoPlane));
-  if (!doc.Palette() || !doc.Palette()->IsCreated()) return refuse(std::string(res::text::kMapshotNoPalette));
+  const std::string_view problem = !plane ? res::text::kMapshotNoPlane
+                                   : !doc.Palette() || !doc.Palette()->IsCreated() ? res::text::kMapshotNoPalette
+                                                                                     : std::string_view();
+  if (!problem.empty()) {
+    if (reason) *reason = std::string(problem);
+    return nullptr;
+  }
   if (withObjects && doc.ObjectImageSetsPending()) {
     doc.ClearObjectImageSetsPending();
     doc.LoadObjectImageSets();
   }
+  return plane;
+}
+
+// Flag bit 0: the file keeps the world's own colours whatever the display does.
+std::unique_ptr<CSnapshotPalette> MapshotPalette(CWorldDoc& doc) {
+  return std::make_unique<CSnapshotPalette>(doc.Palette()->Entries(), 1, DisplayPalette::TrueColour());
+}
+
+}  // namespace
+
+bool MakeMapshot(CWorldDoc& doc, int32_t divisor, bool withObjects, Mapshot& out, std::string* reason) {
+  CPlane* plane = MapshotPlane(doc, withObjects, reason);
+  if (!plane) return false;
   std::string why;
   out.surface = DrawMapshot(*plane, doc.ImageSets(), divisor, withObjects, &why);
-  if (!out.surface) return refuse(std::string(res::text::kCannotCreateDib) + "\n\n" + why);
-  // Flag bit 0: the file keeps the world's own colours whatever the display does.
-  out.palette = std::make_unique<CSnapshotPalette>(doc.Palette()->Entries(), 1, DisplayPalette::TrueColour());
+  if (!out.surface) {
+    if (reason) *reason = std::string(res::text::kCannotCreateDib) + "\n\n" + why;
+    return false;
+  }
+  out.palette = MapshotPalette(doc);
   return true;
 }
 
@@ -250,16 +409,39 @@ bool WriteMapshot(const std::string& path, const Mapshot& mapshot, std::string* 
 }
 
 int RenderMapshot(const std::string& path, CWorldDoc& doc, int32_t divisor, bool withObjects, std::string* reason) {
-  Mapshot mapshot;
-  if (!MakeMapshot(doc, divisor, withObjects, mapshot, reason)) return 0;
-  std::string why;
-  if (!WriteMapshot(path, mapshot, &why)) {
+  auto notWritten = [&](const std::string& why) {
     if (reason)
       *reason = Sentence(ShownText(res::text::kMapshotNotWritten) + " " + why) + "\n\n" +
                 std::string(res::text::kMapshotChooseAnother);
     return 0;
+  };
+  if (IsPngName(path)) {
+    // Drawn band by band into the encoder: the whole picture is never held.
+    CPlane* plane = MapshotPlane(doc, withObjects, reason);
+    if (!plane) return 0;
+    const std::unique_ptr<CSnapshotPalette> palette = MapshotPalette(doc);
+    PngRowEncoder encoder;
+    MapshotBands bands;
+    bands.begin = [&](int32_t width, int32_t height) { return encoder.Begin(width, height, *palette); };
+    bands.rows = [&](const uint8_t* rows, ptrdiff_t stride, int32_t count) {
+      return encoder.Rows(rows, stride, count);
+    };
+    std::string tooLarge;
+    const bool drawn = StreamMapshot(*plane, doc.ImageSets(), divisor, withObjects, bands, &tooLarge);
+    if (!drawn && !tooLarge.empty()) {
+      if (reason) *reason = std::string(res::text::kCannotCreateDib) + "\n\n" + tooLarge;
+      return 0;
+    }
+    if (!drawn || !encoder.End())
+      return notWritten("cannot encode '" + path + "' as PNG" +
+                        (encoder.Error().empty() ? "" : ": " + encoder.Error()));
+    std::string why;
+    return WriteFileAtomically(path, encoder.Bytes(), why) ? 1 : notWritten(why);
   }
-  return 1;
+  Mapshot mapshot;
+  if (!MakeMapshot(doc, divisor, withObjects, mapshot, reason)) return 0;
+  std::string why;
+  return WriteMapshot(path, mapshot, &why) ? 1 : notWritten(why);
 }
 
 }  // namespace vyr

@@ -1,7 +1,9 @@
 // The map snapshot: a whole plane drawn reduced into an 8-bit surface, and its BMP or PNG file.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -31,6 +33,22 @@ struct Mapshot {
 std::unique_ptr<CSnapshotDib> DrawMapshot(CPlane& plane, const CImageSetTable* imageSets, int32_t divisor,
                                           bool withObjects, std::string* reason = nullptr);
 
+// Receives a picture band by band: `begin` its size, then `rows` each band's rows, top row
+// first, `stride` bytes apart. Either returning false stops the drawing.
+struct MapshotBands {
+  std::function<bool(int32_t width, int32_t height)> begin;
+  std::function<bool(const uint8_t* rows, ptrdiff_t stride, int32_t count)> rows;
+};
+
+// About how many bytes of the picture a band holds (whole cell rows, at least one).
+inline constexpr size_t kMapshotBandBytes = size_t(256) << 10;
+
+// The picture DrawMapshot draws, made a band at a time in one small buffer and handed to
+// `out`, so that it never exists whole. False when it is too large (with the reason) or
+// `out` stopped it (the reason untouched).
+bool StreamMapshot(CPlane& plane, const CImageSetTable* imageSets, int32_t divisor, bool withObjects,
+                   const MapshotBands& out, std::string* reason = nullptr, size_t bandBytes = kMapshotBandBytes);
+
 // The document's current plane drawn as above with the document's palette (never
 // adjusted to the display). With objects asked for and the object image sets still
 // pending, loads them first. False, with a message for the user, when there is no plane
@@ -41,7 +59,8 @@ bool MakeMapshot(CWorldDoc& doc, int32_t divisor, bool withObjects, Mapshot& out
 // False, with the reason, when it cannot be encoded or written.
 bool WriteMapshot(const std::string& path, const Mapshot& mapshot, std::string* reason = nullptr);
 
-// MakeMapshot, then WriteMapshot: 1 written, 0 not (the reason says why).
+// MakeMapshot, then WriteMapshot (a PNG is drawn band by band into its encoder instead):
+// 1 written, 0 not (the reason says why).
 int RenderMapshot(const std::string& path, CWorldDoc& doc, int32_t divisor, bool withObjects,
                   std::string* reason = nullptr);
 

@@ -54,6 +54,14 @@ std::span<int32_t> CPlane::LoadingTiles() {
 
 int CPlane::Create(int32_t width, int32_t height, int32_t tileWidth, int32_t tileHeight, const CRect& screenRect) {
   if (!PlaneSizesFit(width, height, tileWidth, tileHeight)) return 0;
+  return AdoptGrid(width, height, tileWidth, tileHeight, screenRect,
+                   TileGrid(size_t(int64_t(width) * height), kEmptyTile));
+}
+
+int CPlane::AdoptGrid(int32_t width, int32_t height, int32_t tileWidth, int32_t tileHeight, const CRect& screenRect,
+                      TileGrid cells) {
+  if (!PlaneSizesFit(width, height, tileWidth, tileHeight) || cells.size() != size_t(int64_t(width) * height))
+    return 0;
   Regrid();
   m_width = width;
   m_height = height;
@@ -61,7 +69,7 @@ int CPlane::Create(int32_t width, int32_t height, int32_t tileWidth, int32_t til
   m_screenRect = screenRect;
   m_viewWidth = Wrap(int64_t(screenRect.right) - screenRect.left + 1);
   m_viewHeight = Wrap(int64_t(screenRect.bottom) - screenRect.top + 1);
-  m_tiles.assign(size_t(int64_t(width) * height), kEmptyTile);
+  m_tiles = std::move(cells);
   m_hasGrid = true;
   m_viewOriginX = 0;
   m_viewOriginY = 0;
@@ -72,7 +80,7 @@ int CPlane::Create(int32_t width, int32_t height, int32_t tileWidth, int32_t til
 void CPlane::Free() {
   RemoveAllObjects();
   Regrid();
-  std::vector<int32_t>().swap(m_tiles);
+  TileGrid().swap(m_tiles);
   m_hasGrid = false;
 }
 
@@ -97,7 +105,7 @@ int CPlane::ChangeTileSize(int32_t tileWidth, int32_t tileHeight) {
 
 int CPlane::Resize(int32_t width, int32_t height) {
   if (!m_hasGrid || !PlaneSizesFit(width, height, m_tileWidth, m_tileHeight)) return 0;
-  std::vector<int32_t> grid(size_t(int64_t(width) * height), kEmptyTile);
+  TileGrid grid(size_t(int64_t(width) * height), kEmptyTile);
   const int32_t rows = std::min(m_height, height);
   const int32_t columns = std::min(m_width, width);
   for (int32_t r = 0; r < rows; ++r) {
@@ -113,7 +121,7 @@ int CPlane::Resize(int32_t width, int32_t height) {
   return 1;
 }
 
-int CPlane::SetGrid(int32_t width, int32_t height, std::vector<int32_t> cells) {
+int CPlane::SetGrid(int32_t width, int32_t height, TileGrid cells) {
   if (!m_hasGrid || width <= 0 || height <= 0 || int64_t(width) * height != int64_t(cells.size())) return 0;
   Regrid();
   m_tiles = std::move(cells);

@@ -10,6 +10,7 @@
 #include "platform/rect.h"
 #include "world/game_object.h"
 #include "world/object_list.h"
+#include "world/tile_grid.h"
 
 namespace vyr {
 
@@ -84,6 +85,10 @@ class CPlane {
   // Makes an all-empty grid of width × height cells. Returns 0, changing nothing, for a
   // size or tile size ≤ 0, a grid above kMaxPlaneCells or pixel sizes beyond int32.
   int Create(int32_t width, int32_t height, int32_t tileWidth, int32_t tileHeight, const CRect& screenRect);
+  // Create with `cells` (width × height values, as read from a file) as the grid; 0,
+  // changing nothing, for sizes Create refuses or a grid of another size.
+  int AdoptGrid(int32_t width, int32_t height, int32_t tileWidth, int32_t tileHeight, const CRect& screenRect,
+                TileGrid cells);
   // Destroys every object and releases the grid.
   void Free();
 
@@ -106,7 +111,7 @@ class CPlane {
   int Resize(int32_t width, int32_t height);
   // Takes `cells` (width × height, row by row) as the grid, keeping the tile size: puts
   // back a grid an undo step kept. Returns 0, changing nothing, when the sizes disagree.
-  int SetGrid(int32_t width, int32_t height, std::vector<int32_t> cells);
+  int SetGrid(int32_t width, int32_t height, TileGrid cells);
 
   // --- grid
   // Every write to the grid goes through the writers below, which tell the watcher and
@@ -243,7 +248,6 @@ class CPlane {
  private:
   friend class CGameObject;
   void SetTileSizeFields(int32_t tileWidth, int32_t tileHeight);
-  void Link(ObjectList::iterator node);
   // Tells the watcher the grid is about to be replaced.
   void Regrid();
   // Gives the object a node, links it before `before` (null: at the end) and indexes it.
@@ -254,7 +258,7 @@ class CPlane {
   void Destroy(ObjectNode* node);
   void ForgetCachedImages();
 
-  std::vector<int32_t> m_tiles;
+  TileGrid m_tiles;
   IGridWatcher* m_watcher = nullptr;
   uint64_t m_gridWrites = 0;
   bool m_hasGrid = false;

@@ -63,8 +63,14 @@ int32_t CWorld::IndexOf(const CPlane* plane) const {
 
 CPlane* CWorld::AddPlane(const std::string& name, int32_t width, int32_t height, int32_t tileWidth,
                          int32_t tileHeight) {
+  if (!PlaneSizesFit(width, height, tileWidth, tileHeight)) return nullptr;
+  return AddPlane(name, width, height, tileWidth, tileHeight, TileGrid(size_t(int64_t(width) * height), kEmptyTile));
+}
+
+CPlane* CWorld::AddPlane(const std::string& name, int32_t width, int32_t height, int32_t tileWidth,
+                         int32_t tileHeight, TileGrid cells) {
   auto plane = std::make_unique<CPlane>();
-  if (!plane->Create(width, height, tileWidth, tileHeight, m_viewRect)) return nullptr;
+  if (!plane->AdoptGrid(width, height, tileWidth, tileHeight, m_viewRect, std::move(cells))) return nullptr;
   plane->SetName(name);
   m_planes.push_back(std::move(plane));
   CPlane* added = m_planes.back().get();

@@ -40,6 +40,9 @@ class CWorld {
   // A new plane on top with the world's view rectangle as its screen rectangle; recorded
   // as the object plane when none is. Null, adding nothing, when CPlane::Create refuses.
   CPlane* AddPlane(const std::string& name, int32_t width, int32_t height, int32_t tileWidth, int32_t tileHeight);
+  // The same with `cells` as its grid (CPlane::AdoptGrid).
+  CPlane* AddPlane(const std::string& name, int32_t width, int32_t height, int32_t tileWidth, int32_t tileHeight,
+                   TileGrid cells);
   // Destroys the plane at index; 0 for an index outside the stack.
   int RemovePlane(int32_t index);
   // Takes the plane at index out of the stack and hands it over; null for an index

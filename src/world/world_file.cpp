@@ -12,10 +12,10 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <new>
 
 #include "platform/date_format.h"
 #include "platform/file_io.h"
-#include "platform/large_buffer.h"
 #include "resources/image_set.h"
 #include "world/mask_attrib.h"
 #include "world/plane.h"
@@ -50,9 +50,9 @@ void AppendTiles(ByteWriter& out, std::span<const int32_t> tiles) {
   }
 }
 
-void CopyTiles(std::span<int32_t> tiles, const uint8_t* source) {
+void CopyTiles(TileGrid& tiles, const uint8_t* source) {
   if constexpr (std::endian::native == std::endian::little) {
-    std::memcpy(tiles.data(), source, tiles.size_bytes());
+    std::memcpy(tiles.data(), source, tiles.size() * sizeof(int32_t));
   } else {
     for (size_t i = 0; i < tiles.size(); ++i) tiles[i] = LoadI32(source + 4 * i);
   }
@@ -299,11 +299,13 @@ namespace {
 // it goes) and the uncompressed data block.
 class WorldImageReader {
  public:
-  WorldImageReader(CWorld& world, IWorldHost& host, ByteSpan image, uint32_t headerSize, uint32_t attribOffset,
-                   std::string* reason)
+  // `block`, when given, owns `image` and may keep the planes' grids where they lie in it.
+  WorldImageReader(CWorld& world, IWorldHost& host, ByteSpan image, std::shared_ptr<int32_t[]> block,
+                   uint32_t headerSize, uint32_t attribOffset, std::string* reason)
       : m_world(world),
         m_host(host),
         m_image(image),
+        m_block(std::move(block)),
         m_reason(reason),
         m_headerSize(headerSize),
         m_attribOffset(attribOffset) {}
@@ -329,6 +331,10 @@ class WorldImageReader {
   // Refuses an attribute section that starts inside the header or another block: it would
   // be read from their bytes, and a resave would drop the real one.
   int CheckAttribPlace(uint64_t sectionOffset);
+  // Which planes keep their grid inside the block instead of a copy of their own.
+  std::vector<bool> GridsInBlock() const;
+  // Plane i's grid: inside the block, or a copy of its cells.
+  TileGrid Grid(uint32_t i, bool inBlock) const;
   uint64_t PlaneHeader(uint32_t i) const { return m_firstPlane + uint64_t(i) * kPlaneHeaderSize; }
   uint32_t PlaneU32(uint32_t i, size_t field) const { return LoadU32(m_image.Bytes().data() + PlaneHeader(i) + field); }
   int32_t PlaneI32(uint32_t i, size_t field) const { return LoadI32(m_image.Bytes().data() + PlaneHeader(i) + field); }
@@ -336,6 +342,7 @@ class WorldImageReader {
   CWorld& m_world;
   IWorldHost& m_host;
   ByteReader m_image;
+  std::shared_ptr<int32_t[]> m_block;
   std::string* m_reason;
   uint64_t m_headerSize = 0;
   uint32_t m_planeCount = 0;
@@ -400,6 +407,45 @@ int WorldImageReader::CheckTotals() {
   return 1;
 }
 
+std::vector<bool> WorldImageReader::GridsInBlock() const {
+  std::vector<bool> inBlock(m_planeCount, false);
+  if (!m_block || std::endian::native != std::endian::little) return inBlock;
+  std::vector<std::pair<uint64_t, uint32_t>> grids;  // (offset, plane) of grids the block can hand out
+  for (uint32_t j = 0; j < m_planeCount; ++j) {
+    const int32_t width = PlaneI32(j, kPlaneWidth);
+    const int32_t height = PlaneI32(j, kPlaneHeight);
+    const uint32_t offset = PlaneU32(j, kPlaneGridOffset);
+    // The block is an int32 array from the image's first byte.
+    if (width > 0 && height > 0 && offset % sizeof(int32_t) == 0 &&
+        m_image.Has(offset, uint64_t(width) * uint64_t(height) * 4)) {
+      grids.emplace_back(offset, j);
+    }
+  }
+  std::sort(grids.begin(), grids.end());
+  // Planes whose grids overlap would edit each other's cells: only the first keeps its place.
+  uint64_t end = 0;
+  uint64_t kept = 0;
+  for (const auto& [offset, j] : grids) {
+    if (offset < end) continue;
+    const uint64_t bytes = uint64_t(PlaneI32(j, kPlaneWidth)) * uint64_t(PlaneI32(j, kPlaneHeight)) * 4;
+    inBlock[j] = true;
+    end = offset + bytes;
+    kept += bytes;
+  }
+  // Grids in the block keep all of it alive: worth it only when they are most of it.
+  if (kept * 2 < m_image.Size()) inBlock.assign(m_planeCount, false);
+  return inBlock;
+}
+
+TileGrid WorldImageReader::Grid(uint32_t i, bool inBlock) const {
+  const size_t count = size_t(uint64_t(PlaneI32(i, kPlaneWidth)) * uint64_t(PlaneI32(i, kPlaneHeight)));
+  const uint32_t offset = PlaneU32(i, kPlaneGridOffset);
+  if (inBlock) return TileGrid(m_block, m_block.get() + offset / sizeof(int32_t), count);
+  TileGrid grid = TileGrid::ForOverwrite(count);
+  CopyTiles(grid, m_image.Bytes().data() + offset);
+  return grid;
+}
+
 int WorldImageReader::ReadPlanes(uint32_t planeCount, uint32_t firstPlane) {
   m_planeCount = planeCount;
   m_firstPlane = firstPlane;
@@ -407,6 +453,7 @@ int WorldImageReader::ReadPlanes(uint32_t planeCount, uint32_t firstPlane) {
     return Fail(Past(Num(planeCount) + " plane headers", firstPlane));
   }
   if (!CheckTotals()) return 0;
+  const std::vector<bool> inBlock = GridsInBlock();
   const CImageSetTable* sets = m_host.ImageSets();
   const uint8_t* data = m_image.Bytes().data();
   for (uint32_t i = 0; i < planeCount; ++i) {
@@ -441,12 +488,13 @@ int WorldImageReader::ReadPlanes(uint32_t planeCount, uint32_t firstPlane) {
       return Fail(Past(where + Num(objectCount) + " object records", objectsOffset));
     }
 
-    CPlane* plane = m_world.AddPlane(name, width, height, tileWidth, tileHeight);
+    CPlane* plane = PlaneSizesFit(width, height, tileWidth, tileHeight)
+                        ? m_world.AddPlane(name, width, height, tileWidth, tileHeight, Grid(i, inBlock[i]))
+                        : nullptr;
     if (!plane) {
       return Fail(where + "a plane of " + Num(width) + " x " + Num(height) + " cells of " + Num(tileWidth) + " x " +
                   Num(tileHeight) + " pixels cannot be made");
     }
-    CopyTiles(plane->LoadingTiles(), data + gridOffset);
 
     // Name list: skip bytes below '0' (as signed bytes), then take bytes from '0' up.
     plane->SetImageSetCount(int32_t(setCount));
@@ -549,8 +597,10 @@ int CWorld::LoadFromBuffer(IWorldHost& host, ByteSpan bytes, std::string* reason
 
   int32_t flags = 0;
   file.I32(kFlags, flags);
-  // Fresh from the system in large pages: a stream that fills less of it is refused below.
-  LargeBuffer unpacked;
+  // The inflated image, as int32 values so the planes can keep their grids in it. From the
+  // ordinary heap, without zeroing: the inflate writes every byte (a shorter stream is
+  // refused below), and memory the allocator hands out again costs no page faults.
+  std::shared_ptr<int32_t[]> unpacked;
   ByteSpan image = bytes;
   if (flags & kWorldFlagCompressed) {
     uint32_t length = 0;
@@ -562,9 +612,10 @@ int CWorld::LoadFromBuffer(IWorldHost& host, ByteSpan bytes, std::string* reason
                                    Num(length) + " bytes the header states"),
              0;
     }
-    unpacked = LargeBuffer(size_t(headerSize) + length);
+    const size_t imageSize = size_t(headerSize) + length;
+    unpacked.reset(new (std::nothrow) int32_t[(imageSize + 3) / 4]);
     if (!unpacked) return SetReason(reason, "there is not enough memory for its " + Num(length) + " bytes of data"), 0;
-    const std::span<uint8_t> whole(unpacked.Data(), unpacked.Size());
+    const std::span<uint8_t> whole(reinterpret_cast<uint8_t*>(unpacked.get()), imageSize);
     std::memcpy(whole.data(), bytes.data(), headerSize);
     const auto [status, produced] = InflateZlibStream(bytes.subspan(headerSize), whole.subspan(headerSize));
     if (status != Z_OK) {
@@ -603,7 +654,7 @@ int CWorld::LoadFromBuffer(IWorldHost& host, ByteSpan bytes, std::string* reason
   uint32_t attribOffset = 0;
   file.U32(kFirstPlaneOffset, firstPlane);
   file.U32(kAttribOffset, attribOffset);
-  WorldImageReader reader(*this, host, image, headerSize, attribOffset, reason);
+  WorldImageReader reader(*this, host, image, std::move(unpacked), headerSize, attribOffset, reason);
   if (!reader.ReadPlanes(planeCount, firstPlane)) return 0;
   // The file names its recorded object plane at 728; keeping that record (rather than the
   // first plane read) lets a resave write the same index and attribute defaults again.

@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace vyr {
@@ -41,7 +42,7 @@ std::vector<uint8_t> ReferenceDraw(const CDibG& target, int32_t x0, int32_t y0, 
   return out;
 }
 
-TEST(DibLayout, PitchAndRowTable) {
+TEST(DibLayout, PitchAndRowOffsets) {
   const struct {
     int32_t width, pitch;
   } rows[] = {{1, 4}, {3, 4}, {4, 4}, {5, 8}, {10, 12}, {64, 64}, {65, 68}};
@@ -51,10 +52,10 @@ TEST(DibLayout, PitchAndRowTable) {
     ASSERT_TRUE(topDown.Create(row.width, 3, nullptr));
     EXPECT_EQ(bottomUp.Pitch(), row.pitch) << row.width;
     EXPECT_EQ(bottomUp.ImageSize(), size_t(row.pitch) * 3);
-    EXPECT_EQ(bottomUp.RowTable()[0], uint32_t(2 * row.pitch));  // last image row first in memory
-    EXPECT_EQ(bottomUp.RowTable()[2], 0u);
-    EXPECT_EQ(topDown.RowTable()[0], 0u);
-    EXPECT_EQ(topDown.RowTable()[2], uint32_t(2 * row.pitch));
+    EXPECT_EQ(bottomUp.RowOffset(0), size_t(2 * row.pitch));  // last image row first in memory
+    EXPECT_EQ(bottomUp.RowOffset(2), 0u);
+    EXPECT_EQ(topDown.RowOffset(0), 0u);
+    EXPECT_EQ(topDown.RowOffset(2), size_t(2 * row.pitch));
     EXPECT_EQ(bottomUp.Header().height, 3);
   }
 }
@@ -297,12 +298,29 @@ TEST(DibCopy, CopyFromSameSize) {
   ASSERT_TRUE(fresh.CopyFrom(source, true));
   EXPECT_EQ(Pixels(fresh), Pixels(source));
   EXPECT_EQ(fresh.ColourTable()[10], 77);
+  fresh.ColourTable()[10] = 5;  // the copy shares the table until one of them changes it
+  EXPECT_EQ(std::as_const(source).ColourTable()[10], 77);
   CDibG sameSize = Pattern(6, 4, RowOrder::TopDown, 5);
   ASSERT_TRUE(sameSize.CopyFrom(source, false));
   EXPECT_EQ(Pixels(sameSize), Pixels(source));
   EXPECT_EQ(sameSize.ColourTable()[10], 0);
   CDibG other = Pattern(7, 4);
   EXPECT_FALSE(other.CopyFrom(source, true));
+}
+
+TEST(DibColourTable, SurfacesShareTheirPalettesTableUntilItIsBuiltAgain) {
+  CPalId palette;
+  ASSERT_TRUE(palette.BuildDefault());
+  CDibG a, b;
+  ASSERT_TRUE(a.Create(4, 4, &palette));
+  ASSERT_TRUE(b.Create(4, 4, &palette));
+  EXPECT_EQ(&std::as_const(a).ColourTable(), &std::as_const(b).ColourTable());
+  const ColourTableBytes before = std::as_const(a).ColourTable();
+  ASSERT_TRUE(palette.BuildFromRgb(std::vector<uint8_t>(768, 9), false));
+  CDibG c;
+  ASSERT_TRUE(c.Create(4, 4, &palette));
+  EXPECT_EQ(std::as_const(a).ColourTable(), before);
+  EXPECT_EQ(std::as_const(c).ColourTable()[0], 9);
 }
 
 TEST(DibReindex, MapsEveryByteIntoTheCube) {

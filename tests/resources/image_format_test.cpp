@@ -382,6 +382,31 @@ TEST(PcxDecoder, OnePlane) {
   }
 }
 
+// A surface keeps its block for the next image that fits, so the decoders that fill only
+// the image's columns must clear each row's padding themselves.
+TEST(ImageDecoders, ClearThePaddingOfAReusedSurface) {
+  ByteWriter pcx;
+  pcx.Raw(PcxHeader(0, 0, 2, 1, 1, 4).data(), 128);
+  for (uint8_t v : {1, 2, 3, 9, 4, 5, 6, 9}) pcx.U8(v);
+  const struct {
+    const char* name;
+    int kind;
+    std::vector<uint8_t> item;
+  } rows[] = {
+      {"PID transparent runs", kImageKindPid, PidItem(0x20, 3, 2, {0x03, 1, 2, 3, 0x83})},
+      {"PID byte runs", kImageKindPid, PidItem(0, 3, 2, {1, 2, 3, 0xC3, 0})},
+      {"PCX", kImageKindPcx, pcx.Bytes()},
+  };
+  for (const auto& row : rows) {
+    CDibG dib;
+    ASSERT_TRUE(dib.LoadFromMemory(PidItem(0, 3, 2, std::vector<uint8_t>(8, 0xEE)), kImageKindRid, nullptr));
+    ASSERT_TRUE(dib.LoadFromMemory(row.item, row.kind, nullptr)) << row.name;
+    ASSERT_EQ(dib.Pitch(), 4);
+    EXPECT_EQ(dib.RowPtr(0)[3], 0) << row.name;
+    EXPECT_EQ(dib.RowPtr(1)[3], 0) << row.name;
+  }
+}
+
 TEST(PcxDecoder, ThreePlanesMapIntoTheColourCube) {
   // 3 x 1 pixels: (255, 0, 132), (0, 0, 0), (255, 255, 255).
   ByteWriter exact;

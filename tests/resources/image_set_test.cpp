@@ -246,6 +246,28 @@ TEST(LoadImageSets, BadItemsAndWildNumbersArePassedOver) {
   EXPECT_EQ(table.Find("NEW")->Lowest(), 4);
 }
 
+// An item whose stated size runs past the archive is passed over before any buffer is
+// grown to that size.
+TEST(LoadImageSets, AnItemRunningPastTheArchiveGrowsNoBuffer) {
+  const std::vector<uint8_t> pid = Pid(2, 2, 5);
+  auto bytes = BuildArchive({{"SET", "1", "PID", pid}});
+  // Its directory entry holds its data offset, 168, then its size.
+  bool patched = false;
+  for (size_t i = 168 + pid.size(); i + 8 <= bytes->size() && !patched; ++i) {
+    patched = LoadU32(bytes->data() + i) == 168 && LoadU32(bytes->data() + i + 4) == pid.size();
+    if (patched) StoreU32(bytes->data() + i + 4, 0x7FFFFFF0u);
+  }
+  ASSERT_TRUE(patched);
+  OpenArchive archive(bytes);
+  CRezItem* item = archive.mgr.FindItem("SET/1.PID");
+  ASSERT_NE(item, nullptr);
+  std::vector<uint8_t> buffer;
+  EXPECT_TRUE(item->ReadData(buffer).empty());
+  EXPECT_TRUE(buffer.empty());
+  CImageSetTable table;
+  EXPECT_EQ(table.LoadImageSets(*archive.mgr.GetRootDir(), "", "_"), 0);
+}
+
 std::vector<uint8_t> RedPalette() {
   std::vector<uint8_t> rgb(768, 0);
   rgb[0] = 255, rgb[1] = 0, rgb[2] = 132;  // transparent key

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -173,8 +174,40 @@ TEST(MapSnapshot, TilesAndObjectsAtEveryDivisor) {
       for (size_t i = 0; i < pixels.size(); ++i)
         ASSERT_EQ(int(pixels[i]), int(expected[i]))
             << (objects ? "objects" : "tiles") << " at " << i % size_t(width) << "," << i / size_t(width);
+      // Drawn a cell row at a time, objects crossing bands: the same picture.
+      std::vector<uint8_t> streamed;
+      MapshotBands bands;
+      bands.rows = [&](const uint8_t* rows, ptrdiff_t stride, int32_t count) {
+        for (int32_t y = 0; y < count; ++y) streamed.insert(streamed.end(), rows + y * stride, rows + y * stride + width);
+        return true;
+      };
+      ASSERT_TRUE(StreamMapshot(scene.plane, &scene.sets, c.divisor, objects, bands, &reason, 1)) << reason;
+      EXPECT_EQ(streamed, pixels);
     }
   }
+}
+
+// A picture larger than the cache is written past it; it must still be the one the
+// bands show.
+TEST(MapSnapshot, ALargePictureMatchesItsBands) {
+  SnapshotScene scene(8, 8);
+  CPlane plane;
+  ASSERT_EQ(plane.Create(400, 400, 8, 8, {0, 0, 99, 99}), 1);
+  plane.AddImageSet(&scene.sets, 0, "T");
+  const int32_t values[] = {MakeTile(0, 0), MakeTile(0, 1), MakeTile(0, 2), MakeTile(0, 3), kColourTile, kEmptyTile};
+  for (int32_t i = 0; i < 400 * 400; ++i) plane.SetTile(i % 400, i / 400, values[(i * 7 + i / 400) % 6]);
+  auto dib = DrawMapshot(plane, &scene.sets, 1, false);
+  ASSERT_TRUE(dib);
+  ASSERT_GT(dib->ImageSize(), size_t(8) << 20);
+  int32_t y = 0;
+  MapshotBands bands;
+  bands.rows = [&](const uint8_t* rows, ptrdiff_t stride, int32_t count) {
+    for (int32_t i = 0; i < count; ++i, ++y)
+      if (std::memcmp(rows + i * stride, dib->RowPtr(y), size_t(dib->Width())) != 0) return false;
+    return true;
+  };
+  EXPECT_TRUE(StreamMapshot(plane, &scene.sets, 1, false, bands));
+  EXPECT_EQ(y, dib->Height());
 }
 
 TEST(MapSnapshot, SizesAreCheckedBeforeAnythingIsAllocated) {
@@ -193,6 +226,11 @@ TEST(MapSnapshot, SizesAreCheckedBeforeAnythingIsAllocated) {
     std::string reason;
     auto dib = DrawMapshot(plane, nullptr, c.divisor, true, &reason);
     ASSERT_EQ(dib != nullptr, c.made) << c.size;
+    std::string streamed;
+    MapshotBands bands;
+    bands.rows = [](const uint8_t*, ptrdiff_t, int32_t) { return true; };
+    EXPECT_EQ(StreamMapshot(plane, nullptr, c.divisor, true, bands, &streamed), c.made) << c.size;
+    EXPECT_EQ(streamed, c.made ? "" : reason);
     if (dib) {
       EXPECT_EQ(std::to_string(dib->Width()) + " x " + std::to_string(dib->Height()), c.size);
     } else {

@@ -276,7 +276,7 @@ TEST_F(OpenFixture, RenderWorldPaintsBackgroundThenTilesAndInvalidatesOnRequest)
   // The objects only when the view says it draws them.
   rig.view.m_noImages = false;
   CGameObject* object = rig.doc.CurrentPlane()->NewObject(0);
-  object->m_x = object->m_y = 108;
+  object->MoveTo(108, 108);
   object->m_imageSet = "TILES";
   for (const int mode : {kTileMode, kObjectMode}) {
     rig.view.m_editMode = mode;

@@ -685,6 +685,33 @@ TEST(WorldFileTest, SharedBlocksCannotMultiplyTheFile) {
   }
 }
 
+// A compressed world's planes may keep their grids where the reader inflated them; two
+// planes on overlapping bytes must still get cells of their own.
+TEST(WorldFileTest, PlanesOnOneCompressedGridEditApart) {
+  CWorld world;
+  world.SetViewRect(kView);
+  for (int32_t rows : {40, 20}) {
+    CPlane* plane = world.AddPlane("Plane", 40, rows, 8, 8);
+    for (int32_t i = 0; i < 40 * rows; ++i) plane->SetTile(i % 40, i / 40, MakeTile(uint32_t(rows), uint32_t(i)));
+  }
+  std::vector<uint8_t> image = Image(world, WorldProperties{});
+  StoreU32(image.data() + 1524 + 160 + kPlaneGridOffset, U32At(image, 1524 + kPlaneGridOffset));
+  StandaloneWorldHost host;
+  CWorld back;
+  back.SetViewRect(kView);
+  std::string reason;
+  ASSERT_EQ(back.LoadFromBuffer(host, WithShortHeader(image, true), &reason), 1) << reason;
+  const auto first = world.Plane(0)->Tiles();
+  for (int32_t p : {0, 1}) {
+    const auto cells = back.Plane(p)->Tiles();
+    EXPECT_TRUE(std::equal(cells.begin(), cells.end(), first.begin())) << p;
+  }
+  back.Plane(0)->SetTile(3, 4, kColourTile);
+  back.Plane(1)->SetTile(5, 6, kColourTile);
+  EXPECT_EQ(back.Plane(1)->GetTile(3, 4), first[163]);
+  EXPECT_EQ(back.Plane(0)->GetTile(5, 6), first[245]);
+}
+
 TEST(WorldFileTest, EveryTruncationIsRefused) {
   CWorld world;
   BuildRichWorld(world);
