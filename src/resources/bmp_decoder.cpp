@@ -1,7 +1,6 @@
 // Windows bitmaps (8-bit, uncompressed) into a surface.
 #include <cstring>
 
-#include "platform/file_io.h"
 #include "resources/dib.h"
 
 namespace vyr {
@@ -43,14 +42,6 @@ bool CDibG::LoadBitmap(ByteSpan item, CPalId* palette, std::string* reason) {
     std::memcpy(RowPtr(y), item.data() + pixelOffset + uint64_t(fileRow) * pitch, size_t(pitch));
   }
   return true;
-}
-
-bool CDibG::LoadBitmapFile(const std::string& path, CPalId* palette, std::string* reason) {
-  Reset();
-  std::vector<uint8_t> bytes;
-  std::string error;
-  if (!ReadWholeFile(path, bytes, error)) return Fail(reason, error);
-  return LoadBitmap(bytes, palette, reason);
 }
 
 }  // namespace vyr

@@ -64,9 +64,7 @@ class CDibG {
   bool LoadPcx(ByteSpan item, const CPalId* palette, std::string* reason = nullptr);
   bool LoadPid(ByteSpan item, const CPalId* palette, std::string* reason = nullptr);
   bool LoadRid(ByteSpan item, const CPalId* palette, std::string* reason = nullptr);
-  // Loose files: a BMP, or a PCX with its own palette (which also builds `palette` when
-  // that has not been made yet).
-  bool LoadBitmapFile(const std::string& path, CPalId* palette, std::string* reason = nullptr);
+  // A loose PCX with its own palette (which also builds `palette` when that has not been made yet).
   bool LoadPcxFile(const std::string& path, CPalId* palette, std::string* reason = nullptr);
 
   // Makes the surface, all 0, when it does not exist yet (an existing one stays and succeeds).

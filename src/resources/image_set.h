@@ -130,7 +130,6 @@ class CImageSetTable {
 
   // The palette and palette-from-images flag images are loaded with.
   void SetLoadContext(const ImageLoadContext& context) { m_context = context; }
-  const ImageLoadContext& LoadContext() const { return m_context; }
 
   // Makes sets of `directory`'s sub-directories at any depth, each named by its path
   // below `directory` joined with `separator` after `prefix`; with a prefix the

@@ -89,7 +89,6 @@ class CPalId {
 
   const PaletteEntries& Entries() const { return m_entries; }
   const PaletteEntry& Entry(size_t index) const { return m_entries[index]; }
-  const DisplayPalette& Display() const { return *m_display; }
 
  private:
   bool Attach(const PaletteEntries& entries, bool identity);

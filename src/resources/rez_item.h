@@ -29,8 +29,6 @@ class CRezItem {
   const std::string& GetName() const { return m_name; }
   uint32_t GetId() const { return m_id; }
   uint32_t GetType() const;  // type code
-  CRezType* GetRezType() const { return m_type; }
-  CRezDir* GetDir() const { return m_dir; }
   uint32_t GetSize() const { return m_size; }
   uint32_t GetTime() const { return m_time; }
   void SetTime(uint32_t time) { m_time = time; }
