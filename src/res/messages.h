@@ -104,7 +104,6 @@ inline constexpr std::string_view kNoPreviousVersions = "Ten świat nie ma poprz
 inline constexpr std::string_view kCopyEntry = "%s  (%s, %s)";
 inline constexpr std::string_view kSnapshotting = "Zapisywanie mapshota %s";
 inline constexpr std::string_view kSnapshotCancelled = "Przerwano: mapshot nie został zapisany";
-inline constexpr std::string_view kSaving = "Zapisywanie %s";
 
 // Run-time menu texts of the shortcut commands.
 inline constexpr std::string_view kSetZValueMenu = "Set Z Value %i\tCtrl+%i";
