@@ -31,7 +31,9 @@ TEST(RenderMapshot, StoppingWritesNothingInEitherFormat) {
       EXPECT_EQ(written, stopped ? -1 : 1) << path << " " << reason;
       EXPECT_EQ(std::filesystem::exists(path), !stopped) << path;
       EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
-      if (!stopped) EXPECT_GT(told.size(), 2u);
+      if (!stopped) {
+        EXPECT_GT(told.size(), 2u);
+      }
     }
   }
 }
