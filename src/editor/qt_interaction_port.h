@@ -47,7 +47,6 @@ class QtInteractionPort final : public IInteractionPort {
                                            bool canRemove) override;
   // Tests give the progress window's clock.
   void SetProgressClock(ProgressGate::Clock clock) { m_gate = ProgressGate(std::move(clock)); }
-  QProgressDialog* ProgressWindow() const { return m_progress; }
   std::optional<std::string> AskOpenFileName(std::string_view title, std::string_view filter,
                                              std::string_view initialPath) override;
   std::optional<std::string> AskSaveFileName(std::string_view title, std::string_view filter,
