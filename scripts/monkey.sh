@@ -6,6 +6,7 @@
 # dies, or a saved world that does not validate.
 #   scripts/monkey.sh [BUILD_DIR]     (default build/test)
 #   VYR_MONKEY_SECONDS (default 60)   VYR_MONKEY_SEED (default 20)
+#   VYR_MONKEY_KEEP=1 keeps the work folder (world, logs, a screenshot before the save)
 set -uo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/test}
@@ -21,7 +22,7 @@ cleanup() {
   [ -n "$editor_pid" ] && kill -9 "$editor_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   wait 2>/dev/null
-  rm -rf "$work"
+  if [ -n "${VYR_MONKEY_KEEP:-}" ]; then echo "monkey: kept $work"; else rm -rf "$work"; fi
 }
 trap cleanup EXIT
 
@@ -128,6 +129,8 @@ while [ $SECONDS -lt $end ]; do
 done
 alive
 answers
+
+[ -n "${VYR_MONKEY_KEEP:-}" ] && import -window root "$work/before-save.png" 2>/dev/null
 
 # Save: questions and dialogs closed first, then Ctrl+S (a Save As chooser is cancelled).
 xdotool key Escape Escape Escape 2>/dev/null; sleep 0.3
