@@ -38,7 +38,7 @@ TEST(CBackupStore, EachSaveKeepsTheVersionItReplacesUpToTheCount) {
   struct Row {
     int keep;
     std::vector<std::string> expected;  // newest first
-  } rows[] = {{5, {"v6", "v5", "v4", "v3", "v2"}}, {2, {"v6", "v5"}}, {0, {}}};
+  } rows[] = {{5, {"v5", "v4", "v3", "v2", "v1"}}, {4, {"v5", "v4", "v3", "v2"}}, {0, {}}};
   for (const Row& row : rows) {
     Scratch scratch;
     const CBackupStore store(scratch / "backups");
