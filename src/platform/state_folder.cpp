@@ -116,13 +116,16 @@ std::optional<StoredCopy> CRecoveryStore::NewerCopy(const std::string& worldPath
 }
 
 std::vector<StoredCopy> CRecoveryStore::List() const {
-  std::vector<StoredCopy> copies;
+  // Ordered by the file system's own time: copies written within one second keep their order.
+  std::vector<std::pair<fs::file_time_type, fs::path>> files;
   std::error_code ec;
   for (const fs::directory_entry& entry : fs::directory_iterator(m_folder, ec)) {
     if (entry.path().extension() != ".VWD" || !entry.is_regular_file(ec)) continue;
-    copies.push_back(Describe(entry.path(), ReadText(entry.path().string() + ".path")));
+    files.emplace_back(fs::last_write_time(entry.path(), ec), entry.path());
   }
-  std::sort(copies.begin(), copies.end(), [](const StoredCopy& a, const StoredCopy& b) { return a.written > b.written; });
+  std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+  std::vector<StoredCopy> copies;
+  for (const auto& [time, path] : files) copies.push_back(Describe(path, ReadText(path.string() + ".path")));
   return copies;
 }
 
