@@ -31,7 +31,9 @@ class ScriptedInteraction final : public IInteractionPort {
 
   const std::vector<std::string>& Log() const { return m_log; }
   const std::vector<std::string>& Unexpected() const { return m_unexpected; }
-  bool AllScriptUsed() const { return m_answers.empty() && m_fileNames.empty() && m_dialogs.empty(); }
+  bool AllScriptUsed() const {
+    return m_answers.empty() && m_fileNames.empty() && m_dialogs.empty() && m_listChoices.empty();
+  }
   int WaitDepth() const { return m_waitDepth; }
   void ClearLog() { m_log.clear(); }
 
