@@ -20,6 +20,9 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QT_QPA_PLATFORM=offscreen
 (cd "$build" && ctest --output-on-failure -j2)
 
+# The editor itself under a seeded stream of random input (VYR_MONKEY_SECONDS, VYR_MONKEY_SEED).
+scripts/monkey.sh "$build"
+
 fuzz_seconds=${VYR_FUZZ_SECONDS:-20}
 for harness in "$build"/fuzz/fuzz_*; do
   [ -x "$harness" ] || continue

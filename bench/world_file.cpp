@@ -105,6 +105,21 @@ void BM_SaveImage(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveImage)->ArgName("compressed")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// --- the recovery copy's part on the interface thread: the raw image, before compression
+// and the write, which run on a worker thread
+
+void BM_RecoverySnapshot(benchmark::State& state) {
+  Fixture& f = World();
+  const WorldProperties p = Props(true);
+  std::vector<uint8_t> image;
+  for (auto _ : state) {
+    BuildRawWorldFileImage(f.world, p, image);
+    benchmark::DoNotOptimize(image.data());
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(f.plain.size()));
+}
+BENCHMARK(BM_RecoverySnapshot)->Unit(benchmark::kMillisecond);
+
 // --- save to disk (image building plus the atomic write and fsync)
 
 void BM_SaveFile(benchmark::State& state) {

@@ -11,6 +11,8 @@ wanted+=(help2man lintian desktop-file-utils appstream)
 missing=()
 # A test runs the editor on a virtual X server and types its keys with xdotool.
 wanted+=(xvfb xdotool)
+# The monkey test asks the editor's window whether it still answers (scripts/x11_window.py).
+wanted+=(python3 libx11-6)
 sudo=""; [ "$(id -u)" -ne 0 ] && sudo=sudo
 for p in "${wanted[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -2503,5 +2503,45 @@ Correct the &quot;Gra:&quot; field of &quot;Informacje Świata&quot;.</translati
         <source>Postaw Klocek</source>
         <translation>Place Tile</translation>
     </message>
+    <message>
+        <source>Odzyskaj...</source>
+        <translation>Recover...</translation>
+    </message>
+    <message>
+        <source>Poprzednie Wersje...</source>
+        <translation>Previous Versions...</translation>
+    </message>
+    <message>
+        <source>Odzyskać niezapisane zmiany z %s?</source>
+        <translation>Recover the unsaved changes from %s?</translation>
+    </message>
+    <message>
+        <source>Odzyskaj</source>
+        <translation>Recover</translation>
+    </message>
+    <message>
+        <source>Poprzednie Wersje</source>
+        <translation>Previous Versions</translation>
+    </message>
+    <message>
+        <source>Nie ma niezapisanych zmian do odzyskania</source>
+        <translation>There are no unsaved changes to recover</translation>
+    </message>
+    <message>
+        <source>Ten świat nie ma poprzednich wersji</source>
+        <translation>This world has no previous versions</translation>
+    </message>
+    <message>
+        <source>%s  (%s, %s)</source>
+        <translation>%s  (%s, %s)</translation>
+    </message>
+    <message>
+        <source>Zapisywanie mapshota %s</source>
+        <translation>Writing the mapshot %s</translation>
+    </message>
+    <message>
+        <source>Przerwano: mapshot nie został zapisany</source>
+        <translation>Cancelled: the mapshot was not written</translation>
+    </message>
 </context>
 </TS>

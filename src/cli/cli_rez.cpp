@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/json_text.h"
+#include "cli/progress_line.h"
 #include "cli/subcommand.h"
 #include "platform/date_format.h"
 #include "platform/file_io.h"
@@ -149,7 +150,8 @@ int RunExtract(const std::string& archive, const std::string& itemPath, const st
   return kExitOk;
 }
 
-int Report(const FreshenResult& result) {
+int Report(const FreshenResult& result, ProgressLine& line) {
+  line.Clear();
   for (const std::string& warning : result.warnings) std::cerr << "vyrworld-tool: warning: " << warning << '\n';
   if (!result.ok) return Fail(result.reason);
   std::cout << result.stored << '\n';
@@ -187,8 +189,13 @@ SubcommandAction DefineRez(CLI::App& app) {
   return [args, list, extract, freshen] {
     if (list->parsed()) return RunList(args->archive, args->dir, args->json);
     if (extract->parsed()) return RunExtract(args->archive, args->item, args->out);
-    if (freshen->parsed()) return Report(FreshenArchive(args->archive, args->folder));
-    return Report(CreateArchiveFromFolder(args->archive, args->folder));
+    ProgressLine line(freshen->parsed() ? "rez freshen" : "rez create");
+    int64_t examined = 0;
+    FreshenOptions options;
+    options.progress = [&line, &examined](const std::string&) { line.Count(++examined, "files"); };
+    FreshenResult result = freshen->parsed() ? FreshenArchive(args->archive, args->folder, options)
+                                             : CreateArchiveFromFolder(args->archive, args->folder, options);
+    return Report(result, line);
   };
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/progress_line.h"
 #include "cli/subcommand.h"
 #include "cli/terminal_text.h"
 #include "cli/tool_world.h"
@@ -45,7 +46,15 @@ int RunSnapshot(const SnapshotOptions& options) {
 
   Mapshot mapshot;
   std::string reason;
-  if (!MakeMapshot(document, options.divisor, options.objects, mapshot, &reason)) return Fail(reason);
+  {
+    ProgressLine line("snapshot");
+    const bool made = MakeMapshot(document, options.divisor, options.objects, mapshot, &reason, [&line](int percent) {
+      line.Percent(percent);
+      return true;
+    });
+    line.Clear();
+    if (!made) return Fail(reason);
+  }
   if (!WriteMapshot(options.out, mapshot, &reason)) return Fail(reason);
   std::printf("%s: %d x %d pixels\n", Printable(options.out).c_str(), mapshot.surface->Width(), mapshot.surface->Height());
   return kExitOk;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/json_text.h"
+#include "cli/progress_line.h"
 #include "cli/subcommand.h"
 #include "cli/terminal_text.h"
 #include "commands/snapshot/mapshot_dialog.h"
@@ -385,11 +386,15 @@ int RunDump(const std::string& path) {
 int RunResave(const std::string& in, const std::string& out, int compress) {
   LoadedWorld w;
   std::string reason;
-  if (!LoadWorld(in, w, reason)) return Fail(reason);
+  ProgressLine line("resave");
+  // Neither step reports its own progress: the line tells which of the two is running.
+  line.Percent(0);
+  if (!LoadWorld(in, w, reason)) return line.Clear(), Fail(reason);
   int32_t& flags = w.host.m_properties.flags;
   if (compress == 1) flags |= kWorldFlagCompressed;
   if (compress == 0) flags &= ~kWorldFlagCompressed;
-  if (!w.world.Save(w.host, out, &reason)) return Fail(reason);
+  line.Percent(50);
+  if (!w.world.Save(w.host, out, &reason)) return line.Clear(), Fail(reason);
   return kExitOk;
 }
 

@@ -8,6 +8,7 @@
 #include "commands/planes/plane_commands.h"
 #include "commands/snapshot/snapshot_commands.h"
 #include "commands/tiles/tile_commands.h"
+#include "commands/world/recovery_commands.h"
 #include "commands/world/world_commands.h"
 #include "world/world_doc.h"
 
@@ -22,6 +23,7 @@ void RegisterDocumentCommands(CWorldDoc& doc, IProcessLauncher* launcher) {
   RegisterAttributeCommands(doc.Commands(), doc);
   RegisterSnapshotCommands(doc.Commands(), doc);
   RegisterGameCommands(doc.Commands(), doc, launcher);
+  RegisterRecoveryCommands(doc.Commands(), doc);
 }
 
 }  // namespace vyr

@@ -3,8 +3,10 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include "editor/about_dialog.h"
@@ -14,9 +16,12 @@
 #include "editor/tile_picker_host.h"
 #include "editor/ui_text.h"
 #include "editor/world_view.h"
+#include "platform/message_format.h"
 #include "platform/profile_keys.h"
 #include "platform/document.h"
+#include "res/messages.h"
 #include "res/resources.h"
+#include "world/work_keeper.h"
 #include "world/world_doc.h"
 
 namespace vyr {
@@ -84,6 +89,13 @@ bool CVyrWorldApp::InitInstance(const std::string& rawCommandLine) {
                                                  m_tileDialogHidden);
     m_picker->Control().RegisterCommands(m_core->Commands());
     m_picker->Control().SetProfile(&m_profile);
+    m_keeper = std::make_unique<CWorkKeeper>(*world, CRecoveryStore::Default(), CBackupStore::Default());
+    auto* tick = new QTimer(m_frame);
+    QObject::connect(tick, &QTimer::timeout, m_frame, [this] {
+      // Not while a modal loop (a dialog, a question) holds the document mid-step.
+      if (m_keeper && !QApplication::activeModalWidget()) m_keeper->Tick();
+    });
+    tick->start(1000);
   }
 
   // 3. Shell registration is the .desktop file and MIME type installed with the program.
@@ -97,9 +109,25 @@ bool CVyrWorldApp::InitInstance(const std::string& rawCommandLine) {
 
   // 7. Dropped files are accepted by the frame itself.
   // 9. The world named on the command line.
-  if (!rawCommandLine.empty()) m_core->OpenStartupPath(rawCommandLine);
+  if (!rawCommandLine.empty()) {
+    m_core->OpenStartupPath(rawCommandLine);
+  } else if (m_keeper) {
+    // Without a world to open, the newest copy of unsaved changes is offered.
+    OfferNewestRecovery();
+  }
   m_frame->UpdateCommandUI(true);
   return true;
+}
+
+void CVyrWorldApp::OfferNewestRecovery() {
+  auto* world = dynamic_cast<CWorldDoc*>(m_document.get());
+  for (const StoredCopy& copy : m_keeper->Recovery().List()) {
+    if (!m_keeper->Recovery().NewerCopy(copy.worldPath)) continue;
+    if (!m_port->AskYesNo(FormatMessage(res::text::kRecoverQuestion, {FormatCopyTime(copy.written)}))) return;
+    if (!world->OpenCopy(copy.worldPath, copy.path, true))
+      m_port->Message(world->FailureReason(), MessageIcon::Error);
+    return;
+  }
 }
 
 void CVyrWorldApp::ExitInstance() {
@@ -113,6 +141,10 @@ void CVyrWorldApp::ExitInstance() {
   if (m_picker) {
     m_core->Commands().Remove(cmd::kTilePicker);
     m_picker.reset();
+  }
+  if (m_keeper) {
+    m_keeper->CleanExit();
+    m_keeper.reset();
   }
   // The frame owns the view; both go before the document, as the framework destroys them.
   delete m_frame;

@@ -17,6 +17,7 @@ namespace vyr {
 class CDocument;
 class CMainFrame;
 class CTilePickerHost;
+class CWorkKeeper;
 class IInteractionPort;
 class QtInteractionPort;
 
@@ -63,8 +64,13 @@ class CVyrWorldApp {
   void SetTileDialogHidden(int hidden) { m_tileDialogHidden = hidden; }
   // The tile picker ("Okno Wyboru"); null unless the document is a world document.
   CTilePickerHost* TilePicker() const { return m_picker.get(); }
+  // Recovery copies and backups of a world document (null otherwise).
+  CWorkKeeper* Keeper() const { return m_keeper.get(); }
 
  private:
+  // At a start-up without a world: the newest recovery copy newer than its world.
+  void OfferNewestRecovery();
+
   Parts m_parts;
   Profile m_profile;
   std::unique_ptr<QtInteractionPort> m_qtPort;
@@ -75,6 +81,7 @@ class CVyrWorldApp {
   CommandRouter m_router;
   int m_tileDialogHidden = 1;
   std::unique_ptr<CTilePickerHost> m_picker;
+  std::unique_ptr<CWorkKeeper> m_keeper;
   bool m_exited = false;
   bool m_installLanguage = false;
   std::string m_languageOption;

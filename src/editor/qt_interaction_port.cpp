@@ -5,7 +5,12 @@
 #include <QFileDialog>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QDialogButtonBox>
+#include <QListWidget>
 #include <QProgressDialog>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
 #include <QStatusBar>
 
 #include "editor/qt_text.h"
@@ -117,26 +122,74 @@ void QtInteractionPort::EndWaitCursor() {
   QApplication::restoreOverrideCursor();
 }
 
-void QtInteractionPort::BeginProgress(std::string_view text, int maximum) {
+void QtInteractionPort::BeginProgress(std::string_view text, int maximum, bool cancellable) {
   EndProgress();
-  m_progress = new QProgressDialog(UiText(text), QString(), 0, maximum, m_parent);
-  m_progress->setWindowTitle(Caption());
-  m_progress->setWindowModality(Qt::WindowModal);
-  m_progress->setMinimumDuration(0);
-  m_progress->setValue(0);
-  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  m_progressText = UiText(text);
+  m_progressMaximum = maximum;
+  m_progressValue = 0;
+  m_progressCancellable = cancellable;
+  m_lastEvents = 0;
+  m_gate.Start();
 }
 
 void QtInteractionPort::SetProgress(int value) {
+  if (!m_gate.Running()) return;
+  m_progressValue = value;
+  if (!m_progress && m_gate.Due()) {
+    m_progress = new QProgressDialog(m_progressText, m_progressCancellable ? UiText("Anuluj") : QString(), 0,
+                                     m_progressMaximum, m_parent);
+    m_progress->setWindowTitle(Caption());
+    m_progress->setWindowModality(Qt::WindowModal);
+    m_progress->setMinimumDuration(0);
+    m_progress->setAutoClose(false);
+    m_progress->setAutoReset(false);
+  }
   if (!m_progress) return;
-  m_progress->setValue(value);
-  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  // The window answers a few times a second without the work paying for each step.
+  const int64_t now = SteadyMilliseconds();
+  if (m_lastEvents != 0 && now - m_lastEvents < 40) return;
+  m_lastEvents = now;
+  m_progress->setValue(std::min(value, m_progressMaximum > 0 ? m_progressMaximum : value));
+  // Only a cancellable window takes the user's clicks; it is modal to the frame.
+  QApplication::processEvents(m_progressCancellable ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
 }
 
 void QtInteractionPort::EndProgress() {
+  m_gate.Stop();
   if (!m_progress) return;
   m_progress->close();
   delete m_progress;
+}
+
+bool QtInteractionPort::ProgressCancelled() { return m_progress && m_progress->wasCanceled(); }
+
+std::optional<IInteractionPort::ListChoice> QtInteractionPort::ChooseFromList(std::string_view title,
+                                                                             const std::vector<std::string>& entries,
+                                                                             bool canRemove) {
+  QDialog dialog(QApplication::activeModalWidget() ? QApplication::activeModalWidget() : m_parent.data());
+  dialog.setWindowTitle(UiText(title));
+  auto* list = new QListWidget(&dialog);
+  for (const std::string& entry : entries) list->addItem(FromUtf8(entry));
+  list->setCurrentRow(0);
+  auto* buttons = new QDialogButtonBox(&dialog);
+  QPushButton* open = buttons->addButton(UiText("Otwórz"), QDialogButtonBox::AcceptRole);
+  QPushButton* remove = canRemove ? buttons->addButton(UiText("Usuń"), QDialogButtonBox::DestructiveRole) : nullptr;
+  buttons->addButton(UiText("Anuluj"), QDialogButtonBox::RejectRole);
+  open->setDefault(true);
+  bool removed = false;
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  if (remove) QObject::connect(remove, &QPushButton::clicked, &dialog, [&] {
+      removed = true;
+      dialog.accept();
+    });
+  QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(list);
+  layout->addWidget(buttons);
+  dialog.resize(520, 300);
+  if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0) return std::nullopt;
+  return ListChoice{list->currentRow(), removed};
 }
 
 std::optional<std::string> QtInteractionPort::AskFileName(bool save, std::string_view title, std::string_view filter,

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "platform/interaction_port.h"
+#include "platform/progress_gate.h"
 
 class QProgressDialog;
 
@@ -38,9 +39,14 @@ class QtInteractionPort final : public IInteractionPort {
   void ShowStatus(std::string_view text) override;
   void BeginWaitCursor() override;
   void EndWaitCursor() override;
-  void BeginProgress(std::string_view text, int maximum) override;
+  void BeginProgress(std::string_view text, int maximum, bool cancellable = false) override;
   void SetProgress(int value) override;
   void EndProgress() override;
+  bool ProgressCancelled() override;
+  std::optional<ListChoice> ChooseFromList(std::string_view title, const std::vector<std::string>& entries,
+                                           bool canRemove) override;
+  // Tests give the progress window's clock.
+  void SetProgressClock(ProgressGate::Clock clock) { m_gate = ProgressGate(std::move(clock)); }
   std::optional<std::string> AskOpenFileName(std::string_view title, std::string_view filter,
                                              std::string_view initialPath) override;
   std::optional<std::string> AskSaveFileName(std::string_view title, std::string_view filter,
@@ -56,6 +62,12 @@ class QtInteractionPort final : public IInteractionPort {
   QString m_caption;
   QPointer<QWidget> m_parent;
   QPointer<QProgressDialog> m_progress;
+  ProgressGate m_gate;
+  QString m_progressText;
+  int m_progressMaximum = 0;
+  int m_progressValue = 0;
+  bool m_progressCancellable = false;
+  int64_t m_lastEvents = 0;
   int m_waitDepth = 0;
 };
 

@@ -149,6 +149,8 @@ inline constexpr CommandId kGrid = 32923;          // "&Siatka Pomocnicza" (Ctrl
 inline constexpr CommandId kNoImages = 32924;      // "Bez Obrazów"
 inline constexpr CommandId kAllPlanes = 32925;     // "Wszystkie Warstwy"
 inline constexpr CommandId kPaneZoom = 32926;      // status pane: the zoom in percent
+inline constexpr CommandId kRecover = 32960;           // "Odzyskaj..."
+inline constexpr CommandId kPreviousVersions = 32961;  // "Poprzednie Wersje..."
 
 }  // namespace cmd
 }  // namespace vyr

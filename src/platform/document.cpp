@@ -60,6 +60,7 @@ bool CDocument::SaveModified() {
     case Answer::Yes:
       return DoFileSave();
     case Answer::No:
+      OnChangesDiscarded();
       return true;
     default:
       return false;

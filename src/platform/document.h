@@ -37,6 +37,8 @@ class CDocument : public CommandTarget {
   virtual std::string FailureReason() const { return {}; }
   // The last save stopped at the user's own answer: nothing more is said.
   virtual bool SaveDeclined() const { return false; }
+  // The user answered No to "save changes?": the unsaved changes are given up.
+  virtual void OnChangesDiscarded() {}
 
   const std::string& GetPathName() const { return m_pathName; }
   // Sets the path and the title (the file name) and, unless told not to, adds the path

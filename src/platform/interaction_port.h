@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace vyr {
 
@@ -83,10 +84,23 @@ class IInteractionPort {
   virtual void BeginWaitCursor() = 0;
   virtual void EndWaitCursor() = 0;
 
-  // A progress window for a long task; `maximum` 0 shows a busy indicator.
-  virtual void BeginProgress(std::string_view text, int maximum) = 0;
+  // A progress window for a long task; `maximum` 0 shows a busy indicator. It shows only
+  // once the task has run half a second. With `cancellable` it has "Anuluj", and
+  // ProgressCancelled turns true once the user pressed it.
+  virtual void BeginProgress(std::string_view text, int maximum, bool cancellable = false) = 0;
   virtual void SetProgress(int value) = 0;
   virtual void EndProgress() = 0;
+  virtual bool ProgressCancelled() = 0;
+
+  // What the user did with a list: opened an entry, or removed it.
+  struct ListChoice {
+    int index = -1;
+    bool remove = false;
+  };
+  // A modal list of `entries` under `title` with "Otwórz" (and "Usuń" when `canRemove`);
+  // nothing when cancelled.
+  virtual std::optional<ListChoice> ChooseFromList(std::string_view title, const std::vector<std::string>& entries,
+                                                   bool canRemove) = 0;
 
   // `filter` uses the framework's form: "Name (*.a)|*.a;*.b|All (*.*)|*.*||".
   virtual std::optional<std::string> AskOpenFileName(std::string_view title, std::string_view filter,

@@ -22,6 +22,10 @@ inline constexpr std::string_view kGrid = "Grid";
 inline constexpr std::string_view kTileDialog = "TileDialog";
 inline constexpr std::string_view kLanguage = "Language";  // "en" for English, else Polish
 inline constexpr std::string_view kAllPlanes = "AllPlanes";
+// Seconds of editing between recovery copies (default 60; 0: none).
+inline constexpr std::string_view kRecoveryInterval = "RecoveryInterval";
+// How many earlier versions of each world a save keeps (default 5; 0: none).
+inline constexpr std::string_view kBackups = "Backups";
 
 // Custom
 inline constexpr std::string_view kMoveUp = "Move Up";

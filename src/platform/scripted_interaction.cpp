@@ -71,11 +71,29 @@ void ScriptedInteraction::EndWaitCursor() {
   --m_waitDepth;
 }
 
-void ScriptedInteraction::BeginProgress(std::string_view text, int maximum) {
+void ScriptedInteraction::BeginProgress(std::string_view text, int maximum, bool) {
   m_log.push_back("progress: " + std::string(text) + " / " + std::to_string(maximum));
+  m_progressSteps = 0;
 }
 
-void ScriptedInteraction::SetProgress(int) {}
+void ScriptedInteraction::SetProgress(int) { ++m_progressSteps; }
+
+bool ScriptedInteraction::ProgressCancelled() { return m_cancelAt >= 0 && m_progressSteps >= m_cancelAt; }
+
+std::optional<IInteractionPort::ListChoice> ScriptedInteraction::ChooseFromList(std::string_view title,
+                                                                               const std::vector<std::string>& entries,
+                                                                               bool) {
+  std::string line = "list " + std::string(title) + ":";
+  for (size_t i = 0; i < entries.size(); ++i) line += (i ? "|" : " ") + entries[i];
+  m_log.push_back(line);
+  if (m_listChoices.empty()) {
+    m_unexpected.push_back(line);
+    return std::nullopt;
+  }
+  const std::optional<ListChoice> choice = m_listChoices.front();
+  m_listChoices.pop_front();
+  return choice;
+}
 
 void ScriptedInteraction::EndProgress() { m_log.push_back("progress end"); }
 

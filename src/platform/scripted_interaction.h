@@ -31,7 +31,9 @@ class ScriptedInteraction final : public IInteractionPort {
 
   const std::vector<std::string>& Log() const { return m_log; }
   const std::vector<std::string>& Unexpected() const { return m_unexpected; }
-  bool AllScriptUsed() const { return m_answers.empty() && m_fileNames.empty() && m_dialogs.empty(); }
+  bool AllScriptUsed() const {
+    return m_answers.empty() && m_fileNames.empty() && m_dialogs.empty() && m_listChoices.empty();
+  }
   int WaitDepth() const { return m_waitDepth; }
   void ClearLog() { m_log.clear(); }
 
@@ -42,9 +44,16 @@ class ScriptedInteraction final : public IInteractionPort {
   void ShowStatus(std::string_view text) override;
   void BeginWaitCursor() override;
   void EndWaitCursor() override;
-  void BeginProgress(std::string_view text, int maximum) override;
+  void BeginProgress(std::string_view text, int maximum, bool cancellable = false) override;
   void SetProgress(int value) override;
   void EndProgress() override;
+  // True from the progress step `step` on (counting SetProgress calls since BeginProgress).
+  void CancelProgressAt(int step) { m_cancelAt = step; }
+  bool ProgressCancelled() override;
+  // Logged as "list <title>: <entries joined by '|'>"; answered from QueueListChoice.
+  void QueueListChoice(std::optional<ListChoice> choice) { m_listChoices.push_back(choice); }
+  std::optional<ListChoice> ChooseFromList(std::string_view title, const std::vector<std::string>& entries,
+                                           bool canRemove) override;
   std::optional<std::string> AskOpenFileName(std::string_view title, std::string_view filter,
                                              std::string_view initialPath) override;
   std::optional<std::string> AskSaveFileName(std::string_view title, std::string_view filter,
@@ -57,6 +66,9 @@ class ScriptedInteraction final : public IInteractionPort {
   std::deque<Answer> m_answers;
   std::deque<std::optional<std::string>> m_fileNames;
   std::deque<DialogScript> m_dialogs;
+  std::deque<std::optional<ListChoice>> m_listChoices;
+  int m_cancelAt = -1;
+  int m_progressSteps = 0;
   std::vector<std::string> m_log;
   std::vector<std::string> m_unexpected;
   int m_waitDepth = 0;

@@ -26,6 +26,8 @@ constexpr MenuItem kFile[] = {
     C(cmd::kFileOpen, "&Otwórz..."),
     C(cmd::kFileSave, "Zapi&sz"),
     C(cmd::kFileSaveAs, "Z&apisz J&ako..."),
+    C(cmd::kRecover, "Odzyskaj..."),
+    C(cmd::kPreviousVersions, "Poprzednie Wersje..."),
     Sep(),
     C(cmd::kFilePrintSetup, "D&rukuj..."),
     C(cmd::kFilePrintPreview, "Podgląd Wydr&uku"),  // the framework's print preview; our text

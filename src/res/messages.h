@@ -95,6 +95,16 @@ inline constexpr CountedText kRefreshed = {"Odświeżono plik 'Rez' %s: zapisano
 inline constexpr std::string_view kRefreshedNone = "Plik 'Rez' %s jest aktualny";
 inline constexpr std::string_view kRefreshing = "Odświeżanie pliku 'Rez' %s z folderu %s";
 
+// Recovery copies, backups and long work.
+inline constexpr std::string_view kRecoverQuestion = "Odzyskać niezapisane zmiany z %s?";
+inline constexpr std::string_view kRecoverTitle = "Odzyskaj";
+inline constexpr std::string_view kPreviousVersionsTitle = "Poprzednie Wersje";
+inline constexpr std::string_view kNoRecoveryCopies = "Nie ma niezapisanych zmian do odzyskania";
+inline constexpr std::string_view kNoPreviousVersions = "Ten świat nie ma poprzednich wersji";
+inline constexpr std::string_view kCopyEntry = "%s  (%s, %s)";
+inline constexpr std::string_view kSnapshotting = "Zapisywanie mapshota %s";
+inline constexpr std::string_view kSnapshotCancelled = "Przerwano: mapshot nie został zapisany";
+
 // Run-time menu texts of the shortcut commands.
 inline constexpr std::string_view kSetZValueMenu = "Set Z Value %i\tCtrl+%i";
 inline constexpr std::string_view kAddLogicMenu = "Add: %s\tAlt+%i";

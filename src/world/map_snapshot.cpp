@@ -304,7 +304,7 @@ bool MapshotSize(const CPlane& plane, int64_t d, int64_t& width, int64_t& height
 }  // namespace
 
 std::unique_ptr<CSnapshotDib> DrawMapshot(CPlane& plane, const CImageSetTable* imageSets, int32_t divisor,
-                                          bool withObjects, std::string* reason) {
+                                          bool withObjects, std::string* reason, const MapshotProgress& progress) {
   const int64_t d = MapshotDivisor(plane, divisor);
   int64_t width = 0, height = 0;
   if (!MapshotSize(plane, d, width, height, reason)) return nullptr;
@@ -319,14 +319,26 @@ std::unique_ptr<CSnapshotDib> DrawMapshot(CPlane& plane, const CImageSetTable* i
   const Rows rows{surface->RowPtr(0), -ptrdiff_t(surface->Pitch()), 0, height, width,
                   surface->ImageSize() > kStreamedSurfaceBytes};
   ReducedImages images(plane, int32_t(d));
-  DrawCells(rows, plane, images, d);
+  // Bands of whole cell rows, so that progress can be told and the drawing stopped.
+  const int64_t tileHeight = plane.TileHeight();
+  const int64_t band = std::max<int64_t>(1, int64_t(kMapshotBandBytes) / (width * ((tileHeight + d - 1) / d)));
+  const int64_t bands = (plane.Height() + band - 1) / band;
+  for (int64_t b = 0; b < bands; ++b) {
+    if (progress && !progress(int(b * 100 / bands))) {
+      if (reason) reason->clear();
+      return nullptr;
+    }
+    const int64_t first = CellTop(b * band, tileHeight, d);
+    const int64_t last = std::min(CellTop((b + 1) * band, tileHeight, d), height);
+    DrawCells(Rows{rows.Row(first), rows.step, first, last, width, rows.stream}, plane, images, d);
+  }
   if (withObjects)
     for (const Placement& p : PlaceObjects(plane, imageSets, images, d)) Draw(rows, *p.image, p.left, p.top, rows.Whole());
   return surface;
 }
 
 bool StreamMapshot(CPlane& plane, const CImageSetTable* imageSets, int32_t divisor, bool withObjects,
-                   const MapshotBands& out, std::string* reason, size_t bandBytes) {
+                   const MapshotBands& out, std::string* reason, size_t bandBytes, const MapshotProgress& progress) {
   const int64_t d = MapshotDivisor(plane, divisor);
   int64_t width = 0, height = 0;
   if (!MapshotSize(plane, d, width, height, reason)) return false;
@@ -352,6 +364,7 @@ bool StreamMapshot(CPlane& plane, const CImageSetTable* imageSets, int32_t divis
   if (out.begin && !out.begin(int32_t(width), int32_t(height))) return false;
   std::vector<uint8_t> buffer(size_t(width * std::min(band * cellRows, height)));
   for (int64_t b = 0; b < bands; ++b) {
+    if (progress && !progress(int(b * 100 / bands))) return false;
     const int64_t first = CellTop(b * band, tileHeight, d);
     const int64_t last = std::min(CellTop((b + 1) * band, tileHeight, d), height);
     const Rows rows{buffer.data(), ptrdiff_t(width), first, last, width};
@@ -390,11 +403,16 @@ std::unique_ptr<CSnapshotPalette> MapshotPalette(CWorldDoc& doc) {
 
 }  // namespace
 
-bool MakeMapshot(CWorldDoc& doc, int32_t divisor, bool withObjects, Mapshot& out, std::string* reason) {
+bool MakeMapshot(CWorldDoc& doc, int32_t divisor, bool withObjects, Mapshot& out, std::string* reason,
+                 const MapshotProgress& progress) {
   CPlane* plane = MapshotPlane(doc, withObjects, reason);
   if (!plane) return false;
   std::string why;
-  out.surface = DrawMapshot(*plane, doc.ImageSets(), divisor, withObjects, &why);
+  out.surface = DrawMapshot(*plane, doc.ImageSets(), divisor, withObjects, &why, progress);
+  if (!out.surface && why.empty()) {
+    if (reason) reason->clear();
+    return false;
+  }
   if (!out.surface) {
     if (reason) *reason = std::string(res::text::kCannotCreateDib) + "\n\n" + why;
     return false;
@@ -408,7 +426,13 @@ bool WriteMapshot(const std::string& path, const Mapshot& mapshot, std::string* 
                          : mapshot.surface->WriteBmp(path, mapshot.palette.get(), reason);
 }
 
-int RenderMapshot(const std::string& path, CWorldDoc& doc, int32_t divisor, bool withObjects, std::string* reason) {
+int RenderMapshot(const std::string& path, CWorldDoc& doc, int32_t divisor, bool withObjects, std::string* reason,
+                  const MapshotProgress& progress) {
+  bool cancelled = false;
+  const MapshotProgress watch = [&](int percent) {
+    cancelled = progress && !progress(percent);
+    return !cancelled;
+  };
   auto notWritten = [&](const std::string& why) {
     if (reason)
       *reason = Sentence(ShownText(res::text::kMapshotNotWritten) + " " + why) + "\n\n" +
@@ -427,7 +451,9 @@ int RenderMapshot(const std::string& path, CWorldDoc& doc, int32_t divisor, bool
       return encoder.Rows(rows, stride, count);
     };
     std::string tooLarge;
-    const bool drawn = StreamMapshot(*plane, doc.ImageSets(), divisor, withObjects, bands, &tooLarge);
+    const bool drawn = StreamMapshot(*plane, doc.ImageSets(), divisor, withObjects, bands, &tooLarge,
+                                     kMapshotBandBytes, watch);
+    if (cancelled) return -1;
     if (!drawn && !tooLarge.empty()) {
       if (reason) *reason = std::string(res::text::kCannotCreateDib) + "\n\n" + tooLarge;
       return 0;
@@ -439,7 +465,7 @@ int RenderMapshot(const std::string& path, CWorldDoc& doc, int32_t divisor, bool
     return WriteFileAtomically(path, encoder.Bytes(), why) ? 1 : notWritten(why);
   }
   Mapshot mapshot;
-  if (!MakeMapshot(doc, divisor, withObjects, mapshot, reason)) return 0;
+  if (!MakeMapshot(doc, divisor, withObjects, mapshot, reason, watch)) return cancelled ? -1 : 0;
   std::string why;
   return WriteMapshot(path, mapshot, &why) ? 1 : notWritten(why);
 }

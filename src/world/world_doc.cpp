@@ -2,6 +2,7 @@
 #include "world/world_doc.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/interaction_port.h"
 #include "platform/path_name.h"
@@ -17,6 +18,7 @@
 #include "world/shortcut_tables.h"
 #include "world/undo_stack.h"
 #include "world/view_port.h"
+#include "world/work_keeper.h"
 #include "world/world.h"
 
 namespace vyr {
@@ -92,12 +94,31 @@ bool CWorldDoc::OnOpenDocument(const std::string& path) {
   // same file would clear.
   RemoveStaleSaveTemps(FolderOf(path));
   SetOpeningPathName(path);
-  const bool opened = OpenWorld(path);
+  const std::optional<std::string> copy = m_keeper ? m_keeper->OfferRecovery(path, m_interaction) : std::nullopt;
+  // A copy that cannot be read leaves the world file itself.
+  bool opened = copy && OpenWorld(path, *copy);
+  if (opened) MarkChangedWithoutStep();
+  else opened = OpenWorld(path, path);
   SetOpeningPathName({});
   return opened;
 }
 
-bool CWorldDoc::OpenWorld(const std::string& path) {
+bool CWorldDoc::OpenCopy(const std::string& worldPath, const std::string& copy, bool keepPath) {
+  SetOpeningPathName(worldPath);
+  const bool opened = OpenWorld(worldPath, copy);
+  SetOpeningPathName({});
+  if (!opened) return false;
+  if (keepPath) SetPathName(worldPath);
+  else ClearPathName();
+  MarkChangedWithoutStep();
+  return true;
+}
+
+void CWorldDoc::OnChangesDiscarded() {
+  if (m_keeper) m_keeper->ChangesDiscarded();
+}
+
+bool CWorldDoc::OpenWorld(const std::string& path, const std::string& readFrom) {
   WaitCursor wait(m_interaction);
   Notify([](IDocumentObserver& o) { o.ContentsReset(); });
   ResetContents();
@@ -110,7 +131,7 @@ bool CWorldDoc::OpenWorld(const std::string& path) {
   SetModifiedFlag(false);
   std::string reason;
   int ok = m_world->SetViewRect(InitialViewRect());
-  if (ok) ok = m_world->LoadFromFile(*this, path, &reason);
+  if (ok) ok = m_world->LoadFromFile(*this, readFrom, &reason);
 
   if (ok) {
     // The highest plane carrying the objects flag, else the bottom plane.
@@ -162,6 +183,7 @@ bool CWorldDoc::OnSaveDocument(const std::string& path) {
     return false;
   }
   WaitCursor wait(m_interaction);
+  if (m_keeper) m_keeper->BeforeSave(path);
   std::string reason;
   if (!m_world->Save(*this, path, &reason)) {
     m_failureReason = reason.empty() ? "The world file could not be written." : reason;
@@ -169,6 +191,7 @@ bool CWorldDoc::OnSaveDocument(const std::string& path) {
   }
   SetModifiedFlag(false);
   m_changes.Bump();
+  if (m_keeper) m_keeper->AfterSave(path);
   if (m_resources.RememberArchiveFor(GetPathName(), path) && m_services)
     m_services->ArchiveRemembered(m_properties.archivePath);
   // Only a written file moves the shortcuts to its section, where they are kept at once.

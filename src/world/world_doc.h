@@ -30,6 +30,7 @@ class IInteractionPort;
 class IViewPort;
 class Profile;
 class CZTable;
+class CWorkKeeper;
 
 class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
  public:
@@ -51,6 +52,10 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   // What the document asks of the user in the middle of its steps (without them it declines).
   void SetServices(std::unique_ptr<IDocumentServices> services) { m_services = std::move(services); }
   IInteractionPort& Interaction() { return m_interaction; }
+  // Backups before each save, the recovery copy's removal after it and the recovery
+  // question on open (none: nothing of these).
+  void SetKeeper(CWorkKeeper* keeper) { m_keeper = keeper; }
+  CWorkKeeper* Keeper() const { return m_keeper; }
   Profile* GetProfile() const { return m_profile; }
 
   // --- IWorldHost
@@ -71,7 +76,13 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   bool OnNewDocument() override;
   // Reads a world file. False leaves the document without a world; FailureReason says why.
   // Afterwards the document is modified only when resource location changed its header.
+  // A newer recovery copy is offered first; taken, it is read instead and the document is
+  // modified, so that a save writes it to `path`.
   bool OnOpenDocument(const std::string& path) override;
+  // Reads `copy` (a backup or recovery copy) as the world at `worldPath`, whose folder its
+  // resources are found from; then untitled (or at `worldPath` with `keepPath`) and modified.
+  bool OpenCopy(const std::string& worldPath, const std::string& copy, bool keepPath);
+  void OnChangesDiscarded() override;
   // Writes the world file. False leaves the modified flag as it was; FailureReason says why.
   // Objects on planes without "Objekty" are left out only after the services' Yes (else
   // SaveDeclined).
@@ -189,7 +200,7 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
  private:
   CRect InitialViewRect() const;
   // The open step proper; OnOpenDocument names the file being opened around it.
-  bool OpenWorld(const std::string& path);
+  bool OpenWorld(const std::string& path, const std::string& readFrom);
   // Calls `notice` on every observer; one may remove itself meanwhile.
   template <typename Notice>
   void Notify(Notice notice) {
@@ -213,6 +224,7 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   IViewPort* m_view = nullptr;
   std::vector<IDocumentObserver*> m_observers;
   std::unique_ptr<IDocumentServices> m_services;
+  CWorkKeeper* m_keeper = nullptr;
 
   WorldProperties m_properties;
   // Declared before the world, whose planes refer to its image sets.

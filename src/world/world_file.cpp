@@ -157,8 +157,8 @@ int32_t WorldFileChecksum(ByteSpan block) {
   return int32_t(uint32_t(bytes - positions));
 }
 
-int BuildWorldFileImage(CWorld& world, const WorldProperties& p, std::vector<uint8_t>& image,
-                        std::string* reason) {
+int BuildRawWorldFileImage(CWorld& world, const WorldProperties& p, std::vector<uint8_t>& image,
+                           std::string* reason) {
   ByteWriter out(EstimateImageSize(world));
 
   // Header (steps 3): offsets 740, 744 and 748 are filled in at the end.
@@ -251,25 +251,34 @@ int BuildWorldFileImage(CWorld& world, const WorldProperties& p, std::vector<uin
   }
   if (out.Position() > std::numeric_limits<uint32_t>::max()) return SetReason(reason, tooLarge), 0;
 
-  std::vector<uint8_t>& bytes = out.Bytes();
-  const size_t blockLength = bytes.size() - kHeaderSize;
-  if (p.flags & kWorldFlagCompressed) {
+  image = std::move(out.Bytes());
+  return 1;
+}
+
+int FinishWorldFileImage(std::vector<uint8_t>& image, std::string* reason) {
+  if (image.size() < kHeaderSize) return SetReason(reason, "the world's header is incomplete"), 0;
+  const size_t blockLength = image.size() - kHeaderSize;
+  if (LoadI32(image.data() + kFlags) & kWorldFlagCompressed) {
     uLongf packedLength = compressBound(uLong(blockLength));
     std::vector<uint8_t> packed(kHeaderSize + packedLength);
-    if (compress(packed.data() + kHeaderSize, &packedLength, bytes.data() + kHeaderSize, uLong(blockLength)) !=
+    if (compress(packed.data() + kHeaderSize, &packedLength, image.data() + kHeaderSize, uLong(blockLength)) !=
         Z_OK) {
       return SetReason(reason, "the world's data could not be compressed"), 0;
     }
     packed.resize(kHeaderSize + packedLength);
-    StoreU32(bytes.data() + kUncompressedLength, uint32_t(blockLength));
-    StoreI32(bytes.data() + kChecksum, WorldFileChecksum(ByteSpan(packed).subspan(kHeaderSize)));
-    std::memcpy(packed.data(), bytes.data(), kHeaderSize);
+    StoreU32(image.data() + kUncompressedLength, uint32_t(blockLength));
+    StoreI32(image.data() + kChecksum, WorldFileChecksum(ByteSpan(packed).subspan(kHeaderSize)));
+    std::memcpy(packed.data(), image.data(), kHeaderSize);
     image = std::move(packed);
   } else {
-    StoreI32(bytes.data() + kChecksum, WorldFileChecksum(ByteSpan(bytes).subspan(kHeaderSize)));
-    image = std::move(bytes);
+    StoreI32(image.data() + kChecksum, WorldFileChecksum(ByteSpan(image).subspan(kHeaderSize)));
   }
   return 1;
+}
+
+int BuildWorldFileImage(CWorld& world, const WorldProperties& properties, std::vector<uint8_t>& image,
+                        std::string* reason) {
+  return BuildRawWorldFileImage(world, properties, image, reason) && FinishWorldFileImage(image, reason);
 }
 
 int SaveWorldFile(CWorld& world, IWorldHost& host, const std::string& path, const std::string& date,

@@ -88,6 +88,13 @@ int32_t WorldFileChecksum(ByteSpan storedBlock);
 int BuildWorldFileImage(CWorld& world, const WorldProperties& properties, std::vector<uint8_t>& image,
                         std::string* reason = nullptr);
 
+// The two halves of BuildWorldFileImage: the raw image (uncompressed block, no check sum)
+// is quick to build; finishing it (compression when the header's flags ask for it, the
+// length and check sum fields) needs nothing of the world, so it may run on another thread.
+int BuildRawWorldFileImage(CWorld& world, const WorldProperties& properties, std::vector<uint8_t>& image,
+                           std::string* reason = nullptr);
+int FinishWorldFileImage(std::vector<uint8_t>& image, std::string* reason = nullptr);
+
 // Save with the given date text: stores it as the host's date property, builds the image
 // and replaces the file atomically. CWorld::Save passes CurrentSaveDate().
 int SaveWorldFile(CWorld& world, IWorldHost& host, const std::string& path, const std::string& date,

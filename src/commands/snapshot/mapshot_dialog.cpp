@@ -71,7 +71,17 @@ bool CMapshotDialog::OnOK(IInteractionPort& port) {
     return false;
   std::string reason;
   WaitCursor wait(port);
-  if (RenderMapshot(path, m_doc, Divisor(), m_objects, &reason)) {
+  port.BeginProgress(FormatMessage(res::text::kSnapshotting, {FileNameOf(path)}), 100, true);
+  const int written = RenderMapshot(path, m_doc, Divisor(), m_objects, &reason, [&port](int percent) {
+    port.SetProgress(percent);
+    return !port.ProgressCancelled();
+  });
+  port.EndProgress();
+  if (written < 0) {
+    port.ShowStatus(res::text::kSnapshotCancelled);
+    return true;
+  }
+  if (written) {
     const CPlane& plane = *m_doc.CurrentPlane();
     const int64_t d = MapshotDivisor(plane, Divisor());
     port.ShowStatus(FormatMessage(res::text::kMapshotSaved, {FileNameOf(path), int64_t(plane.Width()) * plane.TileWidth() / d,
