@@ -142,6 +142,7 @@ CWorldViewModel::CWorldViewModel(Profile* profile) : m_profile(profile) {
   m_moves.down = m_profile->GetProfileInt(profile::kCustom, profile::kMoveDown, m_moves.down);
   m_moves.left = m_profile->GetProfileInt(profile::kCustom, profile::kMoveLeft, m_moves.left);
   m_moves.right = m_profile->GetProfileInt(profile::kCustom, profile::kMoveRight, m_moves.right);
+  m_tileMode.Tools().SetProfile(m_profile);
 }
 
 void CWorldViewModel::SetDocument(IViewDocument* document) {
@@ -515,6 +516,8 @@ void CWorldViewModel::OnDoubleClick(int32_t clientX, int32_t clientY, MouseButto
 }
 
 void CWorldViewModel::OnKeySeen(uint32_t key, uint32_t modifiers) {
+  // A key during a drag ends it first (Shift, Ctrl and Alt alone are modifiers of it).
+  if (key != 0 && (key < 0x10 || key > 0x12)) m_tileMode.Tools().EndDrag();
   if (!TileMode::IsTypedDigit(key, modifiers)) m_tileMode.OnTypedKey(key, modifiers);
 }
 

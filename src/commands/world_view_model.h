@@ -230,6 +230,7 @@ class CWorldViewModel final : public IViewPort {
   bool MouseInView(int32_t& x, int32_t& y) const override;
   bool MouseWorldPixel(int32_t& x, int32_t& y) const override;
   ISelectionRangeSource* SelectionRanges() override { return &m_objectMode; }
+  bool FillCellSelection(int32_t value) override { return m_tileMode.Tools().FillCellSelection(value); }
 
   const CDibG* Surface() const { return m_surface.get(); }
   // Deactivates the current mode and activates the one of `mode` (kTileMode, kObjectMode).

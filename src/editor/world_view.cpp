@@ -66,6 +66,7 @@ CWorldView::~CWorldView() {
   if (m_blinkTimer) killTimer(m_blinkTimer);
   if (m_worldDoc && m_worldDoc->ViewPort() == &m_model) m_worldDoc->SetViewPort(nullptr);
   m_model.Objects().SetDocument(nullptr);
+  m_model.Tiles().Tools().SetDocument(nullptr);
   m_model.SetDocument(nullptr);
   m_model.SetWindow(nullptr);
 }
@@ -75,6 +76,7 @@ void CWorldView::AttachDocument(CWorldDoc& document) {
   m_worldDocSource = std::make_unique<WorldDocViewSource>(document);
   document.SetViewPort(&m_model);
   m_model.Objects().SetDocument(&document);
+  m_model.Tiles().Tools().SetDocument(&document);
   RegisterTileViewCommands(Commands(), document);
   SetDocument(m_worldDocSource.get());
 }
