@@ -516,8 +516,6 @@ void CWorldViewModel::OnDoubleClick(int32_t clientX, int32_t clientY, MouseButto
 }
 
 void CWorldViewModel::OnKeySeen(uint32_t key, uint32_t modifiers) {
-  // A key during a drag ends it first (Shift, Ctrl and Alt alone are modifiers of it).
-  if (key != 0 && (key < 0x10 || key > 0x12)) m_tileMode.Tools().EndDrag();
   if (!TileMode::IsTypedDigit(key, modifiers)) m_tileMode.OnTypedKey(key, modifiers);
 }
 

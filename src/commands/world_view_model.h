@@ -257,6 +257,8 @@ class CWorldViewModel final : public IViewPort {
   // Every key pressed over the view, before an accelerator may take it: any key but a
   // typed digit ends the typed number.
   void OnKeySeen(uint32_t key, uint32_t modifiers);
+  // A key pressed during a mouse drag: the drag ends, its step kept.
+  void EndDrags() { m_tileMode.Tools().EndDrag(); }
   // The wheel with Shift held: `steps` wheel lines (positive away from the user) scroll
   // the view to the left, each by the plane's tile width.
   void OnShiftWheel(int32_t steps);

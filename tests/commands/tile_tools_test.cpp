@@ -161,8 +161,9 @@ TEST_F(TileToolsTest, AltDragMovesTheSelectionAndBucketFillIsOneStep) {
   Run(cmd::kTileDelete);
   Key(kKeyEscape);
   const size_t steps = Steps();
-  Move(0, 8);
-  Key('B', kModControl);
+  Down(0, 8, MouseButton::Left);  // the cursor: the mouse is not over a real window here
+  Up(0, 8, MouseButton::Left);
+  (*commands.FindHandler(cmd::kBucketFill))(cmd::kBucketFill);
   EXPECT_EQ(Steps(), steps + 1);
   EXPECT_EQ(Newest(), "Wypełnij Obszar");
   for (int32_t i = 0; i < 48; ++i) EXPECT_EQ(Plane().GetTile(i % 12, 6 + i / 12), 2);

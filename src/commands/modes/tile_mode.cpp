@@ -249,6 +249,7 @@ void TileMode::RegisterCommands(CommandTable& table) {
     table.On(entry.id, [this, jump] { JumpCursor(jump); });
   }
 
+  m_tools.RegisterCommands(table);
   table.On(cmd::kAutoCursor, [this] { OnToggleAutoCursor(); });
   table.OnUpdate(cmd::kAutoCursor, [this](CommandState& state) {
     state.Enable(true);

@@ -86,6 +86,11 @@ void TileTools::UpdateOverlay() {
     } else if (std::optional<int32_t> brush = BrushTile(); brush && m_drag != Drag::Select && m_drag != Drag::Move) {
       overlay.preview = CRect{m_mouse.column, m_mouse.row, m_mouse.column, m_mouse.row};
       overlay.previewTiles = {*brush};
+      // The panes describe the cell under the cursor; the brush is told as it changes.
+      if (brush != m_shownBrush && m_view.Interaction())
+        m_view.Interaction()->ShowStatus(
+            FormatMessage(res::text::kBrushTile, {uint32_t(*brush) >> 16, uint32_t(*brush) & 0xFFFFu}));
+      m_shownBrush = brush;
     }
   }
   const bool same = overlay.selection == m_overlay.selection && overlay.preview == m_overlay.preview &&
@@ -319,9 +324,25 @@ bool TileTools::OnKeyPress(uint32_t key, uint32_t modifiers) {
     case 'C': return CopySelection();
     case 'X': return CutSelection();
     case 'V': return StartStamp();
-    case 'B': return BucketFillAt(m_mouse);
     default: return false;
   }
+}
+
+void TileTools::RegisterCommands(CommandTable& table) {
+  table.On(cmd::kLiveRepair, [this] { SetLiveRepair(!m_liveRepair); });
+  table.OnUpdate(cmd::kLiveRepair, [this](CommandState& state) {
+    state.Enable(true);
+    state.SetCheck(m_liveRepair);
+  });
+  // At the mouse when it is over the plane, else at the tile cursor.
+  table.On(cmd::kBucketFill, [this] {
+    int32_t x = 0, y = 0;
+    const CPlane* plane = Plane();
+    BucketFillAt(m_view.MouseInView(x, y) && plane && plane->InGrid(m_mouse.column, m_mouse.row)
+                     ? m_mouse
+                     : CellPoint{m_mode.CursorColumn(), m_mode.CursorRow()});
+  });
+  table.OnUpdate(cmd::kBucketFill, [this](CommandState& state) { state.Enable(Plane() && BrushTile()); });
 }
 
 bool TileTools::FillCellSelection(int32_t value) {

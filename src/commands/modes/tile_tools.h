@@ -67,6 +67,8 @@ class TileTools {
   // The design's cell commands with cells selected (not from a mouse click): the selection
   // takes `value`; false without a selection.
   bool FillCellSelection(int32_t value);
+  // "Naprawa na Bieżąco" and "Wypełnij Obszar".
+  void RegisterCommands(CommandTable& table);
 
  private:
   enum class Drag { None, Stroke, Select, Move, Stamp };
@@ -95,6 +97,7 @@ class TileTools {
   bool m_liveRepair = false;
   // Set while a mouse click sends the design's own cell commands, so the selection does not take them.
   bool m_passThrough = false;
+  std::optional<int32_t> m_shownBrush;
   TileOverlay m_overlay;
 };
 
