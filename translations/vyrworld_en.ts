@@ -2543,5 +2543,121 @@ Correct the &quot;Gra:&quot; field of &quot;Informacje Świata&quot;.</translati
         <source>Przerwano: mapshot nie został zapisany</source>
         <translation>Cancelled: the mapshot was not written</translation>
     </message>
+    <message>
+        <source>Malowanie</source>
+        <translation>Paint</translation>
+    </message>
+    <message>
+        <source>Wytnij Klocki</source>
+        <translation>Cut Tiles</translation>
+    </message>
+    <message>
+        <source>Usuń Klocki</source>
+        <translation>Delete Tiles</translation>
+    </message>
+    <message>
+        <source>Wypełnij Zaznaczenie</source>
+        <translation>Fill Selection</translation>
+    </message>
+    <message>
+        <source>Stempel</source>
+        <translation>Stamp</translation>
+    </message>
+    <message>
+        <source>Przesuń Klocki</source>
+        <translation>Move Tiles</translation>
+    </message>
+    <message>
+        <source>Wypełnij Obszar</source>
+        <translation>Fill Area</translation>
+    </message>
+    <message>
+        <source>Przesuń Objekty</source>
+        <translation>Move Objects</translation>
+    </message>
+    <message>
+        <source>Zaznaczenie: %i x %i</source>
+        <translation>Selection: %i x %i</translation>
+    </message>
+    <message>
+        <source>Skopiowano %i x %i klocków</source>
+        <translation>Copied %i x %i tiles</translation>
+    </message>
+    <message>
+        <source>Stempel %i x %i: prawy przycisk stawia, Esc kończy</source>
+        <translation>Stamp %i x %i: the right button places it, Esc ends</translation>
+    </message>
+    <message>
+        <source>Ta warstwa nie ma zestawów obrazów: %s</source>
+        <translation>This plane lacks the image sets: %s</translation>
+    </message>
+    <message>
+        <source>Pędzel: zestaw %i, obraz %i</source>
+        <translation>Brush: set %i, image %i</translation>
+    </message>
+    <message>
+        <source>Zaznaczone objekty: %i</source>
+        <translation>Selected objects: %i</translation>
+    </message>
+    <message>
+        <source>Naprawa na Bieżąco</source>
+        <translation>Live Repair</translation>
+    </message>
+    <message>
+        <source>Naprawia krawędzie klocków po każdym malowaniu, wklejeniu i wypełnieniu</source>
+        <translation>Repairs the tile edges after each stroke, paste and fill</translation>
+    </message>
+    <message>
+        <source>Wypełnia obszar jednakowych klocków pod myszą bieżącym klockiem</source>
+        <translation>Fills the area of equal tiles under the mouse with the current tile</translation>
+    </message>
+    <message>
+        <source>Dodaje trafiony objekt do zaznaczenia albo go z niego usuwa</source>
+        <translation>Adds the object hit to the selection or takes it out</translation>
+    </message>
+    <message>
+        <source>Przeciągnięcie</source>
+        <translation>Drag</translation>
+    </message>
+    <message>
+        <source>Zaznacza prostokąt klocków (kliknięcie obok kasuje zaznaczenie)</source>
+        <translation>Selects a rectangle of cells (a click elsewhere drops the selection)</translation>
+    </message>
+    <message>
+        <source>Na objekcie przesuwa zaznaczone objekty, z Shift po siatce klocków; poza objektami zaznacza ramką każdy objekt, którego dotknie</source>
+        <translation>On an object moves the selected objects, with Shift on the tile grid; on empty ground selects every object the band touches</translation>
+    </message>
+    <message>
+        <source>Alt+przeciągnięcie</source>
+        <translation>Alt+drag</translation>
+    </message>
+    <message>
+        <source>Przesuwa zaznaczone klocki</source>
+        <translation>Moves the selected cells</translation>
+    </message>
+    <message>
+        <source>Jak przeciągnięcie</source>
+        <translation>As a drag</translation>
+    </message>
+    <message>
+        <source>Przeciągnięcie prawym</source>
+        <translation>Right-drag</translation>
+    </message>
+    <message>
+        <source>Maluje bieżącym obrazem każdy mijany klocek (Shift usuwa, Ctrl wypełnia kolorem); ze stemplem stawia stempel</source>
+        <translation>Paints every cell the mouse crosses with the current image (Shift deletes, Ctrl fills with colour); with a stamp places the stamp</translation>
+    </message>
+    <message>
+        <source>Ctrl+C, Ctrl+X, Ctrl+V, Esc</source>
+        <translation>Ctrl+C, Ctrl+X, Ctrl+V, Esc</translation>
+    </message>
+    <message>
+        <source>Kopiuje lub wycina zaznaczone klocki, robi ze schowka stempel, kończy stempel lub zaznaczenie</source>
+        <translation>Copies or cuts the selected cells, turns the clipboard into a stamp, ends the stamp or the selection</translation>
+    </message>
+    <message>
+        <source>Kopiuje, wycina i wkleja zaznaczony objekt</source>
+        <translation>Copies, cuts and pastes the selected object</translation>
+    </message>
 </context>
 </TS>

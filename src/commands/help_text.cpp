@@ -34,7 +34,16 @@ constexpr MouseGesture kMouseGestures[] = {
      "Zaznacza trafiony objekt; poza objektami kasuje zakres zaznaczenia"},
     {"Shift+kliknięcie", "Przenosi kursor i bierze jego klocek jako bieżący obraz",
      "Zaznacza trafiony objekt i rozszerza zakres zaznaczenia o to miejsce"},
-    {"Ctrl+kliknięcie", "Przenosi kursor i bierze jego klocek jako bieżący obraz", "Jak kliknięcie"},
+    {"Ctrl+kliknięcie", "Przenosi kursor i bierze jego klocek jako bieżący obraz",
+     "Dodaje trafiony objekt do zaznaczenia albo go z niego usuwa"},
+    {"Przeciągnięcie", "Zaznacza prostokąt klocków (kliknięcie obok kasuje zaznaczenie)",
+     "Na objekcie przesuwa zaznaczone objekty, z Shift po siatce klocków; poza objektami zaznacza ramką "
+     "każdy objekt, którego dotknie"},
+    {"Alt+przeciągnięcie", "Przesuwa zaznaczone klocki", "Jak przeciągnięcie"},
+    {"Przeciągnięcie prawym", "Maluje bieżącym obrazem każdy mijany klocek (Shift usuwa, Ctrl wypełnia kolorem); "
+     "ze stemplem stawia stempel", "Jak prawy przycisk"},
+    {"Ctrl+C, Ctrl+X, Ctrl+V, Esc", "Kopiuje lub wycina zaznaczone klocki, robi ze schowka stempel, kończy stempel "
+     "lub zaznaczenie", "Kopiuje, wycina i wkleja zaznaczony objekt"},
     {"Prawy przycisk", "Wstawia bieżący obraz w klocek pod myszą", "Zaznacza trafiony objekt i otwiera jego edycję"},
     {"Shift+prawy przycisk", "Usuwa klocek pod myszą", "Jak prawy przycisk"},
     {"Ctrl+prawy przycisk", "Wypełnia klocek pod myszą kolorem", "Jak prawy przycisk"},

@@ -142,6 +142,7 @@ CWorldViewModel::CWorldViewModel(Profile* profile) : m_profile(profile) {
   m_moves.down = m_profile->GetProfileInt(profile::kCustom, profile::kMoveDown, m_moves.down);
   m_moves.left = m_profile->GetProfileInt(profile::kCustom, profile::kMoveLeft, m_moves.left);
   m_moves.right = m_profile->GetProfileInt(profile::kCustom, profile::kMoveRight, m_moves.right);
+  m_tileMode.Tools().SetProfile(m_profile);
 }
 
 void CWorldViewModel::SetDocument(IViewDocument* document) {

@@ -230,6 +230,7 @@ class CWorldViewModel final : public IViewPort {
   bool MouseInView(int32_t& x, int32_t& y) const override;
   bool MouseWorldPixel(int32_t& x, int32_t& y) const override;
   ISelectionRangeSource* SelectionRanges() override { return &m_objectMode; }
+  bool FillCellSelection(int32_t value) override { return m_tileMode.Tools().FillCellSelection(value); }
 
   const CDibG* Surface() const { return m_surface.get(); }
   // Deactivates the current mode and activates the one of `mode` (kTileMode, kObjectMode).
@@ -256,6 +257,8 @@ class CWorldViewModel final : public IViewPort {
   // Every key pressed over the view, before an accelerator may take it: any key but a
   // typed digit ends the typed number.
   void OnKeySeen(uint32_t key, uint32_t modifiers);
+  // A key pressed during a mouse drag: the drag ends, its step kept.
+  void EndDrags() { m_tileMode.Tools().EndDrag(); }
   // The wheel with Shift held: `steps` wheel lines (positive away from the user) scroll
   // the view to the left, each by the plane's tile width.
   void OnShiftWheel(int32_t steps);

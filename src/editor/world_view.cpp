@@ -20,6 +20,7 @@
 
 #include "commands/tiles/tile_commands.h"
 #include "commands/view_commands.h"
+#include "editor/tool_overlay.h"
 #include "resources/dib.h"
 #include "resources/palette.h"
 #include "world/world_doc.h"
@@ -66,6 +67,7 @@ CWorldView::~CWorldView() {
   if (m_blinkTimer) killTimer(m_blinkTimer);
   if (m_worldDoc && m_worldDoc->ViewPort() == &m_model) m_worldDoc->SetViewPort(nullptr);
   m_model.Objects().SetDocument(nullptr);
+  m_model.Tiles().Tools().SetDocument(nullptr);
   m_model.SetDocument(nullptr);
   m_model.SetWindow(nullptr);
 }
@@ -75,6 +77,7 @@ void CWorldView::AttachDocument(CWorldDoc& document) {
   m_worldDocSource = std::make_unique<WorldDocViewSource>(document);
   document.SetViewPort(&m_model);
   m_model.Objects().SetDocument(&document);
+  m_model.Tiles().Tools().SetDocument(&document);
   RegisterTileViewCommands(Commands(), document);
   SetDocument(m_worldDocSource.get());
 }
@@ -172,6 +175,7 @@ MouseButton ButtonOf(Qt::MouseButton button) {
 uint32_t VirtualKeyOf(int key) {
   const bool digit = key >= Qt::Key_0 && key <= Qt::Key_9;
   const bool letter = key >= Qt::Key_A && key <= Qt::Key_Z;
+  if (key == Qt::Key_Escape) return 0x1B;
   return digit || letter || key == Qt::Key_Space ? uint32_t(key) : 0;
 }
 
@@ -181,6 +185,10 @@ uint32_t VirtualKeyOf(int key) {
 bool CWorldView::event(QEvent* event) {
   if (event->type() == QEvent::ShortcutOverride) {
     const auto* key = static_cast<QKeyEvent*>(event);
+    const int code = key->key();
+    // Any key but a modifier ends a mouse drag before its command runs.
+    if (code != Qt::Key_Shift && code != Qt::Key_Control && code != Qt::Key_Alt && code != Qt::Key_Meta)
+      m_model.EndDrags();
     m_model.OnKeySeen(VirtualKeyOf(key->key()), ModifiersOf(key->modifiers()));
   }
   return QAbstractScrollArea::event(event);
@@ -386,6 +394,7 @@ void CWorldView::paintEvent(QPaintEvent* event) {
     for (const QRect& rect : outside) painter.fillRect(rect, Qt::white);
     DrawContents(painter);
     DrawObjectMarkers(painter);
+    PaintToolOverlay(painter, m_model, m_worldDoc, m_colours);
   } else {
     // Nothing of the world: the bare window.
     painter.fillRect(event->rect(), Qt::white);

@@ -75,6 +75,9 @@ inline constexpr CommandId kBlockCopy = 32896;
 inline constexpr CommandId kReplaceTiles = 32897;
 inline constexpr CommandId kInvalidTiles = 32913;
 inline constexpr CommandId kRepairTiles = 32915;
+// The mouse tools' own entries.
+inline constexpr CommandId kLiveRepair = 32930;
+inline constexpr CommandId kBucketFill = 32931;
 
 // Status panes (indicators, not commands). Pane 0 is the message pane.
 inline constexpr CommandId kMessagePane = 0;

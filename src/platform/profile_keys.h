@@ -26,6 +26,7 @@ inline constexpr std::string_view kAllPlanes = "AllPlanes";
 inline constexpr std::string_view kRecoveryInterval = "RecoveryInterval";
 // How many earlier versions of each world a save keeps (default 5; 0: none).
 inline constexpr std::string_view kBackups = "Backups";
+inline constexpr std::string_view kLiveRepair = "LiveRepair";
 
 // Custom
 inline constexpr std::string_view kMoveUp = "Move Up";

@@ -35,6 +35,7 @@ constexpr Accelerator kTable128[] = {
     {kKeypadMinus, kControl, cmd::kImagePrevious},
     {'T', kControl, cmd::kTilePicker},
     {'F', kAlt, cmd::kRepairTiles},
+    {'B', kControl, cmd::kBucketFill},
     // Modes and objects.
     {'M', kControl, cmd::kToggleMode},
     {kTab, kNone, cmd::kObjectNext},

@@ -93,6 +93,8 @@ constexpr MenuItem kTiles[] = {
     C(cmd::kTileFill, "&Wypełnij..."),
     C(cmd::kBlockCopy, "Funkcja 'Block Copy'..."),
     C(cmd::kReplaceTiles, "Zmień..."),
+    C(cmd::kBucketFill, "Wypełnij Obszar"),
+    Check(cmd::kLiveRepair, "Naprawa na Bieżąco"),
     Sep(),
     C(cmd::kTileAttribInfo, "&Informacje..."),
     C(cmd::kScaleAttribs, "Zmień Artrybuty..."),

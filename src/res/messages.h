@@ -153,4 +153,13 @@ inline constexpr std::string_view kUnterminatedFields =
 inline constexpr std::string_view kGameStartFailed =
     "Unable to start the game: %s\n\n%s\n\nCorrect the \"Gra:\" field of \"Informacje Świata\".";
 
+// The mouse tools of tile mode: the selection's size, the clipboard, a stamp whose image
+// sets the plane lacks (their names), the brush under the mouse.
+inline constexpr std::string_view kSelectionSize = "Zaznaczenie: %i x %i";
+inline constexpr std::string_view kCopiedCells = "Skopiowano %i x %i klocków";
+inline constexpr std::string_view kStampReady = "Stempel %i x %i: prawy przycisk stawia, Esc kończy";
+inline constexpr std::string_view kStampSetsMissing = "Ta warstwa nie ma zestawów obrazów: %s";
+inline constexpr std::string_view kBrushTile = "Pędzel: zestaw %i, obraz %i";
+inline constexpr std::string_view kObjectsSelected = "Zaznaczone objekty: %i";
+
 }  // namespace vyr::res::text

@@ -71,6 +71,8 @@ constexpr StringEntry kStrings[] = {
     {32915, "Naprawia Klocki"},
     {32925, "Pokazuje pozostałe warstwy przyciemnione, przesunięte jak w grze\nWszystkie Warstwy"},
     {32926, "0000%"},  // pane width
+    {32930, "Naprawia krawędzie klocków po każdym malowaniu, wklejeniu i wypełnieniu\nNaprawa na Bieżąco"},
+    {32931, "Wypełnia obszar jednakowych klocków pod myszą bieżącym klockiem\nWypełnij Obszar"},
     {57344, "Edytor VyrWorld"},  // application title
     {57634, "Kopiuje zaznaczony objekt"},
     {57635, "Wycina zaznaczony objekt"},

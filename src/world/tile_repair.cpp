@@ -97,15 +97,16 @@ constexpr std::array<int32_t, 32> kEdgeResult = [] {
 // Repairs row r in `row`; the rows above and below exist when kUp and kDown say so. Returns
 // the number of cells changed.
 template <bool kUp, bool kDown>
-int64_t RepairRow(const int32_t* up, int32_t* row, const int32_t* down, int32_t width, int32_t r) {
+int64_t RepairRow(const int32_t* up, int32_t* row, const int32_t* down, int32_t width, int32_t r, int32_t from,
+                  int32_t to) {
   auto column = [&](int32_t c) -> unsigned {
     return (kUp && IsGroundTile(up[c]) ? kTop : 0) | (IsGroundTile(row[c]) ? kMiddle : 0) |
            (kDown && IsGroundTile(down[c]) ? kBottom : 0);
   };
   const unsigned oddRow = unsigned(r & 1) << 4;
-  unsigned left = 0, middle = column(0);
+  unsigned left = from > 0 ? column(from - 1) : 0, middle = column(from);
   int64_t changed = 0;
-  for (int32_t c = 0; c < width; ++c) {
+  for (int32_t c = from; c < to; ++c) {
     const unsigned right = c + 1 < width ? column(c + 1) : 0;
     const int32_t value = row[c];
     if (IsGroundTile(value) || IsEdgeTile(value)) {
@@ -127,14 +128,17 @@ int64_t RepairRow(const int32_t* up, int32_t* row, const int32_t* down, int32_t 
 
 // Repairs row r of the width × height `cells` into `row`, which holds that row's values
 // (the row itself or a copy: repairs keep every cell's family, so neighbours read the same).
-int64_t RepairRowOf(const int32_t* cells, int32_t* row, int32_t width, int32_t height, int32_t r) {
+// Only columns from … to − 1 are repaired; `row` still holds the whole row.
+int64_t RepairRowOf(const int32_t* cells, int32_t* row, int32_t width, int32_t height, int32_t r, int32_t from = 0,
+                    int32_t to = -1) {
+  if (to < 0) to = width;
   const int32_t* at = cells + ptrdiff_t(r) * width;
   const bool hasUp = r > 0, hasDown = r + 1 < height;
   const int32_t* up = hasUp ? at - width : at;
   const int32_t* down = hasDown ? at + width : at;
-  return hasUp ? (hasDown ? RepairRow<true, true>(up, row, down, width, r) : RepairRow<true, false>(up, row, down, width, r))
-               : (hasDown ? RepairRow<false, true>(up, row, down, width, r)
-                          : RepairRow<false, false>(up, row, down, width, r));
+  return hasUp ? (hasDown ? RepairRow<true, true>(up, row, down, width, r, from, to) : RepairRow<true, false>(up, row, down, width, r, from, to))
+               : (hasDown ? RepairRow<false, true>(up, row, down, width, r, from, to)
+                          : RepairRow<false, false>(up, row, down, width, r, from, to));
 }
 
 }  // namespace
@@ -165,26 +169,36 @@ int64_t CTileRepair::Run() {
 
 int64_t RepairTiles(CPlane& plane) {
   if (!plane.IsValid()) return 0;
+  return RepairTilesIn(plane, {0, 0, plane.Width() - 1, plane.Height() - 1}, false);
+}
+
+int64_t RepairTilesIn(CPlane& plane, const CRect& changed, bool grow) {
+  if (!plane.IsValid()) return 0;
   const int32_t width = plane.Width(), height = plane.Height();
+  const int32_t reach = grow ? 1 : 0;
+  const int32_t top = std::max(changed.top - reach, 0), bottom = std::min(changed.bottom + reach, height - 1);
+  const int32_t from = std::max(changed.left - reach, 0), to = std::min(changed.right + reach, width - 1) + 1;
+  if (from >= to) return 0;
   const int32_t* cells = plane.Tiles().data();
   // Each row is repaired in a copy and only its changed stretch written back, so that
   // undo keeps no more than the repair changed.
   std::vector<int32_t> row(static_cast<size_t>(width));
-  int64_t changed = 0;
-  for (int32_t r = 0; r < height; ++r) {
+  int64_t count = 0;
+  for (int32_t r = top; r <= bottom; ++r) {
     const int32_t* now = cells + ptrdiff_t(r) * width;
-    std::copy(now, now + width, row.begin());
-    const int64_t fixed = RepairRowOf(cells, row.data(), width, height, r);
+    // The neighbours just outside are read too.
+    std::copy(now + std::max(from - 1, 0), now + std::min(to + 1, width), row.begin() + std::max(from - 1, 0));
+    const int64_t fixed = RepairRowOf(cells, row.data(), width, height, r, from, to);
     if (fixed == 0) continue;
-    changed += fixed;
-    const auto first = std::mismatch(row.begin(), row.end(), now).first - row.begin();
-    const auto last = width - (std::mismatch(row.rbegin(), row.rend(), std::reverse_iterator(now + width)).first -
-                               row.rbegin());
+    count += fixed;
+    const auto first = std::mismatch(row.begin() + from, row.begin() + to, now + from).first - row.begin();
+    const auto last = to - (std::mismatch(row.rbegin() + (width - to), row.rend() - from, std::reverse_iterator(now + to)).first -
+                            (row.rbegin() + (width - to)));
     plane.EditCells(plane.RowStart(r) + first, last - first, [&row, first](std::span<int32_t> out) {
       std::copy(row.begin() + first, row.begin() + first + ptrdiff_t(out.size()), out.begin());
     });
   }
-  return changed;
+  return count;
 }
 
 }  // namespace vyr

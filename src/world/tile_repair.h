@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <span>
 
+#include "platform/rect.h"
+
 namespace vyr {
 
 class CPlane;
@@ -55,5 +57,10 @@ class CTileRepair {
 // Repairs the plane's grid in place. Returns the number of cells that changed (0 without a
 // grid), so callers mark the document modified only when something did.
 int64_t RepairTiles(CPlane& plane);
+// The same for the cells of the inclusive rectangle `changed`, with `grow` also the cells
+// around it whose shape a change there can alter: after an edit inside `changed`, the
+// plane then equals a full repair wherever a full repair of the plane before the edit
+// left nothing to do.
+int64_t RepairTilesIn(CPlane& plane, const CRect& changed, bool grow = true);
 
 }  // namespace vyr

@@ -69,6 +69,9 @@ class IViewPort {
   virtual bool MouseWorldPixel(int32_t& /*x*/, int32_t& /*y*/) const { return false; }
   // Object mode's Shift-click range; null for a view without one.
   virtual ISelectionRangeSource* SelectionRanges() { return nullptr; }
+  // Fills the cells selected in tile mode with `value` (kEmptyTile empties them) as one
+  // step; false, doing nothing, when no cells are selected.
+  virtual bool FillCellSelection(int32_t /*value*/) { return false; }
 };
 
 }  // namespace vyr

@@ -182,6 +182,10 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   // stack instead. Not kept, the world goes back to where the action began and no step is made.
   void EndChange(bool keep = true);
   bool Recording() const { return m_changeDepth > 0; }
+  // Names the action being recorded anew (a click that became a drag).
+  void RenameChange(std::string_view name) {
+    if (m_changeDepth > 0) m_changeName = name;
+  }
   // Marks the document modified and moves the change counter, so no older step can clear
   // the mark: for changes the undo stack does not hold.
   void MarkChangedWithoutStep();

@@ -195,6 +195,65 @@ TEST_F(ObjectModeTest, TabWalksInZOrderWrappingAndNudgesMoveWithoutResorting) {
   EXPECT_EQ(Plane(1)->FirstObject(), low);
 }
 
+TEST_F(ObjectModeTest, TheRubberBandSelectsEveryObjectItsRectangleTouches) {
+  CGameObject* a = Add(100, 100, 1);  // 32 x 32 boxes: 84 ... 115
+  CGameObject* b = Add(200, 100, 2);
+  CGameObject* c = Add(150, 300, 3);
+  Run(cmd::kObjectMode);
+  const struct {
+    PixelPoint from, to;
+    std::vector<CGameObject*> selected;  // in list order, the first the design's selected object
+  } kBands[] = {
+      {{110, 120}, {190, 90}, {a, b}},
+      {{190, 120}, {110, 90}, {a, b}},  // drawn the other way round
+      {{116, 90}, {183, 110}, {}},      // between the boxes
+      {{116, 116}, {183, 283}, {}},     // the corners just missed
+      {{160, 330}, {140, 310}, {c}},
+      {{0, 0}, {400, 400}, {a, b, c}},
+  };
+  for (const auto& band : kBands) {
+    Click(band.from.x, band.from.y);
+    model.OnMouseMove(band.to.x, band.to.y, 0);
+    model.OnMouseUp(band.to.x, band.to.y, MouseButton::Left, 0);
+    EXPECT_EQ(model.Objects().SelectedObjects(), band.selected) << band.from.x << "," << band.from.y;
+  }
+  Click(150, 300, MouseButton::Left, kModControl);  // takes c out
+  Click(100, 100, MouseButton::Left, kModControl);  // takes a out: b becomes the first
+  EXPECT_EQ(model.Objects().SelectedObjects(), (std::vector<CGameObject*>{b}));
+  Click(150, 300, MouseButton::Left, kModControl);
+  EXPECT_EQ(model.Objects().SelectedObjects(), (std::vector<CGameObject*>{b, c}));
+  EXPECT_EQ(model.Objects().PaneText(cmd::kPaneObjectLogic), "Zaznaczone objekty: 2");
+}
+
+TEST_F(ObjectModeTest, EachDragOfTheSelectionIsOneStepAndShiftSnapsToTheGrid) {
+  CGameObject* a = Add(100, 100, 1);
+  CGameObject* b = Add(200, 150, 2);
+  Run(cmd::kObjectMode);
+  Click(50, 50);
+  model.OnMouseMove(250, 200, 0);
+  model.OnMouseUp(250, 200, MouseButton::Left, 0);
+  ASSERT_EQ(model.Objects().SelectedObjects().size(), 2u);
+  doc.UndoStack()->Clear();
+  const struct {
+    uint32_t modifiers;
+    PixelPoint a, b;  // where they land after dragging b by (+21, +9) in three moves
+  } kDrags[] = {{0, {121, 109}, {221, 159}}, {kModShift, {140, 126}, {240, 176}}};  // b on a 16-pixel corner
+  for (const auto& drag : kDrags) {
+    const PixelPoint startB{b->m_x, b->m_y};
+    Click(b->m_x, b->m_y);
+    for (int step = 1; step <= 3; ++step) model.OnMouseMove(startB.x + 7 * step, startB.y + 3 * step, drag.modifiers);
+    model.OnMouseUp(startB.x + 21, startB.y + 9, MouseButton::Left, drag.modifiers);
+    EXPECT_EQ((PixelPoint{a->m_x, a->m_y}), drag.a);
+    EXPECT_EQ((PixelPoint{b->m_x, b->m_y}), drag.b);
+  }
+  EXPECT_EQ(doc.UndoStack()->UndoCount(), 2u);
+  EXPECT_EQ(std::string(doc.UndoStack()->Newest()->Name()), "Przesuń Objekty");
+  doc.Undo();
+  doc.Undo();
+  EXPECT_EQ(Plane(1)->FirstObject()->m_x, 100);
+  EXPECT_EQ(Plane(1)->LastObject()->m_x, 200);
+}
+
 TEST_F(ObjectModeTest, NudgesOfOneObjectAreOneStepAndEachMovesByItsOwnAmount) {
   CGameObject* object = Add(400, 300, 1);
   Run(cmd::kObjectMode);

@@ -22,6 +22,51 @@ namespace vyr {
 
 int ObjectMode::Id() const { return kObjectMode; }
 
+void ObjectMode::SetDocument(CWorldDoc* doc) {
+  if (m_doc == doc) return;
+  if (m_doc) m_doc->RemoveObserver(this);
+  m_doc = doc;
+  m_others.clear();
+  if (m_doc) m_doc->AddObserver(this);
+}
+
+void ObjectMode::WorldChanged(const ChangeNotice& notice) {
+  // Objects may have gone or come back as new records: only the design's selection, kept
+  // by the document, is sure to survive.
+  if (!m_ownEdit && (notice.objectsPlane || notice.planeStack)) m_others.clear();
+}
+
+std::vector<CGameObject*> ObjectMode::SelectedObjects() const {
+  std::vector<CGameObject*> objects;
+  CGameObject* first = Selected();
+  if (!first) return objects;
+  objects.push_back(first);
+  for (CGameObject* object : m_others)
+    if (object != first) objects.push_back(object);
+  return objects;
+}
+
+void ObjectMode::SelectAll(const std::vector<CGameObject*>& objects) {
+  Select(objects.empty() ? nullptr : objects.front());
+  m_others.assign(objects.size() > 1 ? objects.begin() + 1 : objects.end(), objects.end());
+  m_view.Invalidate(false);
+}
+
+std::vector<CGameObject*> ObjectMode::ObjectsTouching(const CRect& band) const {
+  std::vector<CGameObject*> touching;
+  const CPlane* plane = Plane();
+  if (!plane) return touching;
+  // Positions lie within reach of the bounds that touch the band.
+  constexpr int64_t kReach = 1024;
+  for (CGameObject* object : plane->ObjectsAt(int64_t(band.left) - kReach, int64_t(band.top) - kReach,
+                                              int64_t(band.right) + kReach, int64_t(band.bottom) + kReach)) {
+    const CRect bounds = object->m_bounds;
+    if (bounds.left <= band.right && band.left < bounds.right && bounds.top <= band.bottom && band.top < bounds.bottom)
+      touching.push_back(object);
+  }
+  return touching;
+}
+
 CWorldDoc* ObjectMode::Doc() const { return m_doc; }
 
 CPlane* ObjectMode::Plane() const {
@@ -75,21 +120,104 @@ void ObjectMode::LeaveIfPlaneLacksObjects() {
 }
 
 void ObjectMode::OnPlaneChanged() {
+  m_others.clear();
+  EndDrag();
   if (CWorldDoc* doc = Doc()) doc->SetSelectedObject(nullptr);
 }
 
 void ObjectMode::OnMouseDown(const PointerInput& input) {
   CPlane* plane = Plane();
   if (!plane || (input.button != MouseButton::Left && input.button != MouseButton::Right)) return;
+  EndDrag();
   CGameObject* hit = plane->HitTest(input.pixel.x, input.pixel.y);
+  const bool control = (input.modifiers & kModControl) != 0;
+  const bool shift = (input.modifiers & kModShift) != 0;
+  if (input.button == MouseButton::Left && control && !shift) {
+    if (!hit) return;
+    std::vector<CGameObject*> objects = SelectedObjects();
+    const auto at = std::find(objects.begin(), objects.end(), hit);
+    if (at != objects.end())
+      objects.erase(at);
+    else
+      objects.push_back(hit);
+    SelectAll(objects);
+    return;
+  }
   if (input.button == MouseButton::Left) {
-    if (input.modifiers & kModShift)
+    if (shift)
       m_selection.Add(input.pixel.x, input.pixel.y);
     else if (!hit)
       m_selection.Reset();
+    if (!shift) {
+      m_drag = hit ? Drag::Move : Drag::Band;
+      m_dragFrom = input.pixel;
+    }
   }
-  Select(hit);
+  std::vector<CGameObject*> objects = SelectedObjects();
+  if (hit && input.button == MouseButton::Left && std::find(objects.begin(), objects.end(), hit) != objects.end()) {
+    // A press on the selection keeps it, so that a drag moves all of it; the one pressed
+    // becomes the design's selected object.
+    std::erase(objects, hit);
+    objects.insert(objects.begin(), hit);
+    SelectAll(objects);
+  } else {
+    if (!m_others.empty()) m_view.Invalidate(false);
+    m_others.clear();
+    Select(hit);
+  }
+  m_dragOrigins.clear();
+  for (const CGameObject* object : SelectedObjects()) m_dragOrigins.push_back({object->m_x, object->m_y});
   if (input.button == MouseButton::Right && hit) m_view.SendCommand(cmd::kObjectEdit);
+}
+
+void ObjectMode::OnMouseMove(const PointerInput& input) {
+  m_mouse = input.pixel;
+  CWorldDoc* doc = Doc();
+  CPlane* plane = Plane();
+  if (m_drag == Drag::None || !doc || !plane) return;
+  if (m_drag == Drag::Band) {
+    m_band = CRect{std::min(m_dragFrom.x, input.pixel.x), std::min(m_dragFrom.y, input.pixel.y),
+                   std::max(m_dragFrom.x, input.pixel.x), std::max(m_dragFrom.y, input.pixel.y)};
+    m_view.Invalidate(false);
+    return;
+  }
+  const std::vector<CGameObject*> objects = SelectedObjects();
+  if (objects.empty() || objects.size() != m_dragOrigins.size()) return;
+  int64_t dx = int64_t(input.pixel.x) - m_dragFrom.x, dy = int64_t(input.pixel.y) - m_dragFrom.y;
+  if ((input.modifiers & kModShift) && plane->TileWidth() > 0 && plane->TileHeight() > 0) {
+    // The first object lands on a grid corner; the others keep their places beside it.
+    const auto snap = [](int64_t value, int64_t tile) {
+      return (value >= 0 ? (value + tile / 2) / tile : -((-value + tile / 2) / tile)) * tile;
+    };
+    dx = snap(m_dragOrigins[0].x + dx, plane->TileWidth()) - m_dragOrigins[0].x;
+    dy = snap(m_dragOrigins[0].y + dy, plane->TileHeight()) - m_dragOrigins[0].y;
+  }
+  if (objects[0]->m_x == m_dragOrigins[0].x + dx && objects[0]->m_y == m_dragOrigins[0].y + dy) return;
+  m_view.HideCursor();
+  m_ownEdit = true;
+  RunEdit(
+      *doc, ChangeScope::Objects(plane), objects.size() > 1 ? res::step::kMoveObjects : res::step::kMoveObject,
+      [&] {
+        for (size_t i = 0; i < objects.size(); ++i) {
+          objects[i]->MoveTo(Saturate(m_dragOrigins[i].x + dx), Saturate(m_dragOrigins[i].y + dy));
+          objects[i]->UpdateBounds(doc->ImageSets());
+        }
+      },
+      &m_dragSeries[m_dragCount % 2]);
+  m_ownEdit = false;
+}
+
+void ObjectMode::OnMouseUp(const PointerInput& input) {
+  if (input.button != MouseButton::Left) return;
+  if (m_drag == Drag::Band && m_band) SelectAll(ObjectsTouching(*m_band));
+  EndDrag();
+}
+
+void ObjectMode::EndDrag() {
+  if (m_drag == Drag::Move) ++m_dragCount;
+  if (m_band) m_view.Invalidate(false);
+  m_drag = Drag::None;
+  m_band.reset();
 }
 
 void ObjectMode::OnDoubleClick(const PointerInput& input) {
@@ -147,6 +275,8 @@ std::string ObjectMode::PaneText(CommandId pane) const {
   if (pane == cmd::kPaneObjectMouse) return FormatMessage(res::text::kPaneMouse, {m_mouse.x, m_mouse.y});
   const CGameObject* object = Selected();
   if (!object) return {};
+  if (const size_t count = SelectedObjects().size(); count > 1 && pane == cmd::kPaneObjectLogic)
+    return FormatMessage(res::text::kObjectsSelected, {int64_t(count)});
   if (pane == cmd::kPaneObjectLogic) return object->m_logic;
   return FormatMessage(res::text::kPaneObjectPosition, {object->m_x.Get(), object->m_y.Get(), object->m_z.Get()});
 }
@@ -165,29 +295,34 @@ void ObjectMode::StepObject(bool forward) {
 }
 
 void ObjectMode::Nudge(int32_t dx, int32_t dy) {
-  CGameObject* object = Selected();
+  const std::vector<CGameObject*> objects = SelectedObjects();
   CWorldDoc* doc = Doc();
-  if (!object || !doc) return;
+  if (objects.empty() || !doc) return;
   m_view.HideCursor();
-  // Repeated nudges of one object are one move.
+  m_ownEdit = true;
+  // Repeated nudges of one selection are one move.
   RunEdit(
-      *doc, ChangeScope::Objects(Plane()), res::step::kMoveObject,
+      *doc, ChangeScope::Objects(Plane()), objects.size() > 1 ? res::step::kMoveObjects : res::step::kMoveObject,
       [&] {
-        object->MoveTo(Saturate(int64_t(object->m_x) + dx), Saturate(int64_t(object->m_y) + dy));
-        object->UpdateBounds(doc->ImageSets());
+        for (CGameObject* object : objects) {
+          object->MoveTo(Saturate(int64_t(object->m_x) + dx), Saturate(int64_t(object->m_y) + dy));
+          object->UpdateBounds(doc->ImageSets());
+        }
       },
-      object);
+      objects.front());
+  m_ownEdit = false;
 }
 
 void ObjectMode::DeleteSelected() {
-  CGameObject* object = Selected();
+  const std::vector<CGameObject*> objects = SelectedObjects();
   CWorldDoc* doc = Doc();
-  if (!object || !doc || !m_view.Interaction()) return;
+  if (objects.empty() || !doc || !m_view.Interaction()) return;
   if (!m_view.Interaction()->AskYesNo(res::text::kDeleteObject)) return;
   m_view.HideCursor();
+  m_others.clear();
   RunEdit(*doc, ChangeScope::Objects(Plane()), res::step::kDeleteObject, [&] {
     doc->SetSelectedObject(nullptr);
-    Plane()->RemoveObject(object);
+    for (CGameObject* object : objects) Plane()->RemoveObject(object);
   });
 }
 

@@ -51,6 +51,7 @@ int TileMode::Id() const { return kTileMode; }
 
 void TileMode::OnMouseDown(const PointerInput& input) {
   if (input.button != MouseButton::Left && input.button != MouseButton::Right) return;
+  if (m_tools.OnMouseDown(input)) return;
   std::optional<ViewPlane> plane = m_view.Plane();
   // A click beside a plane smaller than the window edits nothing.
   if (!plane || !Inside(*plane, input.cell)) return;
@@ -93,6 +94,7 @@ bool TileMode::OnTypedKey(uint32_t key, uint32_t modifiers) {
 }
 
 void TileMode::OnPlaneChanged() {
+  m_tools.Reset();
   m_cursorColumn = 0;
   m_cursorRow = 0;
 }
@@ -247,6 +249,7 @@ void TileMode::RegisterCommands(CommandTable& table) {
     table.On(entry.id, [this, jump] { JumpCursor(jump); });
   }
 
+  m_tools.RegisterCommands(table);
   table.On(cmd::kAutoCursor, [this] { OnToggleAutoCursor(); });
   table.OnUpdate(cmd::kAutoCursor, [this](CommandState& state) {
     state.Enable(true);

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "commands/modes/edit_mode.h"
+#include "commands/modes/tile_tools.h"
 
 namespace vyr {
 
@@ -51,11 +52,19 @@ class TileMode final : public IEditMode {
   explicit TileMode(CWorldViewModel& view) : m_view(view) {}
 
   int Id() const override;
-  void OnMouseMove(const PointerInput& input) override { m_mouse = input.pixel; }
+  void OnMouseMove(const PointerInput& input) override {
+    m_mouse = input.pixel;
+    m_tools.OnMouseMove(input);
+  }
   // Left: the cursor to the cell, with Shift or Ctrl also picking up its tile. Right: the
   // cursor to the cell, then fill with colour (Ctrl), delete (Shift) or insert, without
-  // advancing the cursor.
+  // advancing the cursor. The tools (tile_tools.h) take drags, the stamp and Alt+left.
   void OnMouseDown(const PointerInput& input) override;
+  void OnMouseUp(const PointerInput& input) override { m_tools.OnMouseUp(input); }
+  bool OnKeyPress(uint32_t key, uint32_t modifiers) override { return m_tools.OnKeyPress(key, modifiers); }
+  void Deactivate() override { m_tools.Reset(); }
+  TileTools& Tools() { return m_tools; }
+  const TileTools& Tools() const { return m_tools; }
   // Keys reach this in either mode: a main-keyboard digit without Ctrl or Alt types an image
   // number placed at the cursor (true); any other key ends the number (false).
   bool OnTypedKey(uint32_t key, uint32_t modifiers);
@@ -97,6 +106,7 @@ class TileMode final : public IEditMode {
   TypedNumber m_typed;
   bool m_typedWritten = false;  // a digit of the number being typed reached the plane
   TickSource m_ticks = SystemTicks;
+  TileTools m_tools{m_view, *this};
 };
 
 }  // namespace vyr

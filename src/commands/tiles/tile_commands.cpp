@@ -80,11 +80,24 @@ void RegisterTileCommands(CommandTable& table, CWorldDoc& doc) {
 
   OnEdit(table, cmd::kTileNext, doc, SingleCells, res::step::kNextTile, [d] { d->NextTile(); });
   OnEdit(table, cmd::kTilePrevious, doc, SingleCells, res::step::kPreviousTile, [d] { d->PrevTile(); });
-  OnEdit(table, cmd::kTileInsert, doc, SingleCells, res::step::kInsertTile, [d] { InsertTileAtCursor(*d); });
-  OnEdit(table, cmd::kTileDelete, doc, SingleCells, res::step::kDeleteTile,
-         [d] { WriteTileAtCursorAndAdvance(*d, kEmptyTile); });
-  OnEdit(table, cmd::kTileFillColour, doc, SingleCells, res::step::kColourTile,
-         [d] { WriteTileAtCursorAndAdvance(*d, kColourTile); });
+  // With cells selected in the view the three act on all of them.
+  const auto selection = [d](std::optional<int32_t> value) {
+    IViewPort* view = d->ViewPort();
+    return view && value && view->FillCellSelection(*value);
+  };
+  table.On(cmd::kTileInsert, [d, selection] {
+    const std::optional<int32_t> brush =
+        d->HasCurrentImage() ? SelectionTile(d->CurrentSet(), d->CurrentImage()) : std::nullopt;
+    if (!selection(brush)) RunEdit(*d, SingleCells(*d), res::step::kInsertTile, [d] { InsertTileAtCursor(*d); });
+  });
+  table.On(cmd::kTileDelete, [d, selection] {
+    if (!selection(kEmptyTile))
+      RunEdit(*d, SingleCells(*d), res::step::kDeleteTile, [d] { WriteTileAtCursorAndAdvance(*d, kEmptyTile); });
+  });
+  table.On(cmd::kTileFillColour, [d, selection] {
+    if (!selection(kColourTile))
+      RunEdit(*d, SingleCells(*d), res::step::kColourTile, [d] { WriteTileAtCursorAndAdvance(*d, kColourTile); });
+  });
 
   OnEdit(table, cmd::kTileFill, doc, CurrentCells, res::step::kFill, [d] { RunPlaneDialog<CFillDialog>(*d); });
   table.OnUpdate(cmd::kTileFill, [d](CommandState& state) { state.Enable(d->CurrentPlane() != nullptr); });
