@@ -30,6 +30,7 @@ namespace {
 
 // The Windows cosmetic dashed pen: 18 pixels drawn, 6 left out.
 const QList<qreal> kDashPattern = {18, 6};
+const QList<qreal> kDotPattern = {1, 1};
 
 QRect ToQRect(const CRect& rect) { return QRect(rect.left, rect.top, rect.Width(), rect.Height()); }
 
@@ -285,24 +286,33 @@ CellPoint CWorldView::MouseCell() const {
   return m_model.MouseCell(client.x(), client.y());
 }
 
-QRect CWorldView::SurfaceRect() const {
-  const CDibG& surface = *m_model.Surface();
-  return ToQRect(m_model.Zoom().ToWindow(CRect{0, 0, surface.Width(), surface.Height()}));
-}
+QRect CWorldView::SurfaceRect() const { return ToQRect(m_model.SurfaceWindowRect()); }
 
 void CWorldView::DrawContents(QPainter& painter) const {
   if (!m_model.ShowsSurface()) return;
   const CDibG& surface = *m_model.Surface();
   const CPalId& palette = *m_model.Document()->Palette();
-  m_colours.resize(int(kPaletteEntryCount));
-  for (size_t i = 0; i < kPaletteEntryCount; ++i) {
-    const PaletteEntry& entry = palette.Entry(i);
-    m_colours[int(i)] = qRgb(entry.red, entry.green, entry.blue);
+  QImage image;
+  if (const uint8_t* mask = m_model.DimMask()) {
+    // Dimmed planes are blended toward the background in RGB here, where the palette is
+    // turned into colours anyway, so that each pixel keeps its hue.
+    if (m_blended.size() != QSize(surface.Width(), surface.Height()))
+      m_blended = QImage(surface.Width(), surface.Height(), QImage::Format_RGB32);
+    BlendToRgb(surface.RowPtr(0), surface.Pitch(), mask, surface.Width(), surface.Height(), PaletteColours(palette),
+               BlendedColours(palette, 255), reinterpret_cast<uint32_t*>(m_blended.bits()),
+               m_blended.bytesPerLine() / 4);
+    image = m_blended;
+  } else {
+    m_colours.resize(int(kPaletteEntryCount));
+    for (size_t i = 0; i < kPaletteEntryCount; ++i) {
+      const PaletteEntry& entry = palette.Entry(i);
+      m_colours[int(i)] = qRgb(entry.red, entry.green, entry.blue);
+    }
+    // The surface's rows are top-down and 4-byte aligned: the image sits on them as they
+    // are, without a copy (setting the colour table leaves the pixels shared).
+    image = QImage(surface.Bits(), surface.Width(), surface.Height(), surface.Pitch(), QImage::Format_Indexed8);
+    image.setColorTable(m_colours);
   }
-  // The surface's rows are top-down and 4-byte aligned: the image sits on them as they are,
-  // without a copy (setting the colour table leaves the pixels shared).
-  QImage image(surface.Bits(), surface.Width(), surface.Height(), surface.Pitch(), QImage::Format_Indexed8);
-  image.setColorTable(m_colours);
   // Without smooth transformation the painter scales by repeating or dropping pixels.
   const QRect shown = SurfaceRect();
   if (shown.size() == image.size())
@@ -314,14 +324,22 @@ void CWorldView::DrawContents(QPainter& painter) const {
   const QRegion beyond = QRegion(shown) - ToQRect(plane);
   for (const QRect& rect : beyond) painter.fillRect(rect, QColor::fromRgb(kBeyondPlaneColour));
 
+  DrawGrid(painter);
+}
+
+// The grid in window pixels, after the picture is scaled: one-pixel lines at every zoom.
+// Below 100 % the cells are shorter than the dashes, whose gaps would fall anywhere in
+// them: the lines are dotted instead, evenly along every cell.
+void CWorldView::DrawGrid(QPainter& painter) const {
   const std::vector<int32_t> columns = m_model.GridColumns();
   const std::vector<int32_t> rows = m_model.GridRows();
   if (columns.empty() && rows.empty()) return;
+  const CRect plane = m_model.PlaneArea();
   QPen pen(Qt::black);
   pen.setWidth(0);
   pen.setCosmetic(true);
   pen.setCapStyle(Qt::FlatCap);
-  pen.setDashPattern(kDashPattern);
+  pen.setDashPattern(m_model.Zoom().Percent() < kNoZoom ? kDotPattern : kDashPattern);
   painter.save();
   painter.setPen(pen);
   // The Windows line leaves out its end point: lines stop one pixel short of the client's
@@ -385,11 +403,15 @@ void CWorldView::paintEvent(QPaintEvent* event) {
     QRegion outside = event->region() - SurfaceRect();
     for (const QRect& rect : outside) painter.fillRect(rect, Qt::white);
     DrawContents(painter);
-    DrawObjectMarkers(painter);
   } else {
     // Nothing of the world: the bare window.
     painter.fillRect(event->rect(), Qt::white);
   }
+  DrawOverlay(painter);
+}
+
+void CWorldView::DrawOverlay(QPainter& painter) const {
+  if (m_model.ShowsSurface()) DrawObjectMarkers(painter);
   DrawCursorFrames(painter);
 }
 

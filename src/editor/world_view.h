@@ -84,6 +84,10 @@ class CWorldView : public QAbstractScrollArea, public CommandTarget, private IVi
   void ApplyScrollRanges();
   // Where the surface lands in the window at the zoom (callers check it exists).
   QRect SurfaceRect() const;
+  void DrawGrid(QPainter& painter) const;
+  // What is drawn over the picture in window pixels, after it is scaled: object markers
+  // and the cursor and selection frames; tool previews belong here too.
+  void DrawOverlay(QPainter& painter) const;
   void DrawCursorFrames(QPainter& painter) const;
   void DrawObjectMarkers(QPainter& painter) const;
   bool EditorActive() const;
@@ -99,6 +103,8 @@ class CWorldView : public QAbstractScrollArea, public CommandTarget, private IVi
   // Shift + wheel turns not yet scrolled (eighths of a degree times wheel lines).
   int m_sidewaysWheel = 0;
   mutable QList<QRgb> m_colours;
+  // The surface in RGB with the dimmed planes blended, kept between paints.
+  mutable QImage m_blended;
 };
 
 }  // namespace vyr

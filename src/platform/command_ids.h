@@ -149,6 +149,8 @@ inline constexpr CommandId kGrid = 32923;          // "&Siatka Pomocnicza" (Ctrl
 inline constexpr CommandId kNoImages = 32924;      // "Bez Obrazów"
 inline constexpr CommandId kAllPlanes = 32925;     // "Wszystkie Warstwy"
 inline constexpr CommandId kPaneZoom = 32926;      // status pane: the zoom in percent
+inline constexpr CommandId kZoomActual = 32927;    // "Rozmiar &Rzeczywisty" (Ctrl+Alt+0): back to 100 %
+inline constexpr CommandId kZoomFit = 32928;       // "&Dopasuj": the whole plane in the window
 
 }  // namespace cmd
 }  // namespace vyr

@@ -47,6 +47,7 @@ constexpr Accelerator kTable128[] = {
     {'W', kControl, cmd::kWorldView},
     {kOemPlus, kControl, cmd::kZoomIn},
     {kOemMinus, kControl, cmd::kZoomOut},
+    {'0', kCtrlAlt, cmd::kZoomActual},
     // Go-to.
     {'P', kCtrlAlt, cmd::kGoTo},
     {'Y', kControl, cmd::kGoTo},
@@ -122,6 +123,7 @@ constexpr Accelerator kTable129[] = {
     {'W', kControl, cmd::kWorldView},
     {kOemPlus, kControl, cmd::kZoomIn},
     {kOemMinus, kControl, cmd::kZoomOut},
+    {'0', kCtrlAlt, cmd::kZoomActual},
     // Go-to.
     {'P', kCtrlAlt, cmd::kGoTo},
     {'Y', kControl, cmd::kGoTo},
