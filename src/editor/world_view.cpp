@@ -136,6 +136,7 @@ void CWorldView::SetScrollPositions(int32_t x, int32_t y) {
   if (horizontalScrollBar()->value() != x) horizontalScrollBar()->setValue(x);
   if (verticalScrollBar()->value() != y) verticalScrollBar()->setValue(y);
   m_syncingBars = wasSyncing;
+  emit ViewMoved();
 }
 
 void CWorldView::OverlayChanged(const CRect& area) { viewport()->update(ToQRect(area)); }

@@ -55,6 +55,10 @@ class CWorldView : public QAbstractScrollArea, public CommandTarget, private IVi
   // DrawContents on white, the size of the client area: what printing puts on paper.
   QImage Picture() const;
 
+ signals:
+  // The view scrolled or changed size: the minimap redraws its rectangle.
+  void ViewMoved();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

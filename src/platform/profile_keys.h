@@ -22,6 +22,7 @@ inline constexpr std::string_view kGrid = "Grid";
 inline constexpr std::string_view kTileDialog = "TileDialog";
 inline constexpr std::string_view kLanguage = "Language";  // "en" for English, else Polish
 inline constexpr std::string_view kAllPlanes = "AllPlanes";
+inline constexpr std::string_view kMinimap = "Minimap";  // the "Mapa" panel shown (1) or not
 
 // Custom
 inline constexpr std::string_view kMoveUp = "Move Up";

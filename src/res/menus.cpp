@@ -127,6 +127,7 @@ constexpr MenuItem kExtras[] = {
 constexpr MenuItem kView128[] = {
     Check(cmd::kViewToolbar, "&Toolbar"),
     Check(cmd::kViewStatusBar, "&Status Bar"),
+    Check(cmd::kViewMinimap, "&Mapa"),
     Sep(),
     C(cmd::kWorldView, "Ś&wiat"),
     C(cmd::kZoomIn, "Przybl&iż"),
@@ -154,6 +155,7 @@ constexpr MenuItem kView129[] = {
     Sep(),
     Check(cmd::kViewToolbar, "&Toolbar"),
     Check(cmd::kViewStatusBar, "&Status Bar"),
+    Check(cmd::kViewMinimap, "&Mapa"),
     Sep(),
     C(cmd::kWorldView, "Ś&wiat"),
     C(cmd::kZoomIn, "Przybl&iż"),
