@@ -27,6 +27,8 @@ uint32_t AverageOf(const CImage& image, const CPalId& palette) {
   for (int32_t y = 0; y < surface.Height(); ++y) {
     const uint8_t* row = surface.RowPtr(y);
     for (int32_t x = 0; x < surface.Width(); ++x) {
+      // The holes of a transparent image show what lies beneath, not their colour.
+      if (image.m_transparent && row[x] == 0) continue;
       const PaletteEntry& e = palette.Entry(row[x]);
       r += e.red, g += e.green, b += e.blue, ++n;
     }
