@@ -17,6 +17,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "commands/tiles/tile_commands.h"
 #include "commands/view_commands.h"
@@ -314,12 +315,27 @@ void CWorldView::DrawContents(QPainter& painter) const {
     image = QImage(surface.Bits(), surface.Width(), surface.Height(), surface.Pitch(), QImage::Format_Indexed8);
     image.setColorTable(m_colours);
   }
-  // Without smooth transformation the painter scales by repeating or dropping pixels.
+  // Without smooth transformation the painter scales by repeating or dropping pixels. Its
+  // sampling rounds differently from the mouse at a zoom of a fraction such as 150 %: there
+  // each window pixel takes the view pixel the mouse finds under it.
   const QRect shown = SurfaceRect();
-  if (shown.size() == image.size())
+  const ViewZoom& zoom = m_model.Zoom();
+  if (shown.size() == image.size()) {
     painter.drawImage(QPoint(0, 0), image);
-  else
+  } else if (zoom.Percent() > kNoZoom && zoom.Percent() % kNoZoom != 0) {
+    const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+    QImage scaled(shown.size(), QImage::Format_RGB32);
+    std::vector<int32_t> columns(size_t(scaled.width()));
+    for (int x = 0; x < scaled.width(); ++x) columns[size_t(x)] = std::min(zoom.ToView(x), rgb.width() - 1);
+    for (int y = 0; y < scaled.height(); ++y) {
+      const auto* from = reinterpret_cast<const QRgb*>(rgb.constScanLine(std::min(zoom.ToView(y), rgb.height() - 1)));
+      auto* to = reinterpret_cast<QRgb*>(scaled.scanLine(y));
+      for (int x = 0; x < scaled.width(); ++x) to[x] = from[columns[size_t(x)]];
+    }
+    painter.drawImage(shown.topLeft(), scaled);
+  } else {
     painter.drawImage(shown, image);
+  }
   // Past the plane's edge the surface holds only the background index; grey marks the edge.
   const CRect plane = m_model.PlaneArea();
   const QRegion beyond = QRegion(shown) - ToQRect(plane);
