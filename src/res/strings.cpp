@@ -72,8 +72,8 @@ constexpr StringEntry kStrings[] = {
     {32925, "Pokazuje pozostałe warstwy przyciemnione, przesunięte jak w grze\nWszystkie Warstwy"},
     {32926, "0000%"},  // pane width
     {32927, "Pokazuje widok w rozmiarze rzeczywistym (100%)\nRozmiar Rzeczywisty"},
-    {32929, "Pokazuje lub ukrywa mapę całej warstwy\nMapa"},
     {32928, "Dobiera powiększenie, przy którym cała warstwa mieści się w oknie\nDopasuj"},
+    {32929, "Pokazuje lub ukrywa mapę całej warstwy\nMapa"},
     {57344, "Edytor VyrWorld"},  // application title
     {57634, "Kopiuje zaznaczony objekt"},
     {57635, "Wycina zaznaczony objekt"},
