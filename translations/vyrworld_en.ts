@@ -76,6 +76,42 @@
         <translation>&amp;Objects</translation>
     </message>
     <message>
+        <source>&amp;Dopasuj</source>
+        <translation>&amp;Fit</translation>
+    </message>
+    <message>
+        <source>&amp;Mapa</source>
+        <translation>&amp;Map</translation>
+    </message>
+    <message>
+        <source>Mapa</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>Pokazuje lub ukrywa mapę całej warstwy</source>
+        <translation>Shows or hides the map of the whole plane</translation>
+    </message>
+    <message>
+        <source>Pokazuje widok w rozmiarze rzeczywistym (100%)</source>
+        <translation>Shows the view at its actual size (100%)</translation>
+    </message>
+    <message>
+        <source>Rozmiar &amp;Rzeczywisty</source>
+        <translation>&amp;Actual Size</translation>
+    </message>
+    <message>
+        <source>Rozmiar Rzeczywisty</source>
+        <translation>Actual Size</translation>
+    </message>
+    <message>
+        <source>Dobiera powiększenie, przy którym cała warstwa mieści się w oknie</source>
+        <translation>Picks the zoom at which the whole plane fits in the window</translation>
+    </message>
+    <message>
+        <source>Dopasuj</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
         <source>&amp;Oddal</source>
         <translation>Zoom &amp;Out</translation>
     </message>

@@ -38,9 +38,13 @@ void RegisterViewCommands(CommandTable& table, CWorldViewModel& model) {
     table.On(id, [view, direction] { view->ZoomAtCentre(direction); });
     table.OnUpdate(id, [view, direction](CommandState& state) { state.Enable(view->CanZoom(direction)); });
   }
+  table.On(cmd::kZoomActual, [view] { view->ZoomTo(kNoZoom); });
+  table.On(cmd::kZoomFit, [view] { view->ZoomToFit(); });
+  for (CommandId id : {cmd::kZoomActual, cmd::kZoomFit})
+    table.OnUpdate(id, [view](CommandState& state) { state.Enable(view->GridCommandEnabled()); });
   table.OnUpdate(cmd::kPaneZoom, [view](CommandState& state) {
     state.Enable(true);
-    state.SetText(std::to_string(view->Zoom().Percent()) + "%");
+    state.SetText(view->Zoom().Label());
   });
 
   // "Ś&wiat": enabled with a loaded world, no action of its own.

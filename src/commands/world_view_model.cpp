@@ -20,15 +20,19 @@ namespace vyr {
 
 namespace {
 
-// Positions of grid lines along one axis: the first tile boundary at or after the scroll
-// position, then every tile, while short of the client's last pixel and inside the plane
-// (`planeEnd`, the plane's far edge in client pixels).
-std::vector<int32_t> GridLines(int32_t scroll, int32_t tile, int32_t client, int32_t planeEnd) {
+// Window positions of grid lines along one axis: each cell edge at or after the scroll
+// position, mapped by the zoom, while short of the window's last pixel and inside the plane
+// (`planeEnd`, the plane's far edge in window pixels). Lines are one window pixel wide at
+// every zoom, so they stay evenly spaced however small the cells.
+std::vector<int32_t> GridLines(int32_t scroll, int32_t tile, const ViewZoom& zoom, int32_t window, int32_t planeEnd) {
   std::vector<int32_t> lines;
   if (tile <= 0) return lines;
-  int32_t first = scroll % tile == 0 ? 0 : tile * (scroll / tile + 1) - scroll;
-  const int64_t end = std::min<int64_t>(int64_t(client) - 1, planeEnd);
-  for (int64_t at = first; at < end; at += tile) lines.push_back(int32_t(at));
+  const int64_t end = std::min<int64_t>(int64_t(window) - 1, planeEnd);
+  for (int64_t cell = -FloorDiv(-int64_t(scroll), tile);; ++cell) {
+    const int64_t at = zoom.ToWindow(Saturate(cell * tile - scroll));
+    if (at >= end) break;
+    if (lines.empty() || at > lines.back()) lines.push_back(int32_t(at));
+  }
   return lines;
 }
 
@@ -88,6 +92,8 @@ const CPalId* WorldDocViewSource::Palette() const {
 }
 
 void WorldDocViewSource::RenderWorld(int invalidate) { m_document.RenderWorld(invalidate); }
+
+void WorldDocViewSource::RenderArea(const CRect& surfaceArea) { m_document.RenderWorldArea(surfaceArea); }
 
 std::optional<int32_t> WorldDocViewSource::TileAt(CellPoint cell) const {
   const CPlane* plane = m_document.CurrentPlane();
@@ -161,17 +167,19 @@ void CWorldViewModel::OnWorldChanged(const ViewChange& change) {
     RefreshView();
     return;
   }
-  // A few cells: drawn into the surface and shown at once, as the user types or clicks.
-  m_document->RenderWorld(0);
+  // A few cells: just their rectangle drawn into the surface and shown at once, as the
+  // user types or clicks.
   const auto edge = [](int64_t cell, int32_t tile, int32_t scroll) {
     return int32_t(std::clamp<int64_t>(cell * tile - scroll, INT32_MIN / 2, INT32_MAX / 2));
   };
   const CRect& cells = *change.cells;
+  const CRect view{edge(cells.left, plane->tileWidth, m_scrollX), edge(cells.top, plane->tileHeight, m_scrollY),
+                   edge(int64_t(cells.right) + 1, plane->tileWidth, m_scrollX),
+                   edge(int64_t(cells.bottom) + 1, plane->tileHeight, m_scrollY)};
+  const CRect surfaceArea = m_draw.divisor > 1 ? m_zoom.ToWindow(view) : view;
+  m_document->RenderArea(surfaceArea);
   HideCursor();
-  InvalidateRect({edge(cells.left, plane->tileWidth, m_scrollX), edge(cells.top, plane->tileHeight, m_scrollY),
-                  edge(int64_t(cells.right) + 1, plane->tileWidth, m_scrollX),
-                  edge(int64_t(cells.bottom) + 1, plane->tileHeight, m_scrollY)},
-                 false);
+  InvalidateRect(view, false);
   UpdateNow();
 }
 
@@ -223,9 +231,14 @@ void CWorldViewModel::Resize() {
   }
   if (const CPalId* palette = m_document->Palette()) {
     m_surface.reset();
-    if (m_clientWidth > kMinSurfaceExtent && m_clientHeight > kMinSurfaceExtent) {
+    m_draw.mask.clear();
+    // Reduced, the surface holds window pixels; at 1:1 view pixels, scaled in the blit.
+    m_draw.divisor = m_zoom.Divisor();
+    const int32_t width = m_draw.divisor > 1 ? m_windowWidth : m_clientWidth;
+    const int32_t height = m_draw.divisor > 1 ? m_windowHeight : m_clientHeight;
+    if (m_clientWidth > kMinSurfaceExtent && m_clientHeight > kMinSurfaceExtent && width > 0 && height > 0) {
       auto surface = std::make_unique<CDibG>();
-      if (surface->Create(m_clientWidth, m_clientHeight, palette)) m_surface = std::move(surface);
+      if (surface->Create(width, height, palette)) m_surface = std::move(surface);
     }
   }
   m_document->SetAllViewRects({0, 0, m_clientWidth - 1, m_clientHeight - 1});
@@ -240,6 +253,11 @@ void CWorldViewModel::Resize() {
 void CWorldViewModel::ClampScroll(const ViewPlane& plane) {
   m_scrollX = ClampAxis(m_scrollX, plane.pixelWidth, m_clientWidth);
   m_scrollY = ClampAxis(m_scrollY, plane.pixelHeight, m_clientHeight);
+  // Drawn reduced, a window pixel stands for d view pixels: the scroll stays on their
+  // boundaries so that the picture, the grid, the frames and the mouse agree.
+  const int32_t d = m_zoom.Divisor();
+  m_scrollX -= m_scrollX % d;
+  m_scrollY -= m_scrollY % d;
 }
 
 void CWorldViewModel::RefreshView() {
@@ -330,20 +348,25 @@ CRect CWorldViewModel::PlaneArea() const {
   return {0, 0, std::min(area.right, std::max(0, m_windowWidth)), std::min(area.bottom, std::max(0, m_windowHeight))};
 }
 
+CRect CWorldViewModel::SurfaceWindowRect() const {
+  if (!m_surface) return {};
+  const CRect surface{0, 0, m_surface->Width(), m_surface->Height()};
+  return m_draw.divisor > 1 ? surface : m_zoom.ToWindow(surface);
+}
+
+const uint8_t* CWorldViewModel::DimMask() const {
+  const bool matches = m_surface && m_draw.mask.size() == size_t(m_surface->Width()) * size_t(m_surface->Height());
+  return matches && !m_draw.mask.empty() ? m_draw.mask.data() : nullptr;
+}
+
 std::vector<int32_t> CWorldViewModel::GridColumns() const {
   if (!GridVisible()) return {};
-  std::vector<int32_t> lines =
-      GridLines(m_scrollX, m_document->CurrentPlane()->tileWidth, m_clientWidth, ViewPlaneArea().right);
-  for (int32_t& line : lines) line = m_zoom.ToWindow(line);
-  return lines;
+  return GridLines(m_scrollX, m_document->CurrentPlane()->tileWidth, m_zoom, m_windowWidth, PlaneArea().right);
 }
 
 std::vector<int32_t> CWorldViewModel::GridRows() const {
   if (!GridVisible()) return {};
-  std::vector<int32_t> lines =
-      GridLines(m_scrollY, m_document->CurrentPlane()->tileHeight, m_clientHeight, ViewPlaneArea().bottom);
-  for (int32_t& line : lines) line = m_zoom.ToWindow(line);
-  return lines;
+  return GridLines(m_scrollY, m_document->CurrentPlane()->tileHeight, m_zoom, m_windowHeight, PlaneArea().bottom);
 }
 
 bool CWorldViewModel::CursorDrawable() const {
@@ -424,14 +447,27 @@ bool CWorldViewModel::CanZoom(int direction) const {
 }
 
 void CWorldViewModel::ZoomAt(int direction, int32_t windowX, int32_t windowY) {
-  if (!CanZoom(direction)) return;
-  const ViewZoom next(NextZoom(m_zoom.Percent(), direction));
+  if (CanZoom(direction)) ApplyZoom(ViewZoom(NextZoom(m_zoom.Percent(), direction)), windowX, windowY);
+}
+
+void CWorldViewModel::ZoomTo(int32_t percent) {
+  const ViewZoom next(percent);
+  if (GridCommandEnabled() && !(next == m_zoom)) ApplyZoom(next, m_windowWidth / 2, m_windowHeight / 2);
+}
+
+void CWorldViewModel::ApplyZoom(const ViewZoom& next, int32_t windowX, int32_t windowY) {
   HideCursor();
   m_scrollX = AnchoredScroll(m_scrollX, windowX, m_zoom, next);
   m_scrollY = AnchoredScroll(m_scrollY, windowY, m_zoom, next);
   m_zoom = next;
   if (m_profile && !m_zoomSection.empty()) m_profile->WriteProfileInt(m_zoomSection, profile::kZoom, m_zoom.Percent());
   Resize();
+}
+
+void CWorldViewModel::ZoomToFit() {
+  const std::optional<ViewPlane> plane = Plane();
+  if (!plane) return;
+  ZoomTo(FittingZoom(plane->pixelWidth, plane->pixelHeight, m_windowWidth, m_windowHeight));
 }
 
 void CWorldViewModel::FollowWorldSection() {

@@ -15,6 +15,7 @@
 #include "commands/view_zoom.h"
 #include "platform/rect.h"
 #include "world/document_observer.h"
+#include "world/plane_stack_draw.h"
 #include "world/view_port.h"
 
 namespace vyr {
@@ -71,6 +72,8 @@ class IViewDocument {
   // The document's palette when it exists and is valid, else null.
   virtual const CPalId* Palette() const = 0;
   virtual void RenderWorld(int invalidate) = 0;
+  // Renders just that rectangle of the view's surface again.
+  virtual void RenderArea(const CRect& /*surfaceArea*/) { RenderWorld(0); }
   // The selected object of the current plane (object mode), or nothing.
   virtual std::optional<ViewObjectBox> SelectedObject() const { return std::nullopt; }
   // The tile value at a cell of the current plane; nothing without one.
@@ -107,6 +110,7 @@ class WorldDocViewSource final : public IViewDocument, private IDocumentObserver
   void SetAllViewRects(const CRect& screenRect) override;
   const CPalId* Palette() const override;
   void RenderWorld(int invalidate) override;
+  void RenderArea(const CRect& surfaceArea) override;
   std::optional<ViewObjectBox> SelectedObject() const override;
   std::optional<int32_t> TileAt(CellPoint cell) const override;
   bool SetTileAt(CellPoint cell, int32_t value) override;
@@ -205,6 +209,7 @@ class CWorldViewModel final : public IViewPort {
 
   // IViewPort
   CDibG* Surface() override { return m_surface.get(); }
+  ViewDrawState* DrawState() override { return &m_draw; }
   void DestroySurface() override;
   void Resize() override;
   int32_t ScrollX() const override { return m_scrollX; }
@@ -282,7 +287,12 @@ class CWorldViewModel final : public IViewPort {
   // The window area the current plane covers (from 0, 0; empty without a plane). Beyond it
   // the window shows no plane, and the grid stops at its edge.
   CRect PlaneArea() const;
-  // Window x of each vertical grid line, window y of each horizontal one, inside PlaneArea.
+  // Where the surface lands in the window: scaled by the zoom at 1:1, as it is when drawn reduced.
+  CRect SurfaceWindowRect() const;
+  // The dim mask of the last render (the surface's size), or null without dimmed planes.
+  const uint8_t* DimMask() const;
+  // Window x of each vertical grid line, window y of each horizontal one, inside PlaneArea:
+  // every cell edge in view, at any zoom.
   std::vector<int32_t> GridColumns() const;
   std::vector<int32_t> GridRows() const;
   // The current mode's cursor frames in the window, outermost first; empty when nothing
@@ -313,6 +323,10 @@ class CWorldViewModel final : public IViewPort {
   void ZoomAt(int direction, int32_t windowX, int32_t windowY);
   // The same about the window's centre (menu, toolbar, keys).
   void ZoomAtCentre(int direction) { ZoomAt(direction, m_windowWidth / 2, m_windowHeight / 2); }
+  // Sets the zoom to the step `percent`, keeping the window's centre in place.
+  void ZoomTo(int32_t percent);
+  // The largest step that shows the whole current plane in the window ("Dopasuj").
+  void ZoomToFit();
   // "Wszystkie Warstwy".
   void OnToggleAllPlanes();
 
@@ -330,6 +344,7 @@ class CWorldViewModel final : public IViewPort {
  private:
   PointerInput Input(int32_t clientX, int32_t clientY, MouseButton button, uint32_t modifiers) const;
   void ClampScroll(const ViewPlane& plane);
+  void ApplyZoom(const ViewZoom& next, int32_t windowX, int32_t windowY);
   bool CursorDrawable() const;
   void RequestOverlay();
   // A world of another profile section brings its own stored zoom.
@@ -353,6 +368,7 @@ class CWorldViewModel final : public IViewPort {
   bool m_noImages = false;
   bool m_allPlanes = false;
   ViewZoom m_zoom;
+  ViewDrawState m_draw;
   std::string m_zoomSection;
   int32_t m_windowWidth = 0;
   int32_t m_windowHeight = 0;

@@ -4,9 +4,12 @@
 #include "commands/document_commands.h"
 #include "editor/main_frame.h"
 #include "editor/dialogs/document_dialogs.h"
+#include "editor/dock_panels.h"
+#include "editor/minimap_panel.h"
 #include "editor/model_dialog.h"
 #include "editor/qt_process_launcher.h"
 #include "editor/world_view.h"
+#include "platform/profile_keys.h"
 #include "res/resources.h"
 #include "world/view_port.h"
 #include "world/world_doc.h"
@@ -35,6 +38,11 @@ CVyrWorldApp::Parts MakeEditorParts() {
       frame.LoadAccelerators(resource);
       frame.SetStatusPanes(mode == kObjectMode ? 2 : 1);
     });
+    auto& document = static_cast<CWorldDoc&>(*app.Document());
+    const DockPanel panels[] = {
+        {cmd::kViewMinimap, "Mapa", profile::kMinimap, false, [&] { return new CMinimapPanel(document, *view); }},
+    };
+    AddDockPanels(frame, app.AppProfile(), panels);
     return CVyrWorldApp::ViewParts{view, view};
   };
   return parts;

@@ -17,6 +17,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "commands/tiles/tile_commands.h"
 #include "commands/view_commands.h"
@@ -31,6 +32,7 @@ namespace {
 
 // The Windows cosmetic dashed pen: 18 pixels drawn, 6 left out.
 const QList<qreal> kDashPattern = {18, 6};
+const QList<qreal> kDotPattern = {1, 1};
 
 QRect ToQRect(const CRect& rect) { return QRect(rect.left, rect.top, rect.Width(), rect.Height()); }
 
@@ -138,6 +140,7 @@ void CWorldView::SetScrollPositions(int32_t x, int32_t y) {
   if (horizontalScrollBar()->value() != x) horizontalScrollBar()->setValue(x);
   if (verticalScrollBar()->value() != y) verticalScrollBar()->setValue(y);
   m_syncingBars = wasSyncing;
+  emit ViewMoved();
 }
 
 void CWorldView::OverlayChanged(const CRect& area) { viewport()->update(ToQRect(area)); }
@@ -293,43 +296,75 @@ CellPoint CWorldView::MouseCell() const {
   return m_model.MouseCell(client.x(), client.y());
 }
 
-QRect CWorldView::SurfaceRect() const {
-  const CDibG& surface = *m_model.Surface();
-  return ToQRect(m_model.Zoom().ToWindow(CRect{0, 0, surface.Width(), surface.Height()}));
-}
+QRect CWorldView::SurfaceRect() const { return ToQRect(m_model.SurfaceWindowRect()); }
 
 void CWorldView::DrawContents(QPainter& painter) const {
   if (!m_model.ShowsSurface()) return;
   const CDibG& surface = *m_model.Surface();
   const CPalId& palette = *m_model.Document()->Palette();
-  m_colours.resize(int(kPaletteEntryCount));
-  for (size_t i = 0; i < kPaletteEntryCount; ++i) {
-    const PaletteEntry& entry = palette.Entry(i);
-    m_colours[int(i)] = qRgb(entry.red, entry.green, entry.blue);
+  QImage image;
+  if (const uint8_t* mask = m_model.DimMask()) {
+    // Dimmed planes are blended toward the background in RGB here, where the palette is
+    // turned into colours anyway, so that each pixel keeps its hue.
+    if (m_blended.size() != QSize(surface.Width(), surface.Height()))
+      m_blended = QImage(surface.Width(), surface.Height(), QImage::Format_RGB32);
+    BlendToRgb(surface.RowPtr(0), surface.Pitch(), mask, surface.Width(), surface.Height(), PaletteColours(palette),
+               BlendedColours(palette, 255), reinterpret_cast<uint32_t*>(m_blended.bits()),
+               m_blended.bytesPerLine() / 4);
+    image = m_blended;
+  } else {
+    m_colours.resize(int(kPaletteEntryCount));
+    for (size_t i = 0; i < kPaletteEntryCount; ++i) {
+      const PaletteEntry& entry = palette.Entry(i);
+      m_colours[int(i)] = qRgb(entry.red, entry.green, entry.blue);
+    }
+    // The surface's rows are top-down and 4-byte aligned: the image sits on them as they
+    // are, without a copy (setting the colour table leaves the pixels shared).
+    image = QImage(surface.Bits(), surface.Width(), surface.Height(), surface.Pitch(), QImage::Format_Indexed8);
+    image.setColorTable(m_colours);
   }
-  // The surface's rows are top-down and 4-byte aligned: the image sits on them as they are,
-  // without a copy (setting the colour table leaves the pixels shared).
-  QImage image(surface.Bits(), surface.Width(), surface.Height(), surface.Pitch(), QImage::Format_Indexed8);
-  image.setColorTable(m_colours);
-  // Without smooth transformation the painter scales by repeating or dropping pixels.
+  // Without smooth transformation the painter scales by repeating or dropping pixels. Its
+  // sampling rounds differently from the mouse at a zoom of a fraction such as 150 %: there
+  // each window pixel takes the view pixel the mouse finds under it.
   const QRect shown = SurfaceRect();
-  if (shown.size() == image.size())
+  const ViewZoom& zoom = m_model.Zoom();
+  if (shown.size() == image.size()) {
     painter.drawImage(QPoint(0, 0), image);
-  else
+  } else if (zoom.Percent() > kNoZoom && zoom.Percent() % kNoZoom != 0) {
+    const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+    QImage scaled(shown.size(), QImage::Format_RGB32);
+    std::vector<int32_t> columns(size_t(scaled.width()));
+    for (int x = 0; x < scaled.width(); ++x) columns[size_t(x)] = std::min(zoom.ToView(x), rgb.width() - 1);
+    for (int y = 0; y < scaled.height(); ++y) {
+      const auto* from = reinterpret_cast<const QRgb*>(rgb.constScanLine(std::min(zoom.ToView(y), rgb.height() - 1)));
+      auto* to = reinterpret_cast<QRgb*>(scaled.scanLine(y));
+      for (int x = 0; x < scaled.width(); ++x) to[x] = from[columns[size_t(x)]];
+    }
+    painter.drawImage(shown.topLeft(), scaled);
+  } else {
     painter.drawImage(shown, image);
+  }
   // Past the plane's edge the surface holds only the background index; grey marks the edge.
   const CRect plane = m_model.PlaneArea();
   const QRegion beyond = QRegion(shown) - ToQRect(plane);
   for (const QRect& rect : beyond) painter.fillRect(rect, QColor::fromRgb(kBeyondPlaneColour));
 
+  DrawGrid(painter);
+}
+
+// The grid in window pixels, after the picture is scaled: one-pixel lines at every zoom.
+// Below 100 % the cells are shorter than the dashes, whose gaps would fall anywhere in
+// them: the lines are dotted instead, evenly along every cell.
+void CWorldView::DrawGrid(QPainter& painter) const {
   const std::vector<int32_t> columns = m_model.GridColumns();
   const std::vector<int32_t> rows = m_model.GridRows();
   if (columns.empty() && rows.empty()) return;
+  const CRect plane = m_model.PlaneArea();
   QPen pen(Qt::black);
   pen.setWidth(0);
   pen.setCosmetic(true);
   pen.setCapStyle(Qt::FlatCap);
-  pen.setDashPattern(kDashPattern);
+  pen.setDashPattern(m_model.Zoom().Percent() < kNoZoom ? kDotPattern : kDashPattern);
   painter.save();
   painter.setPen(pen);
   // The Windows line leaves out its end point: lines stop one pixel short of the client's
@@ -393,11 +428,17 @@ void CWorldView::paintEvent(QPaintEvent* event) {
     QRegion outside = event->region() - SurfaceRect();
     for (const QRect& rect : outside) painter.fillRect(rect, Qt::white);
     DrawContents(painter);
-    DrawObjectMarkers(painter);
-    PaintToolOverlay(painter, m_model, m_worldDoc, m_colours);
   } else {
     // Nothing of the world: the bare window.
     painter.fillRect(event->rect(), Qt::white);
+  }
+  DrawOverlay(painter);
+}
+
+void CWorldView::DrawOverlay(QPainter& painter) const {
+  if (m_model.ShowsSurface()) {
+    DrawObjectMarkers(painter);
+    PaintToolOverlay(painter, m_model, m_worldDoc, m_colours);
   }
   DrawCursorFrames(painter);
 }

@@ -55,6 +55,10 @@ class CWorldView : public QAbstractScrollArea, public CommandTarget, private IVi
   // DrawContents on white, the size of the client area: what printing puts on paper.
   QImage Picture() const;
 
+ signals:
+  // The view scrolled or changed size: the minimap redraws its rectangle.
+  void ViewMoved();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -84,6 +88,10 @@ class CWorldView : public QAbstractScrollArea, public CommandTarget, private IVi
   void ApplyScrollRanges();
   // Where the surface lands in the window at the zoom (callers check it exists).
   QRect SurfaceRect() const;
+  void DrawGrid(QPainter& painter) const;
+  // What is drawn over the picture in window pixels, after it is scaled: object markers
+  // and the cursor and selection frames; tool previews belong here too.
+  void DrawOverlay(QPainter& painter) const;
   void DrawCursorFrames(QPainter& painter) const;
   void DrawObjectMarkers(QPainter& painter) const;
   bool EditorActive() const;
@@ -99,6 +107,8 @@ class CWorldView : public QAbstractScrollArea, public CommandTarget, private IVi
   // Shift + wheel turns not yet scrolled (eighths of a degree times wheel lines).
   int m_sidewaysWheel = 0;
   mutable QList<QRgb> m_colours;
+  // The surface in RGB with the dimmed planes blended, kept between paints.
+  mutable QImage m_blended;
 };
 
 }  // namespace vyr

@@ -154,6 +154,9 @@ inline constexpr CommandId kAllPlanes = 32925;     // "Wszystkie Warstwy"
 inline constexpr CommandId kPaneZoom = 32926;      // status pane: the zoom in percent
 inline constexpr CommandId kRecover = 32960;           // "Odzyskaj..."
 inline constexpr CommandId kPreviousVersions = 32961;  // "Poprzednie Wersje..."
+inline constexpr CommandId kZoomActual = 32927;    // "Rozmiar &Rzeczywisty" (Ctrl+Alt+0): back to 100 %
+inline constexpr CommandId kZoomFit = 32928;       // "&Dopasuj": the whole plane in the window
+inline constexpr CommandId kViewMinimap = 32929;   // "Mapa": the minimap panel shown or hidden
 
 }  // namespace cmd
 }  // namespace vyr

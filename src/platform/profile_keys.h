@@ -27,6 +27,7 @@ inline constexpr std::string_view kRecoveryInterval = "RecoveryInterval";
 // How many earlier versions of each world a save keeps (default 5; 0: none).
 inline constexpr std::string_view kBackups = "Backups";
 inline constexpr std::string_view kLiveRepair = "LiveRepair";
+inline constexpr std::string_view kMinimap = "Minimap";  // the "Mapa" panel shown (1) or not
 
 // Custom
 inline constexpr std::string_view kMoveUp = "Move Up";

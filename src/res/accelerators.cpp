@@ -48,6 +48,7 @@ constexpr Accelerator kTable128[] = {
     {'W', kControl, cmd::kWorldView},
     {kOemPlus, kControl, cmd::kZoomIn},
     {kOemMinus, kControl, cmd::kZoomOut},
+    {'0', kCtrlAlt, cmd::kZoomActual},
     // Go-to.
     {'P', kCtrlAlt, cmd::kGoTo},
     {'Y', kControl, cmd::kGoTo},
@@ -123,6 +124,7 @@ constexpr Accelerator kTable129[] = {
     {'W', kControl, cmd::kWorldView},
     {kOemPlus, kControl, cmd::kZoomIn},
     {kOemMinus, kControl, cmd::kZoomOut},
+    {'0', kCtrlAlt, cmd::kZoomActual},
     // Go-to.
     {'P', kCtrlAlt, cmd::kGoTo},
     {'Y', kControl, cmd::kGoTo},

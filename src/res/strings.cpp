@@ -71,6 +71,9 @@ constexpr StringEntry kStrings[] = {
     {32915, "Naprawia Klocki"},
     {32925, "Pokazuje pozostałe warstwy przyciemnione, przesunięte jak w grze\nWszystkie Warstwy"},
     {32926, "0000%"},  // pane width
+    {32927, "Pokazuje widok w rozmiarze rzeczywistym (100%)\nRozmiar Rzeczywisty"},
+    {32928, "Dobiera powiększenie, przy którym cała warstwa mieści się w oknie\nDopasuj"},
+    {32929, "Pokazuje lub ukrywa mapę całej warstwy\nMapa"},
     {32930, "Naprawia krawędzie klocków po każdym malowaniu, wklejeniu i wypełnieniu\nNaprawa na Bieżąco"},
     {32931, "Wypełnia obszar jednakowych klocków pod myszą bieżącym klockiem\nWypełnij Obszar"},
     {57344, "Edytor VyrWorld"},  // application title

@@ -2,6 +2,7 @@
 #include "resources/image_set.h"
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <cstdlib>
 
@@ -73,10 +74,20 @@ bool CImage::Draw(CDibG& target, int32_t x, int32_t y, int32_t flags) const {
   return target.Draw(Shifted(int64_t(x) + m_offsetX), drawY, m_surface, m_transparent);
 }
 
-void CImage::Release() { m_surface.Destroy(); }
+namespace {
+std::atomic<uint64_t> g_imageStoreGeneration{0};
+void ImageStoreChanged() { g_imageStoreGeneration.fetch_add(1, std::memory_order_relaxed); }
+}  // namespace
 
-CImageSet::CImageSet(std::string name) : m_name(std::move(name)) {}
-CImageSet::~CImageSet() = default;
+uint64_t ImageStoreGeneration() { return g_imageStoreGeneration.load(std::memory_order_relaxed); }
+
+void CImage::Release() {
+  m_surface.Destroy();
+  ImageStoreChanged();
+}
+
+CImageSet::CImageSet(std::string name) : m_name(std::move(name)) { ImageStoreChanged(); }
+CImageSet::~CImageSet() { ImageStoreChanged(); }
 
 CImage* CImageSet::GetImage(int32_t number) const {
   if (number < 0 || number >= ImageCount()) return nullptr;
@@ -90,6 +101,7 @@ CImage* CImageSet::PutImage(int32_t number, std::unique_ptr<CImage> image) {
   if (slot) return nullptr;
   slot = std::move(image);
   ++m_present;
+  ImageStoreChanged();
   m_reach = std::max({m_reach, int64_t(slot->m_width) / 2 + 1 + std::abs(int64_t(slot->m_offsetX)),
                       int64_t(slot->m_height) / 2 + 1 + std::abs(int64_t(slot->m_offsetY))});
   if (number < m_lowest) m_lowest = number;

@@ -27,6 +27,10 @@ struct ImageLoadContext {
   bool paletteFromImages = false;
 };
 
+// Bumped whenever an image set is made or freed or an image added or released: what a
+// cache of drawn images compares to know its images still exist unchanged.
+uint64_t ImageStoreGeneration();
+
 // Draw flag bit that mirrors an image left to right (the objects' "Lustrzany").
 inline constexpr int32_t kImageDrawMirrored = 2;
 

@@ -10,6 +10,7 @@
 namespace vyr {
 
 class CDibG;
+struct ViewDrawState;
 
 inline constexpr int kTileMode = 1;
 inline constexpr int kObjectMode = 2;
@@ -18,9 +19,13 @@ class IViewPort {
  public:
   virtual ~IViewPort() = default;
 
-  // The 8-bit back buffer the size of the client area, or null (window of 32 pixels
+  // The 8-bit back buffer the size of the client area (of the window when the view draws
+  // reduced), or null (window of 32 pixels
   // or less, or not built yet).
   virtual CDibG* Surface() = 0;
+  // The divisor the surface is drawn at, its reduced images and dim mask; null for a view
+  // that draws at 1:1 without them (a render then makes its own for the moment).
+  virtual ViewDrawState* DrawState() { return nullptr; }
   // Drops the back buffer; the view rebuilds it when it is next sized.
   virtual void DestroySurface() = 0;
   // Re-reads the client size, rebuilds scroll sizes and the back buffer, hands the

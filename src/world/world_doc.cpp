@@ -264,25 +264,38 @@ void CWorldDoc::RenderWorld(int invalidate) {
     }
     return;
   }
-  CDibG* surface = m_view->Surface();
-  if (!surface) return;
-  surface->Fill(255);
-  if (!m_view->NoImages()) {
-    auto drawCurrent = [&] {
-      m_currentPlane->Draw(*surface);
-      if (m_view->DrawsObjects())
-        m_currentPlane->DrawObjects(*surface, ImageSets(), m_view->ScrollX(), m_view->ScrollY());
-    };
-    if (m_view->AllPlanes() && Palette())
-      DrawPlaneStack(*m_world, *m_currentPlane, *surface, *Palette(), ImageSets(), 255, drawCurrent);
-    else
-      drawCurrent();
-  }
+  RenderArea(nullptr);
   if (invalidate) {
     m_view->MarkCursorHidden();
     m_view->Invalidate(false);
     m_view->UpdateNow();
   }
+}
+
+void CWorldDoc::RenderArea(const CRect* area) {
+  CDibG* surface = m_view->Surface();
+  if (!surface) return;
+  ViewDrawState fallback;
+  ViewDrawState& state = m_view->DrawState() ? *m_view->DrawState() : fallback;
+  if (m_view->NoImages()) {
+    surface->Fill(255);
+    state.mask.clear();
+    return;
+  }
+  ViewScene scene;
+  scene.world = m_world.get();
+  scene.current = m_currentPlane;
+  scene.imageSets = ImageSets();
+  scene.scrollX = m_view->ScrollX();
+  scene.scrollY = m_view->ScrollY();
+  scene.allPlanes = m_view->AllPlanes() && Palette();
+  scene.currentObjects = m_view->DrawsObjects();
+  RenderViewScene(scene, *surface, state, area);
+}
+
+void CWorldDoc::RenderWorldArea(const CRect& surfaceArea) {
+  if (!HasLoadedWorld() || !m_view || !m_currentPlane) return;
+  RenderArea(&surfaceArea);
 }
 
 }  // namespace vyr

@@ -151,6 +151,8 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   // Composes the current plane into the view's surface, with its objects when the view
   // draws them; with invalidate, repaints the view.
   void RenderWorld(int invalidate);
+  // Renders only that rectangle of the view's surface again (a few edited cells).
+  void RenderWorldArea(const CRect& surfaceArea);
 
   // --- tile edits on the current plane (world_doc_tiles.cpp)
   // The cell's value: kEmptyTile outside the grid, 0 without a current plane.
@@ -202,6 +204,8 @@ class CWorldDoc : public CDocument, public IWorldHost, private IUndoTarget {
   const ChangeCounter& Changes() const { return m_changes; }
 
  private:
+  // The view's surface, or just `area` of it, drawn afresh.
+  void RenderArea(const CRect* area);
   CRect InitialViewRect() const;
   // The open step proper; OnOpenDocument names the file being opened around it.
   bool OpenWorld(const std::string& path, const std::string& readFrom);

@@ -264,8 +264,8 @@ TEST(WorldViewTest, CtrlWheelZoomsAboutTheMouseScalingThePixels) {
     QApplication::sendEvent(shown.view.viewport(), &event);
   };
   const PixelPoint under = shown.view.Model().MousePixel(150, 100);
-  for (auto [delta, percent] : {std::pair{120, 200}, std::pair{120, 300}, std::pair{-120, 200},
-                                std::pair{-120, 100}, std::pair{-120, 50}}) {
+  for (auto [delta, percent] : {std::pair{120, 150}, std::pair{120, 200}, std::pair{-120, 150},
+                                std::pair{-120, 100}, std::pair{-120, 67}, std::pair{-120, 50}}) {
     wheel(delta, Qt::ControlModifier);
     const ViewZoom& zoom = shown.view.Model().Zoom();
     ASSERT_EQ(zoom.Percent(), percent);
@@ -273,8 +273,10 @@ TEST(WorldViewTest, CtrlWheelZoomsAboutTheMouseScalingThePixels) {
     EXPECT_EQ(shown.view.horizontalScrollBar()->maximum(), 12800 - zoom.ViewExtent(shown.view.viewport()->width()))
         << percent;
     EXPECT_EQ(shown.view.horizontalScrollBar()->value(), shown.view.Model().ScrollX()) << percent;
-    // A window pixel shows one of the view pixels it covers (just one from 100 % up).
+    // A window pixel shows one of the view pixels it covers (just one from 100 % up); drawn
+    // reduced, the surface holds the window's pixels.
     auto shows = [&](int x, int y, QRgb colour) {
+      if (zoom.Divisor() > 1) return (shown.SurfaceColour(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
       for (int32_t v = zoom.ToView(y); v <= std::max(zoom.ToView(y), zoom.ToView(y + 1) - 1); ++v)
         for (int32_t u = zoom.ToView(x); u <= std::max(zoom.ToView(x), zoom.ToView(x + 1) - 1); ++u)
           if ((shown.SurfaceColour(u, v) & 0xFFFFFF) == (colour & 0xFFFFFF)) return true;

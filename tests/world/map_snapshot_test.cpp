@@ -9,10 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "resources/dib.h"
 #include "resources/image_set.h"
 #include "resources/palette.h"
 #include "world/game_object.h"
 #include "world/plane.h"
+#include "world/plane_stack_draw.h"
 
 namespace vyr {
 namespace {
@@ -183,6 +185,22 @@ TEST(MapSnapshot, TilesAndObjectsAtEveryDivisor) {
       };
       ASSERT_TRUE(StreamMapshot(scene.plane, &scene.sets, c.divisor, objects, bands, &reason, 1)) << reason;
       EXPECT_EQ(streamed, pixels);
+      if (!objects) continue;
+      // The view's reduced drawing of the same area, scrolled to the plane's corner and one
+      // cell in: the same bytes.
+      for (const int32_t cells : {0, 1}) {
+        CDibG view;
+        const int64_t left = cells * c.tileWidth / d, top = cells * c.tileHeight / d;
+        ASSERT_TRUE(view.Create(int32_t(width - left), int32_t(height - top), &scene.palette));
+        ViewDrawState state;
+        state.divisor = int32_t(d);
+        const CRect whole{0, 0, view.Width(), view.Height()};
+        RenderViewScene(ViewScene{nullptr, &scene.plane, &scene.sets, cells * c.tileWidth, cells * c.tileHeight, false, true},
+                        view, state, &whole);
+        for (int32_t y = 0; y < view.Height(); ++y)
+          ASSERT_EQ(0, std::memcmp(view.RowPtr(y), pixels.data() + (y + top) * width + left, size_t(view.Width())))
+              << "view row " << y << " scrolled " << cells;
+      }
     }
   }
 }
