@@ -60,7 +60,10 @@ void PaintPreview(QPainter& painter, const CWorldViewModel& model, const ViewPla
     } else if (const CImage* image = plane.LookupTileImage(value)) {
       const CDibG& surface = image->Surface();
       QImage picture(surface.Bits(), surface.Width(), surface.Height(), surface.Pitch(), QImage::Format_Indexed8);
-      picture.setColorTable(colours);
+      // Index 0 of a transparent image lets the ground show through, as the plane draws it.
+      QList<QRgb> table = colours;
+      if (image->m_transparent && !table.isEmpty()) table[0] = qRgba(0, 0, 0, 0);
+      picture.setColorTable(table);
       // Drawn as the plane draws it: from the cell's corner, cut at the cell's edge.
       const QRect whole(cell.topLeft(), ToQRect(model.Zoom().ToWindow(CRect{0, 0, surface.Width(), surface.Height()})).size());
       painter.setClipRect(cell);
