@@ -2556,6 +2556,14 @@ Correct the &quot;Gra:&quot; field of &quot;Informacje Świata&quot;.</translati
         <translation>Recover</translation>
     </message>
     <message>
+        <source>Nie można odczytać kopii niezapisanych zmian: %s
+
+Otwieram świat zapisany w pliku.</source>
+        <translation>The copy of the unsaved changes cannot be read: %s
+
+Opening the world as saved in its file.</translation>
+    </message>
+    <message>
         <source>Poprzednie Wersje</source>
         <translation>Previous Versions</translation>
     </message>

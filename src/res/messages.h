@@ -98,6 +98,8 @@ inline constexpr std::string_view kRefreshing = "Odświeżanie pliku 'Rez' %s z 
 // Recovery copies, backups and long work.
 inline constexpr std::string_view kRecoverQuestion = "Odzyskać niezapisane zmiany z %s?";
 inline constexpr std::string_view kRecoverTitle = "Odzyskaj";
+inline constexpr std::string_view kRecoveryUnreadable =
+    "Nie można odczytać kopii niezapisanych zmian: %s\n\nOtwieram świat zapisany w pliku.";
 inline constexpr std::string_view kPreviousVersionsTitle = "Poprzednie Wersje";
 inline constexpr std::string_view kNoRecoveryCopies = "Nie ma niezapisanych zmian do odzyskania";
 inline constexpr std::string_view kNoPreviousVersions = "Ten świat nie ma poprzednich wersji";

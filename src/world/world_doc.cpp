@@ -5,10 +5,12 @@
 #include <optional>
 
 #include "platform/interaction_port.h"
+#include "platform/message_format.h"
 #include "platform/path_name.h"
 #include "platform/profile.h"
 #include "platform/profile_keys.h"
 #include "platform/save_target.h"
+#include "res/messages.h"
 #include "res/resources.h"
 #include "resources/dib.h"
 #include "resources/image_set.h"
@@ -95,8 +97,10 @@ bool CWorldDoc::OnOpenDocument(const std::string& path) {
   RemoveStaleSaveTemps(FolderOf(path));
   SetOpeningPathName(path);
   const std::optional<std::string> copy = m_keeper ? m_keeper->OfferRecovery(path, m_interaction) : std::nullopt;
-  // A copy that cannot be read leaves the world file itself.
+  // A copy that cannot be read leaves the world file itself, and says so: the user chose it.
   bool opened = copy && OpenWorld(path, *copy);
+  if (copy && !opened)
+    m_interaction.Message(FormatMessage(res::text::kRecoveryUnreadable, {m_failureReason}), MessageIcon::Warning);
   if (opened) MarkChangedWithoutStep();
   else opened = OpenWorld(path, path);
   SetOpeningPathName({});

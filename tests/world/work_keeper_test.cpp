@@ -64,6 +64,19 @@ TEST_F(KeeperFixture, ACopyNewerThanTheWorldIsOfferedOnOpenAndKeptOnNo) {
     EXPECT_EQ(next.doc.IsModified(), recovered);
     EXPECT_TRUE(HasCopy());
   }
+
+  // A copy that cannot be read: the saved world opens, and the user is told why.
+  std::string error;
+  const std::vector<uint8_t> garbage(40, 0x5A);
+  ASSERT_TRUE(WriteFileAtomically(CRecoveryStore(folder / "state/recovery").CopyPath(world), garbage, error)) << error;
+  DocumentRig next;
+  auto nextKeeper = Keep(next);
+  next.user.QueueAnswer(Answer::Yes);
+  ASSERT_TRUE(next.doc.OnOpenDocument(world)) << next.doc.FailureReason();
+  EXPECT_EQ(next.doc.GetTile(0, 0), 0);
+  EXPECT_FALSE(next.doc.IsModified());
+  ASSERT_EQ(next.user.Log().size(), 2u);
+  EXPECT_EQ(next.user.Log()[1].rfind("message: Nie można odczytać kopii niezapisanych zmian: ", 0), 0u) << next.user.Log()[1];
 }
 
 TEST_F(KeeperFixture, SaveDiscardAndCleanExitRemoveTheCopy) {
