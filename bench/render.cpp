@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench_clock.h"
+#include "bench_tiles.h"
 #include "resources/dib.h"
 #include "resources/image_set.h"
 #include "resources/palette.h"
@@ -35,22 +36,7 @@ struct RenderScene {
 
   RenderScene(TileKind kind, int32_t columns, int32_t rows) {
     palette.BuildDefault();
-    CImageSet* set = sets.FindOrCreate("TILES");
-    for (int n = 0; n < kImages; ++n) {
-      auto image = std::make_unique<CImage>();
-      image->Surface().Create(kTile, kTile, &palette);
-      for (int32_t v = 0; v < kTile; ++v)
-        for (int32_t u = 0; u < kTile; ++u) {
-          // Transparent tiles: a disc of colour on index 0, like a sprite-shaped tile.
-          const int32_t du = u - 32, dv = v - 32;
-          const bool inside = kind == TileKind::Opaque || du * du + dv * dv < (20 + n) * (20 + n);
-          image->Surface().SetPixel(u, v, inside ? uint8_t(1 + (n * 17 + u + v) % 250) : 0);
-        }
-      image->m_width = kTile;
-      image->m_height = kTile;
-      image->m_transparent = kind == TileKind::Transparent;
-      set->PutImage(n, std::move(image));
-    }
+    bench::AddTiles(*sets.FindOrCreate("TILES"), palette, kImages, kTile, kind == TileKind::Transparent);
     plane.Create(columns, rows, kTile, kTile, {0, 0, kViewWidth - 1, kViewHeight - 1});
     plane.AddImageSet(&sets, 0, "TILES");
     int32_t i = 0;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bench_clock.h"
+#include "bench_tiles.h"
 #include "commands/minimap.h"
 #include "resources/dib.h"
 #include "resources/image_set.h"
@@ -40,21 +41,7 @@ struct ViewBenchScene {
     palette.BuildDefault();
     for (const char* name : {"OPAQUE", "DISCS"}) {
       const bool discs = name[0] == 'D';
-      CImageSet* set = sets.FindOrCreate(name);
-      for (int n = 0; n < kImages; ++n) {
-        auto image = std::make_unique<CImage>();
-        image->Surface().Create(kTile, kTile, &palette);
-        for (int32_t v = 0; v < kTile; ++v)
-          for (int32_t u = 0; u < kTile; ++u) {
-            const int32_t du = u - 32, dv = v - 32;
-            const bool inside = !discs || du * du + dv * dv < (20 + n) * (20 + n);
-            image->Surface().SetPixel(u, v, inside ? uint8_t(1 + (n * 17 + u + v) % 250) : 0);
-          }
-        image->m_width = image->m_height = kTile;
-        image->m_transparent = discs;
-        imageBytes += image->Surface().ImageSize();
-        set->PutImage(n, std::move(image));
-      }
+      imageBytes += bench::AddTiles(*sets.FindOrCreate(name), palette, kImages, kTile, discs);
     }
     world.SetViewRect(CRect{0, 0, kWindowWidth - 1, kWindowHeight - 1});
     const struct {
